@@ -1,0 +1,216 @@
+#include "core/networks.h"
+
+#include <cmath>
+
+namespace vorelin {
+
+namespace {
+
+// A working value of a network run as the routines store it: rounded to single precision.
+// Reading it widens it exactly to double, so every step's right-hand side is evaluated in
+// double precision from stored floats, as the arithmetic demands.
+struct Single {
+    float value;
+    operator double() const { return static_cast<double>(value); } // NOLINT: the widening is the point
+};
+
+double Squared(Single x) { return double{x} * double{x}; }
+
+// The arithmetic of one network run. Store() is the rounding to single precision that ends
+// every step; Divide() refuses a zero divisor. Either marks the run as not computable instead
+// of letting an infinity or NaN through to the load.
+class Steps {
+public:
+    explicit Steps(float frequency) : m_omegaPerUnit((static_cast<double>(frequency) * 8) * std::atan(1.0)) {}
+
+    // XL = omega * L or BC = omega * C; omega is (f * 8) * atan(1), multiplied left to right.
+    Single Product(float part) { return Store(m_omegaPerUnit * static_cast<double>(part)); }
+    // XC = 1 / (omega * C) or BL = 1 / (omega * L).
+    Single Reciprocal(float part) { return Store(Divide(1.0, m_omegaPerUnit * static_cast<double>(part))); }
+
+    double Divide(double dividend, double divisor) {
+        if (divisor == 0) {
+            m_failed = true;
+            return 0;
+        }
+        return dividend / divisor;
+    }
+
+    Single Store(double value) {
+        const auto stored = static_cast<float>(value);
+        if (!std::isfinite(stored)) m_failed = true;
+        return Single{stored};
+    }
+
+    // The last step: the load is the conjugate of the impedance found at the output port.
+    NetworkResult Finish(Session& session, Single r, Single x) const {
+        if (m_failed) return NetworkResult::NotComputable;
+        session.LoadR = r.value;
+        session.LoadX = x.value * -1.0f;
+        return NetworkResult::Computed;
+    }
+
+private:
+    double m_omegaPerUnit;
+    bool m_failed = false;
+};
+
+} // namespace
+
+NetworkResult Network1(Session& s) {
+    s.Net15L1 = s.L1;
+    s.Net15C2 = s.C2;
+    const Single Z0{s.Impedance};
+    Steps k(s.Frequency);
+    const Single XL1 = k.Product(s.Net15L1);
+    const Single BC2 = k.Product(s.Net15C2);
+    const Single D1 = k.Store(Squared(Z0) + Squared(XL1));
+    const Single G = k.Store(k.Divide(Z0, D1));
+    const Single B = k.Store(k.Divide(-XL1, D1) + BC2);
+    const Single D2 = k.Store(Squared(B) + Squared(G));
+    const Single R = k.Store(k.Divide(G, D2));
+    const Single X = k.Store(k.Divide(-B, D2));
+    return k.Finish(s, R, X);
+}
+
+NetworkResult Network2(Session& s) {
+    s.Net27C1 = s.C1;
+    s.Net27L2 = s.L2;
+    const Single Z0{s.Impedance};
+    Steps k(s.Frequency);
+    const Single BC1 = k.Product(s.Net27C1);
+    const Single XL2 = k.Product(s.Net27L2);
+    const Single G = k.Store(k.Divide(1.0, Z0));
+    const Single D = k.Store(Squared(G) + Squared(BC1));
+    const Single R = k.Store(k.Divide(G, D));
+    const Single X = k.Store(k.Divide(-BC1, D) + XL2);
+    return k.Finish(s, R, X);
+}
+
+NetworkResult Network3(Session& s) {
+    s.Net38L1 = s.L1;
+    s.Net38C2 = s.C2;
+    const Single Z0{s.Impedance};
+    Steps k(s.Frequency);
+    const Single BL1 = k.Reciprocal(s.Net38L1);
+    const Single XC2 = k.Reciprocal(s.Net38C2);
+    const Single G = k.Store(k.Divide(1.0, Z0));
+    const Single B{-BL1.value};
+    const Single D = k.Store(Squared(B) + Squared(G));
+    const Single R = k.Store(k.Divide(G, D));
+    const Single X = k.Store(k.Divide(-B, D) - XC2);
+    return k.Finish(s, R, X);
+}
+
+NetworkResult Network4(Session& s) {
+    s.Net46C1 = s.C1;
+    s.Net46L2 = s.L2;
+    const Single Z0{s.Impedance};
+    Steps k(s.Frequency);
+    const Single XC1 = k.Reciprocal(s.Net46C1);
+    const Single BL2 = k.Reciprocal(s.Net46L2);
+    const Single D1 = k.Store(Squared(Z0) + Squared(XC1));
+    const Single G = k.Store(k.Divide(Z0, D1));
+    const Single B = k.Store(k.Divide(XC1, D1) - BL2);
+    const Single D2 = k.Store(Squared(B) + Squared(G));
+    const Single R = k.Store(k.Divide(G, D2));
+    const Single X = k.Store(k.Divide(-B, D2));
+    return k.Finish(s, R, X);
+}
+
+NetworkResult Network5(Session& s) {
+    s.Net15L1 = s.L1;
+    s.Net15C2 = s.C2;
+    s.Net15L3 = s.L3;
+    const Single Z0{s.Impedance};
+    Steps k(s.Frequency);
+    const Single XL1 = k.Product(s.Net15L1);
+    const Single BC2 = k.Product(s.Net15C2);
+    const Single XL3 = k.Product(s.Net15L3);
+    const Single D1 = k.Store(Squared(Z0) + Squared(XL1));
+    const Single G = k.Store(k.Divide(Z0, D1));
+    const Single B = k.Store(k.Divide(-XL1, D1) + BC2);
+    const Single D2 = k.Store(Squared(B) + Squared(G));
+    const Single R = k.Store(k.Divide(G, D2));
+    const Single X = k.Store(k.Divide(-B, D2) + XL3);
+    return k.Finish(s, R, X);
+}
+
+NetworkResult Network6(Session& s) {
+    s.Net46C1 = s.C1;
+    s.Net46L2 = s.L2;
+    s.Net46C3 = s.C3;
+    const Single Z0{s.Impedance};
+    Steps k(s.Frequency);
+    const Single XC1 = k.Reciprocal(s.Net46C1);
+    const Single BL2 = k.Reciprocal(s.Net46L2);
+    const Single XC3 = k.Reciprocal(s.Net46C3);
+    const Single D1 = k.Store(Squared(Z0) + Squared(XC1));
+    const Single G = k.Store(k.Divide(Z0, D1));
+    const Single B = k.Store(k.Divide(XC1, D1) - BL2);
+    const Single D2 = k.Store(Squared(B) + Squared(G));
+    const Single R = k.Store(k.Divide(G, D2));
+    const Single X = k.Store(k.Divide(-B, D2) - XC3);
+    return k.Finish(s, R, X);
+}
+
+NetworkResult Network7(Session& s) {
+    s.Net27C1 = s.C1;
+    s.Net27L2 = s.L2;
+    s.Net27C3 = s.C3;
+    const Single Z0{s.Impedance};
+    Steps k(s.Frequency);
+    const Single BC1 = k.Product(s.Net27C1);
+    const Single XL2 = k.Product(s.Net27L2);
+    const Single BC3 = k.Product(s.Net27C3);
+    const Single G1 = k.Store(k.Divide(1.0, Z0));
+    const Single D1 = k.Store(Squared(G1) + Squared(BC1));
+    const Single R1 = k.Store(k.Divide(G1, D1));
+    const Single X1 = k.Store(k.Divide(-BC1, D1) + XL2);
+    const Single D2 = k.Store(Squared(X1) + Squared(R1));
+    const Single G2 = k.Store(k.Divide(R1, D2));
+    const Single B2 = k.Store(k.Divide(-X1, D2) + BC3);
+    const Single D3 = k.Store(Squared(B2) + Squared(G2));
+    const Single R = k.Store(k.Divide(G2, D3));
+    const Single X = k.Store(k.Divide(-B2, D3));
+    return k.Finish(s, R, X);
+}
+
+NetworkResult Network8(Session& s) {
+    s.Net38L1 = s.L1;
+    s.Net38C2 = s.C2;
+    s.Net38L3 = s.L3;
+    const Single Z0{s.Impedance};
+    Steps k(s.Frequency);
+    const Single BL1 = k.Reciprocal(s.Net38L1);
+    const Single XC2 = k.Reciprocal(s.Net38C2);
+    const Single BL3 = k.Reciprocal(s.Net38L3);
+    const Single G1 = k.Store(k.Divide(1.0, Z0));
+    const Single B1{-BL1.value};
+    const Single D1 = k.Store(Squared(B1) + Squared(G1));
+    const Single R1 = k.Store(k.Divide(G1, D1));
+    const Single X1 = k.Store(k.Divide(-B1, D1) - XC2);
+    const Single D2 = k.Store(Squared(X1) + Squared(R1));
+    const Single G2 = k.Store(k.Divide(R1, D2));
+    const Single B2 = k.Store(k.Divide(-X1, D2) - BL3);
+    const Single D3 = k.Store(Squared(B2) + Squared(G2));
+    const Single R = k.Store(k.Divide(G2, D3));
+    const Single X = k.Store(k.Divide(-B2, D3));
+    return k.Finish(s, R, X);
+}
+
+NetworkResult RunNetwork(Session& session) {
+    switch (session.Topology) {
+    case 1: return Network1(session);
+    case 2: return Network2(session);
+    case 3: return Network3(session);
+    case 4: return Network4(session);
+    case 5: return Network5(session);
+    case 6: return Network6(session);
+    case 7: return Network7(session);
+    case 8: return Network8(session);
+    default: return NetworkResult::NoNetwork;
+    }
+}
+
+} // namespace vorelin

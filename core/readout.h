@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/session.h"
+#include "core/topology.h"
+
+#include <string>
+#include <string_view>
+
+namespace vorelin {
+
+// The load readout texts, built in one place for the results page, the report and the calculator.
+
+// The reactance label: "+j25.3  ( 1.2 uH )", "-j12.5  ( 1793.3 pF )", "+j0 " (one blank).
+std::string ReactanceLabel(const Session& session);
+// The resistance label: LoadR in plain form, "25.3".
+std::string ResistanceLabel(const Session& session);
+// The line under "Load:": " 25.3 -j12.5", " .5 +j.5" (signed forms).
+std::string LoadLine(const Session& session);
+// The part the load reactance amounts to at the test frequency: a capacitance for LoadX < 0,
+// an inductance for LoadX > 0, one blank for LoadX = 0.
+std::string EquivalentPartText(const Session& session);
+
+// A part value as its formatter writes it: capacitances in pF ... GF, inductances in nH ... GH.
+std::string PartValueText(float value, PartKind kind);
+// A part label of the results page: "L1: 2.2 uH".
+std::string PartLabel(const Session& session, const PartSlot& part);
+
+// Shown in place of the readout when the entries give no computable load.
+inline constexpr std::string_view kLoadNotComputable = "The load cannot be computed from these entries.";
+
+} // namespace vorelin

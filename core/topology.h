@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/session.h"
+
+#include <span>
+#include <string_view>
+
+namespace vorelin {
+
+enum class PartKind { Capacitor, Inductor };
+enum class Placement { Series, Shunt };
+
+// One part of a tuner network: its name on the pages ("L1"), where its value lives in the
+// session record, and how it sits in the network.
+struct PartSlot {
+    std::string_view name;
+    float Session::*value;
+    PartKind kind;
+    Placement placement;
+};
+
+constexpr int kFirstTopology = 1;
+constexpr int kLastTopology = 8;
+
+constexpr bool IsKnownTopology(int topology) { return topology >= kFirstTopology && topology <= kLastTopology; }
+
+// The parts of a topology in position order, transmitter side first; empty outside 1 to 8.
+// 1: series L1, shunt C2      2: shunt C1, series L2      3: shunt L1, series C2
+// 4: series C1, shunt L2      5: T of L1, C2, L3          6: T of C1, L2, C3
+// 7: pi of C1, L2, C3         8: pi of L1, C2, L3
+std::span<const PartSlot> PartsOf(int topology);
+
+} // namespace vorelin

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "graphics/surface.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vorelin {
+
+enum class Op : std::uint8_t { Line, Continue, Arc, Circle, Point, FilledBox, BoxOutline, Text };
+
+// One recorded drawing operation, with the pen width and colour it was drawn with.
+struct Primitive {
+    Op op;
+    int penWidth;
+    Colour colour;     // stroke or fill colour; the text colour for Text
+    float x1, y1;      // Line, Continue: from (Continue: the current point). Box: one corner. Point, Text: position.
+    float x2, y2;      // Line, Continue: to. Box: the other corner.
+    float centreX, centreY, radius; // Arc, Circle
+    double start, end; // Arc angles
+    std::uint32_t text; // Text: index into DisplayList::Texts()
+    std::uint32_t font; // Text: index into DisplayList::Fonts()
+};
+
+// A surface that records every primitive in order. It is a page's retained drawing: what is
+// drawn stays until Clear(), and the Qt side renders the list to a device. Tests read it.
+class DisplayList final : public Surface {
+public:
+    DisplayList();
+
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void ContinueTo(float x, float y, Colour colour) override;
+    void Arc(float centreX, float centreY, float radius, Colour colour, double start, double end) override;
+    void Circle(float centreX, float centreY, float radius, Colour colour) override;
+    void Point(float x, float y, Colour colour) override;
+    void FilledBox(float x1, float y1, float x2, float y2, Colour colour) override;
+    void BoxOutline(float x1, float y1, float x2, float y2, Colour colour) override;
+    void Print(std::string_view text) override;
+    void MoveTo(float x, float y) override;
+
+    void SetPenWidth(int pixels) override { m_penWidth = pixels; }
+    void SetTextColour(Colour colour) override { m_textColour = colour; }
+    void SetFont(const Font& font) override;
+
+    int PenWidth() const override { return m_penWidth; }
+    Colour TextColour() const override { return m_textColour; }
+    const Font& CurrentFont() const override { return m_fonts[m_font]; }
+
+    // Forgets every primitive; the pen, text colour, font and current point stay as they are.
+    void Clear();
+    // Makes room for this many more primitives, so that a large drawing grows its storage once.
+    void Reserve(std::size_t primitives) { m_primitives.reserve(m_primitives.size() + primitives); }
+
+    const std::vector<Primitive>& Primitives() const { return m_primitives; }
+    const std::string& TextOf(const Primitive& primitive) const { return m_texts[primitive.text]; }
+    const Font& FontOf(const Primitive& primitive) const { return m_fonts[primitive.font]; }
+    float CurrentX() const { return m_currentX; }
+    float CurrentY() const { return m_currentY; }
+
+    // Counts changes, so that a cached rendering knows when it is stale.
+    std::uint64_t Revision() const { return m_revision; }
+
+private:
+    Primitive& Add(Op op, Colour colour);
+
+    std::vector<Primitive> m_primitives;
+    std::vector<std::string> m_texts;
+    std::vector<Font> m_fonts; // every font used so far; never shrinks, texts refer to it by index
+    std::uint32_t m_font = 0;
+    int m_penWidth = 1;
+    Colour m_textColour = 0;
+    float m_currentX = 0, m_currentY = 0;
+    std::uint64_t m_revision = 0;
+};
+
+} // namespace vorelin

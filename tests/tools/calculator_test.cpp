@@ -1,0 +1,115 @@
+#include "tools/calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vorelin {
+namespace {
+
+struct Run {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+Run Calculate(const std::vector<std::string>& arguments) {
+    std::ostringstream out, err;
+    const int code = RunCalculator(arguments, out, err);
+    return {code, out.str(), err.str()};
+}
+
+const std::vector<std::string> kTypical{"--topology", "7",    "--frequency", "14.2M", "--impedance", "50",
+                                        "--c1",       "150p", "--l2",        "2.2u",  "--c3",        "300p"};
+
+std::vector<std::string> With(std::vector<std::string> arguments, std::initializer_list<std::string> more) {
+    arguments.insert(arguments.end(), more);
+    return arguments;
+}
+
+TEST(Calculator, TypicalExampleAsJson) {
+    const auto run = Calculate(With(kTypical, {"--json"}));
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "{\"topology\":7,\"frequency\":14200000,\"impedance\":50,\"c1\":1.49999999e-10,\"c2\":0,"
+              "\"c3\":2.99999997e-10,\"l1\":0,\"l2\":2.19999993e-06,\"l3\":0,"
+              "\"frequency_text\":\"14.2M\",\"impedance_text\":\"50 \","
+              "\"part_texts\":{\"c1\":\"150 pF\",\"c2\":\"\",\"c3\":\"300 pF\",\"l1\":\"\",\"l2\":\"2.2 uH\",\"l3\":\"\"},"
+              "\"report_frequency_text\":\" 14.2 M\",\"load_r\":2.45456648,\"load_x\":47.0132179,"
+              "\"reactance_label\":\"+j47.01322  ( 526.929 nH )\",\"resistance_label\":\"2.454566\","
+              "\"load_line\":\" 2.454566 +j47.01322\","
+              "\"part_labels\":{\"C1\":\"C1: 150 pF\",\"L2\":\"L2: 2.2 uH\",\"C3\":\"C3: 300 pF\"}}\n");
+}
+
+TEST(Calculator, RegionExtentAndPoints) {
+    const auto run = Calculate(With(kTypical, {"--json", "--accuracy", "1", "--points"}));
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+    EXPECT_NE(run.out.find("\"region\":{\"accuracy\":0.00999999978,\"count\":27,"), std::string::npos) << run.out;
+    // 27 points, each a pair.
+    std::size_t pairs = 0;
+    for (std::size_t at = run.out.find("\"points\":[") + 10; (at = run.out.find('[', at)) != std::string::npos; ++at) ++pairs;
+    EXPECT_EQ(pairs, 27u);
+}
+
+TEST(Calculator, HumanSummary) {
+    const auto run = Calculate(With(kTypical, {"--accuracy", "5"}));
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+    EXPECT_NE(run.out.find("Network: topology 7, pi network: shunt C1, series L2, shunt C3\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Test frequency, Hz: 14.2M\n"), std::string::npos);
+    EXPECT_NE(run.out.find("System impedance, ohms: 50 \n"), std::string::npos);
+    EXPECT_NE(run.out.find("L2: 2.2 uH\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Load:  2.454566 +j47.01322\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Region for 5 % accuracy: 1331 loads"), std::string::npos) << run.out;
+}
+
+TEST(Calculator, ExitCodesAndMessages) {
+    const struct {
+        const char* name;
+        std::vector<std::string> arguments;
+        int exitCode;
+        const char* errStart;
+    } kCases[] = {
+        {"NoArguments", {}, kCalcBadEntries, "vorelin-calc: --topology is required"},
+        {"TopologyOutOfRange", {"--topology", "9", "--frequency", "1M", "--impedance", "50"}, kCalcBadEntries,
+         "vorelin-calc: the topology must be a whole number from 1 to 8"},
+        {"TopologyNotANumber", {"--topology", "7x", "--frequency", "1M", "--impedance", "50"}, kCalcBadEntries,
+         "vorelin-calc: the topology must be"},
+        {"UnknownOption", {"--topology", "1", "--colour", "red"}, kCalcBadEntries, "vorelin-calc: unknown option: --colour"},
+        {"MissingValue", {"--topology", "1", "--frequency"}, kCalcBadEntries,
+         "vorelin-calc: missing value after --frequency"},
+        {"MissingImpedance", {"--topology", "1", "--frequency", "1M"}, kCalcBadEntries,
+         "vorelin-calc: --impedance is required"},
+        {"BadAccuracy", {"--topology", "1", "--frequency", "1M", "--impedance", "50", "--accuracy", "3"},
+         kCalcBadEntries, "vorelin-calc: the accuracy must be 1, 2, 5, 10 or 20"},
+        {"ShuntInductorFirst", {"--topology", "3", "--frequency", "0", "--impedance", "50"}, kCalcBadEntries,
+         "Shunt inductor must have a positive value\n"},
+        {"SeriesCapacitor", {"--topology", "3", "--frequency", "1M", "--impedance", "50", "--l1", "1u"},
+         kCalcBadEntries, "Series capacitor must have a positive value\n"},
+        {"Frequency", {"--topology", "1", "--frequency", "abc", "--impedance", "-5"}, kCalcBadEntries,
+         "Frequency must be a positive value\n"},
+        {"Impedance", {"--topology", "1", "--frequency", "1M", "--impedance", "-5"}, kCalcBadEntries,
+         "System impedance must be a positive value\n"},
+        {"NotComputable", {"--topology", "1", "--frequency", "1e10", "--impedance", "50", "--l1", "1e10"},
+         kCalcNotComputable, "The load cannot be computed from these entries.\n"},
+    };
+    for (const auto& c : kCases) {
+        const auto run = Calculate(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
+        EXPECT_EQ(run.err.rfind(c.errStart, 0), 0u) << c.name << ": " << run.err;
+        EXPECT_EQ(run.out, "") << c.name;
+    }
+}
+
+TEST(Calculator, JsonStringsKeepTheirBlanks) {
+    const auto run = Calculate({"--topology", "1", "--frequency", "4M", "--impedance", "50", "--json"});
+    ASSERT_EQ(run.exitCode, kCalcOk);
+    EXPECT_NE(run.out.find("\"reactance_label\":\"+j0 \""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"load_line\":\" 50 +j0\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"part_labels\":{\"L1\":\"L1: \",\"C2\":\"C2: \"}"), std::string::npos) << run.out;
+}
+
+} // namespace
+} // namespace vorelin

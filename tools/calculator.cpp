@@ -1,0 +1,257 @@
+#include "tools/calculator.h"
+
+#include "core/engineering_value.h"
+#include "core/entry_checks.h"
+#include "core/networks.h"
+#include "core/readout.h"
+#include "core/session.h"
+#include "core/tolerance_sweep.h"
+#include "core/topology.h"
+#include "tools/json_writer.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <limits>
+#include <map>
+#include <optional>
+#include <string_view>
+
+namespace vorelin {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: vorelin-calc --topology N --frequency TEXT --impedance TEXT\n"
+    "                    [--c1 TEXT] [--c2 TEXT] [--c3 TEXT] [--l1 TEXT] [--l2 TEXT] [--l3 TEXT]\n"
+    "                    [--accuracy PERCENT] [--points] [--json]\n"
+    "  N is the network topology, 1 to 8; PERCENT is 1, 2, 5, 10 or 20.\n"
+    "  Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u.\n";
+
+struct Options {
+    int topology = 0;
+    std::string frequency, impedance;
+    std::map<std::string, std::string, std::less<>> parts; // "c1" ... "l3" -> text
+    int accuracyPercent = -1;                              // -1: no region
+    bool points = false;
+    bool json = false;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+std::optional<int> WholeNumber(std::string_view text) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments, Options& options) {
+    constexpr std::array<std::string_view, 6> kPartOptions{"--c1", "--c2", "--c3", "--l1", "--l2", "--l3"};
+    bool haveTopology = false, haveFrequency = false, haveImpedance = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view option = arguments[i];
+        if (option == "--points") {
+            options.points = true;
+            continue;
+        }
+        if (option == "--json") {
+            options.json = true;
+            continue;
+        }
+        const bool takesValue = option == "--topology" || option == "--frequency" || option == "--impedance" ||
+                                option == "--accuracy" ||
+                                std::find(kPartOptions.begin(), kPartOptions.end(), option) != kPartOptions.end();
+        if (!takesValue) return UsageError{"unknown option: " + std::string(option)};
+        if (i + 1 >= arguments.size()) return UsageError{"missing value after " + std::string(option)};
+        const std::string& value = arguments[++i];
+
+        if (option == "--topology") {
+            const auto number = WholeNumber(value);
+            if (!number || !IsKnownTopology(*number)) return UsageError{"the topology must be a whole number from 1 to 8"};
+            options.topology = *number;
+            haveTopology = true;
+        } else if (option == "--frequency") {
+            options.frequency = value;
+            haveFrequency = true;
+        } else if (option == "--impedance") {
+            options.impedance = value;
+            haveImpedance = true;
+        } else if (option == "--accuracy") {
+            const auto number = WholeNumber(value);
+            constexpr std::array<int, 5> kButtons{1, 2, 5, 10, 20};
+            if (!number || std::find(kButtons.begin(), kButtons.end(), *number) == kButtons.end())
+                return UsageError{"the accuracy must be 1, 2, 5, 10 or 20 (percent)"};
+            options.accuracyPercent = *number;
+        } else {
+            options.parts[std::string(option.substr(2))] = value;
+        }
+    }
+    if (!haveTopology) return UsageError{"--topology is required"};
+    if (!haveFrequency) return UsageError{"--frequency is required"};
+    if (!haveImpedance) return UsageError{"--impedance is required"};
+    return std::nullopt;
+}
+
+float Parsed(std::string_view text) { return static_cast<float>(ParseValue(text)); }
+
+// The entries as the entries page's change handlers store them.
+void StoreEntries(const Options& options, Session& session) {
+    session.Topology = static_cast<std::int16_t>(options.topology);
+    session.Frequency = Parsed(options.frequency);
+    session.Impedance = Parsed(options.impedance);
+    const auto part = [&options](std::string_view name) {
+        const auto found = options.parts.find(name);
+        return found == options.parts.end() ? 0.0f : Parsed(found->second);
+    };
+    session.C1 = part("c1");
+    session.C2 = part("c2");
+    session.C3 = part("c3");
+    session.L1 = part("l1");
+    session.L2 = part("l2");
+    session.L3 = part("l3");
+}
+
+struct Region {
+    float accuracy = 0;
+    SweepSummary summary;
+    std::int64_t count = 0;
+    float rMin = std::numeric_limits<float>::infinity(), rMax = -std::numeric_limits<float>::infinity();
+    float xMin = std::numeric_limits<float>::infinity(), xMax = -std::numeric_limits<float>::infinity();
+    std::vector<std::array<float, 2>> points;
+};
+
+Region SweepRegion(Session& session, int percent, bool keepPoints) {
+    Region region;
+    // The accuracy buttons store 0.01 ... 0.2 as floats.
+    region.accuracy = static_cast<float>(percent / 100.0);
+    session.Accuracy = region.accuracy;
+    if (keepPoints) region.points.reserve(static_cast<std::size_t>(std::max(0, PassesPerPart(region.accuracy))) * 1700);
+    region.summary = SweepTolerance(session, [&region, keepPoints](const SweepPoint& point) {
+        if (point.nominal) return; // the extent covers the varied combinations only
+        ++region.count;
+        region.rMin = std::min(region.rMin, point.loadR);
+        region.rMax = std::max(region.rMax, point.loadR);
+        region.xMin = std::min(region.xMin, point.loadX);
+        region.xMax = std::max(region.xMax, point.loadX);
+        if (keepPoints) region.points.push_back({point.loadR, point.loadX});
+    });
+    return region;
+}
+
+std::string NetworkDescription(int topology) {
+    const char* form = topology <= 4 ? "L network" : topology <= 6 ? "T network" : "pi network";
+    std::string text = "topology " + std::to_string(topology) + ", " + form + ":";
+    for (const auto& part : PartsOf(topology))
+        text += std::string(part.placement == Placement::Series ? " series " : " shunt ") + std::string(part.name) + ",";
+    text.pop_back();
+    return text;
+}
+
+void WriteJson(const Session& session, const std::optional<Region>& region, bool withPoints, std::ostream& out) {
+    JsonWriter json;
+    json.BeginObject();
+    json.Integer("topology", session.Topology);
+    json.Float("frequency", session.Frequency);
+    json.Float("impedance", session.Impedance);
+    json.Float("c1", session.C1);
+    json.Float("c2", session.C2);
+    json.Float("c3", session.C3);
+    json.Float("l1", session.L1);
+    json.Float("l2", session.L2);
+    json.Float("l3", session.L3);
+    json.String("frequency_text", FormatValue(session.Frequency));
+    json.String("impedance_text", FormatValue(session.Impedance));
+    json.BeginObject("part_texts");
+    json.String("c1", FormatCapacitance(session.C1));
+    json.String("c2", FormatCapacitance(session.C2));
+    json.String("c3", FormatCapacitance(session.C3));
+    json.String("l1", FormatInductance(session.L1));
+    json.String("l2", FormatInductance(session.L2));
+    json.String("l3", FormatInductance(session.L3));
+    json.EndObject();
+    json.String("report_frequency_text", FormatFrequency(session.Frequency));
+    json.Float("load_r", session.LoadR);
+    json.Float("load_x", session.LoadX);
+    json.String("reactance_label", ReactanceLabel(session));
+    json.String("resistance_label", ResistanceLabel(session));
+    json.String("load_line", LoadLine(session));
+    json.BeginObject("part_labels");
+    for (const auto& part : PartsOf(session.Topology)) json.String(part.name, PartLabel(session, part));
+    json.EndObject();
+    if (region) {
+        json.BeginObject("region");
+        json.Float("accuracy", region->accuracy);
+        json.Integer("count", region->count);
+        json.Float("r_min", region->rMin);
+        json.Float("r_max", region->rMax);
+        json.Float("x_min", region->xMin);
+        json.Float("x_max", region->xMax);
+        if (withPoints) {
+            json.BeginArray("points");
+            for (const auto& [r, x] : region->points) {
+                json.BeginArray();
+                json.Float({}, r);
+                json.Float({}, x);
+                json.EndArray();
+            }
+            json.EndArray();
+        }
+        json.EndObject();
+    }
+    json.EndObject();
+    out << json.Text() << '\n';
+}
+
+void WriteSummary(const Session& session, const std::optional<Region>& region, bool withPoints, std::ostream& out) {
+    out << "Network: " << NetworkDescription(session.Topology) << '\n';
+    out << "Test frequency, Hz: " << FormatValue(session.Frequency) << '\n';
+    out << "System impedance, ohms: " << FormatValue(session.Impedance) << '\n';
+    for (const auto& part : PartsOf(session.Topology)) out << PartLabel(session, part) << '\n';
+    out << "Load: " << LoadLine(session) << '\n';
+    out << "  resistance, ohms: " << ResistanceLabel(session) << '\n';
+    out << "  reactance, ohms: " << ReactanceLabel(session) << '\n';
+    if (!region) return;
+    out << "Region for " << JsonWriter::FloatText(region->accuracy * 100.0f) << " % accuracy: " << region->count
+        << " loads, R from " << JsonWriter::FloatText(region->rMin) << " to " << JsonWriter::FloatText(region->rMax)
+        << ", X from " << JsonWriter::FloatText(region->xMin) << " to " << JsonWriter::FloatText(region->xMax)
+        << " ohms\n";
+    if (!withPoints) return;
+    for (const auto& [r, x] : region->points) out << JsonWriter::FloatText(r) << ' ' << JsonWriter::FloatText(x) << '\n';
+}
+
+} // namespace
+
+int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    Options options;
+    if (const auto problem = ReadOptions(arguments, options)) {
+        err << "vorelin-calc: " << problem->message << '\n' << kUsage;
+        return kCalcBadEntries;
+    }
+
+    Session session;
+    InitConstants(session);
+    StoreEntries(options, session);
+    if (const auto problem = CheckEntries(session)) {
+        err << problem->message << '\n';
+        return kCalcBadEntries;
+    }
+    if (RunNetwork(session) != NetworkResult::Computed) {
+        err << kLoadNotComputable << '\n';
+        return kCalcNotComputable;
+    }
+
+    std::optional<Region> region;
+    if (options.accuracyPercent > 0) region = SweepRegion(session, options.accuracyPercent, options.points);
+
+    if (options.json) {
+        WriteJson(session, region, options.points, out);
+    } else {
+        WriteSummary(session, region, options.points, out);
+    }
+    return kCalcOk;
+}
+
+} // namespace vorelin

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vorelin {
+
+// Exit codes of vorelin-calc.
+inline constexpr int kCalcOk = 0;
+inline constexpr int kCalcBadEntries = 2; // a usage error or a failed check of the entries
+inline constexpr int kCalcNotComputable = 3;
+
+// The command-line calculator: parses the entries as the entries page does, checks them as
+// "See results" does, runs the network and writes the readout (or JSON) to `out`; messages go
+// to `err`. `arguments` excludes the program name.
+int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+} // namespace vorelin

@@ -1,0 +1,8 @@
+#include "tools/calculator.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return vorelin::RunCalculator(arguments, std::cout, std::cerr);
+}

@@ -267,7 +267,7 @@ std::string FormatFrequency(float value) {
         {1, 1, " "},
         {-std::numeric_limits<double>::infinity(), 1e-3, " m"},
     }};
-    const double v = value;
+    const auto v = static_cast<double>(value);
     for (const auto& row : kRows) {
         if (v < row.threshold) continue;
         const float s = Scaled(value, row.divisor);

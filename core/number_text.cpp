@@ -39,11 +39,11 @@ std::string DecimalText(double value, TextForm form) {
     return text;
 }
 
-std::string PlainText(float value) { return DecimalText(value, {7, false, true, false}); }
-std::string SignedText(float value) { return DecimalText(value, {7, true, false, false}); }
-std::string PrintText(float value) { return DecimalText(value, {7, true, true, true}); }
+std::string PlainText(float value) { return DecimalText(static_cast<double>(value), {7, false, true, false}); }
+std::string SignedText(float value) { return DecimalText(static_cast<double>(value), {7, true, false, false}); }
+std::string PrintText(float value) { return DecimalText(static_cast<double>(value), {7, true, true, true}); }
 std::string PrintText(double value) { return DecimalText(value, {15, true, true, true}); }
-std::string HeaderText(float value) { return DecimalText(value, {7, true, false, true}); }
+std::string HeaderText(float value) { return DecimalText(static_cast<double>(value), {7, true, false, true}); }
 std::string HeaderText(double value) { return DecimalText(value, {15, true, false, true}); }
 
 std::string Trimmed(std::string_view text) {

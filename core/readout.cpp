@@ -24,7 +24,7 @@ std::string LoadLine(const Session& session) {
 
 std::string EquivalentPartText(const Session& session) {
     const double omega = (session.Pi + session.Pi) * static_cast<double>(session.Frequency);
-    const double x = session.LoadX;
+    const auto x = static_cast<double>(session.LoadX);
     if (x == 0 || omega == 0) return " ";
     if (x < 0) return FormatCapacitance(static_cast<float>(std::fabs(1.0 / (omega * x))));
     return FormatInductance(static_cast<float>(x / omega));

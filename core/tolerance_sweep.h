@@ -34,7 +34,7 @@ struct ToleranceFactors {
         return {static_cast<float>(1.0 - static_cast<double>(accuracy)),
                 static_cast<float>(1.0 + static_cast<double>(accuracy))};
     }
-    static float Next(float factor) { return static_cast<float>(static_cast<double>(factor) + double{0.01f}); }
+    static float Next(float factor) { return static_cast<float>(static_cast<double>(factor) + static_cast<double>(0.01f)); }
 };
 
 // Passes of each loop for an accuracy: 1, 3, 5, 11, 21, 41 for 0, 1, 2, 5, 10, 20 %; 0 outside 0 to 1.

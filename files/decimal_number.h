@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace vorelin {
+
+// The longest prefix of a text that forms a decimal number: an optional sign, digits with an
+// optional period and fraction (at least one digit in all), and an optional exponent introduced
+// by E or e with an optional sign. Only the period separates decimals, whatever the locale.
+struct DecimalPrefix {
+    std::size_t length = 0; // 0: the text does not start with a number
+    double value = 0;       // correctly rounded; a magnitude below the smallest double reads as 0
+    bool overflow = false;  // the magnitude lies beyond the largest double; value is 0 then
+};
+
+// "12.5abc" -> {4, 12.5}, "-.5e" -> {3, -0.5}, "1e999" -> {5, overflow}, "abc" -> {0, 0}.
+DecimalPrefix ScanDecimalPrefix(std::string_view text);
+
+// A number that the files may store in a float field: the prefix rounded to single precision.
+// Numbers whose magnitude rounds beyond the largest float (1e39, 1e999) give nothing: a stored
+// value is always finite. Tiny magnitudes round to 0 like any other float rounding.
+std::optional<float> ToStoredFloat(const DecimalPrefix& prefix);
+
+// Blanks that a field or a value may start with: the space and the tab.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+} // namespace vorelin

@@ -1,0 +1,73 @@
+#include "files/file_io.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+
+#include <array>
+
+namespace vorelin {
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    WriteResult result;
+    result.fileName = path;
+    QSaveFile file(FromUtf8(path));
+    const auto size = static_cast<qint64>(bytes.size());
+    // commit() alone misses a short write while flushing its buffer (a full disk) and would put a
+    // truncated file in place: the explicit flush reports it.
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size &&
+                         file.flush() && file.commit();
+    if (written) {
+        result.status = WriteResult::Status::Written;
+        return result;
+    }
+    result.status = WriteResult::Status::Failed;
+    result.reason = file.errorString().toStdString();
+    file.cancelWriting(); // a no-op after a failed commit; otherwise removes the temporary file
+    return result;
+}
+
+std::optional<std::string> ReadSmallFile(const std::string& path) {
+    const QString name = FromUtf8(path);
+    if (!QFileInfo(name).isFile())
+        return std::nullopt;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Read up to one byte more than allowed: sizes reported by the system are not trusted.
+    std::string content;
+    std::array<char, 16384> chunk{};
+    while (content.size() <= kLargestReadableFile) {
+        const qint64 read = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
+        if (read < 0)
+            return std::nullopt;
+        if (read == 0)
+            break;
+        content.append(chunk.data(), static_cast<std::size_t>(read));
+    }
+    if (content.size() > kLargestReadableFile)
+        return std::nullopt;
+    return content;
+}
+
+bool WriteFailureLatch::ShouldReport(const WriteResult& result) {
+    if (!result.Failed()) {
+        m_failing = false;
+        return false;
+    }
+    const bool news = !m_failing || result.reason != m_lastReason;
+    m_failing = true;
+    m_lastReason = result.reason;
+    return news;
+}
+
+} // namespace vorelin

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorelin {
+
+// What became of a file the program meant to write.
+struct WriteResult {
+    enum class Status {
+        Written, // every byte is on disk under the file's name
+        Skipped, // nothing was asked for (an export whose save dialog was cancelled)
+        Failed,  // nothing changed on disk: a file that existed before keeps its old content
+    };
+    Status status = Status::Skipped;
+    std::string fileName; // the file written or attempted, as named to the system
+    std::string message;  // for Failed: the sentence for the user's message box
+    std::string reason;   // for Failed: the system's own words ("Permission denied")
+
+    bool Failed() const { return status == Status::Failed; }
+};
+
+// Writes `bytes` as the whole new content of `path` (UTF-8, relative to the working folder when it
+// names no folder). The bytes go to a temporary file in the same folder, which replaces the old
+// file only once everything was written and flushed; on any failure the temporary file is removed
+// and the old file stays as it was. `message` is left for the caller to fill.
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// No file of ours comes near this size: anything larger is not a defaults or last-session file.
+inline constexpr std::size_t kLargestReadableFile = std::size_t{1} << 20;
+
+// The whole content of a regular file of at most kLargestReadableFile bytes; nothing when the
+// file is missing, is not a regular file (a folder, a pipe that would block), cannot be read or is
+// larger.
+std::optional<std::string> ReadSmallFile(const std::string& path);
+
+// A control that writes at every step (the aspect-ratio spinner) should tell the user once that
+// the folder cannot be written, not at every step: this answers whether a result is news.
+class WriteFailureLatch {
+  public:
+    // True for a failure after a success (or the first write), or a failure of another kind.
+    bool ShouldReport(const WriteResult& result);
+
+  private:
+    bool m_failing = false;
+    std::string m_lastReason;
+};
+
+} // namespace vorelin

@@ -1,0 +1,147 @@
+#include "files/last_session_file.h"
+
+#include "core/number_text.h"
+#include "files/decimal_number.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <variant>
+
+namespace vorelin {
+
+namespace {
+
+// Hands out the file's lines one at a time; a line ends at CR LF, CR or LF.
+class LineReader {
+  public:
+    explicit LineReader(std::string_view bytes) : m_bytes(bytes) {}
+
+    std::optional<std::string_view> NextLine() {
+        if (m_at >= m_bytes.size())
+            return std::nullopt;
+        const std::size_t start = m_at;
+        const std::size_t end = std::min(m_bytes.find_first_of("\r\n", start), m_bytes.size());
+        m_at = end;
+        if (end < m_bytes.size()) {
+            m_at = end + 1;
+            if (m_bytes[end] == '\r' && m_at < m_bytes.size() && m_bytes[m_at] == '\n')
+                ++m_at;
+        }
+        return m_bytes.substr(start, end - start);
+    }
+
+  private:
+    std::string_view m_bytes;
+    std::size_t m_at = 0;
+};
+
+// The next line that is neither empty nor a comment, reduced to its value text.
+std::optional<std::string_view> NextValueText(LineReader& lines) {
+    while (const auto line = lines.NextLine()) {
+        if (line->empty() || line->front() == '*')
+            continue;
+        const auto colon = line->find(':');
+        std::string_view text = colon == std::string_view::npos ? *line : line->substr(colon + 1);
+        while (!text.empty() && IsBlank(text.front()))
+            text.remove_prefix(1);
+        return text;
+    }
+    return std::nullopt;
+}
+
+// Each field takes a number its own way; false when the number does not fit it.
+bool Store(const DecimalPrefix& number, float& field) {
+    const auto value = ToStoredFloat(number);
+    if (value)
+        field = *value;
+    return value.has_value();
+}
+
+bool Store(const DecimalPrefix& number, std::int16_t& field) {
+    if (number.overflow)
+        return false;
+    const double rounded = std::nearbyint(number.value); // the default rounding: halves to even
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max())
+        return false;
+    field = static_cast<std::int16_t>(rounded);
+    return true;
+}
+
+void SetFallbacks(Session& session) {
+    session.SavedFrequency = kFallbackFrequency;
+    session.SavedImpedance = kFallbackImpedance;
+    session.SavedTopology = kFallbackTopology;
+}
+
+std::string IntegerPrintText(int value) { return PrintText(static_cast<double>(value)); }
+
+} // namespace
+
+LastSessionRead ReadLastSessionFrom(std::string_view bytes, Session& session) {
+    using Field = std::variant<float*, std::int16_t*>;
+    const Field fields[] = {&session.SavedFrequency,
+                            &session.SavedImpedance,
+                            &session.SavedTopology,
+                            &session.C1,
+                            &session.C2,
+                            &session.C3,
+                            &session.L1,
+                            &session.L2,
+                            &session.L3};
+    LineReader lines(bytes);
+    for (const Field& field : fields) {
+        const auto text = NextValueText(lines);
+        if (!text)
+            return LastSessionRead::Short;
+        const DecimalPrefix number = ScanDecimalPrefix(*text);
+        if (!std::visit([&number](auto* target) { return Store(number, *target); }, field)) {
+            SetFallbacks(session);
+            return LastSessionRead::Failed;
+        }
+    }
+    return LastSessionRead::Complete;
+}
+
+LastSessionRead ReadLastSession(Session& session) {
+    const auto bytes = ReadSmallFile(std::string(kLastSessionFileName));
+    if (!bytes) {
+        SetFallbacks(session);
+        return LastSessionRead::Failed;
+    }
+    return ReadLastSessionFrom(*bytes, session);
+}
+
+std::string LastSessionFileText(const Session& session) {
+    std::string text;
+    const auto line = [&text](std::string_view content) {
+        text += content;
+        text += "\r\n";
+    };
+    line("* Vorelin last-session file");
+    line("");
+    line("Operating frequency: " + PrintText(session.Frequency));
+    line("System impedance: " + PrintText(session.Impedance));
+    line("Network topology: " + IntegerPrintText(session.Topology));
+    line("");
+    line("C1: " + PrintText(session.C1));
+    line("C2: " + PrintText(session.C2));
+    line("C3: " + PrintText(session.C3));
+    line("L1: " + PrintText(session.L1));
+    line("L2: " + PrintText(session.L2));
+    line("L3: " + PrintText(session.L3));
+    line("");
+    return text;
+}
+
+WriteResult WriteLastSession(Session& session) {
+    session.FileName = std::string(kLastSessionFileName);
+    WriteResult result = WriteFileAtomically(session.FileName, LastSessionFileText(session));
+    if (result.Failed())
+        result.message = std::string(kLastSessionNotWritten);
+    return result;
+}
+
+} // namespace vorelin

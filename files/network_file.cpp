@@ -1,0 +1,115 @@
+#include "files/network_file.h"
+
+#include "core/number_text.h"
+#include "core/topology.h"
+
+#include <QString>
+
+#include <algorithm>
+
+namespace vorelin {
+
+namespace {
+
+ElementCode CodeOf(const PartSlot& part) {
+    if (part.kind == PartKind::Capacitor)
+        return part.placement == Placement::Series ? ElementCode::SeriesCapacitor
+                                                   : ElementCode::ShuntCapacitor;
+    return part.placement == Placement::Series ? ElementCode::SeriesInductor : ElementCode::ShuntInductor;
+}
+
+// One line of the single-byte file: no line breaks inside, Latin-1 only.
+std::string SingleByteLine(std::string_view utf8) {
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.toLatin1().toStdString();
+}
+
+// Plotwin's value for a stage's second value and the Q circle.
+constexpr double kPlotwinMillion = 1000000;
+
+void AppendStageBlock(std::string& text, int number, const Stage& stage) {
+    const auto line = [&text](std::string_view content) {
+        text += content;
+        text += "\r\n";
+    };
+    line("Element type for stage " + std::to_string(number) + ": " +
+         std::to_string(static_cast<int>(stage.code)));
+    if (stage.code == ElementCode::None) {
+        line("   Value(1): 0");
+        line("   Value(2): 0");
+    } else {
+        line("   Value(1):" + PrintText(stage.value));
+        line("   Value(2):" + PrintText(kPlotwinMillion));
+    }
+    line("   Value(3): 0");
+    line("   Value(4): 0");
+    line("   Value(5): 0");
+    line("");
+}
+
+} // namespace
+
+std::vector<Stage> NetworkStages(const Session& session) {
+    const auto parts = PartsOf(session.Topology);
+    if (parts.empty())
+        return {};
+    std::vector<Stage> stages(kStageCount);
+    std::transform(parts.rbegin(), parts.rend(), stages.begin(), [&session](const PartSlot& part) {
+        return Stage{CodeOf(part), session.*part.value};
+    });
+    return stages;
+}
+
+std::string BaseName(std::string_view fileName) {
+    const auto lastSeparator = fileName.find_last_of("/\\");
+    const auto lastPeriod = fileName.rfind('.');
+    if (lastPeriod == std::string_view::npos ||
+        (lastSeparator != std::string_view::npos && lastPeriod < lastSeparator))
+        return std::string(fileName);
+    return std::string(fileName.substr(0, lastPeriod));
+}
+
+std::string NumberText(float value) { return HeaderText(value); }
+std::string NumberText(double value) { return HeaderText(value); }
+
+std::string NetworkFileText(const Session& session, std::string_view dateTimeText) {
+    std::string text;
+    const auto line = [&text](std::string_view content) {
+        text += content;
+        text += "\r\n";
+    };
+    line("Plotwin network file");
+    line(SingleByteLine(dateTimeText));
+    line("");
+    line("Frequency: " + NumberText(session.Frequency));
+    line("System impedance: " + NumberText(session.Impedance));
+    line("");
+    line("Antenna R: " + NumberText(session.LoadR));
+    line("Antenna X: " + NumberText(session.LoadX));
+    line("");
+    const auto stages = NetworkStages(session);
+    for (std::size_t i = 0; i < stages.size(); ++i)
+        AppendStageBlock(text, static_cast<int>(i) + 1, stages[i]);
+    line("Q circle value: " + PrintText(kPlotwinMillion));
+    line("VSWR circle value: " + PrintText(1.2));
+    // The sweep runs from 1 % below to 1 % above the float frequency, widened to double.
+    line("Sweep start: " + NumberText(static_cast<double>(session.Frequency) * 0.99));
+    line("Sweep stop: " + NumberText(static_cast<double>(session.Frequency) * 1.01));
+    line("Number of points: " + PrintText(11.0));
+    return text;
+}
+
+WriteResult WriteNetworkFile(const Session& session, const std::string& fileName,
+                             std::string_view dateTimeText) {
+    if (fileName.empty())
+        return {};
+    WriteResult result =
+        WriteFileAtomically(BaseName(fileName) + ".PWF", NetworkFileText(session, dateTimeText));
+    if (result.Failed())
+        result.message =
+            "The Plotwin file " + result.fileName + " could not be written: " + result.reason + ".";
+    return result;
+}
+
+} // namespace vorelin

@@ -1,0 +1,322 @@
+#include "files/network_file.h"
+
+#include "core/networks.h"
+#include "tests/files/file_test_support.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vorelin {
+namespace {
+
+constexpr const char* kDate = "06/12/2024 19:09";
+
+// The block of an unused stage.
+std::string EmptyStage(int number) {
+    return "Element type for stage " + std::to_string(number) +
+           ": 0\r\n"
+           "   Value(1): 0\r\n"
+           "   Value(2): 0\r\n"
+           "   Value(3): 0\r\n"
+           "   Value(4): 0\r\n"
+           "   Value(5): 0\r\n"
+           "\r\n";
+}
+
+TEST(NetworkFileText, TopologySixWithANegativeReactanceBelowOne) {
+    Session session;
+    session.Topology = 6;
+    session.Frequency = 14e6f;
+    session.Impedance = 50;
+    session.LoadR = 12.5f;
+    session.LoadX = -0.5f;
+    session.C3 = 1e-10f;
+    session.L2 = 2e-6f;
+    session.C1 = 2e-10f;
+    session.L1 = 5e-6f; // not part of topology 6
+    EXPECT_EQ(NetworkFileText(session, kDate), "Plotwin network file\r\n"
+                                               "06/12/2024 19:09\r\n"
+                                               "\r\n"
+                                               "Frequency:  1.4E+07 \r\n"
+                                               "System impedance:  50 \r\n"
+                                               "\r\n"
+                                               "Antenna R:  12.5 \r\n"
+                                               "Antenna X: -.5 \r\n"
+                                               "\r\n"
+                                               "Element type for stage 1: 1\r\n"
+                                               "   Value(1): 1E-10 \r\n"
+                                               "   Value(2): 1000000 \r\n"
+                                               "   Value(3): 0\r\n"
+                                               "   Value(4): 0\r\n"
+                                               "   Value(5): 0\r\n"
+                                               "\r\n"
+                                               "Element type for stage 2: 4\r\n"
+                                               "   Value(1): 2E-06 \r\n"
+                                               "   Value(2): 1000000 \r\n"
+                                               "   Value(3): 0\r\n"
+                                               "   Value(4): 0\r\n"
+                                               "   Value(5): 0\r\n"
+                                               "\r\n"
+                                               "Element type for stage 3: 1\r\n"
+                                               "   Value(1): 2E-10 \r\n"
+                                               "   Value(2): 1000000 \r\n"
+                                               "   Value(3): 0\r\n"
+                                               "   Value(4): 0\r\n"
+                                               "   Value(5): 0\r\n"
+                                               "\r\n" +
+                                                   EmptyStage(4) + EmptyStage(5) +
+                                                   "Q circle value:  1000000 \r\n"
+                                                   "VSWR circle value:  1.2 \r\n"
+                                                   "Sweep start:  13860000 \r\n"
+                                                   "Sweep stop:  14140000 \r\n"
+                                                   "Number of points:  11 \r\n");
+}
+
+TEST(NetworkFileText, TopologySevenFromTheNetworkRoutine) {
+    Session session;
+    session.Topology = 7;
+    session.Frequency = 14.2e6f;
+    session.Impedance = 50;
+    session.C1 = 150e-12f;
+    session.L2 = 2.2e-6f;
+    session.C3 = 300e-12f;
+    ASSERT_EQ(RunNetwork(session), NetworkResult::Computed);
+    EXPECT_EQ(NetworkFileText(session, kDate), "Plotwin network file\r\n"
+                                               "06/12/2024 19:09\r\n"
+                                               "\r\n"
+                                               "Frequency:  1.42E+07 \r\n"
+                                               "System impedance:  50 \r\n"
+                                               "\r\n"
+                                               "Antenna R:  2.454566 \r\n"
+                                               "Antenna X:  47.01322 \r\n"
+                                               "\r\n"
+                                               "Element type for stage 1: 2\r\n"
+                                               "   Value(1): 3E-10 \r\n"
+                                               "   Value(2): 1000000 \r\n"
+                                               "   Value(3): 0\r\n"
+                                               "   Value(4): 0\r\n"
+                                               "   Value(5): 0\r\n"
+                                               "\r\n"
+                                               "Element type for stage 2: 3\r\n"
+                                               "   Value(1): 2.2E-06 \r\n"
+                                               "   Value(2): 1000000 \r\n"
+                                               "   Value(3): 0\r\n"
+                                               "   Value(4): 0\r\n"
+                                               "   Value(5): 0\r\n"
+                                               "\r\n"
+                                               "Element type for stage 3: 2\r\n"
+                                               "   Value(1): 1.5E-10 \r\n"
+                                               "   Value(2): 1000000 \r\n"
+                                               "   Value(3): 0\r\n"
+                                               "   Value(4): 0\r\n"
+                                               "   Value(5): 0\r\n"
+                                               "\r\n" +
+                                                   EmptyStage(4) + EmptyStage(5) +
+                                                   "Q circle value:  1000000 \r\n"
+                                                   "VSWR circle value:  1.2 \r\n"
+                                                   "Sweep start:  14058000 \r\n"
+                                                   "Sweep stop:  14342000 \r\n"
+                                                   "Number of points:  11 \r\n");
+}
+
+TEST(NetworkFileText, TopologyOneWithSmallAndNegativeValues) {
+    Session session;
+    session.Topology = 1;
+    session.Frequency = 0.5f;
+    session.Impedance = 75;
+    session.LoadR = 0.25f;
+    session.LoadX = -12;
+    session.L1 = -0.5f;
+    session.C2 = 4.7e-11f;
+    EXPECT_EQ(NetworkFileText(session, kDate), "Plotwin network file\r\n"
+                                               "06/12/2024 19:09\r\n"
+                                               "\r\n"
+                                               "Frequency:  .5 \r\n"
+                                               "System impedance:  75 \r\n"
+                                               "\r\n"
+                                               "Antenna R:  .25 \r\n"
+                                               "Antenna X: -12 \r\n"
+                                               "\r\n"
+                                               "Element type for stage 1: 2\r\n"
+                                               "   Value(1): 4.7E-11 \r\n"
+                                               "   Value(2): 1000000 \r\n"
+                                               "   Value(3): 0\r\n"
+                                               "   Value(4): 0\r\n"
+                                               "   Value(5): 0\r\n"
+                                               "\r\n"
+                                               "Element type for stage 2: 3\r\n"
+                                               "   Value(1):-0.5 \r\n"
+                                               "   Value(2): 1000000 \r\n"
+                                               "   Value(3): 0\r\n"
+                                               "   Value(4): 0\r\n"
+                                               "   Value(5): 0\r\n"
+                                               "\r\n" +
+                                                   EmptyStage(3) + EmptyStage(4) + EmptyStage(5) +
+                                                   "Q circle value:  1000000 \r\n"
+                                                   "VSWR circle value:  1.2 \r\n"
+                                                   "Sweep start:  .495 \r\n"
+                                                   "Sweep stop:  .505 \r\n"
+                                                   "Number of points:  11 \r\n");
+}
+
+TEST(NetworkFileText, NoStagesOutsideTheEightTopologies) {
+    Session session;
+    session.Topology = 0;
+    session.Frequency = 1e6f;
+    session.Impedance = 50;
+    EXPECT_EQ(NetworkFileText(session, kDate), "Plotwin network file\r\n"
+                                               "06/12/2024 19:09\r\n"
+                                               "\r\n"
+                                               "Frequency:  1000000 \r\n"
+                                               "System impedance:  50 \r\n"
+                                               "\r\n"
+                                               "Antenna R:  0 \r\n"
+                                               "Antenna X:  0 \r\n"
+                                               "\r\n"
+                                               "Q circle value:  1000000 \r\n"
+                                               "VSWR circle value:  1.2 \r\n"
+                                               "Sweep start:  990000 \r\n"
+                                               "Sweep stop:  1010000 \r\n"
+                                               "Number of points:  11 \r\n");
+}
+
+TEST(NetworkFileText, DateLineStaysOneSingleByteLine) {
+    Session session;
+    session.Topology = 9;
+    const std::string text = NetworkFileText(session, "6.12.24\r\n19:09 \xC3\xA9\xE2\x82\xAC");
+    EXPECT_EQ(text.substr(0, 41), "Plotwin network file\r\n6.12.24  19:09 \xE9?\r\n");
+}
+
+TEST(NetworkStages, LoadSideFirst) {
+    Session session;
+    session.C1 = 1;
+    session.C2 = 2;
+    session.C3 = 3;
+    session.L1 = 4;
+    session.L2 = 5;
+    session.L3 = 6;
+    using enum ElementCode;
+    const struct {
+        std::int16_t topology;
+        std::array<ElementCode, 3> codes;
+        std::array<float, 3> values;
+    } kCases[] = {
+        {1, {ShuntCapacitor, SeriesInductor, None}, {2, 4, 0}},
+        {2, {SeriesInductor, ShuntCapacitor, None}, {5, 1, 0}},
+        {3, {SeriesCapacitor, ShuntInductor, None}, {2, 4, 0}},
+        {4, {ShuntInductor, SeriesCapacitor, None}, {5, 1, 0}},
+        {5, {SeriesInductor, ShuntCapacitor, SeriesInductor}, {6, 2, 4}},
+        {6, {SeriesCapacitor, ShuntInductor, SeriesCapacitor}, {3, 5, 1}},
+        {7, {ShuntCapacitor, SeriesInductor, ShuntCapacitor}, {3, 5, 1}},
+        {8, {ShuntInductor, SeriesCapacitor, ShuntInductor}, {6, 2, 4}},
+    };
+    for (const auto& c : kCases) {
+        session.Topology = c.topology;
+        const auto stages = NetworkStages(session);
+        ASSERT_EQ(stages.size(), 5u) << c.topology;
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(stages[i].code, c.codes[i]) << c.topology << " stage " << i + 1;
+            EXPECT_EQ(stages[i].value, c.values[i]) << c.topology << " stage " << i + 1;
+        }
+        EXPECT_EQ(stages[3].code, None);
+        EXPECT_EQ(stages[4].code, None);
+    }
+    for (const int outside : {0, -1, 9, 32767}) {
+        session.Topology = static_cast<std::int16_t>(outside);
+        EXPECT_TRUE(NetworkStages(session).empty()) << outside;
+    }
+}
+
+TEST(BaseName, DropsTheExtensionOnly) {
+    const struct {
+        const char* name;
+        const char* fileName;
+        const char* base;
+    } kCases[] = {
+        {"WindowsFolder", "D:\\work\\net1.txt", "D:\\work\\net1"},
+        {"PeriodInWindowsFolder", "C:\\my.files\\net1", "C:\\my.files\\net1"},
+        {"PeriodInFolder", "/home/ham/my.files/net1", "/home/ham/my.files/net1"},
+        {"PeriodInFolderAndName", "/home/ham/my.files/net1.pwf", "/home/ham/my.files/net1"},
+        {"NoExtension", "net1", "net1"},
+        {"TrailingPeriod", "net1.", "net1"},
+        {"LastPeriodOnly", "net.2024.txt", "net.2024"},
+        {"UpperExtension", "/tmp/NET1.PWF", "/tmp/NET1"},
+        {"PeriodBeforeSlash", "a.b/c", "a.b/c"},
+        {"Empty", "", ""},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(BaseName(c.fileName), c.base) << c.name;
+}
+
+TEST(NumberText, HeaderForm) {
+    EXPECT_EQ(NumberText(-0.5f), "-.5 ");
+    EXPECT_EQ(NumberText(0.25f), " .25 ");
+    EXPECT_EQ(NumberText(14.2e6f), " 1.42E+07 ");
+    EXPECT_EQ(NumberText(50.0f), " 50 ");
+    EXPECT_EQ(NumberText(14e6 * 0.99), " 13860000 ");
+    EXPECT_EQ(NumberText(0.123456789012345678), " .123456789012346 ");
+}
+
+TEST(WriteNetworkFile, ChosenNameGetsThePwfExtension) {
+    test::WorkingFolder folder;
+    Session session;
+    session.Topology = 2;
+    session.Frequency = 7e6f;
+    session.Impedance = 50;
+    const WriteResult result = WriteNetworkFile(session, folder.Path().toStdString() + "/net1.txt", kDate);
+    EXPECT_EQ(result.status, WriteResult::Status::Written);
+    EXPECT_EQ(result.fileName, folder.Path().toStdString() + "/net1.PWF");
+    EXPECT_EQ(test::FileBytes("net1.PWF"), NetworkFileText(session, kDate));
+    EXPECT_EQ(folder.Entries(), QStringList{"net1.PWF"});
+}
+
+TEST(WriteNetworkFile, PeriodInFolderAndRelativeNames) {
+    test::WorkingFolder folder;
+    ASSERT_TRUE(QDir().mkdir("my.files"));
+    Session session;
+    EXPECT_EQ(WriteNetworkFile(session, "my.files/net1", kDate).fileName, "my.files/net1.PWF");
+    EXPECT_TRUE(QFile::exists("my.files/net1.PWF"));
+    EXPECT_EQ(WriteNetworkFile(session, "net2.", kDate).fileName, "net2.PWF");
+    EXPECT_TRUE(QFile::exists("net2.PWF"));
+}
+
+TEST(WriteNetworkFile, CancelledDialogWritesNothing) {
+    test::WorkingFolder folder;
+    Session session;
+    const WriteResult result = WriteNetworkFile(session, "", kDate);
+    EXPECT_EQ(result.status, WriteResult::Status::Skipped);
+    EXPECT_FALSE(result.Failed());
+    EXPECT_TRUE(folder.Entries().isEmpty());
+}
+
+TEST(WriteNetworkFile, MissingFolderIsReported) {
+    test::WorkingFolder folder;
+    Session session;
+    const WriteResult result = WriteNetworkFile(session, "missing/net1.txt", kDate);
+    EXPECT_EQ(result.status, WriteResult::Status::Failed);
+    EXPECT_EQ(result.fileName, "missing/net1.PWF");
+    EXPECT_EQ(result.message,
+              "The Plotwin file missing/net1.PWF could not be written: " + result.reason + ".");
+    EXPECT_TRUE(folder.Entries().isEmpty());
+}
+
+TEST(WriteNetworkFile, FailedWriteKeepsTheOldFile) {
+    test::WorkingFolder folder;
+    test::PutFile("net1.PWF", "old\r\n");
+    Session session;
+    session.Topology = 5;
+    WriteResult result;
+    {
+        const test::FileSizeLimit fullDisk(100);
+        result = WriteNetworkFile(session, "net1.PWF", kDate);
+    }
+    EXPECT_EQ(result.status, WriteResult::Status::Failed);
+    EXPECT_EQ(test::FileBytes("net1.PWF"), "old\r\n");
+    EXPECT_EQ(folder.Entries(), QStringList{"net1.PWF"});
+}
+
+} // namespace
+} // namespace vorelin

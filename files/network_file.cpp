@@ -18,10 +18,14 @@ ElementCode CodeOf(const PartSlot& part) {
     return part.placement == Placement::Series ? ElementCode::SeriesInductor : ElementCode::ShuntInductor;
 }
 
-// One line of the single-byte file: no line breaks inside, Latin-1 only.
+// One line of the single-byte file: every kind of blank or line break becomes a plain blank (some
+// locales put a narrow no-break space before "PM"), and what Latin-1 cannot hold becomes "?".
 std::string SingleByteLine(std::string_view utf8) {
     QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    for (QChar& c : text) {
+        if (c.isSpace())
+            c = QLatin1Char(' ');
+    }
     return text.toLatin1().toStdString();
 }
 

@@ -43,8 +43,9 @@ std::string NumberText(float value);
 std::string NumberText(double value);
 
 // The file's lines, CR LF each: 49 for topologies 1 to 8, 14 for any other topology (no stage
-// blocks). `dateTimeText` is line 2; a line break in it becomes a blank, and characters beyond
-// Latin-1 become "?", so that the file stays single-byte text of its fixed line count.
+// blocks). `dateTimeText` (UTF-8) is line 2; any line break or other blank in it becomes a plain
+// blank and characters beyond Latin-1 become "?", so that the file stays single-byte text of its
+// fixed line count.
 std::string NetworkFileText(const Session& session, std::string_view dateTimeText);
 
 // Writes the network file under BaseName(fileName) + ".PWF", replacing any file of that name.

@@ -7,6 +7,8 @@
 #include "core/session.h"
 #include "core/tolerance_sweep.h"
 #include "core/topology.h"
+#include "files/local_date_time.h"
+#include "files/network_file.h"
 #include "tools/json_writer.h"
 
 #include <algorithm>
@@ -24,9 +26,10 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: vorelin-calc --topology N --frequency TEXT --impedance TEXT\n"
     "                    [--c1 TEXT] [--c2 TEXT] [--c3 TEXT] [--l1 TEXT] [--l2 TEXT] [--l3 TEXT]\n"
-    "                    [--accuracy PERCENT] [--points] [--json]\n"
+    "                    [--accuracy PERCENT] [--points] [--json] [--export PATH]\n"
     "  N is the network topology, 1 to 8; PERCENT is 1, 2, 5, 10 or 20.\n"
-    "  Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u.\n";
+    "  Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u.\n"
+    "  --export writes the Plotwin network file PATH, its extension replaced by .PWF.\n";
 
 struct Options {
     int topology = 0;
@@ -35,6 +38,7 @@ struct Options {
     int accuracyPercent = -1;                              // -1: no region
     bool points = false;
     bool json = false;
+    std::string exportPath; // empty: no network file
 };
 
 struct UsageError {
@@ -61,9 +65,10 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
             options.json = true;
             continue;
         }
-        const bool takesValue = option == "--topology" || option == "--frequency" || option == "--impedance" ||
-                                option == "--accuracy" ||
-                                std::find(kPartOptions.begin(), kPartOptions.end(), option) != kPartOptions.end();
+        const bool takesValue =
+            option == "--topology" || option == "--frequency" || option == "--impedance" ||
+            option == "--accuracy" || option == "--export" ||
+            std::find(kPartOptions.begin(), kPartOptions.end(), option) != kPartOptions.end();
         if (!takesValue) return UsageError{"unknown option: " + std::string(option)};
         if (i + 1 >= arguments.size()) return UsageError{"missing value after " + std::string(option)};
         const std::string& value = arguments[++i];
@@ -85,6 +90,10 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
             if (!number || std::find(kButtons.begin(), kButtons.end(), *number) == kButtons.end())
                 return UsageError{"the accuracy must be 1, 2, 5, 10 or 20 (percent)"};
             options.accuracyPercent = *number;
+        } else if (option == "--export") {
+            if (value.empty())
+                return UsageError{"--export needs a file name"};
+            options.exportPath = value;
         } else {
             options.parts[std::string(option.substr(2))] = value;
         }
@@ -150,7 +159,8 @@ std::string NetworkDescription(int topology) {
     return text;
 }
 
-void WriteJson(const Session& session, const std::optional<Region>& region, bool withPoints, std::ostream& out) {
+void WriteJson(const Session& session, const std::optional<Region>& region, bool withPoints,
+               const std::string& networkFile, std::ostream& out) {
     JsonWriter json;
     json.BeginObject();
     json.Integer("topology", session.Topology);
@@ -181,6 +191,8 @@ void WriteJson(const Session& session, const std::optional<Region>& region, bool
     json.BeginObject("part_labels");
     for (const auto& part : PartsOf(session.Topology)) json.String(part.name, PartLabel(session, part));
     json.EndObject();
+    if (!networkFile.empty())
+        json.String("network_file", networkFile);
     if (region) {
         json.BeginObject("region");
         json.Float("accuracy", region->accuracy);
@@ -205,7 +217,8 @@ void WriteJson(const Session& session, const std::optional<Region>& region, bool
     out << json.Text() << '\n';
 }
 
-void WriteSummary(const Session& session, const std::optional<Region>& region, bool withPoints, std::ostream& out) {
+void WriteSummary(const Session& session, const std::optional<Region>& region, bool withPoints,
+                  const std::string& networkFile, std::ostream& out) {
     out << "Network: " << NetworkDescription(session.Topology) << '\n';
     out << "Test frequency, Hz: " << FormatValue(session.Frequency) << '\n';
     out << "System impedance, ohms: " << FormatValue(session.Impedance) << '\n';
@@ -213,6 +226,8 @@ void WriteSummary(const Session& session, const std::optional<Region>& region, b
     out << "Load: " << LoadLine(session) << '\n';
     out << "  resistance, ohms: " << ResistanceLabel(session) << '\n';
     out << "  reactance, ohms: " << ReactanceLabel(session) << '\n';
+    if (!networkFile.empty())
+        out << "Network file: " << networkFile << '\n';
     if (!region) return;
     out << "Region for " << JsonWriter::FloatText(region->accuracy * 100.0f) << " % accuracy: " << region->count
         << " loads, R from " << JsonWriter::FloatText(region->rMin) << " to " << JsonWriter::FloatText(region->rMax)
@@ -243,13 +258,24 @@ int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, 
         return kCalcNotComputable;
     }
 
+    // As the results page's "Send to Plotwin" does, from the nominal load.
+    std::string networkFile;
+    if (!options.exportPath.empty()) {
+        const WriteResult written = WriteNetworkFile(session, options.exportPath, CurrentDateTimeText());
+        if (written.Failed()) {
+            err << written.message << '\n';
+            return kCalcNotWritten;
+        }
+        networkFile = written.fileName;
+    }
+
     std::optional<Region> region;
     if (options.accuracyPercent > 0) region = SweepRegion(session, options.accuracyPercent, options.points);
 
     if (options.json) {
-        WriteJson(session, region, options.points, out);
+        WriteJson(session, region, options.points, networkFile, out);
     } else {
-        WriteSummary(session, region, options.points, out);
+        WriteSummary(session, region, options.points, networkFile, out);
     }
     return kCalcOk;
 }

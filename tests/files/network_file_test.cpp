@@ -186,8 +186,9 @@ TEST(NetworkFileText, NoStagesOutsideTheEightTopologies) {
 TEST(NetworkFileText, DateLineStaysOneSingleByteLine) {
     Session session;
     session.Topology = 9;
-    const std::string text = NetworkFileText(session, "6.12.24\r\n19:09 \xC3\xA9\xE2\x82\xAC");
-    EXPECT_EQ(text.substr(0, 41), "Plotwin network file\r\n6.12.24  19:09 \xE9?\r\n");
+    // A line break, a narrow no-break space, an e acute and a euro sign.
+    const std::string text = NetworkFileText(session, "6.12.24\r\n7:09\xE2\x80\xAFPM \xC3\xA9\xE2\x82\xAC");
+    EXPECT_EQ(text.substr(0, 43), "Plotwin network file\r\n6.12.24  7:09 PM \xE9?\r\n");
 }
 
 TEST(NetworkStages, LoadSideFirst) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -109,6 +112,97 @@ TEST(Calculator, JsonStringsKeepTheirBlanks) {
     EXPECT_NE(run.out.find("\"reactance_label\":\"+j0 \""), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\"load_line\":\" 50 +j0\""), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\"part_labels\":{\"L1\":\"L1: \",\"C2\":\"C2: \"}"), std::string::npos) << run.out;
+}
+
+// A fresh folder for the files one test writes, removed afterwards.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vorelin-calc-XXXXXX").string();
+        m_path = mkdtemp(pattern.data());
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_path))
+            names.push_back(entry.path().filename());
+        return names;
+    }
+
+  private:
+    std::filesystem::path m_path;
+};
+
+// The lines of a file whose lines all end with CR LF.
+std::vector<std::string> Lines(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto end = bytes.find("\r\n", at);
+        if (end == std::string::npos) {
+            lines.push_back(bytes.substr(at) + " <no CR LF>");
+            break;
+        }
+        lines.push_back(bytes.substr(at, end - at));
+        at = end + 2;
+    }
+    return lines;
+}
+
+TEST(Calculator, ExportWritesTheNetworkFile) {
+    const ScratchFolder folder;
+    const auto run = Calculate(With(kTypical, {"--export", folder / "net1.txt", "--json"}));
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find(",\"network_file\":\"" + folder / "net1.PWF" + "\""), std::string::npos)
+        << run.out;
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"net1.PWF"});
+
+    const auto lines = Lines(folder / "net1.PWF");
+    ASSERT_EQ(lines.size(), 49u);
+    EXPECT_EQ(lines[0], "Plotwin network file");
+    EXPECT_NE(lines[1], ""); // the date and time of the run
+    const std::vector<std::string> kLines4To12{
+        "Frequency:  1.42E+07 ",       "System impedance:  50 ", "",
+        "Antenna R:  2.454566 ",       "Antenna X:  47.01322 ",  "",
+        "Element type for stage 1: 2", "   Value(1): 3E-10 ",    "   Value(2): 1000000 "};
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 3, lines.begin() + 12), kLines4To12);
+    EXPECT_EQ(lines[16], "Element type for stage 2: 3");
+    EXPECT_EQ(lines[23], "Element type for stage 3: 2");
+    EXPECT_EQ(lines[30], "Element type for stage 4: 0");
+    EXPECT_EQ(lines[46], "Sweep start:  14058000 ");
+    EXPECT_EQ(lines[48], "Number of points:  11 ");
+
+    const auto summary = Calculate(With(kTypical, {"--export", folder / "net2"}));
+    ASSERT_EQ(summary.exitCode, kCalcOk) << summary.err;
+    EXPECT_NE(summary.out.find("\nNetwork file: " + folder / "net2.PWF" + "\n"), std::string::npos)
+        << summary.out;
+}
+
+TEST(Calculator, ExportFailures) {
+    const ScratchFolder folder;
+    const auto missing = Calculate(With(kTypical, {"--export", folder / "missing/net1.txt"}));
+    EXPECT_EQ(missing.exitCode, kCalcNotWritten);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(
+        missing.err.rfind("The Plotwin file " + folder / "missing/net1.PWF" + " could not be written: ", 0),
+        0u)
+        << missing.err;
+
+    const auto empty = Calculate(With(kTypical, {"--export", ""}));
+    EXPECT_EQ(empty.exitCode, kCalcBadEntries);
+    EXPECT_EQ(empty.err.rfind("vorelin-calc: --export needs a file name\n", 0), 0u) << empty.err;
+
+    // Entries that give no load write no file.
+    const auto notComputable = Calculate({"--topology", "1", "--frequency", "1e10", "--impedance", "50",
+                                          "--l1", "1e10", "--export", folder / "net3.txt"});
+    EXPECT_EQ(notComputable.exitCode, kCalcNotComputable);
+    EXPECT_TRUE(folder.Entries().empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "files/decimal_number.h"
+#include "files/text_lines.h"
 
 #include <array>
 #include <optional>
@@ -79,10 +80,10 @@ DefaultsRead ReadDefaults(Session& session) {
 }
 
 std::string DefaultsFileText(const Session& session) {
-    std::string text;
+    TextLines lines;
     for (const float value : {session.AspectRatio, session.DefaultsValue2, session.DefaultsValue3})
-        text += PlainText(value) + "\r\n";
-    return text;
+        lines.Add(PlainText(value));
+    return std::move(lines).Text();
 }
 
 WriteResult WriteDefaults(const Session& session) {

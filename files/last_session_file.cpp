@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "files/decimal_number.h"
+#include "files/text_lines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -115,25 +116,21 @@ LastSessionRead ReadLastSession(Session& session) {
 }
 
 std::string LastSessionFileText(const Session& session) {
-    std::string text;
-    const auto line = [&text](std::string_view content) {
-        text += content;
-        text += "\r\n";
-    };
-    line("* Vorelin last-session file");
-    line("");
-    line("Operating frequency: " + PrintText(session.Frequency));
-    line("System impedance: " + PrintText(session.Impedance));
-    line("Network topology: " + IntegerPrintText(session.Topology));
-    line("");
-    line("C1: " + PrintText(session.C1));
-    line("C2: " + PrintText(session.C2));
-    line("C3: " + PrintText(session.C3));
-    line("L1: " + PrintText(session.L1));
-    line("L2: " + PrintText(session.L2));
-    line("L3: " + PrintText(session.L3));
-    line("");
-    return text;
+    TextLines lines;
+    lines.Add("* Vorelin last-session file");
+    lines.Add("");
+    lines.Add("Operating frequency: " + PrintText(session.Frequency));
+    lines.Add("System impedance: " + PrintText(session.Impedance));
+    lines.Add("Network topology: " + IntegerPrintText(session.Topology));
+    lines.Add("");
+    lines.Add("C1: " + PrintText(session.C1));
+    lines.Add("C2: " + PrintText(session.C2));
+    lines.Add("C3: " + PrintText(session.C3));
+    lines.Add("L1: " + PrintText(session.L1));
+    lines.Add("L2: " + PrintText(session.L2));
+    lines.Add("L3: " + PrintText(session.L3));
+    lines.Add("");
+    return std::move(lines).Text();
 }
 
 WriteResult WriteLastSession(Session& session) {

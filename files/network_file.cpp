@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "core/topology.h"
+#include "files/text_lines.h"
 
 #include <QString>
 
@@ -32,24 +33,20 @@ std::string SingleByteLine(std::string_view utf8) {
 // Plotwin's value for a stage's second value and the Q circle.
 constexpr double kPlotwinMillion = 1000000;
 
-void AppendStageBlock(std::string& text, int number, const Stage& stage) {
-    const auto line = [&text](std::string_view content) {
-        text += content;
-        text += "\r\n";
-    };
-    line("Element type for stage " + std::to_string(number) + ": " +
-         std::to_string(static_cast<int>(stage.code)));
+void AddStageBlock(TextLines& lines, int number, const Stage& stage) {
+    lines.Add("Element type for stage " + std::to_string(number) + ": " +
+              std::to_string(static_cast<int>(stage.code)));
     if (stage.code == ElementCode::None) {
-        line("   Value(1): 0");
-        line("   Value(2): 0");
+        lines.Add("   Value(1): 0");
+        lines.Add("   Value(2): 0");
     } else {
-        line("   Value(1):" + PrintText(stage.value));
-        line("   Value(2):" + PrintText(kPlotwinMillion));
+        lines.Add("   Value(1):" + PrintText(stage.value));
+        lines.Add("   Value(2):" + PrintText(kPlotwinMillion));
     }
-    line("   Value(3): 0");
-    line("   Value(4): 0");
-    line("   Value(5): 0");
-    line("");
+    lines.Add("   Value(3): 0");
+    lines.Add("   Value(4): 0");
+    lines.Add("   Value(5): 0");
+    lines.Add("");
 }
 
 } // namespace
@@ -78,30 +75,26 @@ std::string NumberText(float value) { return HeaderText(value); }
 std::string NumberText(double value) { return HeaderText(value); }
 
 std::string NetworkFileText(const Session& session, std::string_view dateTimeText) {
-    std::string text;
-    const auto line = [&text](std::string_view content) {
-        text += content;
-        text += "\r\n";
-    };
-    line("Plotwin network file");
-    line(SingleByteLine(dateTimeText));
-    line("");
-    line("Frequency: " + NumberText(session.Frequency));
-    line("System impedance: " + NumberText(session.Impedance));
-    line("");
-    line("Antenna R: " + NumberText(session.LoadR));
-    line("Antenna X: " + NumberText(session.LoadX));
-    line("");
+    TextLines lines;
+    lines.Add("Plotwin network file");
+    lines.Add(SingleByteLine(dateTimeText));
+    lines.Add("");
+    lines.Add("Frequency: " + NumberText(session.Frequency));
+    lines.Add("System impedance: " + NumberText(session.Impedance));
+    lines.Add("");
+    lines.Add("Antenna R: " + NumberText(session.LoadR));
+    lines.Add("Antenna X: " + NumberText(session.LoadX));
+    lines.Add("");
     const auto stages = NetworkStages(session);
     for (std::size_t i = 0; i < stages.size(); ++i)
-        AppendStageBlock(text, static_cast<int>(i) + 1, stages[i]);
-    line("Q circle value: " + PrintText(kPlotwinMillion));
-    line("VSWR circle value: " + PrintText(1.2));
+        AddStageBlock(lines, static_cast<int>(i) + 1, stages[i]);
+    lines.Add("Q circle value: " + PrintText(kPlotwinMillion));
+    lines.Add("VSWR circle value: " + PrintText(1.2));
     // The sweep runs from 1 % below to 1 % above the float frequency, widened to double.
-    line("Sweep start: " + NumberText(static_cast<double>(session.Frequency) * 0.99));
-    line("Sweep stop: " + NumberText(static_cast<double>(session.Frequency) * 1.01));
-    line("Number of points: " + PrintText(11.0));
-    return text;
+    lines.Add("Sweep start: " + NumberText(static_cast<double>(session.Frequency) * 0.99));
+    lines.Add("Sweep stop: " + NumberText(static_cast<double>(session.Frequency) * 1.01));
+    lines.Add("Number of points: " + PrintText(11.0));
+    return std::move(lines).Text();
 }
 
 WriteResult WriteNetworkFile(const Session& session, const std::string& fileName,

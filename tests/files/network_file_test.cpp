@@ -26,6 +26,21 @@ std::string EmptyStage(int number) {
            "\r\n";
 }
 
+// The block of a stage with a part; `value` is the part's value as the line shows it.
+std::string UsedStage(int number, int code, const std::string& value) {
+    return "Element type for stage " + std::to_string(number) + ": " + std::to_string(code) +
+           "\r\n"
+           "   Value(1):" +
+           value +
+           "\r\n"
+           "   Value(2): 1000000 \r\n"
+           "   Value(3): 0\r\n"
+           "   Value(4): 0\r\n"
+           "   Value(5): 0\r\n"
+           "\r\n";
+}
+
+// The whole file is spelled out once, here; the other cases build their stage blocks.
 TEST(NetworkFileText, TopologySixWithANegativeReactanceBelowOne) {
     Session session;
     session.Topology = 6;
@@ -92,29 +107,10 @@ TEST(NetworkFileText, TopologySevenFromTheNetworkRoutine) {
                                                "\r\n"
                                                "Antenna R:  2.454566 \r\n"
                                                "Antenna X:  47.01322 \r\n"
-                                               "\r\n"
-                                               "Element type for stage 1: 2\r\n"
-                                               "   Value(1): 3E-10 \r\n"
-                                               "   Value(2): 1000000 \r\n"
-                                               "   Value(3): 0\r\n"
-                                               "   Value(4): 0\r\n"
-                                               "   Value(5): 0\r\n"
-                                               "\r\n"
-                                               "Element type for stage 2: 3\r\n"
-                                               "   Value(1): 2.2E-06 \r\n"
-                                               "   Value(2): 1000000 \r\n"
-                                               "   Value(3): 0\r\n"
-                                               "   Value(4): 0\r\n"
-                                               "   Value(5): 0\r\n"
-                                               "\r\n"
-                                               "Element type for stage 3: 2\r\n"
-                                               "   Value(1): 1.5E-10 \r\n"
-                                               "   Value(2): 1000000 \r\n"
-                                               "   Value(3): 0\r\n"
-                                               "   Value(4): 0\r\n"
-                                               "   Value(5): 0\r\n"
                                                "\r\n" +
-                                                   EmptyStage(4) + EmptyStage(5) +
+                                                   UsedStage(1, 2, " 3E-10 ") + UsedStage(2, 3, " 2.2E-06 ") +
+                                                   UsedStage(3, 2, " 1.5E-10 ") + EmptyStage(4) +
+                                                   EmptyStage(5) +
                                                    "Q circle value:  1000000 \r\n"
                                                    "VSWR circle value:  1.2 \r\n"
                                                    "Sweep start:  14058000 \r\n"
@@ -139,21 +135,8 @@ TEST(NetworkFileText, TopologyOneWithSmallAndNegativeValues) {
                                                "\r\n"
                                                "Antenna R:  .25 \r\n"
                                                "Antenna X: -12 \r\n"
-                                               "\r\n"
-                                               "Element type for stage 1: 2\r\n"
-                                               "   Value(1): 4.7E-11 \r\n"
-                                               "   Value(2): 1000000 \r\n"
-                                               "   Value(3): 0\r\n"
-                                               "   Value(4): 0\r\n"
-                                               "   Value(5): 0\r\n"
-                                               "\r\n"
-                                               "Element type for stage 2: 3\r\n"
-                                               "   Value(1):-0.5 \r\n"
-                                               "   Value(2): 1000000 \r\n"
-                                               "   Value(3): 0\r\n"
-                                               "   Value(4): 0\r\n"
-                                               "   Value(5): 0\r\n"
                                                "\r\n" +
+                                                   UsedStage(1, 2, " 4.7E-11 ") + UsedStage(2, 3, "-0.5 ") +
                                                    EmptyStage(3) + EmptyStage(4) + EmptyStage(5) +
                                                    "Q circle value:  1000000 \r\n"
                                                    "VSWR circle value:  1.2 \r\n"

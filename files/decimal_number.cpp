@@ -94,6 +94,7 @@ DecimalPrefix ScanDecimalPrefix(std::string_view text) {
 std::optional<float> ToStoredFloat(const DecimalPrefix& prefix) {
     if (prefix.overflow)
         return std::nullopt;
+    // IEEE rounding: a magnitude beyond the largest float (after rounding) becomes infinity.
     const auto stored = static_cast<float>(prefix.value);
     if (!std::isfinite(stored))
         return std::nullopt;

@@ -287,20 +287,5 @@ TEST(WriteNetworkFile, MissingFolderIsReported) {
     EXPECT_TRUE(folder.Entries().isEmpty());
 }
 
-TEST(WriteNetworkFile, FailedWriteKeepsTheOldFile) {
-    test::WorkingFolder folder;
-    test::PutFile("net1.PWF", "old\r\n");
-    Session session;
-    session.Topology = 5;
-    WriteResult result;
-    {
-        const test::FileSizeLimit fullDisk(100);
-        result = WriteNetworkFile(session, "net1.PWF", kDate);
-    }
-    EXPECT_EQ(result.status, WriteResult::Status::Failed);
-    EXPECT_EQ(test::FileBytes("net1.PWF"), "old\r\n");
-    EXPECT_EQ(folder.Entries(), QStringList{"net1.PWF"});
-}
-
 } // namespace
 } // namespace vorelin

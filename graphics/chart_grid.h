@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/session.h"
+#include "graphics/chart_view.h"
+#include "graphics/surface.h"
+
+#include <span>
+#include <string_view>
+
+namespace vorelin {
+
+inline constexpr Colour kGridLight = 0xAAAAFF;
+inline constexpr Colour kGridEmphasis = 0x0000FF; // also the axis, the outer circle and the labels
+inline constexpr Colour kGridBlank = 0xFFFFFF;
+inline constexpr float kChartRadius = 3000; // the unit circle at scale 1, in page units
+
+// Pen widths in device pixels for each drawing step of the grid.
+struct GridPenWidths {
+    int lightCircles;
+    int emphasisedCircles;
+    int lightArcs;
+    int blanking;
+    int fiveCircle;
+    int emphasisedArcs;
+    int axis;
+    int outerCircle;
+    int labels;
+};
+
+// A coordinate of a label: the chart centre + factor x radius + a fixed offset in page units
+// (the offsets do not grow with the scale). The horizontal radius K applies to x, R to y.
+struct LabelCoordinate {
+    double factor;
+    double offset;
+};
+
+// A value label: a point at its anchor (which places the text), then the text. Resistance
+// labels first clear the axis behind them with a white rectangle.
+struct GridLabel {
+    std::string_view text;
+    LabelCoordinate x, y;
+    Colour pointColour;
+    bool cleared;
+    LabelCoordinate left, top, right, bottom; // the white rectangle, when cleared
+};
+
+// What differs between the charts of the results page, the printed report and the opening page.
+struct ChartGridStyle {
+    GridPenWidths pens;
+    bool limitOuterX;                  // the outer circle's x held within -1000 ... 13000
+    bool wholeY;                       // every y rounded to a whole number, halves to even
+    std::span<const GridLabel> labels; // none: no labels, and the text colour is left alone
+};
+
+const ChartGridStyle& ResultsGridStyle();
+const ChartGridStyle& PrinterGridStyle();
+const ChartGridStyle& OpeningGridStyle();
+
+// Draws the Smith chart grid in `frame`: light resistance circles, emphasised circles, light
+// reactance arcs, the blanked r = 5 disc, the r = 5 circle, emphasised arcs, the real axis,
+// the outer circle and the labels, in that order. Loop values are accumulated in single
+// precision. Leaves the pen width as the last step set it (1 when there are labels) and, with
+// labels, the text colour black.
+void DrawChartGrid(Surface& surface, const ChartFrame& frame, double pi, const ChartGridStyle& style);
+
+// The results page's grid step: ChartRadius becomes 3000 (PlotDot relies on it), then the grid
+// is drawn around the view's centre at its scale with the session's aspect ratio.
+void DrawGrid(Surface& surface, Session& session, const ChartView& view);
+
+inline constexpr float kPrintedCentreX = 6000;
+inline constexpr float kPrintedCentreY = 8000;
+inline constexpr int kPrintedLoadPen = 16;
+
+// The printed chart: ChartRadius becomes 3000, and the grid is drawn round (stretch 1) at scale
+// 1 around (6000, 8000) with the printer's heavier pens and label places; then the load itself
+// as a circle of DotRadius in DotColor at pen width 16. Leaves the pen at 1.
+void PrintGrid(Surface& surface, Session& session);
+
+} // namespace vorelin

@@ -1,0 +1,158 @@
+#include "graphics/chart_view.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace vorelin {
+
+namespace {
+
+float Shifted(float value, double step) { return static_cast<float>(static_cast<double>(value) + step); }
+
+// An unset zoom counts as 1 the first time a zoom button is pressed.
+float CurrentZoom(const ChartView& view) { return view.Zoom == 0 ? 1.0f : view.Zoom; }
+
+float WithinAspectLimits(float ratio) {
+    if (ratio > kLargestAspectRatio)
+        return kLargestAspectRatio;
+    if (ratio < kSmallestAspectRatio)
+        return kSmallestAspectRatio;
+    return ratio;
+}
+
+// The leading plain decimal number of a text: blanks, an optional sign, digits with at most one
+// period. No exponent and no multiplier letters; a text without such a number reads as 0.
+double LeadingNumber(std::string_view text) {
+    std::size_t at = text.find_first_not_of(" \t");
+    if (at == std::string_view::npos)
+        return 0;
+    bool negative = false;
+    if (text[at] == '+' || text[at] == '-')
+        negative = text[at++] == '-';
+    const std::size_t first = at;
+    bool digits = false, period = false;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (c == '.' && !period) {
+            period = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0;
+    double value = 0;
+    std::from_chars(text.data() + first, text.data() + at, value, std::chars_format::fixed);
+    return negative ? -value : value;
+}
+
+} // namespace
+
+void MoveCentreHome(ChartView& view) {
+    view.CentreX = kHomeCentreX;
+    view.CentreY = kHomeCentreY;
+}
+
+void Pan(ChartView& view, PanDirection direction) {
+    const double step = kPanStep;
+    switch (direction) {
+    case PanDirection::Left:
+        view.CentreX = Shifted(view.CentreX, -step);
+        break;
+    case PanDirection::Right:
+        view.CentreX = Shifted(view.CentreX, step);
+        break;
+    case PanDirection::Up:
+        view.CentreY = Shifted(view.CentreY, -step);
+        break;
+    case PanDirection::Down:
+        view.CentreY = Shifted(view.CentreY, step);
+        break;
+    }
+}
+
+void ZoomLarger(ChartView& view) {
+    view.Zoom = static_cast<float>(static_cast<double>(CurrentZoom(view)) * 1.1);
+    if (view.Zoom > kLargestZoom)
+        view.Zoom = kLargestZoom;
+    view.ChartScale = view.Zoom;
+}
+
+void ZoomSmaller(ChartView& view) {
+    view.Zoom = static_cast<float>(static_cast<double>(CurrentZoom(view)) / 1.1);
+    if (view.Zoom < kSmallestZoom)
+        view.Zoom = kSmallestZoom;
+    view.ChartScale = view.Zoom;
+}
+
+void ResetView(ChartView& view) {
+    MoveCentreHome(view);
+    view.ChartScale = 1;
+    view.Zoom = 1;
+}
+
+void EnsureScale(ChartView& view) {
+    if (view.ChartScale == 0)
+        view.ChartScale = 1;
+}
+
+TypedAspect ClampTypedAspect(double parsed) {
+    const auto ratio = static_cast<float>(parsed);
+    if (ratio > kLargestAspectRatio)
+        return {kLargestAspectRatio, "1.5", "150"};
+    if (ratio < kSmallestAspectRatio)
+        return {kSmallestAspectRatio, ".5", "50"};
+    return {ratio, {}, {}};
+}
+
+float SpinnerAspectRatio(std::string_view percentText) {
+    return WithinAspectLimits(static_cast<float>(LeadingNumber(percentText) * 0.01));
+}
+
+ChartFrame ResultsFrame(const Session& session, const ChartView& view) {
+    return {view.CentreX, view.CentreY, session.ChartRadius, view.ChartScale, session.AspectRatio};
+}
+
+PagePoint MapLoad(float loadR, float loadX, float impedance, double pi, const ChartFrame& frame,
+                  MarkProduct product) {
+    const auto r = static_cast<float>(static_cast<double>(loadR) / static_cast<double>(impedance));
+    auto x = static_cast<float>(static_cast<double>(loadX) / static_cast<double>(impedance));
+    if (x == 0)
+        x = 1e-12f; // keeps the angle of a purely resistive load defined
+
+    const double rd = r, xd = x;
+    const double n = rd * rd + xd * xd - 1;
+    const double m = (rd + 1) * (rd + 1) + xd * xd;
+    const auto u = static_cast<float>(n / m);
+    const auto v = static_cast<float>(2 * xd / m);
+    const auto magnitude = static_cast<float>(std::sqrt(static_cast<double>(u) * static_cast<double>(u) +
+                                                        static_cast<double>(v) * static_cast<double>(v)));
+
+    // The angle of (u, -v) in degrees, folded into -180 ... 180.
+    float degrees = 0;
+    if (u == 0) {
+        degrees = v > 0 ? -90.0f : v < 0 ? 90.0f : 0.0f;
+    } else {
+        degrees = static_cast<float>(-std::atan(static_cast<double>(v) / static_cast<double>(u)) * 180 / pi);
+        if (u < 0)
+            degrees = Shifted(degrees, v >= 0 ? 180.0 : -180.0);
+        if (degrees > 180)
+            degrees = Shifted(degrees, -360.0);
+        if (degrees < -180)
+            degrees = Shifted(degrees, 360.0);
+    }
+    const auto angle = static_cast<double>(static_cast<float>(static_cast<double>(degrees) * pi / 180));
+
+    const double stretch = frame.aspectRatio, radius = frame.chartRadius, scale = frame.chartScale;
+    const double mag = magnitude;
+    const double across = product == MarkProduct::RadiusScaleMagnitude
+                              ? stretch * std::cos(angle) * radius * scale * mag
+                              : stretch * std::cos(angle) * mag * radius * scale;
+    const double down = radius * std::sin(angle) * scale * mag;
+    return {static_cast<float>(across + static_cast<double>(frame.centreX)),
+            static_cast<float>(down + static_cast<double>(frame.centreY))};
+}
+
+} // namespace vorelin

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "core/session.h"
+#include "graphics/surface.h"
+
+namespace vorelin {
+
+// The anchor a schematic is chained along: Y is the signal rail (the ground rail lies 1040
+// below it) and is never changed; X is the left end of the next symbol, and every symbol moves
+// it on by its own width.
+struct Anchor {
+    float X;
+    float Y;
+};
+
+inline constexpr float kGroundRail = 1040; // below the signal rail
+inline constexpr Colour kShuntInductorColour = 15;
+inline constexpr Colour kOpeningStroke = 0xFF0000;
+inline constexpr Colour kThumbnailHighlight = 0xFFFFDD;
+inline constexpr Colour kThumbnailBackground = 0xFFFFFF;
+
+// Where a schematic is shown. The geometry is the same everywhere; the pages differ in colour,
+// decoration and a few extras:
+// - Entries: thumbnails with a background box (highlighted for the chosen topology) and part
+//   names; strokes black, ShuntL strokes colour 15.
+// - Results: symbols only; Gen prints the impedance and the test frequency at fixed places,
+//   and Load starts with an inductor, a capacitor or a wire by the sign of LoadX.
+// - Opening: every stroke blue; Load has a single Wire as lead-in; no pen width changes.
+// - Printer: SeriesL and SeriesC with two Wires on each side, ShuntC at pen width 10, the
+//   printed Gen with its texts, part values (from the network routines' copies) as labels,
+//   and a load whose lead-in is a LongWire when LoadX is 0.
+enum class SchematicPage { Entries, Results, Opening, Printer };
+
+// The symbol routines of one page, drawing on one surface. They read the session (Topology,
+// LoadX, Impedance, Frequency, the part-value copies, Pi) and never change it.
+class Schematic {
+  public:
+    Schematic(Surface& surface, const Session& session, SchematicPage page)
+        : m_surface(surface), m_session(session), m_page(page) {}
+
+    void Wire(Anchor& at);     // both rails, 160 long
+    void SeriesL(Anchor& at);  // 960 (1280 on paper)
+    void ShuntL(Anchor& at);   // 640
+    void SeriesC(Anchor& at);  // 360 (1000 on paper)
+    void ShuntC(Anchor& at);   // 640
+    void Gen(Anchor& at);      // 1050 (1810 on paper, with its Wire)
+    void LongWire(Anchor& at); // both rails, 360 long: the printed load's bare lead-in
+    // The load: its lead-in, then the resistor zigzag from the signal rail to ground. X moves
+    // only by the lead-in.
+    void Load(Anchor& at);
+
+    // The network of a topology (1 to 8) as the page shows it; nothing outside 1 to 8.
+    void DrawNetwork(int topology, Anchor& at);
+    void Draw1(Anchor& at) { DrawNetwork(1, at); }
+    void Draw2(Anchor& at) { DrawNetwork(2, at); }
+    void Draw3(Anchor& at) { DrawNetwork(3, at); }
+    void Draw4(Anchor& at) { DrawNetwork(4, at); }
+    void Draw5(Anchor& at) { DrawNetwork(5, at); }
+    void Draw6(Anchor& at) { DrawNetwork(6, at); }
+    void Draw7(Anchor& at) { DrawNetwork(7, at); }
+    void Draw8(Anchor& at) { DrawNetwork(8, at); }
+
+  private:
+    Colour Stroke() const;
+    void Line(const Anchor& at, float dx1, float dy1, float dx2, float dy2, Colour colour);
+    void ContinueTo(const Anchor& at, float dx, float dy, Colour colour);
+    void Arc(const Anchor& at, float dx, float dy, float radius, double start, double end, Colour colour);
+    void Wires(Anchor& at, int count);
+    void Resistor(const Anchor& at);
+    void ScreenGen(Anchor& at);
+    void PrintedGen(Anchor& at);
+
+    Surface& m_surface;
+    const Session& m_session;
+    SchematicPage m_page;
+};
+
+// The entries page's eight thumbnails at their fixed places, at pen width 2, the chosen
+// topology's box highlighted. Clears nothing: the boxes paint over what was there.
+void DrawLibrary(Surface& surface, const Session& session);
+
+// Where the results page's schematic ended: the network's output end (the readout column
+// starts 200 to its right) and the anchor after the load's lead-in.
+struct ResultsSchematicEnds {
+    float networkEndX;
+    float loadX;
+};
+
+inline constexpr float kResultsSchematicX = 1000;
+inline constexpr float kResultsSchematicY = 2000;
+inline constexpr Colour kPortMark = 0xFFCC11;
+
+// The results page's schematic at pen width 2: the generator with its texts, the input port
+// mark, the network of Topology, the output port mark, a Wire and the load. The caller runs
+// the network routine first, so that the load's lead-in follows the current LoadX.
+ResultsSchematicEnds DrawResultsSchematic(Surface& surface, const Session& session);
+
+} // namespace vorelin

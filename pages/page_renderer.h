@@ -1,0 +1,83 @@
+#pragma once
+
+#include "graphics/display_list.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <QSize>
+
+#include <cstdint>
+
+class QColor;
+class QPainter;
+
+namespace vorelin {
+
+// Two coordinate systems meet here:
+// - page units: the logical page the drawings are made in, x to the right and y downward
+//   (12000 x 9000 for a window page, 11500 x 15200 for the printed report);
+// - device pixels: the pixels of the paint device (a widget's cached image, a PNG, a printer).
+// A page is fitted into a device rectangle with one uniform scale and centred in it. Pen widths
+// are not scaled: they are device pixels (times an optional factor for high-resolution devices).
+
+struct PageSize {
+    double width;
+    double height;
+};
+
+inline constexpr PageSize kWindowPage{12000, 9000};
+inline constexpr PageSize kPrinterPage{11500, 15200};
+
+// The uniform fit-and-centre mapping from page units to device pixels.
+class PageToDevice {
+  public:
+    PageToDevice(PageSize page, const QRectF& device);
+
+    QPointF Point(float x, float y) const {
+        return {m_left + m_scale * double{x}, m_top + m_scale * double{y}};
+    }
+    double Length(double pageUnits) const { return m_scale * pageUnits; }
+    double Scale() const { return m_scale; }
+    // The page's own rectangle on the device.
+    QRectF PageRect() const { return {m_left, m_top, m_scale * m_page.width, m_scale * m_page.height}; }
+
+  private:
+    PageSize m_page;
+    double m_scale;
+    double m_left;
+    double m_top;
+};
+
+QColor ToQColor(Colour colour);
+
+struct RenderOptions {
+    // Device pixels per pen-width unit: 1 on screen; a printer may use more so that the relative
+    // weights of the pens stay visible at its resolution.
+    double penPixels = 1;
+};
+
+// Paints every primitive of the list in order onto the painter's device. Primitives with
+// coordinates that are not finite are skipped. The painter's state is restored afterwards.
+void RenderDisplayList(QPainter& painter, const DisplayList& list, const PageToDevice& mapping,
+                       const RenderOptions& options = {});
+
+// The whole device rectangle filled with the page colour, then the list fitted and centred on it.
+QImage RenderPage(const DisplayList& list, PageSize page, QSize pixels, Colour background,
+                  const RenderOptions& options = {});
+
+// A page widget's retained picture: renders the list into an image the size of the window and
+// keeps it until the list changes or the size does, so that repaints only copy the image.
+class PageImageCache {
+  public:
+    const QImage& Image(const DisplayList& list, PageSize page, QSize pixels, Colour background);
+
+  private:
+    QImage m_image;
+    const DisplayList* m_list = nullptr;
+    std::uint64_t m_revision = 0;
+    Colour m_background = 0;
+    PageSize m_page{0, 0};
+};
+
+} // namespace vorelin

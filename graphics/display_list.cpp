@@ -90,8 +90,7 @@ void DisplayList::MoveTo(float x, float y) {
 void DisplayList::SetFont(const Font& font) {
     const auto found = std::find(m_fonts.begin(), m_fonts.end(), font);
     m_font = static_cast<std::uint32_t>(found - m_fonts.begin());
-    if (found == m_fonts.end())
-        m_fonts.push_back(font);
+    if (found == m_fonts.end()) m_fonts.push_back(font);
 }
 
 void DisplayList::Clear() {

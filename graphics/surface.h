@@ -13,7 +13,7 @@ namespace vorelin {
 // on the page (pi/2 points up).
 struct Font {
     std::string family = "Arial";
-    float size = 0; // in page units: 20 page units are one point
+    float size = 0;    // in page units: 20 page units are one point
     bool bold = false;
     friend bool operator==(const Font&, const Font&) = default;
 };
@@ -24,7 +24,7 @@ inline constexpr float kPageUnitsPerPoint = 20;
 // against. The surface keeps a current point: a line, a continuation and a point leave it at
 // their end, MoveTo sets it, and text is printed with its top-left corner there.
 class Surface {
-  public:
+public:
     virtual ~Surface() = default;
 
     // A straight line; the current point becomes (x2, y2).

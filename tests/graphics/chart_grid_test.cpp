@@ -46,7 +46,8 @@ constexpr std::size_t kLabelStrokes = 8 * 2 + 6 * 3;
 
 std::size_t FirstStrokeOf(std::size_t step) {
     std::size_t first = 0;
-    for (std::size_t i = 0; i < step; ++i) first += kSteps[i].strokes;
+    for (std::size_t i = 0; i < step; ++i)
+        first += kSteps[i].strokes;
     return first;
 }
 const std::size_t kLightArcs = FirstStrokeOf(2);
@@ -74,18 +75,22 @@ TEST(ChartGrid, StepsInOrderWithTheirColoursAndPens) {
                 ASSERT_EQ(s.op, step.op) << step.name;
                 EXPECT_EQ(s.colour, step.colour) << step.name;
                 EXPECT_EQ(s.penWidth, paper ? step.paperPen : step.screenPen) << step.name;
-                for (const Primitive& p : s.primitives) EXPECT_EQ(p.colour, step.colour) << step.name;
-                if (s.op == Op::Point) ++polylines;
+                for (const Primitive& p : s.primitives)
+                    EXPECT_EQ(p.colour, step.colour) << step.name;
+                if (s.op == Op::Point)
+                    ++polylines;
                 if (s.op == Op::Line) {
                     EXPECT_EQ(s.primitives.size(), 1u) << step.name;
                 }
             }
         }
         EXPECT_EQ(polylines, 71u);
-        for (std::size_t i = 0; i < 23; ++i) EXPECT_EQ(strokes[i].primitives.size(), 181u);
+        for (std::size_t i = 0; i < 23; ++i)
+            EXPECT_EQ(strokes[i].primitives.size(), 181u);
         EXPECT_EQ(strokes[FirstStrokeOf(4)].primitives.size(), 181u);
         EXPECT_EQ(strokes[kOuterCircle].primitives.size(), 121u);
-        for (; next < strokes.size(); ++next) EXPECT_EQ(strokes[next].penWidth, 1);
+        for (; next < strokes.size(); ++next)
+            EXPECT_EQ(strokes[next].penWidth, 1);
         EXPECT_EQ(list.PenWidth(), 1);
         EXPECT_EQ(list.TextColour(), 0u);
     }
@@ -140,7 +145,8 @@ TEST(ChartGrid, ReactanceArcs) {
     const Stroke& tenth = strokes[kLightArcs];
     EXPECT_EQ(tenth.primitives.size(), 6u);
     const auto start = tenth.Vertices().front();
-    const double phi0 = std::atan2((D(5000 - start.y) / 3000.0) * 0.1 - 1, (D(start.x - 9000) / 2250.0 - 1) * 0.1);
+    const double phi0 =
+        std::atan2((D(5000 - start.y) / 3000.0) * 0.1 - 1, (D(start.x - 9000) / 2250.0 - 1) * 0.1);
     EXPECT_NEAR(phi0 * 180 / kPi + 360, 258.58, 0.01);
 
     // x = 1 (light and emphasised) runs from phi0 = 180 (Gamma = j) to exactly 270 (Gamma = 1).
@@ -194,8 +200,10 @@ TEST(ChartGrid, OuterCircleXIsHeldAtLargeScales) {
     const DisplayList list = Grid(zoomed);
     const std::vector<Stroke> strokes = StrokesOf(list);
     const auto outer = strokes[kOuterCircle].Vertices();
-    const auto [left, right] = std::minmax_element(outer.begin(), outer.end(), [](auto a, auto b) { return a.x < b.x; });
-    const auto [top, bottom] = std::minmax_element(outer.begin(), outer.end(), [](auto a, auto b) { return a.y < b.y; });
+    const auto [left, right] =
+        std::minmax_element(outer.begin(), outer.end(), [](auto a, auto b) { return a.x < b.x; });
+    const auto [top, bottom] =
+        std::minmax_element(outer.begin(), outer.end(), [](auto a, auto b) { return a.y < b.y; });
     EXPECT_EQ(left->x, -1000);
     EXPECT_EQ(right->x, 13000);
     EXPECT_EQ(top->y, -10000);
@@ -207,7 +215,8 @@ TEST(ChartGrid, OuterCircleXIsHeldAtLargeScales) {
 
     // The opening page's chart has no limit.
     const auto free = StrokesOf(Grid(zoomed, OpeningGridStyle()))[kOuterCircle].Vertices();
-    EXPECT_EQ(std::min_element(free.begin(), free.end(), [](auto a, auto b) { return a.x < b.x; })->x, -13500);
+    EXPECT_EQ(std::min_element(free.begin(), free.end(), [](auto a, auto b) { return a.x < b.x; })->x,
+              -13500);
 }
 
 struct LabelPlace {
@@ -221,8 +230,10 @@ struct LabelBox {
 // Reads the labels back: their texts at the points placed before them, and the rectangles.
 void ReadLabels(const DisplayList& list, std::vector<LabelPlace>& places, std::vector<LabelBox>& boxes) {
     for (const Primitive& p : list.Primitives()) {
-        if (p.op == Op::Text) places.push_back({list.TextOf(p), p.x1, p.y1});
-        if (p.op == Op::FilledBox) boxes.push_back({p.x1, p.y1, p.x2, p.y2});
+        if (p.op == Op::Text)
+            places.push_back({list.TextOf(p), p.x1, p.y1});
+        if (p.op == Op::FilledBox)
+            boxes.push_back({p.x1, p.y1, p.x2, p.y2});
     }
 }
 
@@ -234,15 +245,37 @@ TEST(ChartGrid, LabelsAtTwoScalesAndTwoAspectRatios) {
         float widths[6];
     } kCases[] = {
         {{9000, 5000, 3000, 1, 1},
-         {{"+2", 10800, 2360}, {"+1", 9000, 1760}, {"+.5", 6900, 2390}, {"+.2", 5880, 3650}, {"-.2", 5880, 6050},
-          {"-.5", 6900, 7400}, {"-1", 9000, 8000}, {"-2", 10800, 7400}, {"0", 5850, 4940}, {".2", 6960, 4940},
-          {".5", 7950, 4940}, {"1", 8970, 4940}, {"2", 9960, 4940}, {"5", 10950, 4940}},
+         {{"+2", 10800, 2360},
+          {"+1", 9000, 1760},
+          {"+.5", 6900, 2390},
+          {"+.2", 5880, 3650},
+          {"-.2", 5880, 6050},
+          {"-.5", 6900, 7400},
+          {"-1", 9000, 8000},
+          {"-2", 10800, 7400},
+          {"0", 5850, 4940},
+          {".2", 6960, 4940},
+          {".5", 7950, 4940},
+          {"1", 8970, 4940},
+          {"2", 9960, 4940},
+          {"5", 10950, 4940}},
          {5810, 6960, 7950, 8940, 9900, 10950},
          {140, 150, 240, 140, 210, 150}},
         {{9000, 5000, 3000, 2, 0.75f}, // R = 6000, K = 4500
-         {{"+2", 11700, -280}, {"+1", 9000, -1480}, {"+.5", 5850, -220}, {"+.2", 4320, 2300}, {"-.2", 4320, 7100},
-          {"-.5", 5850, 9800}, {"-1", 9000, 11000}, {"-2", 11700, 9800}, {"0", 4350, 4940}, {".2", 5940, 4940},
-          {".5", 7425, 4940}, {"1", 8970, 4940}, {"2", 10440, 4940}, {"5", 11925, 4940}},
+         {{"+2", 11700, -280},
+          {"+1", 9000, -1480},
+          {"+.5", 5850, -220},
+          {"+.2", 4320, 2300},
+          {"-.2", 4320, 7100},
+          {"-.5", 5850, 9800},
+          {"-1", 9000, 11000},
+          {"-2", 11700, 9800},
+          {"0", 4350, 4940},
+          {".2", 5940, 4940},
+          {".5", 7425, 4940},
+          {"1", 8970, 4940},
+          {"2", 10440, 4940},
+          {"5", 11925, 4940}},
          {4310, 5940, 7425, 8940, 10350, 11925},
          {140, 225, 360, 140, 315, 225}},
     };
@@ -271,7 +304,8 @@ TEST(ChartGrid, LabelPointsPlaceTheTexts) {
     const auto& primitives = list.Primitives();
     int red = 0, white = 0;
     for (std::size_t i = 1; i < primitives.size(); ++i) {
-        if (primitives[i].op != Op::Text) continue;
+        if (primitives[i].op != Op::Text)
+            continue;
         const Primitive& point = primitives[i - 1];
         ASSERT_EQ(point.op, Op::Point);
         EXPECT_EQ(point.x1, primitives[i].x1);
@@ -323,9 +357,10 @@ TEST(PrintedGrid, FixedRoundChartWithThePaperLabelsAndTheLoad) {
     EXPECT_EQ(outer[60].x, 3000);
     EXPECT_EQ(outer[30].y, 11000);
 
-    const LabelPlace kPlaces[] = {{"+2", 7800, 5360},  {"+1", 6000, 4760},  {"+.5", 3750, 5390}, {"+.2", 2880, 6650},
-                                  {"-.2", 2880, 9050}, {"-.5", 3900, 10400}, {"-1", 6000, 11000}, {"-2", 7800, 10400},
-                                  {"0", 2850, 7880},   {".2", 3960, 7850},   {".5", 4950, 7850},  {"1", 5970, 7850},
+    const LabelPlace kPlaces[] = {{"+2", 7800, 5360},  {"+1", 6000, 4760},  {"+.5", 3750, 5390},
+                                  {"+.2", 2880, 6650}, {"-.2", 2880, 9050}, {"-.5", 3900, 10400},
+                                  {"-1", 6000, 11000}, {"-2", 7800, 10400}, {"0", 2850, 7880},
+                                  {".2", 3960, 7850},  {".5", 4950, 7850},  {"1", 5970, 7850},
                                   {"2", 6960, 7850},   {"5", 7950, 7850}};
     const LabelBox kBoxes[] = {{2810, 7880, 2950, 8100}, {3960, 7850, 4110, 8100}, {4950, 7850, 5190, 8100},
                                {5900, 7900, 6100, 8100}, {6900, 7850, 7110, 8100}, {7950, 7850, 8100, 8100}};
@@ -373,7 +408,8 @@ TEST(OpeningChart, SmallChartWithWholeYAndTheMarker) {
         ASSERT_EQ(strokes.size(), kLabels + 2);
         for (const Primitive& p : list.Primitives()) {
             ASSERT_NE(p.op, Op::Text);
-            if (p.op == Op::Circle) continue;
+            if (p.op == Op::Circle)
+                continue;
             EXPECT_EQ(p.y1, RoundHalfEven(p.y1));
             EXPECT_EQ(p.y2, RoundHalfEven(p.y2));
         }
@@ -403,8 +439,10 @@ TEST(OpeningChart, SmallChartWithWholeYAndTheMarker) {
 TEST(WholeNumber, HalvesGoToTheEvenNeighbour) {
     const struct {
         float value, rounded;
-    } kCases[] = {{2.5f, 2}, {3.5f, 4}, {-2.5f, -2}, {1160.5f, 1160}, {1161.5f, 1162}, {2.4999998f, 2}, {7.6f, 8}};
-    for (const auto& c : kCases) EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
+    } kCases[] = {{2.5f, 2},       {3.5f, 4},       {-2.5f, -2}, {1160.5f, 1160},
+                  {1161.5f, 1162}, {2.4999998f, 2}, {7.6f, 8}};
+    for (const auto& c : kCases)
+        EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
 }
 
 } // namespace

@@ -49,7 +49,8 @@ TEST(ChartMapping, LandmarksOfTheChart) {
         {"Z0 / 3 at minus half the horizontal radius", 50.0f / 3, 0, 7875, 5000},
     };
     for (const auto& c : kCases) {
-        for (const MarkProduct product : {MarkProduct::RadiusScaleMagnitude, MarkProduct::MagnitudeRadiusScale}) {
+        for (const MarkProduct product :
+             {MarkProduct::RadiusScaleMagnitude, MarkProduct::MagnitudeRadiusScale}) {
             const PagePoint at = MapLoad(c.r, c.x, s.Impedance, s.Pi, frame, product);
             EXPECT_NEAR(at.x, c.pageX, 0.002) << c.name;
             EXPECT_NEAR(at.y, c.pageY, 0.002) << c.name;
@@ -81,7 +82,8 @@ TEST(ChartMapping, PolarRouteAgreesWithTheReflectionCoefficient) {
 
 TEST(ChartMapping, LoadsWithoutAFiniteReflectionGiveNoFinitePoint) {
     const Session s = ChartSession();
-    const PagePoint at = MapLoad(std::numeric_limits<float>::infinity(), 0, 50, s.Pi, ResultsFrame(s, HomeView()));
+    const PagePoint at =
+        MapLoad(std::numeric_limits<float>::infinity(), 0, 50, s.Pi, ResultsFrame(s, HomeView()));
     EXPECT_FALSE(std::isfinite(at.x) && std::isfinite(at.y));
 }
 
@@ -144,8 +146,10 @@ TEST(ChartView, ZoomButtons) {
     };
     for (const auto& c : kCases) {
         ChartView view = HomeView();
-        for (int i = 0; i < c.larger; ++i) ZoomLarger(view);
-        for (int i = 0; i < c.smaller; ++i) ZoomSmaller(view);
+        for (int i = 0; i < c.larger; ++i)
+            ZoomLarger(view);
+        for (int i = 0; i < c.smaller; ++i)
+            ZoomSmaller(view);
         EXPECT_EQ(Bits(view.Zoom), Bits(c.zoom)) << c.name << " " << view.Zoom;
         EXPECT_EQ(Bits(view.ChartScale), Bits(view.Zoom)) << c.name;
     }
@@ -196,8 +200,9 @@ TEST(AspectRatio, TypedValuesAreHeldWithinTheLimits) {
         float ratio;
         std::string_view aspectText, percentText;
     } kCases[] = {
-        {2, 1.5f, "1.5", "150"}, {1.5, 1.5f, "", ""},  {1.5000001, 1.5f, "1.5", "150"}, {1.50000001, 1.5f, "", ""}, {0.75, 0.75f, "", ""},
-        {0.5, 0.5f, "", ""},     {0.2, 0.5f, ".5", "50"}, {0, 0.5f, ".5", "50"},   {-3, 0.5f, ".5", "50"},
+        {2, 1.5f, "1.5", "150"},    {1.5, 1.5f, "", ""},   {1.5000001, 1.5f, "1.5", "150"},
+        {1.50000001, 1.5f, "", ""}, {0.75, 0.75f, "", ""}, {0.5, 0.5f, "", ""},
+        {0.2, 0.5f, ".5", "50"},    {0, 0.5f, ".5", "50"}, {-3, 0.5f, ".5", "50"},
         {1e10, 1.5f, "1.5", "150"},
     };
     for (const auto& c : kCases) {
@@ -213,12 +218,25 @@ TEST(AspectRatio, SpinnerReadsTheLeadingNumberOfThePercentText) {
         const char* text;
         float ratio;
     } kCases[] = {
-        {" 75", 0.75f}, {"75", 0.75f},  {" 150", 1.5f},     {"151", 1.5f},    {" 50", 0.5f},
-        {"49", 0.5f},   {" 99.5xyz", static_cast<float>(99.5 * 0.01)},       {"1e2", 0.5f},
-        {"abc", 0.5f},  {"", 0.5f},     {"-75", 0.5f},      {"+120", 1.2f},   {" 70", 0.7f},
-        {".", 0.5f},    {"100.", 1.0f}, {" 66.6 ", 0.666f},
+        {" 75", 0.75f},
+        {"75", 0.75f},
+        {" 150", 1.5f},
+        {"151", 1.5f},
+        {" 50", 0.5f},
+        {"49", 0.5f},
+        {" 99.5xyz", static_cast<float>(99.5 * 0.01)},
+        {"1e2", 0.5f},
+        {"abc", 0.5f},
+        {"", 0.5f},
+        {"-75", 0.5f},
+        {"+120", 1.2f},
+        {" 70", 0.7f},
+        {".", 0.5f},
+        {"100.", 1.0f},
+        {" 66.6 ", 0.666f},
     };
-    for (const auto& c : kCases) EXPECT_EQ(Bits(SpinnerAspectRatio(c.text)), Bits(c.ratio)) << '"' << c.text << '"';
+    for (const auto& c : kCases)
+        EXPECT_EQ(Bits(SpinnerAspectRatio(c.text)), Bits(c.ratio)) << '"' << c.text << '"';
 }
 
 } // namespace

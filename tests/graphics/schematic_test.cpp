@@ -34,8 +34,8 @@ struct Drawn {
     Anchor at;
 };
 
-Drawn DrawOne(SchematicPage page, const Session& session, const std::function<void(Schematic&, Anchor&)>& draw,
-              Anchor from = {1000, 2000}) {
+Drawn DrawOne(SchematicPage page, const Session& session,
+              const std::function<void(Schematic&, Anchor&)>& draw, Anchor from = {1000, 2000}) {
     Drawn drawn{DisplayList{}, from};
     Schematic schematic(drawn.list, session, page);
     draw(schematic, drawn.at);
@@ -43,13 +43,15 @@ Drawn DrawOne(SchematicPage page, const Session& session, const std::function<vo
 }
 
 Drawn DrawSymbol(SchematicPage page, const Session& session, SymbolCall symbol, Anchor from = {1000, 2000}) {
-    return DrawOne(page, session, [symbol](Schematic& s, Anchor& at) { (s.*symbol)(at); }, from);
+    return DrawOne(
+        page, session, [symbol](Schematic& s, Anchor& at) { (s.*symbol)(at); }, from);
 }
 
 std::vector<const Primitive*> OfKind(const DisplayList& list, Op op) {
     std::vector<const Primitive*> found;
     for (const Primitive& p : list.Primitives()) {
-        if (p.op == op) found.push_back(&p);
+        if (p.op == op)
+            found.push_back(&p);
     }
     return found;
 }
@@ -78,7 +80,8 @@ TEST(Schematic, SymbolWidthsOnEveryPage) {
         s.LoadX = c.loadX;
         for (const P page : {P::Entries, P::Results, P::Opening, P::Printer}) {
             float width = page == P::Printer ? c.paper : c.screen;
-            if (page == P::Opening && c.symbol == &Schematic::Load) width = 160; // one Wire as lead-in
+            if (page == P::Opening && c.symbol == &Schematic::Load)
+                width = 160; // one Wire as lead-in
             const Drawn drawn = DrawSymbol(page, s, c.symbol, {1000.25f, 2000});
             EXPECT_EQ(drawn.at.X, 1000.25f + width) << c.name << " on page " << static_cast<int>(page);
             EXPECT_EQ(drawn.at.Y, 2000) << c.name;
@@ -94,7 +97,8 @@ TEST(Schematic, SeriesLFromTheExampleAnchor) {
     // under the coil.
     std::vector<std::pair<float, float>> ground;
     for (const Primitive* p : OfKind(drawn.list, Op::Line)) {
-        if (p->y1 == 3040 && p->y2 == 3040) ground.emplace_back(p->x1, p->x2);
+        if (p->y1 == 3040 && p->y2 == 3040)
+            ground.emplace_back(p->x1, p->x2);
     }
     ASSERT_EQ(ground.size(), 3u);
     std::sort(ground.begin(), ground.end());
@@ -125,8 +129,9 @@ TEST(Schematic, OnlyTheGroundRailUnderTheCoilStartsAtAWholeNumber) {
         const auto lines = OfKind(drawn.list, Op::Line);
         EXPECT_EQ(lines[0]->x1, c.x); // the first Wire keeps the fraction
         EXPECT_EQ(drawn.at.X, c.x + 960);
-        const auto rail = std::find_if(lines.begin(), lines.end(),
-                                       [](const Primitive* p) { return p->y1 == 3040 && p->x2 - p->x1 > 600; });
+        const auto rail = std::find_if(lines.begin(), lines.end(), [](const Primitive* p) {
+            return p->y1 == 3040 && p->x2 - p->x1 > 600;
+        });
         ASSERT_NE(rail, lines.end());
         EXPECT_EQ((*rail)->x1, c.railStart) << c.x;
         EXPECT_EQ((*rail)->x2, c.x + 800) << c.x;
@@ -199,9 +204,11 @@ TEST(Schematic, GeneratorOnTheResultsPagePrintsItsTexts) {
     std::vector<Placed> texts;
     const auto& primitives = list.Primitives();
     for (std::size_t i = 1; i < primitives.size(); ++i) {
-        if (primitives[i].op != Op::Text) continue;
+        if (primitives[i].op != Op::Text)
+            continue;
         ASSERT_EQ(primitives[i - 1].op, Op::Point);
-        texts.push_back({primitives[i - 1].colour, primitives[i].x1, primitives[i].y1, list.TextOf(primitives[i])});
+        texts.push_back(
+            {primitives[i - 1].colour, primitives[i].x1, primitives[i].y1, list.TextOf(primitives[i])});
     }
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].pointColour, 0xFFFFC0u);
@@ -214,7 +221,8 @@ TEST(Schematic, GeneratorOnTheResultsPagePrintsItsTexts) {
     EXPECT_EQ(texts[2].pointColour, 0xFFFFC0u);
     EXPECT_EQ(texts[2].y, 3400);
     EXPECT_EQ(texts[2].text, "14.2M");
-    for (const Primitive& p : primitives) EXPECT_EQ(p.penWidth, 7);
+    for (const Primitive& p : primitives)
+        EXPECT_EQ(p.penWidth, 7);
 
     // The source resistance zigzags along the signal rail to the generator's right end.
     const auto strokes = StrokesOf(list);
@@ -242,7 +250,8 @@ TEST(Schematic, PrintedGenerator) {
     printed.Gen(at);
     EXPECT_EQ(at.X, 3310);
     EXPECT_EQ(list.PenWidth(), 10);
-    for (const Primitive& p : list.Primitives()) EXPECT_EQ(p.penWidth, 10);
+    for (const Primitive& p : list.Primitives())
+        EXPECT_EQ(p.penWidth, 10);
     EXPECT_TRUE(OfKind(list, Op::Point).empty()); // texts are placed without a pixel
     const auto texts = OfKind(list, Op::Text);
     ASSERT_EQ(texts.size(), 3u);
@@ -275,9 +284,9 @@ TEST(Schematic, LoadLeadInFollowsTheReactance) {
         const auto strokes = StrokesOf(drawn.list);
         const auto resistor = strokes.back().Vertices();
         const float x = c.resistorX;
-        const test::Stroke::Vertex kZigzag[] = {{x, 2000},      {x, 2320},      {x + 60, 2350}, {x - 60, 2410},
-                                                 {x + 60, 2470}, {x - 60, 2540}, {x + 60, 2590}, {x - 60, 2650},
-                                                 {x, 2680},      {x, 3040}};
+        const test::Stroke::Vertex kZigzag[] = {
+            {x, 2000},      {x, 2320},      {x + 60, 2350}, {x - 60, 2410}, {x + 60, 2470},
+            {x - 60, 2540}, {x + 60, 2590}, {x - 60, 2650}, {x, 2680},      {x, 3040}};
         ASSERT_EQ(resistor.size(), std::size(kZigzag)) << c.loadX;
         for (std::size_t i = 0; i < resistor.size(); ++i) {
             EXPECT_EQ(resistor[i].x, kZigzag[i].x) << i;
@@ -314,7 +323,8 @@ TEST(Schematic, ThumbnailsWithTheChosenTopologyHighlighted) {
 
     const auto boxes = OfKind(list, Op::FilledBox);
     ASSERT_EQ(boxes.size(), 8u);
-    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(boxes[i]->colour, i == 6 ? 0xFFFFDDu : 0xFFFFFFu) << i;
+    for (std::size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(boxes[i]->colour, i == 6 ? 0xFFFFDDu : 0xFFFFFFu) << i;
     EXPECT_EQ(boxes[6]->x1, 4500);
     EXPECT_EQ(boxes[6]->y1, 5300);
     EXPECT_EQ(boxes[6]->x2, 7050);
@@ -325,12 +335,14 @@ TEST(Schematic, ThumbnailsWithTheChosenTopologyHighlighted) {
         EXPECT_EQ(boxes[i]->x1, kBoxLefts[i]) << i;
         EXPECT_EQ(boxes[i]->y1, kBoxTops[i]) << i;
     }
-    for (const Primitive& p : list.Primitives()) EXPECT_EQ(p.penWidth, 2);
+    for (const Primitive& p : list.Primitives())
+        EXPECT_EQ(p.penWidth, 2);
 
     const auto& primitives = list.Primitives();
     int labels = 0;
     for (std::size_t i = 1; i < primitives.size(); ++i) {
-        if (primitives[i].op != Op::Text) continue;
+        if (primitives[i].op != Op::Text)
+            continue;
         ++labels;
         ASSERT_EQ(primitives[i - 1].op, Op::Point);
         EXPECT_EQ(primitives[i - 1].colour, 0xFFFFDDu);
@@ -378,8 +390,8 @@ TEST(Schematic, PrintedNetworkLabelsItsPartValues) {
     s.Net46L2 = 2.2e-6f;
     s.Net46C3 = 47e-12f;
     s.C1 = 1; // the copies are printed, not the entries
-    const Drawn drawn = DrawOne(
-        SchematicPage::Printer, s, [](Schematic& schematic, Anchor& at) { schematic.Draw6(at); }, {3310, 2000});
+    const Drawn drawn = DrawOne(SchematicPage::Printer, s,
+                                [](Schematic& schematic, Anchor& at) { schematic.Draw6(at); }, {3310, 2000});
     // Wire, C1 over a 1000 long capacitor, L2 under the coil, C3 over the second capacitor, Wire.
     EXPECT_EQ(drawn.at.X, 3310 + 160 + 1000 + 640 + 1000 + 160);
     const struct {
@@ -398,16 +410,19 @@ TEST(Schematic, PrintedNetworkLabelsItsPartValues) {
 
 TEST(Schematic, PrintedShuntCapacitorAndLoadSetThePen) {
     const Drawn shunt = DrawSymbol(SchematicPage::Printer, Entries(), &Schematic::ShuntC);
-    for (const Primitive& p : shunt.list.Primitives()) EXPECT_EQ(p.penWidth, 10);
+    for (const Primitive& p : shunt.list.Primitives())
+        EXPECT_EQ(p.penWidth, 10);
     const Drawn screen = DrawSymbol(SchematicPage::Results, Entries(), &Schematic::ShuntC);
-    for (const Primitive& p : screen.list.Primitives()) EXPECT_EQ(p.penWidth, 1);
+    for (const Primitive& p : screen.list.Primitives())
+        EXPECT_EQ(p.penWidth, 1);
 
     // A resistive load on paper: a 360 long bare stretch and two Wires before the resistor.
     const Drawn load = DrawSymbol(SchematicPage::Printer, Entries(), &Schematic::Load);
     const auto lines = OfKind(load.list, Op::Line);
     EXPECT_EQ(lines[0]->x2 - lines[0]->x1, 360);
     EXPECT_EQ(load.at.X, 1680);
-    for (const Primitive& p : load.list.Primitives()) EXPECT_EQ(p.penWidth, 10);
+    for (const Primitive& p : load.list.Primitives())
+        EXPECT_EQ(p.penWidth, 10);
 }
 
 TEST(Schematic, ResultsPageSchematicWithPortMarks) {
@@ -424,14 +439,16 @@ TEST(Schematic, ResultsPageSchematicWithPortMarks) {
         EXPECT_EQ(ends.loadX, networkEnd + 160 + 960 + 160);
         std::vector<const Primitive*> marks;
         for (const Primitive* p : OfKind(list, Op::Line)) {
-            if (p->colour == kPortMark) marks.push_back(p);
+            if (p->colour == kPortMark)
+                marks.push_back(p);
         }
         ASSERT_EQ(marks.size(), 2u);
         EXPECT_EQ(marks[0]->x1, 2020);
         EXPECT_EQ(marks[0]->y1, 1500);
         EXPECT_EQ(marks[0]->y2, 3500);
         EXPECT_EQ(marks[1]->x1, networkEnd);
-        for (const Primitive& p : list.Primitives()) EXPECT_EQ(p.penWidth, 2);
+        for (const Primitive& p : list.Primitives())
+            EXPECT_EQ(p.penWidth, 2);
     }
 }
 
@@ -447,7 +464,8 @@ TEST(OpeningSchematic, ThreePanels) {
     const struct {
         float left, right;
         Colour fill, outline;
-    } kPanels[] = {{1000, 1980, 0xF0F0F0, 0xD0D0D0}, {2050, 4550, 0xFFFFDD, 0xDDDDBB}, {4610, 5750, 0xF8F8FF, 0xC8C8EE}};
+    } kPanels[] = {
+        {1000, 1980, 0xF0F0F0, 0xD0D0D0}, {2050, 4550, 0xFFFFDD, 0xDDDDBB}, {4610, 5750, 0xF8F8FF, 0xC8C8EE}};
     for (std::size_t i = 0; i < 3; ++i) {
         for (const Primitive* box : {fills[i], outlines[i]}) {
             EXPECT_EQ(box->x1, kPanels[i].left) << i;
@@ -461,7 +479,8 @@ TEST(OpeningSchematic, ThreePanels) {
     const Primitive& resistorTop = *OfKind(list, Op::Line).back();
     EXPECT_EQ(resistorTop.x1, 5290);
     EXPECT_EQ(resistorTop.y1, 3500);
-    for (const Primitive& p : list.Primitives()) EXPECT_EQ(p.penWidth, 2);
+    for (const Primitive& p : list.Primitives())
+        EXPECT_EQ(p.penWidth, 2);
 }
 
 } // namespace

@@ -1,0 +1,225 @@
+#include "pages/page_renderer.h"
+
+#include "graphics/chart_grid.h"
+#include "graphics/display_list.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <cmath>
+#include <limits>
+
+namespace vorelin {
+namespace {
+
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr Colour kRed = 0x0000FF;
+constexpr Colour kBlue = 0xFF0000;
+
+class PageRenderer : public ::testing::Test {
+  protected:
+    // Fonts need a running application; the offscreen platform needs no display. It stays for
+    // the whole test run.
+    static void SetUpTestSuite() {
+        if (QGuiApplication::instance() != nullptr)
+            return;
+        static int argc = 1;
+        static char name[] = "page_renderer_test";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication app(argc, argv);
+    }
+};
+
+bool IsColour(QRgb pixel, Colour colour, int tolerance = 0) {
+    const QColor expected = ToQColor(colour);
+    return std::abs(qRed(pixel) - expected.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - expected.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+TEST_F(PageRenderer, PageIsFittedUniformlyAndCentred) {
+    const struct {
+        const char* name;
+        PageSize page;
+        QRectF device;
+        double scale, left, top;
+    } kCases[] = {
+        {"window page, same shape", kWindowPage, {0, 0, 1200, 900}, 0.1, 0, 0},
+        {"window page, wide window", kWindowPage, {0, 0, 1600, 900}, 0.1, 200, 0},
+        {"window page, tall window", kWindowPage, {0, 0, 1200, 1200}, 0.1, 0, 150},
+        {"window page, offset rectangle", kWindowPage, {10, 20, 600, 450}, 0.05, 10, 20},
+        {"printer page", kPrinterPage, {0, 0, 2300, 3040}, 0.2, 0, 0},
+        {"printer page, landscape device", kPrinterPage, {0, 0, 3040, 1520}, 0.1, 945, 0},
+        {"empty device", kWindowPage, {0, 0, 0, 0}, 0, 0, 0},
+    };
+    for (const auto& c : kCases) {
+        const PageToDevice mapping(c.page, c.device);
+        EXPECT_DOUBLE_EQ(mapping.Scale(), c.scale) << c.name;
+        EXPECT_DOUBLE_EQ(mapping.Point(0, 0).x(), c.left) << c.name;
+        EXPECT_DOUBLE_EQ(mapping.Point(0, 0).y(), c.top) << c.name;
+        const QPointF corner =
+            mapping.Point(static_cast<float>(c.page.width), static_cast<float>(c.page.height));
+        EXPECT_DOUBLE_EQ(corner.x(), c.left + c.scale * c.page.width) << c.name;
+        EXPECT_DOUBLE_EQ(corner.y(), c.top + c.scale * c.page.height) << c.name;
+        EXPECT_EQ(mapping.PageRect().center(), c.device.center()) << c.name;
+        EXPECT_DOUBLE_EQ(mapping.Length(500), 500 * c.scale) << c.name;
+    }
+}
+
+TEST_F(PageRenderer, ArialAndTimesResolveToMetricCompatibleFaces) {
+    EXPECT_EQ(QFontInfo(QFont("Arial")).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(QFont("Times New Roman")).family(), "Liberation Serif");
+}
+
+// The grid at 1200 x 900 pixels, shifted by half a pixel so that page points on whole tens
+// fall on pixel centres and one-pixel lines cover whole pixels.
+QImage ChartImage(const ChartGridStyle& style) {
+    Session s;
+    InitConstants(s);
+    s.AspectRatio = 0.75f;
+    DisplayList list;
+    list.SetFont(Font{"Arial", 216, false});
+    DrawChartGrid(list, ChartFrame{9000, 5000, 3000, 1, 0.75f}, s.Pi, style);
+    QImage image(1200, 900, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    RenderDisplayList(painter, list, PageToDevice(kWindowPage, QRectF(0.5, 0.5, 1200, 900)));
+    return image;
+}
+
+TEST_F(PageRenderer, ChartPixels) {
+    ChartGridStyle unlabelled = ResultsGridStyle();
+    unlabelled.labels = {};
+    const QImage bare = ChartImage(unlabelled);
+    const QImage labelled = ChartImage(ResultsGridStyle());
+
+    // The centre, where the axis crosses the r = 1 circle, and the top of the outer circle.
+    EXPECT_TRUE(IsColour(bare.pixel(900, 500), kRed, 8)) << std::hex << bare.pixel(900, 500);
+    EXPECT_TRUE(IsColour(labelled.pixel(900, 200), kRed, 8)) << std::hex << labelled.pixel(900, 200);
+    EXPECT_TRUE(IsColour(labelled.pixel(900, 150), kWhite)) << "outside the chart";
+
+    // The rectangle of the label "2" clears the axis left of its text (page x 9675 ... 9720).
+    EXPECT_TRUE(IsColour(bare.pixel(969, 500), kRed, 8)) << std::hex << bare.pixel(969, 500);
+    EXPECT_TRUE(IsColour(labelled.pixel(969, 500), kWhite)) << std::hex << labelled.pixel(969, 500);
+    EXPECT_TRUE(IsColour(labelled.pixel(969, 508), kWhite)) << std::hex << labelled.pixel(969, 508);
+}
+
+TEST_F(PageRenderer, SameListGivesIdenticalPixels) {
+    Session s;
+    InitConstants(s);
+    s.AspectRatio = 0.75f;
+    DisplayList list;
+    list.SetFont(Font{"Arial", 216, false});
+    DrawChartGrid(list, ChartFrame{9000, 5000, 3000, 1.3f, 0.75f}, s.Pi, ResultsGridStyle());
+    const QImage first = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
+    const QImage second = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
+    EXPECT_EQ(first, second);
+}
+
+TEST_F(PageRenderer, PrimitivesOfEveryKind) {
+    DisplayList list;
+    list.SetPenWidth(3);
+    list.Arc(6000, 4500, 1000, kBlue, 0, std::acos(-1.0)); // the upper half
+    list.Circle(3000, 3000, 500, kRed);
+    list.FilledBox(8000, 1000, 9000, 2000, kBlue);
+    list.BoxOutline(8000, 6000, 9000, 7000, kRed);
+    list.Point(1005, 8005, kRed);
+    list.SetPenWidth(5);
+    list.Line(1000, 7000, 5000, 7000, kBlue);
+    const QImage image = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
+
+    EXPECT_TRUE(IsColour(image.pixel(600, 350), kBlue, 8)) << "top of the arc";
+    EXPECT_TRUE(IsColour(image.pixel(700, 450), kBlue, 80)) << "right end of the arc";
+    EXPECT_TRUE(IsColour(image.pixel(600, 550), kWhite)) << "no lower half";
+    EXPECT_TRUE(IsColour(image.pixel(300, 250), kRed, 8)) << "top of the circle";
+    EXPECT_TRUE(IsColour(image.pixel(300, 300), kWhite)) << "circles are not filled";
+    EXPECT_TRUE(IsColour(image.pixel(850, 150), kBlue));
+    EXPECT_TRUE(IsColour(image.pixel(800, 650), kRed, 8));
+    EXPECT_TRUE(IsColour(image.pixel(850, 650), kWhite)) << "outlines are not filled";
+    EXPECT_TRUE(IsColour(image.pixel(100, 800), kRed)) << "the point is one pixel";
+    EXPECT_TRUE(IsColour(image.pixel(101, 800), kWhite));
+    EXPECT_TRUE(IsColour(image.pixel(100, 801), kWhite));
+
+    // Pen widths are device pixels at every scale: five rows of the line are covered.
+    for (const int scale : {1, 2}) {
+        const QImage scaled = RenderPage(list, kWindowPage, QSize(1200 * scale, 900 * scale), kWhite);
+        int rows = 0;
+        for (int y = 700 * scale - 6; y <= 700 * scale + 6; ++y)
+            rows += IsColour(scaled.pixel(300 * scale, y), kBlue);
+        EXPECT_EQ(rows, 4) << scale; // four whole rows and two half-covered ones
+    }
+}
+
+TEST_F(PageRenderer, TextStandsBelowAndRightOfItsPoint) {
+    DisplayList list;
+    list.SetFont(Font{"Arial", 40 * kPageUnitsPerPoint, true});
+    list.SetTextColour(kBlue);
+    list.MoveTo(6000, 4500);
+    list.Print("HHH");
+    const QImage image = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
+    int left = 1200, top = 900, bottom = 0;
+    for (int y = 0; y < 900; ++y) {
+        for (int x = 0; x < 1200; ++x) {
+            if (IsColour(image.pixel(x, y), kWhite))
+                continue;
+            left = std::min(left, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    // 40 points at 0.1 pixel per page unit: a cell 80 pixels high, capitals about 57.
+    EXPECT_GE(left, 600);
+    EXPECT_LE(left, 610);
+    EXPECT_GE(top, 450);
+    EXPECT_LE(top, 470);
+    EXPECT_NEAR(bottom - top, 57, 4);
+}
+
+TEST_F(PageRenderer, CoordinatesThatCannotBeDrawnAreSkipped) {
+    constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+    constexpr float kInf = std::numeric_limits<float>::infinity();
+    DisplayList plain;
+    plain.Line(1000, 1000, 5000, 1000, kRed);
+    DisplayList spoiled;
+    spoiled.Circle(kNaN, 3000, 50, kRed);
+    spoiled.Line(0, 0, kInf, 100, kRed);
+    spoiled.Line(1000, 1000, 5000, 1000, kRed);
+    spoiled.Arc(1000, 1000, kInf, kRed, 0, 1);
+    spoiled.Point(kNaN, kNaN, kRed);
+    spoiled.Print("x");
+    const QImage expected = RenderPage(plain, kWindowPage, QSize(600, 450), kWhite);
+    EXPECT_EQ(RenderPage(spoiled, kWindowPage, QSize(600, 450), kWhite), expected);
+
+    // Far away but finite: nothing of it shows, and nothing hangs.
+    DisplayList far;
+    far.Line(1000, 1000, 5000, 1000, kRed);
+    far.Circle(1e30f, 1e30f, 50, kRed);
+    far.Circle(-3e9f, 4000, 50, kRed);
+    EXPECT_EQ(RenderPage(far, kWindowPage, QSize(600, 450), kWhite), expected);
+}
+
+TEST_F(PageRenderer, CachedImageIsKeptUntilTheListOrTheSizeChanges) {
+    DisplayList list;
+    list.Line(1000, 1000, 5000, 1000, kRed);
+    PageImageCache cache;
+    const qint64 first = cache.Image(list, kWindowPage, QSize(600, 450), kWhite).cacheKey();
+    EXPECT_EQ(cache.Image(list, kWindowPage, QSize(600, 450), kWhite).cacheKey(), first);
+
+    list.SetPenWidth(3);
+    list.Circle(3000, 3000, 100, kBlue);
+    const QImage& changed = cache.Image(list, kWindowPage, QSize(600, 450), kWhite);
+    EXPECT_NE(changed.cacheKey(), first);
+    EXPECT_TRUE(IsColour(changed.pixel(150, 145), kBlue, 8)); // the top of the new circle
+
+    const QImage& resized = cache.Image(list, kWindowPage, QSize(800, 600), kWhite);
+    EXPECT_EQ(resized.size(), QSize(800, 600));
+    const qint64 third = resized.cacheKey();
+    EXPECT_NE(cache.Image(list, kWindowPage, QSize(800, 600), 0xFFFFF4).cacheKey(), third);
+}
+
+} // namespace
+} // namespace vorelin

@@ -37,6 +37,8 @@ class Schematic {
   public:
     Schematic(Surface& surface, const Session& session, SchematicPage page)
         : m_surface(surface), m_session(session), m_page(page) {}
+    // The routines keep a reference to the session, so it must outlive them.
+    Schematic(Surface& surface, const Session&& session, SchematicPage page) = delete;
 
     void Wire(Anchor& at);     // both rails, 160 long
     void SeriesL(Anchor& at);  // 960 (1280 on paper)

@@ -181,7 +181,8 @@ TEST(Schematic, CapacitorPlates) {
 TEST(Schematic, GeneratorOnTheResultsPagePrintsItsTexts) {
     DisplayList list;
     list.SetPenWidth(7);
-    Schematic schematic(list, Entries(), SchematicPage::Results);
+    const Session session = Entries();
+    Schematic schematic(list, session, SchematicPage::Results);
     Anchor at{1000, 2000};
     schematic.Gen(at);
     EXPECT_EQ(at.X, 2050);

@@ -16,7 +16,7 @@ namespace {
 
 float Offset(float base, double by) { return static_cast<float>(static_cast<double>(base) + by); }
 
-enum class Symbol { Wire, SeriesL, ShuntL, SeriesC, ShuntC };
+using Symbol = void (Schematic::*)(Anchor&);
 
 struct LabelOffset {
     float dx, dy;
@@ -38,54 +38,54 @@ struct NetworkDrawing {
     std::size_t count;
 };
 
-constexpr NetworkStep kWire{Symbol::Wire};
+constexpr NetworkStep kWire{&Schematic::Wire};
 
 constexpr std::array<NetworkDrawing, 8> kNetworks{{
     {1750,
-     {{{Symbol::SeriesL, "L1", &Session::Net15L1, {400, 100}, {200, -400}},
-       {Symbol::ShuntC, "C2", &Session::Net15C2, {-100, 400}, {-200, 1200}},
+     {{{&Schematic::SeriesL, "L1", &Session::Net15L1, {400, 100}, {200, -400}},
+       {&Schematic::ShuntC, "C2", &Session::Net15C2, {-100, 400}, {-200, 1200}},
        kWire}},
      3},
     {1750,
-     {{{Symbol::ShuntC, "C1", &Session::Net27C1, {600, 400}, {-100, 1200}},
-       {Symbol::SeriesL, "L2", &Session::Net27L2, {400, 100}, {200, -400}},
+     {{{&Schematic::ShuntC, "C1", &Session::Net27C1, {600, 400}, {-100, 1200}},
+       {&Schematic::SeriesL, "L2", &Session::Net27L2, {400, 100}, {200, -400}},
        kWire}},
      3},
     {1150,
-     {{{Symbol::ShuntL, "L1", &Session::Net38L1, {500, 600}, {-200, 1200}},
-       {Symbol::SeriesC, "C2", &Session::Net38C2, {100, 200}, {200, -400}},
+     {{{&Schematic::ShuntL, "L1", &Session::Net38L1, {500, 600}, {-200, 1200}},
+       {&Schematic::SeriesC, "C2", &Session::Net38C2, {100, 200}, {200, -400}},
        kWire}},
      3},
     {1150,
      {{kWire,
-       {Symbol::SeriesC, "C1", &Session::Net46C1, {100, 200}, {200, -400}},
-       {Symbol::ShuntL, "L2", &Session::Net46L2, {0, 600}, {-100, 1200}}}},
+       {&Schematic::SeriesC, "C1", &Session::Net46C1, {100, 200}, {200, -400}},
+       {&Schematic::ShuntL, "L2", &Session::Net46L2, {0, 600}, {-100, 1200}}}},
      3},
     {2700,
-     {{{Symbol::SeriesL, "L1", &Session::Net15L1, {400, 100}, {200, -400}},
-       {Symbol::ShuntC, "C2", &Session::Net15C2, {-100, 400}, {-200, 1200}},
-       {Symbol::SeriesL, "L3", &Session::Net15L3, {400, 100}, {200, -400}},
+     {{{&Schematic::SeriesL, "L1", &Session::Net15L1, {400, 100}, {200, -400}},
+       {&Schematic::ShuntC, "C2", &Session::Net15C2, {-100, 400}, {-200, 1200}},
+       {&Schematic::SeriesL, "L3", &Session::Net15L3, {400, 100}, {200, -400}},
        kWire}},
      4},
     {1700,
      {{kWire,
-       {Symbol::SeriesC, "C1", &Session::Net46C1, {100, 200}, {100, -400}},
-       {Symbol::ShuntL, "L2", &Session::Net46L2, {0, 600}, {-200, 1200}},
-       {Symbol::SeriesC, "C3", &Session::Net46C3, {100, 200}, {100, -400}},
+       {&Schematic::SeriesC, "C1", &Session::Net46C1, {100, 200}, {100, -400}},
+       {&Schematic::ShuntL, "L2", &Session::Net46L2, {0, 600}, {-200, 1200}},
+       {&Schematic::SeriesC, "C3", &Session::Net46C3, {100, 200}, {100, -400}},
        kWire}},
      5},
     {2550,
      {{kWire,
-       {Symbol::ShuntC, "C1", &Session::Net27C1, {600, 400}, {-100, 1200}},
-       {Symbol::SeriesL, "L2", &Session::Net27L2, {400, 100}, {200, -400}},
-       {Symbol::ShuntC, "C3", &Session::Net27C3, {-100, 400}, {-100, 1200}},
+       {&Schematic::ShuntC, "C1", &Session::Net27C1, {600, 400}, {-100, 1200}},
+       {&Schematic::SeriesL, "L2", &Session::Net27L2, {400, 100}, {200, -400}},
+       {&Schematic::ShuntC, "C3", &Session::Net27C3, {-100, 400}, {-100, 1200}},
        kWire}},
      5},
     {2000,
      {{kWire,
-       {Symbol::ShuntL, "L1", &Session::Net38L1, {500, 600}, {-200, 1200}},
-       {Symbol::SeriesC, "C2", &Session::Net38C2, {100, 200}, {100, -400}},
-       {Symbol::ShuntL, "L3", &Session::Net38L3, {0, 600}, {-200, 1200}},
+       {&Schematic::ShuntL, "L1", &Session::Net38L1, {500, 600}, {-200, 1200}},
+       {&Schematic::SeriesC, "C2", &Session::Net38C2, {100, 200}, {100, -400}},
+       {&Schematic::ShuntL, "L3", &Session::Net38L3, {0, 600}, {-200, 1200}},
        kWire}},
      5},
 }};
@@ -325,23 +325,7 @@ void Schematic::DrawNetwork(int topology, Anchor& at) {
                              Offset(at.Y, static_cast<double>(step.printed.dy)));
             m_surface.Print(PartValueText(m_session.*step.copy, KindOf(step.name)));
         }
-        switch (step.symbol) {
-        case Symbol::Wire:
-            Wire(at);
-            break;
-        case Symbol::SeriesL:
-            SeriesL(at);
-            break;
-        case Symbol::ShuntL:
-            ShuntL(at);
-            break;
-        case Symbol::SeriesC:
-            SeriesC(at);
-            break;
-        case Symbol::ShuntC:
-            ShuntC(at);
-            break;
-        }
+        (this->*step.symbol)(at);
     }
 }
 

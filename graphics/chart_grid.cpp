@@ -151,7 +151,7 @@ class GridPainter {
 
     // Centre (r/(r+1), 0), radius 1/(r+1), as 181 points in 2 degree steps.
     void ResistanceCircle(float r, Colour colour) {
-        const double rd = r;
+        const auto rd = static_cast<double>(r);
         bool first = true;
         SinglePrecisionLoop(0.0f, 360.0f, 2.0f, [&](float theta) {
             const double angle = Radians(theta);
@@ -164,7 +164,7 @@ class GridPainter {
     // Centre (1, 1/x), radius 1/x, from where it meets the outer circle (phi0) to Gamma = 1 (270
     // degrees) in 2 degree steps; side -1 mirrors it below the axis.
     void ReactanceArc(float x, double side, Colour colour) {
-        const double xd = x;
+        const auto xd = static_cast<double>(x);
         const float start = Rounded(90 + (360 / m_pi) * std::atan(1 / xd));
         bool first = true;
         SinglePrecisionLoop(start, 270.0f, 2.0f, [&](float phi) {
@@ -178,7 +178,8 @@ class GridPainter {
     // White spokes from the centre of the r = 5 circle to its rim every 0.2 degrees, which wipe
     // out the grid drawn so far inside that small disc.
     void BlankFiveDisc() {
-        const double cx = m_centreX, cy = m_centreY, k = m_k, r = m_r;
+        const auto cx = static_cast<double>(m_centreX), cy = static_cast<double>(m_centreY);
+        const auto k = static_cast<double>(m_k), r = static_cast<double>(m_r);
         const float fromX = Rounded(cx + k * 5 / 6);
         const float fromY = PageY(m_centreY);
         SinglePrecisionLoop(0.0f, 360.0f, 0.2f, [&](float theta) {
@@ -191,7 +192,8 @@ class GridPainter {
     // 121 points in 3 degree steps; the x values may be held within -1000 ... 13000 so that a
     // large scale keeps the coordinates bounded.
     void OuterCircle() {
-        const double cx = m_centreX, cy = m_centreY, k = m_k, r = m_r;
+        const auto cx = static_cast<double>(m_centreX), cy = static_cast<double>(m_centreY);
+        const auto k = static_cast<double>(m_k), r = static_cast<double>(m_r);
         bool first = true;
         SinglePrecisionLoop(0.0f, 360.0f, 3.0f, [&](float theta) {
             const double angle = Radians(theta);

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <system_error>
 
 namespace vorelin {
 
@@ -21,7 +23,8 @@ float WithinAspectLimits(float ratio) {
 }
 
 // The leading plain decimal number of a text: blanks, an optional sign, digits with at most one
-// period. No exponent and no multiplier letters; a text without such a number reads as 0.
+// period. No exponent and no multiplier letters; a text without such a number reads as 0. A
+// number too large for a double reads as infinity, one too small as 0.
 double LeadingNumber(std::string_view text) {
     std::size_t at = text.find_first_not_of(" \t");
     if (at == std::string_view::npos)
@@ -30,11 +33,12 @@ double LeadingNumber(std::string_view text) {
     if (text[at] == '+' || text[at] == '-')
         negative = text[at++] == '-';
     const std::size_t first = at;
-    bool digits = false, period = false;
+    bool digits = false, period = false, wholePart = false;
     for (; at < text.size(); ++at) {
         const char c = text[at];
         if (c >= '0' && c <= '9') {
             digits = true;
+            wholePart = wholePart || (c != '0' && !period);
         } else if (c == '.' && !period) {
             period = true;
         } else {
@@ -44,7 +48,10 @@ double LeadingNumber(std::string_view text) {
     if (!digits)
         return 0;
     double value = 0;
-    std::from_chars(text.data() + first, text.data() + at, value, std::chars_format::fixed);
+    const auto [end, error] =
+        std::from_chars(text.data() + first, text.data() + at, value, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range)
+        value = wholePart ? std::numeric_limits<double>::infinity() : 0;
     return negative ? -value : value;
 }
 
@@ -56,7 +63,7 @@ void MoveCentreHome(ChartView& view) {
 }
 
 void Pan(ChartView& view, PanDirection direction) {
-    const double step = kPanStep;
+    const auto step = static_cast<double>(kPanStep);
     switch (direction) {
     case PanDirection::Left:
         view.CentreX = Shifted(view.CentreX, -step);
@@ -122,7 +129,7 @@ PagePoint MapLoad(float loadR, float loadX, float impedance, double pi, const Ch
     if (x == 0)
         x = 1e-12f; // keeps the angle of a purely resistive load defined
 
-    const double rd = r, xd = x;
+    const auto rd = static_cast<double>(r), xd = static_cast<double>(x);
     const double n = rd * rd + xd * xd - 1;
     const double m = (rd + 1) * (rd + 1) + xd * xd;
     const auto u = static_cast<float>(n / m);
@@ -145,8 +152,10 @@ PagePoint MapLoad(float loadR, float loadX, float impedance, double pi, const Ch
     }
     const auto angle = static_cast<double>(static_cast<float>(static_cast<double>(degrees) * pi / 180));
 
-    const double stretch = frame.aspectRatio, radius = frame.chartRadius, scale = frame.chartScale;
-    const double mag = magnitude;
+    const auto stretch = static_cast<double>(frame.aspectRatio),
+               radius = static_cast<double>(frame.chartRadius);
+    const auto scale = static_cast<double>(frame.chartScale);
+    const auto mag = static_cast<double>(magnitude);
     const double across = product == MarkProduct::RadiusScaleMagnitude
                               ? stretch * std::cos(angle) * radius * scale * mag
                               : stretch * std::cos(angle) * mag * radius * scale;

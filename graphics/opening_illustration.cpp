@@ -56,7 +56,7 @@ void DrawOpeningChart(Surface& surface, const Session& session) {
     DrawChartGrid(surface, frame, session.Pi, OpeningGridStyle());
 
     // The marker stands at Gamma = -0.2 + 0.4j of a round chart, whatever the aspect ratio.
-    const double radius = kOpeningChartRadius;
+    const auto radius = static_cast<double>(kOpeningChartRadius);
     const auto markerX = static_cast<float>(static_cast<double>(kOpeningCentreX) - 0.2 * radius);
     const auto markerY = static_cast<float>(static_cast<double>(kOpeningCentreY) - 0.4 * radius);
     surface.SetPenWidth(3);

@@ -171,7 +171,8 @@ void Schematic::SeriesL(Anchor& at) {
     at.X = Offset(at.X, 560);
     Line(at, 0, 0, 80, 0, Stroke());
     at.X = Offset(at.X, 80);
-    m_surface.Line(groundStart, Offset(at.Y, kGroundRail), at.X, Offset(at.Y, kGroundRail), Stroke());
+    const float rail = Offset(at.Y, static_cast<double>(kGroundRail));
+    m_surface.Line(groundStart, rail, at.X, rail, Stroke());
     Wires(at, wires);
 }
 

@@ -145,7 +145,7 @@ class ListPainter {
         });
         const std::span<const Primitive> run(m_primitives.data() + first, end - first);
         UsePen(run.front());
-        const double radius = m_mapping.Length(double{run.front().radius});
+        const double radius = m_mapping.Length(static_cast<double>(run.front().radius));
         for (const Primitive& p : run)
             m_painter.drawEllipse(m_mapping.Point(p.centreX, p.centreY), radius, radius);
         return end;
@@ -185,7 +185,7 @@ class ListPainter {
         double span = p.end - p.start;
         if (span < 0)
             span += 2 * std::numbers::pi;
-        const double radius = m_mapping.Length(double{p.radius});
+        const double radius = m_mapping.Length(static_cast<double>(p.radius));
         const QPointF centre = m_mapping.Point(p.centreX, p.centreY);
         const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
         QPainterPath path;
@@ -201,7 +201,8 @@ class ListPainter {
         std::optional<QFont>& cached = m_fonts[p.font];
         if (!cached) {
             const Font& font = m_list.FontOf(p);
-            const double pixels = m_mapping.Length(double{font.size > 0 ? font.size : kDefaultFontSize});
+            const double pixels =
+                m_mapping.Length(static_cast<double>(font.size > 0 ? font.size : kDefaultFontSize));
             const double points = pixels * 72.0 / m_painter.device()->logicalDpiY();
             QFont qfont(QString::fromStdString(font.family));
             qfont.setBold(font.bold);

@@ -35,7 +35,7 @@ class PageToDevice {
     PageToDevice(PageSize page, const QRectF& device);
 
     QPointF Point(float x, float y) const {
-        return {m_left + m_scale * double{x}, m_top + m_scale * double{y}};
+        return {m_left + m_scale * static_cast<double>(x), m_top + m_scale * static_cast<double>(y)};
     }
     double Length(double pageUnits) const { return m_scale * pageUnits; }
     double Scale() const { return m_scale; }

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace vorelin {
 namespace {

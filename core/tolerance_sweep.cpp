@@ -11,4 +11,11 @@ int PassesPerPart(float accuracy) {
     return passes;
 }
 
+std::int64_t SweepCombinations(const Session& session) {
+    const std::int64_t passes = PassesPerPart(session.Accuracy);
+    std::int64_t combinations = PartsOf(session.Topology).empty() ? 0 : 1;
+    for (std::size_t i = 0; i < PartsOf(session.Topology).size(); ++i) combinations *= passes;
+    return combinations;
+}
+
 } // namespace vorelin

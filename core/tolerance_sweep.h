@@ -40,6 +40,10 @@ struct ToleranceFactors {
 // Passes of each loop for an accuracy: 1, 3, 5, 11, 21, 41 for 0, 1, 2, 5, 10, 20 %; 0 outside 0 to 1.
 int PassesPerPart(float accuracy);
 
+// The number of varied combinations a sweep of the session's topology and accuracy runs:
+// passes per part to the power of the topology's part count (0 outside topologies 1 to 8).
+std::int64_t SweepCombinations(const Session& session);
+
 // Varies every part of session.Topology over +-Accuracy in 1 % steps, the part in position 1 in
 // the outermost loop, runs the network once per combination and hands each load to onPoint;
 // then puts the measured values back and runs the network once more for the nominal load.

@@ -1,5 +1,8 @@
 #include "pages/page_renderer.h"
 
+#include "pages/circle_stamp.h"
+#include "pages/vector_state.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
@@ -135,8 +138,46 @@ class ListPainter {
             m_lines.emplace_back(m_mapping.Point(p.x1, p.y1), m_mapping.Point(p.x2, p.y2));
         }
         UsePen(m_primitives[first], Qt::SquareCap);
+        if (IsDenseFan(first, end)) {
+            // Together the lines cover the polygon of their start and their ends, each end moved
+            // out by the square cap's half pen: one filled polygon paints the same pixels far
+            // faster (the chart blanks its r = 5 disc with 1800 such lines).
+            const double halfPen = m_painter.pen().widthF() / 2;
+            QPolygonF fan;
+            fan.reserve(static_cast<qsizetype>(end - first + 1));
+            fan << m_lines.front().p1();
+            for (const QLineF& line : m_lines) {
+                const double length = line.length();
+                fan << (length > 0 ? line.p2() + (line.p2() - line.p1()) * (halfPen / length) : line.p2());
+            }
+            m_painter.setPen(Qt::NoPen);
+            m_painter.setBrush(ToQColor(m_primitives[first].colour));
+            m_painter.drawPolygon(fan, Qt::WindingFill);
+            m_painter.setBrush(Qt::NoBrush);
+            return end;
+        }
         m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
         return end;
+    }
+
+    // Whether the lines just mapped into m_lines all start at one point and their ends lie so
+    // close together that neighbouring lines overlap: then they cover exactly the polygon of the
+    // start and the ends, widened by the pen.
+    bool IsDenseFan(std::size_t first, std::size_t end) const {
+        constexpr std::size_t kShortestFan = 32;
+        if (!m_options.fillFans || end - first < kShortestFan)
+            return false;
+        const Primitive& start = m_primitives[first];
+        const double pen = m_painter.pen().widthF();
+        for (std::size_t i = first + 1; i < end; ++i) {
+            const Primitive& p = m_primitives[i];
+            if (p.x1 != start.x1 || p.y1 != start.y1)
+                return false;
+            const QPointF gap = m_lines[i - first].p2() - m_lines[i - first - 1].p2();
+            if (std::hypot(gap.x(), gap.y()) > pen)
+                return false;
+        }
+        return true;
     }
 
     std::size_t PaintCircles(std::size_t first) {
@@ -146,9 +187,31 @@ class ListPainter {
         const std::span<const Primitive> run(m_primitives.data() + first, end - first);
         UsePen(run.front());
         const double radius = m_mapping.Length(static_cast<double>(run.front().radius));
+        if (QImage* image = StampTarget(run.size())) {
+            const CircleStamp stamp(radius, m_painter.pen());
+            ClearUpperVectorState(); // the stamp was rendered by Qt; what follows is ours
+            m_centres.clear();
+            for (const Primitive& p : run)
+                m_centres.push_back(m_mapping.Point(p.centreX, p.centreY));
+            stamp.StampAll(*image, m_centres);
+            return end;
+        }
         for (const Primitive& p : run)
             m_painter.drawEllipse(m_mapping.Point(p.centreX, p.centreY), radius, radius);
         return end;
+    }
+
+    // The image whose pixels a run of this many circles may be stamped into, if any: stamping
+    // pays for its set-up from a few dozen circles on, and needs plain pixels without a
+    // transformation or clipping in the way.
+    QImage* StampTarget(std::size_t circles) const {
+        constexpr std::size_t kShortestStampedRun = 64;
+        if (!m_options.stampCircles || circles < kShortestStampedRun)
+            return nullptr;
+        if (m_painter.hasClipping() || !m_painter.transform().isIdentity())
+            return nullptr;
+        auto* image = dynamic_cast<QImage*>(m_painter.device());
+        return image != nullptr && CircleStamp::CanStampOn(*image) ? image : nullptr;
     }
 
     void PaintSingle(const Primitive& p) {
@@ -232,6 +295,7 @@ class ListPainter {
     const RenderOptions& m_options;
     std::vector<std::optional<QFont>> m_fonts; // by the list's font index
     std::vector<QLineF> m_lines;               // reused by every run of lines
+    std::vector<QPointF> m_centres;            // reused by every run of stamped circles
 };
 
 } // namespace
@@ -254,6 +318,7 @@ void RenderDisplayList(QPainter& painter, const DisplayList& list, const PageToD
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     ListPainter(painter, list, mapping, options).PaintAll();
     painter.restore();
+    ClearUpperVectorState();
 }
 
 QImage RenderPage(const DisplayList& list, PageSize page, QSize pixels, Colour background,

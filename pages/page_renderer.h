@@ -55,6 +55,12 @@ struct RenderOptions {
     // Device pixels per pen-width unit: 1 on screen; a printer may use more so that the relative
     // weights of the pens stay visible at its resolution.
     double penPixels = 1;
+    // Long runs of identical circles (a tolerance region) are stamped from a pre-rendered ring
+    // when the device is an image; off, every circle is painted on its own.
+    bool stampCircles = true;
+    // A dense fan of lines from one point (the blanked disc of the chart) is filled as the one
+    // polygon it covers; off, every line is stroked.
+    bool fillFans = true;
 };
 
 // Paints every primitive of the list in order onto the painter's device. Primitives with

@@ -54,6 +54,7 @@ TEST(ToleranceSweep, PassesPerPartMatchTheButtons) {
             const auto parts = s.Topology == 5 ? 3 : 2;
             const std::int64_t combinations = parts == 3 ? c.passes * c.passes * c.passes : c.passes * c.passes;
             EXPECT_EQ(summary.combinations, combinations) << c.accuracy;
+            EXPECT_EQ(SweepCombinations(s), combinations) << c.accuracy;
             EXPECT_EQ(points.size(), static_cast<std::size_t>(combinations + 1)) << c.accuracy;
             EXPECT_TRUE(points.back().nominal);
         }
@@ -133,6 +134,7 @@ TEST(ToleranceSweep, UnknownTopologyRunsNothing) {
     SweepSummary summary;
     EXPECT_TRUE(Sweep(s, &summary).empty());
     EXPECT_EQ(summary.combinations, 0);
+    EXPECT_EQ(SweepCombinations(s), 0);
     EXPECT_EQ(summary.nominal, NetworkResult::NoNetwork);
 }
 

@@ -221,5 +221,68 @@ TEST_F(PageRenderer, CachedImageIsKeptUntilTheListOrTheSizeChanges) {
     EXPECT_NE(cache.Image(list, kWindowPage, QSize(800, 600), 0xFFFFF4).cacheKey(), third);
 }
 
+// How many pixels two renderings of the same list differ in, at all and clearly (by more than
+// a quarter of the full scale in some channel).
+struct Difference {
+    double any;
+    double clear;
+};
+
+Difference Compare(const QImage& a, const QImage& b) {
+    long any = 0, clear = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (p == q)
+                continue;
+            ++any;
+            const int most = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                       std::abs(qBlue(p) - qBlue(q))});
+            if (most > 64)
+                ++clear;
+        }
+    }
+    const double pixels = static_cast<double>(a.width()) * a.height();
+    return {static_cast<double>(any) / pixels, static_cast<double>(clear) / pixels};
+}
+
+constexpr RenderOptions kOneByOne{1, false, false};
+
+TEST_F(PageRenderer, StampedCirclesLookLikePaintedOnes) {
+    // A dense pile of small circles over a red line, and a sparse row running off the page.
+    DisplayList list;
+    list.Line(0, 4100, 12000, 4100, kRed);
+    list.SetPenWidth(1);
+    for (int i = 0; i < 3000; ++i) {
+        const float x = 5000 + 7.3f * static_cast<float>(i % 61) - 0.37f * static_cast<float>(i / 61);
+        list.Circle(x, 4000 + 4.7f * static_cast<float>(i / 61), 20, 0x66CC00);
+    }
+    for (int i = 0; i < 100; ++i) list.Circle(11000 + 37.3f * static_cast<float>(i), 7000, 20, 0x66CC00);
+    const QImage stamped = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
+    const QImage painted = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite, kOneByOne);
+    const Difference d = Compare(stamped, painted);
+    EXPECT_LT(d.any, 0.002);
+    EXPECT_LT(d.clear, 0.0001);
+    // Where the circles pile up the pixel takes their colour, line or no line.
+    EXPECT_TRUE(IsColour(stamped.pixel(522, 410), 0x66CC00, 4));
+    EXPECT_TRUE(IsColour(painted.pixel(522, 410), 0x66CC00, 4));
+}
+
+TEST_F(PageRenderer, DenseFanPaintsWhatItsLinesPaint) {
+    // The chart's blanked r = 5 disc: 1800 white spokes of pen 3 over the grid.
+    Session s;
+    InitConstants(s);
+    s.AspectRatio = 0.75f;
+    DisplayList list;
+    DrawGrid(list, s, ChartView{9000, 5000, 1, 1});
+    const QImage filled = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
+    const QImage stroked = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite, kOneByOne);
+    const Difference d = Compare(filled, stroked);
+    EXPECT_LT(d.any, 0.001);
+    EXPECT_LT(d.clear, 0.0002);
+    // Inside the disc only the axis and the emphasised arcs remain: its centre right of the axis is white.
+    EXPECT_TRUE(IsColour(filled.pixel(1087, 494), kWhite));
+}
+
 } // namespace
 } // namespace vorelin

@@ -1,0 +1,152 @@
+// The results page's worst view change: topology 5 at 20 % accuracy, an arrow pressed. The page
+// is cleared and redrawn (readout, 68,921 network runs and region circles, the chart, the
+// marks) and rendered at 1200 x 900. Target: <= 10 ms. Beside it the straightforward rendering,
+// one antialiased ellipse per circle and one stroke per line; the counters give the share of
+// pixels in which the two images differ. With VORELIN_BENCH_IMAGES=DIR both images are saved.
+#include "files/start_up.h"
+#include "pages/page_renderer.h"
+#include "pages/program.h"
+#include "pages/results_page.h"
+#include "pages/user_dialogs.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+namespace {
+
+class QuietDialogs final : public vorelin::UserDialogs {
+public:
+    void ShowMessage(QWidget*, const QString&) override {}
+    void Beep() override {}
+    QString AskSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    bool AskPrinter(QWidget*, QPrinter&) override { return false; }
+};
+
+const QSize kPixels(1200, 900);
+
+struct WorstView {
+    QTemporaryDir folder; // the page writes its defaults file into the working folder
+    vorelin::Session session;
+    QuietDialogs dialogs;
+    vorelin::Program program{session, dialogs};
+
+    WorstView() {
+        QDir::setCurrent(folder.path());
+        vorelin::InitProgram(session);
+        session.Topology = 5;
+        session.Frequency = 10.1e6f;
+        session.Impedance = 50;
+        session.L1 = 1.1e-6f;
+        session.C2 = 330e-12f;
+        session.L3 = 2.7e-6f;
+        program.ShowResultsPage();
+        program.Results().AccuracyButton_Click(20);
+    }
+    vorelin::ResultsPage& Page() { return program.Results(); }
+};
+
+WorstView& View() {
+    static WorstView view;
+    return view;
+}
+
+const vorelin::RenderOptions kStraightforward{1, false, false};
+
+// Pans left and right in turn, so every pass redraws the whole view at the same places.
+void ChangeView(vorelin::ResultsPage& page, bool& left) {
+    if (left) {
+        page.cmdLeft_Click();
+    } else {
+        page.cmdRight_Click();
+    }
+    left = !left;
+}
+
+void BM_ViewChange(benchmark::State& state, vorelin::RenderOptions options) {
+    vorelin::ResultsPage& page = View().Page();
+    bool left = true;
+    for (auto _ : state) {
+        ChangeView(page, left);
+        QImage image = vorelin::RenderPage(page.Drawing(), vorelin::kWindowPage, kPixels, 0xFFFFFF, options);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["primitives"] = static_cast<double>(page.Drawing().Primitives().size());
+}
+BENCHMARK_CAPTURE(BM_ViewChange, Stamped, vorelin::RenderOptions{})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ViewChange, Straightforward, kStraightforward)->Unit(benchmark::kMillisecond);
+
+// The drawing alone, without rendering.
+void BM_ViewChangeDrawingOnly(benchmark::State& state) {
+    vorelin::ResultsPage& page = View().Page();
+    bool left = true;
+    for (auto _ : state) ChangeView(page, left);
+}
+BENCHMARK(BM_ViewChangeDrawingOnly)->Unit(benchmark::kMillisecond);
+
+// The 68,921 region circles alone, rendered both ways.
+void BM_RegionCircles(benchmark::State& state, vorelin::RenderOptions options) {
+    const vorelin::DisplayList& page = View().Page().Drawing();
+    vorelin::DisplayList circles;
+    for (const vorelin::Primitive& p : page.Primitives()) {
+        if (p.op == vorelin::Op::Circle && p.colour == 0x66CC00) {
+            circles.SetPenWidth(p.penWidth);
+            circles.Circle(p.centreX, p.centreY, p.radius, p.colour);
+        }
+    }
+    for (auto _ : state) {
+        QImage image = vorelin::RenderPage(circles, vorelin::kWindowPage, kPixels, 0xFFFFFF, options);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["circles"] = static_cast<double>(circles.Primitives().size());
+}
+BENCHMARK_CAPTURE(BM_RegionCircles, Stamped, vorelin::RenderOptions{})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RegionCircles, Straightforward, kStraightforward)->Unit(benchmark::kMillisecond);
+
+// How alike the two renderings are: the share of pixels that differ at all, and by more than a
+// quarter of the full scale in some channel.
+void BM_ImageDifference(benchmark::State& state) {
+    const vorelin::DisplayList& page = View().Page().Drawing();
+    QImage fast, plain;
+    for (auto _ : state) {
+        fast = vorelin::RenderPage(page, vorelin::kWindowPage, kPixels, 0xFFFFFF);
+        plain = vorelin::RenderPage(page, vorelin::kWindowPage, kPixels, 0xFFFFFF, kStraightforward);
+    }
+    long differing = 0, clearly = 0;
+    for (int y = 0; y < fast.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(fast.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(plain.constScanLine(y));
+        for (int x = 0; x < fast.width(); ++x) {
+            if (a[x] == b[x]) continue;
+            ++differing;
+            const int most = std::max({std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
+                                       std::abs(qBlue(a[x]) - qBlue(b[x]))});
+            if (most > 64) ++clearly;
+        }
+    }
+    const double pixels = static_cast<double>(fast.width()) * fast.height();
+    state.counters["differing_%"] = 100.0 * static_cast<double>(differing) / pixels;
+    state.counters["clearly_differing_%"] = 100.0 * static_cast<double>(clearly) / pixels;
+    if (const char* folder = std::getenv("VORELIN_BENCH_IMAGES")) {
+        fast.save(QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("view-fast.png")));
+        plain.save(QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("view-straightforward.png")));
+    }
+}
+BENCHMARK(BM_ImageDifference)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A page needs an application; the offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace vorelin {
+
+// What a page asks of the program as a whole: moving to another page, printing, ending.
+class Navigation {
+public:
+    virtual ~Navigation() = default;
+    virtual void ShowEntriesPage() = 0;
+    virtual void ShowResultsPage() = 0;
+    virtual void ShowHelpPage() = 0;
+    // Prints the report of the current result (the results page's "Send to printer").
+    virtual void PrintReport() = 0;
+    // Ends the program: every page closes.
+    virtual void EndProgram() = 0;
+};
+
+} // namespace vorelin

@@ -1,0 +1,93 @@
+#include "pages/page_controls.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vorelin {
+
+QColor ToColor(Colour colour) { return {RedOf(colour), GreenOf(colour), BlueOf(colour)}; }
+
+QLabel* MakeLabel(QWidget* page, const char* name, const QString& caption, const LabelLook& look) {
+    auto* label = new QLabel(caption, page);
+    label->setObjectName(QString::fromLatin1(name));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ToColor(look.text));
+    if (look.background) {
+        palette.setColor(QPalette::Window, ToColor(*look.background));
+        label->setAutoFillBackground(true);
+    }
+    label->setPalette(palette);
+    label->setAlignment(look.alignment);
+    label->setWordWrap(look.wrap);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* page, const char* name, const QString& caption, Colour background) {
+    auto* button = new QPushButton(caption, page);
+    button->setObjectName(QString::fromLatin1(name));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, ToColor(background));
+    button->setPalette(palette);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* MakeTextBox(QWidget* page, const char* name, Colour background) {
+    auto* box = new QLineEdit(page);
+    box->setObjectName(QString::fromLatin1(name));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, ToColor(background));
+    box->setPalette(palette);
+    return box;
+}
+
+UpDown::UpDown(QWidget* page, const char* name, QLineEdit& buddy, int minimum, int maximum)
+    : QWidget(page), m_buddy(buddy), m_minimum(minimum), m_maximum(maximum) {
+    setObjectName(QString::fromLatin1(name));
+    setFocusPolicy(Qt::StrongFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (const int direction : {+1, -1}) {
+        auto* arrow = new QToolButton(this);
+        arrow->setObjectName(direction > 0 ? QStringLiteral("up") : QStringLiteral("down"));
+        arrow->setArrowType(direction > 0 ? Qt::UpArrow : Qt::DownArrow);
+        arrow->setAutoRepeat(true);
+        arrow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        arrow->setFocusPolicy(Qt::NoFocus);
+        connect(arrow, &QToolButton::clicked, this, [this, direction] { Step(direction); });
+        layout->addWidget(arrow);
+    }
+}
+
+void UpDown::Step(int direction) {
+    // The spinner's value is what its buddy shows, read as a whole number.
+    bool ok = false;
+    const double shown = m_buddy.text().trimmed().toDouble(&ok);
+    const int current = ok && std::isfinite(shown) ? static_cast<int>(std::lround(std::clamp(shown, -1e6, 1e6))) : m_minimum;
+    const int next = std::clamp(current + direction, m_minimum, m_maximum);
+    m_buddy.setText(QString::number(next));
+    if (m_changed) m_changed();
+}
+
+void UpDown::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up) {
+        Step(+1);
+    } else if (event->key() == Qt::Key_Down) {
+        Step(-1);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace vorelin

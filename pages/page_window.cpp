@@ -1,0 +1,112 @@
+#include "pages/page_window.h"
+
+#include "pages/window_geometry.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace vorelin {
+
+PageWindow::PageWindow(Colour background, PageSize page)
+    : m_background(background), m_page(page), m_mapping(page, QRectF(0, 0, page.width / 15, page.height / 15)) {
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PageWindow::ShowPage() {
+    if (!isVisible()) {
+        const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+        const double aspect = m_page.width / m_page.height;
+        const QRect frame = LargestPageRect(screen->availableGeometry(), aspect);
+        // The window's frame takes some room; the page area gets the rest, still in 4:3.
+        setGeometry(frame);
+    }
+    Load();
+    show();
+    activateWindow();
+}
+
+void PageWindow::Place(QWidget* control, const QRectF& pageRect, const PageFont& font) {
+    PlacedControl placed{control, pageRect, true, font};
+    if (PlacedControl* existing = Find(control)) {
+        *existing = placed;
+    } else {
+        m_controls.push_back(placed);
+    }
+    Layout(placed);
+}
+
+void PageWindow::Place(QWidget* control, const QRectF& pageRect) {
+    if (PlacedControl* existing = Find(control)) {
+        existing->pageRect = pageRect;
+        Layout(*existing);
+        return;
+    }
+    m_controls.push_back({control, pageRect, false, {}});
+    Layout(m_controls.back());
+}
+
+void PageWindow::Move(QWidget* control, double left, double top) {
+    PlacedControl* existing = Find(control);
+    if (existing == nullptr) return;
+    existing->pageRect.moveTo(left, top);
+    Layout(*existing);
+}
+
+PageWindow::PlacedControl* PageWindow::Find(QWidget* control) {
+    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                    [control](const PlacedControl& placed) { return placed.control == control; });
+    return found == m_controls.end() ? nullptr : &*found;
+}
+
+void PageWindow::Layout(const PlacedControl& placed) const {
+    const QPointF topLeft = m_mapping.Point(static_cast<float>(placed.pageRect.left()),
+                                            static_cast<float>(placed.pageRect.top()));
+    const QPointF bottomRight = m_mapping.Point(static_cast<float>(placed.pageRect.right()),
+                                                static_cast<float>(placed.pageRect.bottom()));
+    placed.control->setGeometry(QRectF(topLeft, bottomRight).toAlignedRect());
+    if (!placed.hasFont) return;
+    QFont font(QString::fromLatin1(placed.font.family));
+    font.setBold(placed.font.bold);
+    // A font size in page units is the em height on the page; scaled to pixels it keeps the text
+    // in proportion to the page at any window size (a point size would follow the screen's DPI).
+    const double pixels = m_mapping.Length(static_cast<double>(placed.font.size));
+    font.setPointSizeF(std::max(1.0, pixels * 72.0 / placed.control->logicalDpiY()));
+    placed.control->setFont(font);
+}
+
+QRectF PageWindow::PageRectOf(const QWidget* control) const {
+    for (const auto& placed : m_controls) {
+        if (placed.control == control) return placed.pageRect;
+    }
+    return {};
+}
+
+QPointF PageWindow::ToPage(const QPointF& windowPoint) const {
+    const QRectF page = m_mapping.PageRect();
+    return {(windowPoint.x() - page.left()) / m_mapping.Scale(), (windowPoint.y() - page.top()) / m_mapping.Scale()};
+}
+
+void PageWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_cache.Image(m_drawing, m_page, size(), m_background));
+}
+
+void PageWindow::resizeEvent(QResizeEvent* event) {
+    m_mapping = PageToDevice(m_page, QRectF(0, 0, width(), height()));
+    for (const auto& placed : m_controls) Layout(placed);
+    QWidget::resizeEvent(event);
+}
+
+void PageWindow::mousePressEvent(QMouseEvent* event) {
+    const QPointF page = ToPage(event->position());
+    PageMouseDown(page.x(), page.y());
+    QWidget::mousePressEvent(event);
+}
+
+} // namespace vorelin

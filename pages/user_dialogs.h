@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <utility>
+
+class QPrinter;
+class QWidget;
+
+namespace vorelin {
+
+// Everything a page asks the user in a modal dialog goes through here, so that tests can answer
+// without a dialog ever blocking them.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // A modal message box with one OK button, titled with the program's name.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // The system beep that precedes the last-session write failure.
+    virtual void Beep() = 0;
+    // A save dialog with overwrite confirmation; an empty name when the user cancels.
+    virtual QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // The platform's print dialog; false when the user cancels.
+    virtual bool AskPrinter(QWidget* parent, QPrinter& printer) = 0;
+};
+
+// The real dialogs of the desktop; message boxes carry `title`, the program's name.
+class DesktopDialogs final : public UserDialogs {
+public:
+    explicit DesktopDialogs(QString title) : m_title(std::move(title)) {}
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    void Beep() override;
+    QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    bool AskPrinter(QWidget* parent, QPrinter& printer) override;
+
+private:
+    QString m_title;
+};
+
+} // namespace vorelin

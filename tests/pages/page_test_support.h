@@ -1,0 +1,57 @@
+#pragma once
+
+#include "pages/user_dialogs.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace vorelin::test {
+
+// Dialogs that never block: messages are recorded, and the answers are set by the test.
+class FakeDialogs final : public UserDialogs {
+public:
+    void ShowMessage(QWidget* /*parent*/, const QString& text) override { messages << text; }
+    void Beep() override { ++beeps; }
+    QString AskSaveFileName(QWidget* /*parent*/, const QString& title, const QString& filter) override {
+        saveTitles << title;
+        saveFilters << filter;
+        return saveAnswer;
+    }
+    bool AskPrinter(QWidget* /*parent*/, QPrinter& printer) override {
+        ++printerQuestions;
+        if (configurePrinter) configurePrinter(printer);
+        return printerAnswer;
+    }
+
+    QStringList messages;
+    int beeps = 0;
+    QStringList saveTitles, saveFilters;
+    QString saveAnswer;
+    int printerQuestions = 0;
+    bool printerAnswer = false;
+    std::function<void(QPrinter&)> configurePrinter;
+};
+
+// Runs a test in a fresh empty working folder: the program's files live in the working folder.
+class WorkingFolder {
+public:
+    WorkingFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_folder.path()); }
+    ~WorkingFolder() { QDir::setCurrent(m_previous); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+    QString Path() const { return m_folder.path(); }
+    QByteArray Read(const QString& name) const;
+    void Write(const QString& name, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir m_folder;
+    QString m_previous;
+};
+
+} // namespace vorelin::test

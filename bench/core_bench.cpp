@@ -38,7 +38,8 @@ void BM_ToleranceSweep(benchmark::State& state) {
     std::int64_t runs = 0;
     for (auto _ : state) {
         float sum = 0;
-        const auto summary = vorelin::SweepTolerance(s, [&sum](const vorelin::SweepPoint& p) { sum += p.loadR; });
+        const auto summary =
+            vorelin::SweepTolerance(s, [&sum](const vorelin::SweepPoint& p) { sum += p.loadR; });
         benchmark::DoNotOptimize(sum);
         runs += summary.combinations + 1;
     }

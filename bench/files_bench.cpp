@@ -76,8 +76,7 @@ void BM_WriteDefaults(benchmark::State& state) {
     vorelin::Session s = Entries();
     for (auto _ : state) {
         s.AspectRatio = s.AspectRatio == 1.2f ? 1.21f : 1.2f;
-        if (vorelin::WriteDefaults(s).Failed())
-            state.SkipWithError("the defaults file was not written");
+        if (vorelin::WriteDefaults(s).Failed()) state.SkipWithError("the defaults file was not written");
     }
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(folder);

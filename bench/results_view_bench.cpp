@@ -85,7 +85,8 @@ BENCHMARK_CAPTURE(BM_ViewChange, Straightforward, kStraightforward)->Unit(benchm
 void BM_ViewChangeDrawingOnly(benchmark::State& state) {
     vorelin::ResultsPage& page = View().Page();
     bool left = true;
-    for (auto _ : state) ChangeView(page, left);
+    for (auto _ : state)
+        ChangeView(page, left);
 }
 BENCHMARK(BM_ViewChangeDrawingOnly)->Unit(benchmark::kMillisecond);
 
@@ -124,8 +125,9 @@ void BM_ImageDifference(benchmark::State& state) {
         for (int x = 0; x < fast.width(); ++x) {
             if (a[x] == b[x]) continue;
             ++differing;
-            const int most = std::max({std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
-                                       std::abs(qBlue(a[x]) - qBlue(b[x]))});
+            const int most =
+                std::max({std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
+                          std::abs(qBlue(a[x]) - qBlue(b[x]))});
             if (most > 64) ++clearly;
         }
     }

@@ -36,14 +36,27 @@ std::string_view TrimBlanks(std::string_view text) {
 
 double MultiplierOf(char letter) {
     switch (letter) {
-    case 'p': case 'P': return 1e-12;
-    case 'n': case 'N': return 1e-9;
-    case 'u': case 'U': return 1e-6;
-    case 'm': return 1e-3;
-    case 'k': case 'K': return 1e3;
-    case 'M': return 1e6;
-    case 'g': case 'G': return 1e9;
-    default: return 0;
+    case 'p':
+    case 'P':
+        return 1e-12;
+    case 'n':
+    case 'N':
+        return 1e-9;
+    case 'u':
+    case 'U':
+        return 1e-6;
+    case 'm':
+        return 1e-3;
+    case 'k':
+    case 'K':
+        return 1e3;
+    case 'M':
+        return 1e6;
+    case 'g':
+    case 'G':
+        return 1e9;
+    default:
+        return 0;
     }
 }
 
@@ -78,7 +91,8 @@ double ReadNumberText(std::string_view number) {
         std::string sign;
         if (j < number.size() && (number[j] == '+' || number[j] == '-')) sign = number[j++];
         std::string digits;
-        while (j < number.size() && IsDigit(number[j])) digits += number[j++];
+        while (j < number.size() && IsDigit(number[j]))
+            digits += number[j++];
         if (!digits.empty()) exponent = "e" + sign + digits;
     }
 
@@ -252,7 +266,8 @@ std::string FormatValue(float value) {
     }};
     const double magnitude = std::fabs(static_cast<double>(value));
     for (const auto& row : kRows) {
-        if (magnitude >= row.threshold) return PatternText(Scaled(value, row.divisor), row.decimals) + row.suffix;
+        if (magnitude >= row.threshold)
+            return PatternText(Scaled(value, row.divisor), row.decimals) + row.suffix;
     }
     if (magnitude > 1e-5) return PatternText(value, 5) + " ";
     return "0.0000  ";

@@ -13,7 +13,8 @@ std::optional<EntryProblem> CheckEntries(const Session& session) {
             return EntryProblem{"Series capacitor must have a positive value", part.name};
     }
     if (!(session.Frequency > 0)) return EntryProblem{"Frequency must be a positive value", "Frequency"};
-    if (!(session.Impedance > 0)) return EntryProblem{"System impedance must be a positive value", "Impedance"};
+    if (!(session.Impedance > 0))
+        return EntryProblem{"System impedance must be a positive value", "Impedance"};
     return std::nullopt;
 }
 

@@ -201,15 +201,24 @@ NetworkResult Network8(Session& s) {
 
 NetworkResult RunNetwork(Session& session) {
     switch (session.Topology) {
-    case 1: return Network1(session);
-    case 2: return Network2(session);
-    case 3: return Network3(session);
-    case 4: return Network4(session);
-    case 5: return Network5(session);
-    case 6: return Network6(session);
-    case 7: return Network7(session);
-    case 8: return Network8(session);
-    default: return NetworkResult::NoNetwork;
+    case 1:
+        return Network1(session);
+    case 2:
+        return Network2(session);
+    case 3:
+        return Network3(session);
+    case 4:
+        return Network4(session);
+    case 5:
+        return Network5(session);
+    case 6:
+        return Network6(session);
+    case 7:
+        return Network7(session);
+    case 8:
+        return Network8(session);
+    default:
+        return NetworkResult::NoNetwork;
     }
 }
 

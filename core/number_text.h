@@ -11,8 +11,8 @@ namespace vorelin {
 // Zero, negative zero included, is written "0".
 struct TextForm {
     int significantDigits = 7;
-    bool signPlace = false;    // a blank in front of a value >= 0 (the minus sign otherwise)
-    bool leadingZero = true;   // "0.5" rather than ".5"
+    bool signPlace = false;  // a blank in front of a value >= 0 (the minus sign otherwise)
+    bool leadingZero = true; // "0.5" rather than ".5"
     bool trailingBlank = false;
 };
 

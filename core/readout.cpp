@@ -18,7 +18,8 @@ std::string ResistanceLabel(const Session& session) { return PlainText(session.L
 
 std::string LoadLine(const Session& session) {
     const float x = session.LoadX;
-    const std::string reactance = x >= 0 ? "+j" + Trimmed(SignedText(x)) : "-j" + Trimmed(SignedText(std::fabs(x)));
+    const std::string reactance =
+        x >= 0 ? "+j" + Trimmed(SignedText(x)) : "-j" + Trimmed(SignedText(std::fabs(x)));
     return SignedText(session.LoadR) + " " + reactance;
 }
 

@@ -15,8 +15,8 @@ namespace vorelin {
 // computes one does so in double precision and rounds once, when it stores the result.
 struct Session {
     // Entries: written by the entries page (through the value parser) and the last-session reader.
-    float Frequency = 0;  // Hz
-    float Impedance = 0;  // ohms, the system impedance Z0 the chart is normalised to
+    float Frequency = 0;          // Hz
+    float Impedance = 0;          // ohms, the system impedance Z0 the chart is normalised to
     float C1 = 0, C2 = 0, C3 = 0; // farads, positions 1 (transmitter side) to 3 (load side)
     float L1 = 0, L2 = 0, L3 = 0; // henries
     std::int16_t Topology = 0;    // 1 to 8; 0 means not chosen yet
@@ -31,13 +31,13 @@ struct Session {
     float LoadX = 0; // ohms, positive is inductive
 
     // Display settings and plotting state.
-    float AspectRatio = 0;    // horizontal stretch of the chart, 0.75 from the defaults reader
-    float DefaultsValue2 = 0; // carried through the defaults file only
-    float DefaultsValue3 = 0; // carried through the defaults file only
-    float Accuracy = 0;       // measurement accuracy as a fraction: 0.01 to 0.2
-    Colour DotColor = 0;      // colour of the next load circle
+    float AspectRatio = 0;      // horizontal stretch of the chart, 0.75 from the defaults reader
+    float DefaultsValue2 = 0;   // carried through the defaults file only
+    float DefaultsValue3 = 0;   // carried through the defaults file only
+    float Accuracy = 0;         // measurement accuracy as a fraction: 0.01 to 0.2
+    Colour DotColor = 0;        // colour of the next load circle
     std::int16_t DotRadius = 0; // radius of the next load circle, page units
-    float ChartRadius = 0;    // radius of the chart's unit circle before zoom, page units
+    float ChartRadius = 0;      // radius of the chart's unit circle before zoom, page units
 
     // Constants and working strings.
     double Pi = 0;

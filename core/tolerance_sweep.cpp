@@ -7,14 +7,16 @@ int PassesPerPart(float accuracy) {
     if (!(accuracy >= 0 && accuracy <= 1)) return 0;
     const auto factors = ToleranceFactors::For(accuracy);
     int passes = 0;
-    for (float f = factors.start; f <= factors.end; f = ToleranceFactors::Next(f)) ++passes;
+    for (float f = factors.start; f <= factors.end; f = ToleranceFactors::Next(f))
+        ++passes;
     return passes;
 }
 
 std::int64_t SweepCombinations(const Session& session) {
     const std::int64_t passes = PassesPerPart(session.Accuracy);
     std::int64_t combinations = PartsOf(session.Topology).empty() ? 0 : 1;
-    for (std::size_t i = 0; i < PartsOf(session.Topology).size(); ++i) combinations *= passes;
+    for (std::size_t i = 0; i < PartsOf(session.Topology).size(); ++i)
+        combinations *= passes;
     return combinations;
 }
 

@@ -34,7 +34,9 @@ struct ToleranceFactors {
         return {static_cast<float>(1.0 - static_cast<double>(accuracy)),
                 static_cast<float>(1.0 + static_cast<double>(accuracy))};
     }
-    static float Next(float factor) { return static_cast<float>(static_cast<double>(factor) + static_cast<double>(0.01f)); }
+    static float Next(float factor) {
+        return static_cast<float>(static_cast<double>(factor) + static_cast<double>(0.01f));
+    }
 };
 
 // Passes of each loop for an accuracy: 1, 3, 5, 11, 21, 41 for 0, 1, 2, 5, 10, 20 %; 0 outside 0 to 1.
@@ -49,20 +51,21 @@ std::int64_t SweepCombinations(const Session& session);
 // then puts the measured values back and runs the network once more for the nominal load.
 // Afterwards the part values, the load and the part-value copies are as a nominal run leaves
 // them. Nothing is allocated per point. Outside topologies 1 to 8 nothing runs.
-template <class OnPoint>
-SweepSummary SweepTolerance(Session& session, OnPoint&& onPoint) {
+template <class OnPoint> SweepSummary SweepTolerance(Session& session, OnPoint&& onPoint) {
     SweepSummary summary;
     const auto parts = PartsOf(session.Topology);
     if (parts.empty()) return summary;
 
     std::array<float, 3> measured{};
-    for (std::size_t i = 0; i < parts.size(); ++i) measured[i] = session.*parts[i].value;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        measured[i] = session.*parts[i].value;
 
     const auto factors = ToleranceFactors::For(session.Accuracy);
     summary.passesPerPart = PassesPerPart(session.Accuracy);
 
     const auto vary = [&](std::size_t index, float factor) {
-        session.*parts[index].value = static_cast<float>(static_cast<double>(measured[index]) * static_cast<double>(factor));
+        session.*parts[index].value =
+            static_cast<float>(static_cast<double>(measured[index]) * static_cast<double>(factor));
     };
     const auto runVaried = [&] {
         ++summary.combinations;
@@ -76,7 +79,8 @@ SweepSummary SweepTolerance(Session& session, OnPoint&& onPoint) {
     // An accuracy outside 0 to 1 has no passes; the nominal run below still happens.
     const auto loop = [&factors, valid = summary.passesPerPart > 0](auto&& body) {
         if (!valid) return;
-        for (float f = factors.start; f <= factors.end; f = ToleranceFactors::Next(f)) body(f);
+        for (float f = factors.start; f <= factors.end; f = ToleranceFactors::Next(f))
+            body(f);
     };
     if (parts.size() == 2) {
         loop([&](float f1) {
@@ -99,7 +103,8 @@ SweepSummary SweepTolerance(Session& session, OnPoint&& onPoint) {
         });
     }
 
-    for (std::size_t i = 0; i < parts.size(); ++i) session.*parts[i].value = measured[i];
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        session.*parts[i].value = measured[i];
     summary.nominal = RunNetwork(session);
     if (summary.nominal == NetworkResult::Computed) onPoint(SweepPoint{session.LoadR, session.LoadX, true});
     return summary;

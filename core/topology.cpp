@@ -32,15 +32,24 @@ constexpr std::array kTopology8{kShuntL1, kSeriesC2, kShuntL3};
 
 std::span<const PartSlot> PartsOf(int topology) {
     switch (topology) {
-    case 1: return kTopology1;
-    case 2: return kTopology2;
-    case 3: return kTopology3;
-    case 4: return kTopology4;
-    case 5: return kTopology5;
-    case 6: return kTopology6;
-    case 7: return kTopology7;
-    case 8: return kTopology8;
-    default: return {};
+    case 1:
+        return kTopology1;
+    case 2:
+        return kTopology2;
+    case 3:
+        return kTopology3;
+    case 4:
+        return kTopology4;
+    case 5:
+        return kTopology5;
+    case 6:
+        return kTopology6;
+    case 7:
+        return kTopology7;
+    case 8:
+        return kTopology8;
+    default:
+        return {};
     }
 }
 

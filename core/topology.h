@@ -22,7 +22,9 @@ struct PartSlot {
 constexpr int kFirstTopology = 1;
 constexpr int kLastTopology = 8;
 
-constexpr bool IsKnownTopology(int topology) { return topology >= kFirstTopology && topology <= kLastTopology; }
+constexpr bool IsKnownTopology(int topology) {
+    return topology >= kFirstTopology && topology <= kLastTopology;
+}
 
 // The parts of a topology in position order, transmitter side first; empty outside 1 to 8.
 // 1: series L1, shunt C2      2: shunt C1, series L2      3: shunt L1, series C2

@@ -31,8 +31,7 @@ std::int64_t OrderOfMagnitude(std::string_view integerDigits, std::string_view f
             break;
         }
     }
-    if (negativeExponent)
-        exponent = -exponent;
+    if (negativeExponent) exponent = -exponent;
 
     const auto firstNonZero = integerDigits.find_first_not_of('0');
     if (firstNonZero != std::string_view::npos)
@@ -46,8 +45,7 @@ std::int64_t OrderOfMagnitude(std::string_view integerDigits, std::string_view f
 DecimalPrefix ScanDecimalPrefix(std::string_view text) {
     std::size_t at = 0;
     const bool negative = at < text.size() && text[at] == '-';
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-        ++at;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
     const std::size_t integerStart = at;
     const std::size_t integerEnd = DigitsFrom(text, integerStart);
     std::size_t fractionStart = integerEnd, fractionEnd = integerEnd, end = integerEnd;
@@ -56,8 +54,7 @@ DecimalPrefix ScanDecimalPrefix(std::string_view text) {
         fractionEnd = DigitsFrom(text, fractionStart);
         end = fractionEnd;
     }
-    if (integerEnd == integerStart && fractionEnd == fractionStart)
-        return {}; // no digit at all
+    if (integerEnd == integerStart && fractionEnd == fractionStart) return {}; // no digit at all
 
     std::size_t exponentStart = end, exponentEnd = end;
     bool negativeExponent = false;
@@ -92,12 +89,10 @@ DecimalPrefix ScanDecimalPrefix(std::string_view text) {
 }
 
 std::optional<float> ToStoredFloat(const DecimalPrefix& prefix) {
-    if (prefix.overflow)
-        return std::nullopt;
+    if (prefix.overflow) return std::nullopt;
     // IEEE rounding: a magnitude beyond the largest float (after rounding) becomes infinity.
     const auto stored = static_cast<float>(prefix.value);
-    if (!std::isfinite(stored))
-        return std::nullopt;
+    if (!std::isfinite(stored)) return std::nullopt;
     return stored;
 }
 

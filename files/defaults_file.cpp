@@ -15,7 +15,7 @@ constexpr bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // Reads the file's fields one after another, as described at ReadDefaultsFrom.
 class FieldReader {
-  public:
+public:
     explicit FieldReader(std::string_view bytes) : m_bytes(bytes) {}
 
     // The next field as a stored float; nothing at the end of the bytes or for a bad field.
@@ -29,16 +29,14 @@ class FieldReader {
         // The delimiter: blanks, then at most one comma.
         while (m_at < m_bytes.size() && IsBlank(m_bytes[m_at]))
             ++m_at;
-        if (m_at < m_bytes.size() && m_bytes[m_at] == ',')
-            ++m_at;
+        if (m_at < m_bytes.size() && m_bytes[m_at] == ',') ++m_at;
 
         const DecimalPrefix number = ScanDecimalPrefix(field);
-        if (field.empty() || number.length != field.size())
-            return std::nullopt;
+        if (field.empty() || number.length != field.size()) return std::nullopt;
         return ToStoredFloat(number);
     }
 
-  private:
+private:
     static constexpr bool IsFieldEnd(char c) { return c == ',' || IsBlank(c) || IsLineEnd(c); }
 
     std::string_view m_bytes;

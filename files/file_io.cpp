@@ -38,24 +38,19 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
 
 std::optional<std::string> ReadSmallFile(const std::string& path) {
     const QString name = FromUtf8(path);
-    if (!QFileInfo(name).isFile())
-        return std::nullopt;
+    if (!QFileInfo(name).isFile()) return std::nullopt;
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     // Read up to one byte more than allowed: sizes reported by the system are not trusted.
     std::string content;
     std::array<char, 16384> chunk{};
     while (content.size() <= kLargestReadableFile) {
         const qint64 read = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
-        if (read < 0)
-            return std::nullopt;
-        if (read == 0)
-            break;
+        if (read < 0) return std::nullopt;
+        if (read == 0) break;
         content.append(chunk.data(), static_cast<std::size_t>(read));
     }
-    if (content.size() > kLargestReadableFile)
-        return std::nullopt;
+    if (content.size() > kLargestReadableFile) return std::nullopt;
     return content;
 }
 

@@ -39,11 +39,11 @@ std::optional<std::string> ReadSmallFile(const std::string& path);
 // A control that writes at every step (the aspect-ratio spinner) should tell the user once that
 // the folder cannot be written, not at every step: this answers whether a result is news.
 class WriteFailureLatch {
-  public:
+public:
     // True for a failure after a success (or the first write), or a failure of another kind.
     bool ShouldReport(const WriteResult& result);
 
-  private:
+private:
     bool m_failing = false;
     std::string m_lastReason;
 };

@@ -16,24 +16,22 @@ namespace {
 
 // Hands out the file's lines one at a time; a line ends at CR LF, CR or LF.
 class LineReader {
-  public:
+public:
     explicit LineReader(std::string_view bytes) : m_bytes(bytes) {}
 
     std::optional<std::string_view> NextLine() {
-        if (m_at >= m_bytes.size())
-            return std::nullopt;
+        if (m_at >= m_bytes.size()) return std::nullopt;
         const std::size_t start = m_at;
         const std::size_t end = std::min(m_bytes.find_first_of("\r\n", start), m_bytes.size());
         m_at = end;
         if (end < m_bytes.size()) {
             m_at = end + 1;
-            if (m_bytes[end] == '\r' && m_at < m_bytes.size() && m_bytes[m_at] == '\n')
-                ++m_at;
+            if (m_bytes[end] == '\r' && m_at < m_bytes.size() && m_bytes[m_at] == '\n') ++m_at;
         }
         return m_bytes.substr(start, end - start);
     }
 
-  private:
+private:
     std::string_view m_bytes;
     std::size_t m_at = 0;
 };
@@ -41,8 +39,7 @@ class LineReader {
 // The next line that is neither empty nor a comment, reduced to its value text.
 std::optional<std::string_view> NextValueText(LineReader& lines) {
     while (const auto line = lines.NextLine()) {
-        if (line->empty() || line->front() == '*')
-            continue;
+        if (line->empty() || line->front() == '*') continue;
         const auto colon = line->find(':');
         std::string_view text = colon == std::string_view::npos ? *line : line->substr(colon + 1);
         while (!text.empty() && IsBlank(text.front()))
@@ -55,14 +52,12 @@ std::optional<std::string_view> NextValueText(LineReader& lines) {
 // Each field takes a number its own way; false when the number does not fit it.
 bool Store(const DecimalPrefix& number, float& field) {
     const auto value = ToStoredFloat(number);
-    if (value)
-        field = *value;
+    if (value) field = *value;
     return value.has_value();
 }
 
 bool Store(const DecimalPrefix& number, std::int16_t& field) {
-    if (number.overflow)
-        return false;
+    if (number.overflow) return false;
     const double rounded = std::nearbyint(number.value); // the default rounding: halves to even
     if (rounded < std::numeric_limits<std::int16_t>::min() ||
         rounded > std::numeric_limits<std::int16_t>::max())
@@ -95,8 +90,7 @@ LastSessionRead ReadLastSessionFrom(std::string_view bytes, Session& session) {
     LineReader lines(bytes);
     for (const Field& field : fields) {
         const auto text = NextValueText(lines);
-        if (!text)
-            return LastSessionRead::Short;
+        if (!text) return LastSessionRead::Short;
         const DecimalPrefix number = ScanDecimalPrefix(*text);
         if (!std::visit([&number](auto* target) { return Store(number, *target); }, field)) {
             SetFallbacks(session);
@@ -136,8 +130,7 @@ std::string LastSessionFileText(const Session& session) {
 WriteResult WriteLastSession(Session& session) {
     session.FileName = std::string(kLastSessionFileName);
     WriteResult result = WriteFileAtomically(session.FileName, LastSessionFileText(session));
-    if (result.Failed())
-        result.message = std::string(kLastSessionNotWritten);
+    if (result.Failed()) result.message = std::string(kLastSessionNotWritten);
     return result;
 }
 

@@ -24,8 +24,7 @@ ElementCode CodeOf(const PartSlot& part) {
 std::string SingleByteLine(std::string_view utf8) {
     QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     for (QChar& c : text) {
-        if (c.isSpace())
-            c = QLatin1Char(' ');
+        if (c.isSpace()) c = QLatin1Char(' ');
     }
     return text.toLatin1().toStdString();
 }
@@ -53,8 +52,7 @@ void AddStageBlock(TextLines& lines, int number, const Stage& stage) {
 
 std::vector<Stage> NetworkStages(const Session& session) {
     const auto parts = PartsOf(session.Topology);
-    if (parts.empty())
-        return {};
+    if (parts.empty()) return {};
     std::vector<Stage> stages(kStageCount);
     std::transform(parts.rbegin(), parts.rend(), stages.begin(), [&session](const PartSlot& part) {
         return Stage{CodeOf(part), session.*part.value};
@@ -99,8 +97,7 @@ std::string NetworkFileText(const Session& session, std::string_view dateTimeTex
 
 WriteResult WriteNetworkFile(const Session& session, const std::string& fileName,
                              std::string_view dateTimeText) {
-    if (fileName.empty())
-        return {};
+    if (fileName.empty()) return {};
     WriteResult result =
         WriteFileAtomically(BaseName(fileName) + ".PWF", NetworkFileText(session, dateTimeText));
     if (result.Failed())

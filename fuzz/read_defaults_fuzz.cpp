@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vorelin::Session session;
     const auto result = vorelin::ReadDefaultsFrom(bytes, session);
     for (const float value : {session.AspectRatio, session.DefaultsValue2, session.DefaultsValue3})
-        if (!std::isfinite(value))
-            std::abort();
+        if (!std::isfinite(value)) std::abort();
     if (result == vorelin::DefaultsRead::Defaults && (session.AspectRatio != vorelin::kDefaultAspectRatio ||
                                                       session.DefaultsValue2 != vorelin::kDefaultValue2 ||
                                                       session.DefaultsValue3 != vorelin::kDefaultValue3))

@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto result = vorelin::ReadLastSessionFrom(bytes, session);
     for (const float value : {session.SavedFrequency, session.SavedImpedance, session.C1, session.C2,
                               session.C3, session.L1, session.L2, session.L3})
-        if (!std::isfinite(value))
-            std::abort();
+        if (!std::isfinite(value)) std::abort();
     if (result == vorelin::LastSessionRead::Failed &&
         (session.SavedFrequency != vorelin::kFallbackFrequency ||
          session.SavedImpedance != vorelin::kFallbackImpedance ||

@@ -9,7 +9,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const float ratio = vorelin::SpinnerAspectRatio(text);
-    if (!(ratio >= vorelin::kSmallestAspectRatio && ratio <= vorelin::kLargestAspectRatio))
-        std::abort();
+    if (!(ratio >= vorelin::kSmallestAspectRatio && ratio <= vorelin::kLargestAspectRatio)) std::abort();
     return 0;
 }

@@ -75,7 +75,7 @@ float Rounded(double value) { return static_cast<float>(value); }
 // Draws one grid in page units. R is the vertical radius, K the horizontal one; a point of the
 // reflection-coefficient plane (u, v) lands at (centreX + K u, centreY - R v).
 class GridPainter {
-  public:
+public:
     GridPainter(Surface& surface, const ChartFrame& frame, double pi, const ChartGridStyle& style)
         : m_surface(surface), m_style(style), m_pi(pi), m_centreX(frame.centreX), m_centreY(frame.centreY),
           m_r(Rounded(static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale))),
@@ -131,7 +131,7 @@ class GridPainter {
         }
     }
 
-  private:
+private:
     double Radians(float degrees) const { return static_cast<double>(degrees) * m_pi / 180; }
 
     float PageY(float y) const { return m_style.wholeY ? RoundHalfEven(y) : y; }
@@ -198,8 +198,7 @@ class GridPainter {
         SinglePrecisionLoop(0.0f, 360.0f, 3.0f, [&](float theta) {
             const double angle = Radians(theta);
             float x = Rounded(cx + k * std::cos(angle));
-            if (m_style.limitOuterX)
-                x = std::clamp(x, kOuterLimitLeft, kOuterLimitRight);
+            if (m_style.limitOuterX) x = std::clamp(x, kOuterLimitLeft, kOuterLimitRight);
             const float y = PageY(Rounded(cy + r * std::sin(angle)));
             if (first) {
                 m_surface.Point(x, y, kGridEmphasis);

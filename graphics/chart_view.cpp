@@ -15,10 +15,8 @@ float Shifted(float value, double step) { return static_cast<float>(static_cast<
 float CurrentZoom(const ChartView& view) { return view.Zoom == 0 ? 1.0f : view.Zoom; }
 
 float WithinAspectLimits(float ratio) {
-    if (ratio > kLargestAspectRatio)
-        return kLargestAspectRatio;
-    if (ratio < kSmallestAspectRatio)
-        return kSmallestAspectRatio;
+    if (ratio > kLargestAspectRatio) return kLargestAspectRatio;
+    if (ratio < kSmallestAspectRatio) return kSmallestAspectRatio;
     return ratio;
 }
 
@@ -27,11 +25,9 @@ float WithinAspectLimits(float ratio) {
 // number too large for a double reads as infinity, one too small as 0.
 double LeadingNumber(std::string_view text) {
     std::size_t at = text.find_first_not_of(" \t");
-    if (at == std::string_view::npos)
-        return 0;
+    if (at == std::string_view::npos) return 0;
     bool negative = false;
-    if (text[at] == '+' || text[at] == '-')
-        negative = text[at++] == '-';
+    if (text[at] == '+' || text[at] == '-') negative = text[at++] == '-';
     const std::size_t first = at;
     bool digits = false, period = false, wholePart = false;
     for (; at < text.size(); ++at) {
@@ -45,8 +41,7 @@ double LeadingNumber(std::string_view text) {
             break;
         }
     }
-    if (!digits)
-        return 0;
+    if (!digits) return 0;
     double value = 0;
     const auto [end, error] =
         std::from_chars(text.data() + first, text.data() + at, value, std::chars_format::fixed);
@@ -82,15 +77,13 @@ void Pan(ChartView& view, PanDirection direction) {
 
 void ZoomLarger(ChartView& view) {
     view.Zoom = static_cast<float>(static_cast<double>(CurrentZoom(view)) * 1.1);
-    if (view.Zoom > kLargestZoom)
-        view.Zoom = kLargestZoom;
+    if (view.Zoom > kLargestZoom) view.Zoom = kLargestZoom;
     view.ChartScale = view.Zoom;
 }
 
 void ZoomSmaller(ChartView& view) {
     view.Zoom = static_cast<float>(static_cast<double>(CurrentZoom(view)) / 1.1);
-    if (view.Zoom < kSmallestZoom)
-        view.Zoom = kSmallestZoom;
+    if (view.Zoom < kSmallestZoom) view.Zoom = kSmallestZoom;
     view.ChartScale = view.Zoom;
 }
 
@@ -101,16 +94,13 @@ void ResetView(ChartView& view) {
 }
 
 void EnsureScale(ChartView& view) {
-    if (view.ChartScale == 0)
-        view.ChartScale = 1;
+    if (view.ChartScale == 0) view.ChartScale = 1;
 }
 
 TypedAspect ClampTypedAspect(double parsed) {
     const auto ratio = static_cast<float>(parsed);
-    if (ratio > kLargestAspectRatio)
-        return {kLargestAspectRatio, "1.5", "150"};
-    if (ratio < kSmallestAspectRatio)
-        return {kSmallestAspectRatio, ".5", "50"};
+    if (ratio > kLargestAspectRatio) return {kLargestAspectRatio, "1.5", "150"};
+    if (ratio < kSmallestAspectRatio) return {kSmallestAspectRatio, ".5", "50"};
     return {ratio, {}, {}};
 }
 
@@ -126,8 +116,7 @@ PagePoint MapLoad(float loadR, float loadX, float impedance, double pi, const Ch
                   MarkProduct product) {
     const auto r = static_cast<float>(static_cast<double>(loadR) / static_cast<double>(impedance));
     auto x = static_cast<float>(static_cast<double>(loadX) / static_cast<double>(impedance));
-    if (x == 0)
-        x = 1e-12f; // keeps the angle of a purely resistive load defined
+    if (x == 0) x = 1e-12f; // keeps the angle of a purely resistive load defined
 
     const auto rd = static_cast<double>(r), xd = static_cast<double>(x);
     const double n = rd * rd + xd * xd - 1;
@@ -143,12 +132,9 @@ PagePoint MapLoad(float loadR, float loadX, float impedance, double pi, const Ch
         degrees = v > 0 ? -90.0f : v < 0 ? 90.0f : 0.0f;
     } else {
         degrees = static_cast<float>(-std::atan(static_cast<double>(v) / static_cast<double>(u)) * 180 / pi);
-        if (u < 0)
-            degrees = Shifted(degrees, v >= 0 ? 180.0 : -180.0);
-        if (degrees > 180)
-            degrees = Shifted(degrees, -360.0);
-        if (degrees < -180)
-            degrees = Shifted(degrees, 360.0);
+        if (u < 0) degrees = Shifted(degrees, v >= 0 ? 180.0 : -180.0);
+        if (degrees > 180) degrees = Shifted(degrees, -360.0);
+        if (degrees < -180) degrees = Shifted(degrees, 360.0);
     }
     const auto angle = static_cast<double>(static_cast<float>(static_cast<double>(degrees) * pi / 180));
 

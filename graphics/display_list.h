@@ -14,13 +14,14 @@ enum class Op : std::uint8_t { Line, Continue, Arc, Circle, Point, FilledBox, Bo
 struct Primitive {
     Op op;
     int penWidth;
-    Colour colour;     // stroke or fill colour; the text colour for Text
-    float x1, y1;      // Line, Continue: from (Continue: the current point). Box: one corner. Point, Text: position.
-    float x2, y2;      // Line, Continue: to. Box: the other corner.
+    Colour colour; // stroke or fill colour; the text colour for Text
+    float x1,
+        y1; // Line, Continue: from (Continue: the current point). Box: one corner. Point, Text: position.
+    float x2, y2;                   // Line, Continue: to. Box: the other corner.
     float centreX, centreY, radius; // Arc, Circle
-    double start, end; // Arc angles
-    std::uint32_t text; // Text: index into DisplayList::Texts()
-    std::uint32_t font; // Text: index into DisplayList::Fonts()
+    double start, end;              // Arc angles
+    std::uint32_t text;             // Text: index into DisplayList::Texts()
+    std::uint32_t font;             // Text: index into DisplayList::Fonts()
 };
 
 // A surface that records every primitive in order. It is a page's retained drawing: what is

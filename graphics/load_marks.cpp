@@ -19,16 +19,18 @@ void PlotDot(Surface& surface, const Session& session, const ChartView& view) {
     surface.Circle(at.x, at.y, session.DotRadius, session.DotColor);
 }
 
-void PlotDots(Surface& surface, const Session& session, const ChartView& view, std::span<const LoadPoint> loads,
-              std::vector<PagePoint>& pagePoints) {
+void PlotDots(Surface& surface, const Session& session, const ChartView& view,
+              std::span<const LoadPoint> loads, std::vector<PagePoint>& pagePoints) {
     pagePoints.resize(loads.size());
     // Copied first and mapped in place: a mapping then reads and writes the same memory.
-    for (std::size_t i = 0; i < loads.size(); ++i) pagePoints[i] = {loads[i].loadR, loads[i].loadX};
+    for (std::size_t i = 0; i < loads.size(); ++i)
+        pagePoints[i] = {loads[i].loadR, loads[i].loadX};
     const ChartFrame frame = ResultsFrame(session, view);
     const auto map = [&pagePoints, &session, &frame](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             PagePoint& point = pagePoints[i];
-            point = MapLoad(point.x, point.y, session.Impedance, session.Pi, frame, MarkProduct::RadiusScaleMagnitude);
+            point = MapLoad(point.x, point.y, session.Impedance, session.Pi, frame,
+                            MarkProduct::RadiusScaleMagnitude);
         }
     };
     // A thread pays for itself from a few thousand mappings on.

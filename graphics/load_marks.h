@@ -26,8 +26,8 @@ struct LoadPoint {
 // Marks many loads (a tolerance region) exactly as PlotDot would mark each in turn, in the same
 // order. The mappings, the costly part, are shared out between two threads; `pagePoints` is
 // scratch space kept by the caller, so that a redraw allocates nothing once it has grown.
-void PlotDots(Surface& surface, const Session& session, const ChartView& view, std::span<const LoadPoint> loads,
-              std::vector<PagePoint>& pagePoints);
+void PlotDots(Surface& surface, const Session& session, const ChartView& view,
+              std::span<const LoadPoint> loads, std::vector<PagePoint>& pagePoints);
 
 // The final mark of the nominal load, drawn over everything else: a white ring of radius 30 at
 // pen width 6, then a red circle of radius DotRadius at pen width 1. Leaves the pen at 1.

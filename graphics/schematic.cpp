@@ -200,8 +200,7 @@ void Schematic::SeriesC(Anchor& at) {
 }
 
 void Schematic::ShuntC(Anchor& at) {
-    if (m_page == SchematicPage::Printer)
-        m_surface.SetPenWidth(kPrintedPen);
+    if (m_page == SchematicPage::Printer) m_surface.SetPenWidth(kPrintedPen);
     Wires(at, 2);
     Line(at, 0, 0, 0, 480, Stroke());
     Line(at, -120, 480, 120, 480, Stroke());
@@ -308,8 +307,7 @@ void Schematic::Load(Anchor& at) {
 }
 
 void Schematic::DrawNetwork(int topology, Anchor& at) {
-    if (!IsKnownTopology(topology))
-        return;
+    if (!IsKnownTopology(topology)) return;
     const NetworkDrawing& drawing = kNetworks[static_cast<std::size_t>(topology - 1)];
     if (m_page == SchematicPage::Entries) {
         const Colour box = m_session.Topology == topology ? kThumbnailHighlight : kThumbnailBackground;

@@ -34,7 +34,7 @@ enum class SchematicPage { Entries, Results, Opening, Printer };
 // The symbol routines of one page, drawing on one surface. They read the session (Topology,
 // LoadX, Impedance, Frequency, the part-value copies, Pi) and never change it.
 class Schematic {
-  public:
+public:
     Schematic(Surface& surface, const Session& session, SchematicPage page)
         : m_surface(surface), m_session(session), m_page(page) {}
     // The routines keep a reference to the session, so it must outlive them.
@@ -62,7 +62,7 @@ class Schematic {
     void Draw7(Anchor& at) { DrawNetwork(7, at); }
     void Draw8(Anchor& at) { DrawNetwork(8, at); }
 
-  private:
+private:
     Colour Stroke() const;
     void Line(const Anchor& at, float dx1, float dy1, float dx2, float dy2, Colour colour);
     void ContinueTo(const Anchor& at, float dx, float dy, Colour colour);

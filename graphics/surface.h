@@ -13,7 +13,7 @@ namespace vorelin {
 // on the page (pi/2 points up).
 struct Font {
     std::string family = "Arial";
-    float size = 0;    // in page units: 20 page units are one point
+    float size = 0; // in page units: 20 page units are one point
     bool bold = false;
     friend bool operator==(const Font&, const Font&) = default;
 };

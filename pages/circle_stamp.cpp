@@ -35,7 +35,8 @@ CircleStamp::CircleStamp(double radius, const QPen& pen) : m_colour(pen.color())
                 painter.setRenderHint(QPainter::Antialiasing, true);
                 painter.setPen(white);
                 painter.setBrush(Qt::NoBrush);
-                const QPointF centre(reach + static_cast<double>(px) / kPhases, reach + static_cast<double>(py) / kPhases);
+                const QPointF centre(reach + static_cast<double>(px) / kPhases,
+                                     reach + static_cast<double>(py) / kPhases);
                 painter.drawEllipse(centre, radius, radius);
             }
             auto& pixels = m_rings[static_cast<std::size_t>(py * kPhases + px)];
@@ -60,13 +61,15 @@ void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres) cons
     // Snap every centre whose ring can touch the image; find the box all those rings lie in.
     std::vector<SnappedCentre> snapped;
     snapped.reserve(centres.size());
-    int left = std::numeric_limits<int>::max(), top = left, right = std::numeric_limits<int>::min(), bottom = right;
+    int left = std::numeric_limits<int>::max(), top = left, right = std::numeric_limits<int>::min(),
+        bottom = right;
     for (const QPointF& centre : centres) {
         const double qx = std::floor(centre.x() * kPhases + 0.5), qy = std::floor(centre.y() * kPhases + 0.5);
         if (!(qx >= -kPhases * m_reach - kPhases && qx < kPhases * (width + m_reach + 1) &&
               qy >= -kPhases * m_reach - kPhases && qy < kPhases * (height + m_reach + 1)))
             continue; // off the image, or not a number
-        const int x = static_cast<int>(std::floor(qx / kPhases)), y = static_cast<int>(std::floor(qy / kPhases));
+        const int x = static_cast<int>(std::floor(qx / kPhases)),
+                  y = static_cast<int>(std::floor(qy / kPhases));
         const int phase = static_cast<int>(qy - y * kPhases) * kPhases + static_cast<int>(qx - x * kPhases);
         snapped.push_back({x, y, phase});
         left = std::min(left, x - m_reach);
@@ -78,7 +81,8 @@ void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres) cons
 
     // Sum the logarithms of what every ring leaves, over the box.
     const int boxWidth = right - left + 1, boxHeight = bottom - top + 1;
-    std::vector<float> leftOver(static_cast<std::size_t>(boxWidth) * static_cast<std::size_t>(boxHeight), 0.0f);
+    std::vector<float> leftOver(static_cast<std::size_t>(boxWidth) * static_cast<std::size_t>(boxHeight),
+                                0.0f);
     struct Addend {
         std::ptrdiff_t offset; // from the centre pixel, in the box
         float logKeep;
@@ -91,7 +95,8 @@ void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres) cons
     }
     for (const SnappedCentre& c : snapped) {
         float* at = leftOver.data() + std::ptrdiff_t{c.y - top} * boxWidth + (c.x - left);
-        for (const Addend& a : addends[static_cast<std::size_t>(c.phase)]) at[a.offset] += a.logKeep;
+        for (const Addend& a : addends[static_cast<std::size_t>(c.phase)])
+            at[a.offset] += a.logKeep;
     }
 
     // Blend each covered pixel of the image once.

@@ -74,7 +74,8 @@ void UpDown::Step(int direction) {
     // The spinner's value is what its buddy shows, read as a whole number.
     bool ok = false;
     const double shown = m_buddy.text().trimmed().toDouble(&ok);
-    const int current = ok && std::isfinite(shown) ? static_cast<int>(std::lround(std::clamp(shown, -1e6, 1e6))) : m_minimum;
+    const int current =
+        ok && std::isfinite(shown) ? static_cast<int>(std::lround(std::clamp(shown, -1e6, 1e6))) : m_minimum;
     const int next = std::clamp(current + direction, m_minimum, m_maximum);
     m_buddy.setText(QString::number(next));
     if (m_changed) m_changed();

@@ -59,7 +59,7 @@ bool SameStroke(const Primitive& a, const Primitive& b) {
 // polyline for a chain of continuations, one call for a run of lines, and a run of identical
 // circles (the place where the results page's many small circles can be stamped).
 class ListPainter {
-  public:
+public:
     ListPainter(QPainter& painter, const DisplayList& list, const PageToDevice& mapping,
                 const RenderOptions& options)
         : m_painter(painter), m_list(list), m_primitives(list.Primitives()), m_mapping(mapping),
@@ -91,7 +91,7 @@ class ListPainter {
         }
     }
 
-  private:
+private:
     // The end of the run of drawable primitives from `first` that `belongs` accepts, each
     // compared with the one before it.
     template <class Belongs> std::size_t RunEnd(std::size_t first, Belongs&& belongs) const {
@@ -165,17 +165,14 @@ class ListPainter {
     // start and the ends, widened by the pen.
     bool IsDenseFan(std::size_t first, std::size_t end) const {
         constexpr std::size_t kShortestFan = 32;
-        if (!m_options.fillFans || end - first < kShortestFan)
-            return false;
+        if (!m_options.fillFans || end - first < kShortestFan) return false;
         const Primitive& start = m_primitives[first];
         const double pen = m_painter.pen().widthF();
         for (std::size_t i = first + 1; i < end; ++i) {
             const Primitive& p = m_primitives[i];
-            if (p.x1 != start.x1 || p.y1 != start.y1)
-                return false;
+            if (p.x1 != start.x1 || p.y1 != start.y1) return false;
             const QPointF gap = m_lines[i - first].p2() - m_lines[i - first - 1].p2();
-            if (std::hypot(gap.x(), gap.y()) > pen)
-                return false;
+            if (std::hypot(gap.x(), gap.y()) > pen) return false;
         }
         return true;
     }
@@ -206,10 +203,8 @@ class ListPainter {
     // transformation or clipping in the way.
     QImage* StampTarget(std::size_t circles) const {
         constexpr std::size_t kShortestStampedRun = 64;
-        if (!m_options.stampCircles || circles < kShortestStampedRun)
-            return nullptr;
-        if (m_painter.hasClipping() || !m_painter.transform().isIdentity())
-            return nullptr;
+        if (!m_options.stampCircles || circles < kShortestStampedRun) return nullptr;
+        if (m_painter.hasClipping() || !m_painter.transform().isIdentity()) return nullptr;
         auto* image = dynamic_cast<QImage*>(m_painter.device());
         return image != nullptr && CircleStamp::CanStampOn(*image) ? image : nullptr;
     }
@@ -246,8 +241,7 @@ class ListPainter {
     // Counter-clockwise as seen on the page from `start` to `end` (radians), as Qt counts too.
     void PaintArc(const Primitive& p) {
         double span = p.end - p.start;
-        if (span < 0)
-            span += 2 * std::numbers::pi;
+        if (span < 0) span += 2 * std::numbers::pi;
         const double radius = m_mapping.Length(static_cast<double>(p.radius));
         const QPointF centre = m_mapping.Point(p.centreX, p.centreY);
         const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
@@ -269,8 +263,7 @@ class ListPainter {
             const double points = pixels * 72.0 / m_painter.device()->logicalDpiY();
             QFont qfont(QString::fromStdString(font.family));
             qfont.setBold(font.bold);
-            if (points > 0)
-                qfont.setPointSizeF(points);
+            if (points > 0) qfont.setPointSizeF(points);
             cached = qfont;
         }
         return cached;
@@ -279,8 +272,7 @@ class ListPainter {
     // The text's top-left corner at the recorded point: its baseline lies one ascent below.
     void PaintText(const Primitive& p) {
         const QFont& font = *FontFor(p);
-        if (font.pointSizeF() <= 0)
-            return;
+        if (font.pointSizeF() <= 0) return;
         m_painter.setFont(font);
         m_painter.setPen(ToQColor(p.colour));
         const QPointF at = m_mapping.Point(p.x1, p.y1);
@@ -324,8 +316,7 @@ void RenderDisplayList(QPainter& painter, const DisplayList& list, const PageToD
 QImage RenderPage(const DisplayList& list, PageSize page, QSize pixels, Colour background,
                   const RenderOptions& options) {
     QImage image(pixels, QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
+    if (image.isNull()) return image;
     image.fill(ToQColor(background));
     QPainter painter(&image);
     RenderDisplayList(painter, list, PageToDevice(page, QRectF(QPointF(0, 0), QSizeF(pixels))), options);

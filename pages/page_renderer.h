@@ -31,7 +31,7 @@ inline constexpr PageSize kPrinterPage{11500, 15200};
 
 // The uniform fit-and-centre mapping from page units to device pixels.
 class PageToDevice {
-  public:
+public:
     PageToDevice(PageSize page, const QRectF& device);
 
     QPointF Point(float x, float y) const {
@@ -42,7 +42,7 @@ class PageToDevice {
     // The page's own rectangle on the device.
     QRectF PageRect() const { return {m_left, m_top, m_scale * m_page.width, m_scale * m_page.height}; }
 
-  private:
+private:
     PageSize m_page;
     double m_scale;
     double m_left;
@@ -75,10 +75,10 @@ QImage RenderPage(const DisplayList& list, PageSize page, QSize pixels, Colour b
 // A page widget's retained picture: renders the list into an image the size of the window and
 // keeps it until the list changes or the size does, so that repaints only copy the image.
 class PageImageCache {
-  public:
+public:
     const QImage& Image(const DisplayList& list, PageSize page, QSize pixels, Colour background);
 
-  private:
+private:
     QImage m_image;
     const DisplayList* m_list = nullptr;
     std::uint64_t m_revision = 0;

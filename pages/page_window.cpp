@@ -13,7 +13,8 @@
 namespace vorelin {
 
 PageWindow::PageWindow(Colour background, PageSize page)
-    : m_background(background), m_page(page), m_mapping(page, QRectF(0, 0, page.width / 15, page.height / 15)) {
+    : m_background(background), m_page(page),
+      m_mapping(page, QRectF(0, 0, page.width / 15, page.height / 15)) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -59,8 +60,9 @@ void PageWindow::Move(QWidget* control, double left, double top) {
 }
 
 PageWindow::PlacedControl* PageWindow::Find(QWidget* control) {
-    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [control](const PlacedControl& placed) { return placed.control == control; });
+    const auto found =
+        std::find_if(m_controls.begin(), m_controls.end(),
+                     [control](const PlacedControl& placed) { return placed.control == control; });
     return found == m_controls.end() ? nullptr : &*found;
 }
 
@@ -89,7 +91,8 @@ QRectF PageWindow::PageRectOf(const QWidget* control) const {
 
 QPointF PageWindow::ToPage(const QPointF& windowPoint) const {
     const QRectF page = m_mapping.PageRect();
-    return {(windowPoint.x() - page.left()) / m_mapping.Scale(), (windowPoint.y() - page.top()) / m_mapping.Scale()};
+    return {(windowPoint.x() - page.left()) / m_mapping.Scale(),
+            (windowPoint.y() - page.top()) / m_mapping.Scale()};
 }
 
 void PageWindow::paintEvent(QPaintEvent* /*event*/) {
@@ -99,7 +102,8 @@ void PageWindow::paintEvent(QPaintEvent* /*event*/) {
 
 void PageWindow::resizeEvent(QResizeEvent* event) {
     m_mapping = PageToDevice(m_page, QRectF(0, 0, width(), height()));
-    for (const auto& placed : m_controls) Layout(placed);
+    for (const auto& placed : m_controls)
+        Layout(placed);
     QWidget::resizeEvent(event);
 }
 

@@ -38,7 +38,10 @@ public:
     DisplayList& Drawing() { return m_drawing; }
     const DisplayList& Drawing() const { return m_drawing; }
     // Erases everything drawn on the page (the background stays).
-    void ClearPage() { m_drawing.Clear(); update(); }
+    void ClearPage() {
+        m_drawing.Clear();
+        update();
+    }
     // Repaints after the drawing changed.
     void Redraw() { update(); }
 

@@ -8,7 +8,8 @@
 namespace vorelin {
 
 Program::Program(Session& session, UserDialogs& dialogs)
-    : m_session(session), m_dialogs(dialogs), m_results(std::make_unique<ResultsPage>(session, dialogs, *this)) {}
+    : m_session(session), m_dialogs(dialogs),
+      m_results(std::make_unique<ResultsPage>(session, dialogs, *this)) {}
 
 Program::~Program() = default;
 

@@ -65,15 +65,24 @@ struct PartPlace {
 // Where a topology's part labels go: above the top rail (series parts) or below the ground rail.
 std::array<PartPlace, 3> PartPlaces(int topology) {
     switch (topology) {
-    case 1: return {{{"L1", 2200, 1600}, {"C2", 2600, 3200}, {}}};
-    case 2: return {{{"C1", 2200, 3200}, {"L2", 2800, 1600}, {}}};
-    case 3: return {{{"L1", 2200, 3200}, {"C2", 2100, 1600}, {}}};
-    case 4: return {{{"C1", 2100, 1600}, {"L2", 2300, 3200}, {}}};
-    case 5: return {{{"L1", 2200, 1600}, {"C2", 2800, 3200}, {"L3", 3700, 1600}}};
-    case 6: return {{{"C1", 2100, 1600}, {"L2", 2300, 3200}, {"C3", 3000, 1600}}};
-    case 7: return {{{"C1", 2200, 3200}, {"L2", 2900, 1600}, {"C3", 3400, 3200}}};
-    case 8: return {{{"L1", 2100, 3200}, {"C2", 2600, 1600}, {"L3", 3100, 3200}}};
-    default: return {};
+    case 1:
+        return {{{"L1", 2200, 1600}, {"C2", 2600, 3200}, {}}};
+    case 2:
+        return {{{"C1", 2200, 3200}, {"L2", 2800, 1600}, {}}};
+    case 3:
+        return {{{"L1", 2200, 3200}, {"C2", 2100, 1600}, {}}};
+    case 4:
+        return {{{"C1", 2100, 1600}, {"L2", 2300, 3200}, {}}};
+    case 5:
+        return {{{"L1", 2200, 1600}, {"C2", 2800, 3200}, {"L3", 3700, 1600}}};
+    case 6:
+        return {{{"C1", 2100, 1600}, {"L2", 2300, 3200}, {"C3", 3000, 1600}}};
+    case 7:
+        return {{{"C1", 2200, 3200}, {"L2", 2900, 1600}, {"C3", 3400, 3200}}};
+    case 8:
+        return {{{"L1", 2100, 3200}, {"C2", 2600, 1600}, {"L3", 3100, 3200}}};
+    default:
+        return {};
     }
 }
 
@@ -96,8 +105,10 @@ ResultsPage::ResultsPage(Session& session, UserDialogs& dialogs, Navigation& nav
 }
 
 void ResultsPage::MakeControls() {
-    m_lblTitle = MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Results Page"), {std::nullopt, 0xFF0000});
-    m_lblNormalized = MakeLabel(this, "lblNormalized", QString(), {0xEEEEFF, 0, Qt::AlignHCenter | Qt::AlignTop});
+    m_lblTitle =
+        MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Results Page"), {std::nullopt, 0xFF0000});
+    m_lblNormalized =
+        MakeLabel(this, "lblNormalized", QString(), {0xEEEEFF, 0, Qt::AlignHCenter | Qt::AlignTop});
     m_lblNetwork = MakeLabel(this, "lblNetwork", QStringLiteral("Network:"), {kLabelGrey});
     m_lblLoad = MakeLabel(this, "lblLoad", QStringLiteral("Load:"), {kLabelGrey});
     for (std::size_t i = 0; i < m_partLabels.size(); ++i) {
@@ -106,20 +117,23 @@ void ResultsPage::MakeControls() {
     }
     m_lblReactance = MakeLabel(this, "lblReactance", QString(), {});
     m_lblResistance = MakeLabel(this, "lblResistance", QString(), {});
-    m_lblComment = MakeLabel(this, "lblComment",
-                             QStringLiteral("Adjust the network for a flat input. Then measure each of the network's "
-                                            "component values and enter those values into the network schematic on "
-                                            "the Entries page. The load will appear somewhere within the colored "
-                                            "area. That area is defined by the above-selected accuracy of the "
-                                            "component value measurement."),
-                             {0xFFFFFF, 0, Qt::AlignLeft | Qt::AlignTop, true});
+    m_lblComment =
+        MakeLabel(this, "lblComment",
+                  QStringLiteral("Adjust the network for a flat input. Then measure each of the network's "
+                                 "component values and enter those values into the network schematic on "
+                                 "the Entries page. The load will appear somewhere within the colored "
+                                 "area. That area is defined by the above-selected accuracy of the "
+                                 "component value measurement."),
+                  {0xFFFFFF, 0, Qt::AlignLeft | Qt::AlignTop, true});
 
     m_cmdAccuracy = MakeButton(this, "cmdAccuracy", QStringLiteral("Accuracy"), kButtonColour);
     connect(m_cmdAccuracy, &QPushButton::clicked, this, [this] { cmdAccuracy_Click(); });
     for (std::size_t i = 0; i < kAccuracyPercents.size(); ++i) {
         const int percent = kAccuracyPercents[i];
-        m_accuracyButtons[i] = MakeButton(this, kAccuracyNames[i], QString::number(percent) + '%', kButtonColour);
-        connect(m_accuracyButtons[i], &QPushButton::clicked, this, [this, percent] { AccuracyButton_Click(percent); });
+        m_accuracyButtons[i] =
+            MakeButton(this, kAccuracyNames[i], QString::number(percent) + '%', kButtonColour);
+        connect(m_accuracyButtons[i], &QPushButton::clicked, this,
+                [this, percent] { AccuracyButton_Click(percent); });
     }
 
     const auto button = [this](const char* name, const QString& caption, void (ResultsPage::*handler)()) {
@@ -173,7 +187,8 @@ void ResultsPage::Load() {
     Place(m_lblTitle, {1000, 300, 10000, 500}, {"Times New Roman", ScreenFont(0.002), true});
     Place(m_cmdAccuracy, {1000, 5500, 1500, 300}, kBigButtonFont);
     for (std::size_t i = 0; i < m_accuracyButtons.size(); ++i) {
-        Place(m_accuracyButtons[i], {kAccuracyLefts[i], 5500, 500, 300}, {"Arial", ScreenFont(0.0008), false});
+        Place(m_accuracyButtons[i], {kAccuracyLefts[i], 5500, 500, 300},
+              {"Arial", ScreenFont(0.0008), false});
         m_accuracyButtons[i]->hide();
     }
     Place(m_lblComment, {3000, 6000, 2100, 2500}, {"Arial", PointFont(9.75), false});
@@ -195,7 +210,8 @@ void ResultsPage::Load() {
     Place(findChild<QToolButton*>(QStringLiteral("cmdDown")), {5900, 8400, 200, 200}, kSmallButtonFont);
     Place(m_lblNetwork, {2200, 1200, 1500, 435}, kReadoutFont);
     Place(m_lblLoad, {m_readoutX, 1200, 1500, 405}, kReadoutFont);
-    for (QLabel* label : m_partLabels) Place(label, {0, 0, 2500, 330}, kPartFont);
+    for (QLabel* label : m_partLabels)
+        Place(label, {0, 0, 2500, 330}, kPartFont);
     Place(m_lblReactance, {0, 0, 3400, 375}, kReadoutFont);
     Place(m_lblResistance, {0, 0, 2000, 375}, kReadoutFont);
 
@@ -263,7 +279,8 @@ void ResultsPage::ShowResults() {
     page.SetTextColour(0);
 
     ReadDefaults(m_session);
-    m_txtAspectEntry->setText(Text(SignedText(static_cast<float>(static_cast<double>(m_session.AspectRatio) * 100))));
+    m_txtAspectEntry->setText(
+        Text(SignedText(static_cast<float>(static_cast<double>(m_session.AspectRatio) * 100))));
     SetAspectText(Text(SignedText(m_session.AspectRatio)));
     EnsureScale(m_view);
 }
@@ -350,7 +367,8 @@ void ResultsPage::txtAspect_Change() {
     const TypedAspect typed = ClampTypedAspect(ParseValue(m_txtAspect->text().toStdString()));
     m_session.AspectRatio = typed.ratio;
     if (!typed.aspectText.empty()) {
-        SetAspectText(QString::fromLatin1(typed.aspectText.data(), static_cast<qsizetype>(typed.aspectText.size())));
+        SetAspectText(
+            QString::fromLatin1(typed.aspectText.data(), static_cast<qsizetype>(typed.aspectText.size())));
         m_txtAspectEntry->setText(
             QString::fromLatin1(typed.percentText.data(), static_cast<qsizetype>(typed.percentText.size())));
     }
@@ -376,7 +394,8 @@ void ResultsPage::WriteDefaultsReporting() {
 }
 
 void ResultsPage::cmdAccuracy_Click() {
-    for (QPushButton* button : m_accuracyButtons) button->show();
+    for (QPushButton* button : m_accuracyButtons)
+        button->show();
 }
 
 void ResultsPage::AccuracyButton_Click(int percent) {

@@ -75,7 +75,8 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
 
         if (option == "--topology") {
             const auto number = WholeNumber(value);
-            if (!number || !IsKnownTopology(*number)) return UsageError{"the topology must be a whole number from 1 to 8"};
+            if (!number || !IsKnownTopology(*number))
+                return UsageError{"the topology must be a whole number from 1 to 8"};
             options.topology = *number;
             haveTopology = true;
         } else if (option == "--frequency") {
@@ -91,8 +92,7 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
                 return UsageError{"the accuracy must be 1, 2, 5, 10 or 20 (percent)"};
             options.accuracyPercent = *number;
         } else if (option == "--export") {
-            if (value.empty())
-                return UsageError{"--export needs a file name"};
+            if (value.empty()) return UsageError{"--export needs a file name"};
             options.exportPath = value;
         } else {
             options.parts[std::string(option.substr(2))] = value;
@@ -137,7 +137,8 @@ Region SweepRegion(Session& session, int percent, bool keepPoints) {
     // The accuracy buttons store 0.01 ... 0.2 as floats.
     region.accuracy = static_cast<float>(percent / 100.0);
     session.Accuracy = region.accuracy;
-    if (keepPoints) region.points.reserve(static_cast<std::size_t>(std::max(0, PassesPerPart(region.accuracy))) * 1700);
+    if (keepPoints)
+        region.points.reserve(static_cast<std::size_t>(std::max(0, PassesPerPart(region.accuracy))) * 1700);
     region.summary = SweepTolerance(session, [&region, keepPoints](const SweepPoint& point) {
         if (point.nominal) return; // the extent covers the varied combinations only
         ++region.count;
@@ -154,7 +155,8 @@ std::string NetworkDescription(int topology) {
     const char* form = topology <= 4 ? "L network" : topology <= 6 ? "T network" : "pi network";
     std::string text = "topology " + std::to_string(topology) + ", " + form + ":";
     for (const auto& part : PartsOf(topology))
-        text += std::string(part.placement == Placement::Series ? " series " : " shunt ") + std::string(part.name) + ",";
+        text += std::string(part.placement == Placement::Series ? " series " : " shunt ") +
+                std::string(part.name) + ",";
     text.pop_back();
     return text;
 }
@@ -189,10 +191,10 @@ void WriteJson(const Session& session, const std::optional<Region>& region, bool
     json.String("resistance_label", ResistanceLabel(session));
     json.String("load_line", LoadLine(session));
     json.BeginObject("part_labels");
-    for (const auto& part : PartsOf(session.Topology)) json.String(part.name, PartLabel(session, part));
+    for (const auto& part : PartsOf(session.Topology))
+        json.String(part.name, PartLabel(session, part));
     json.EndObject();
-    if (!networkFile.empty())
-        json.String("network_file", networkFile);
+    if (!networkFile.empty()) json.String("network_file", networkFile);
     if (region) {
         json.BeginObject("region");
         json.Float("accuracy", region->accuracy);
@@ -222,19 +224,20 @@ void WriteSummary(const Session& session, const std::optional<Region>& region, b
     out << "Network: " << NetworkDescription(session.Topology) << '\n';
     out << "Test frequency, Hz: " << FormatValue(session.Frequency) << '\n';
     out << "System impedance, ohms: " << FormatValue(session.Impedance) << '\n';
-    for (const auto& part : PartsOf(session.Topology)) out << PartLabel(session, part) << '\n';
+    for (const auto& part : PartsOf(session.Topology))
+        out << PartLabel(session, part) << '\n';
     out << "Load: " << LoadLine(session) << '\n';
     out << "  resistance, ohms: " << ResistanceLabel(session) << '\n';
     out << "  reactance, ohms: " << ReactanceLabel(session) << '\n';
-    if (!networkFile.empty())
-        out << "Network file: " << networkFile << '\n';
+    if (!networkFile.empty()) out << "Network file: " << networkFile << '\n';
     if (!region) return;
-    out << "Region for " << JsonWriter::FloatText(region->accuracy * 100.0f) << " % accuracy: " << region->count
-        << " loads, R from " << JsonWriter::FloatText(region->rMin) << " to " << JsonWriter::FloatText(region->rMax)
-        << ", X from " << JsonWriter::FloatText(region->xMin) << " to " << JsonWriter::FloatText(region->xMax)
-        << " ohms\n";
+    out << "Region for " << JsonWriter::FloatText(region->accuracy * 100.0f)
+        << " % accuracy: " << region->count << " loads, R from " << JsonWriter::FloatText(region->rMin)
+        << " to " << JsonWriter::FloatText(region->rMax) << ", X from " << JsonWriter::FloatText(region->xMin)
+        << " to " << JsonWriter::FloatText(region->xMax) << " ohms\n";
     if (!withPoints) return;
-    for (const auto& [r, x] : region->points) out << JsonWriter::FloatText(r) << ' ' << JsonWriter::FloatText(x) << '\n';
+    for (const auto& [r, x] : region->points)
+        out << JsonWriter::FloatText(r) << ' ' << JsonWriter::FloatText(x) << '\n';
 }
 
 } // namespace

@@ -53,8 +53,8 @@ void JsonWriter::String(std::string_view key, std::string_view value) {
 std::string JsonWriter::FloatText(float value) {
     if (!std::isfinite(value)) return "null";
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
-                                      std::chars_format::general, 9);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      static_cast<double>(value), std::chars_format::general, 9);
     return std::string(buffer.data(), result.ptr);
 }
 
@@ -62,11 +62,21 @@ std::string JsonWriter::Quoted(std::string_view text) {
     std::string quoted = "\"";
     for (const char c : text) {
         switch (c) {
-        case '"': quoted += "\\\""; break;
-        case '\\': quoted += "\\\\"; break;
-        case '\n': quoted += "\\n"; break;
-        case '\r': quoted += "\\r"; break;
-        case '\t': quoted += "\\t"; break;
+        case '"':
+            quoted += "\\\"";
+            break;
+        case '\\':
+            quoted += "\\\\";
+            break;
+        case '\n':
+            quoted += "\\n";
+            break;
+        case '\r':
+            quoted += "\\r";
+            break;
+        case '\t':
+            quoted += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 std::array<char, 8> escape{};

@@ -226,7 +226,8 @@ TEST(Formatters, TextsParseBackToTheShownValue) {
             const double divisor = divisorOf(static_cast<double>(value));
             const auto s = static_cast<float>(static_cast<double>(value) / divisor);
             const double expected =
-                RoundedToShownDecimals(static_cast<double>(s), 1, decimalsOf(static_cast<double>(value), s)) * divisor;
+                RoundedToShownDecimals(static_cast<double>(s), 1, decimalsOf(static_cast<double>(value), s)) *
+                divisor;
             const double parsed = ParseValue(Format(formatter, value));
             EXPECT_NEAR(parsed, expected, std::fabs(expected) * 1e-12) << formatter << ' ' << v;
         }
@@ -236,15 +237,31 @@ TEST(Formatters, TextsParseBackToTheShownValue) {
         return m > 1000 ? 2 : m > 100 ? 3 : m > 10 ? 4 : m > 1 ? 5 : 6;
     };
     check("Capacitance", 1.0001e-14, 1e9, partDecimals, [](double v) {
-        return v >= 1e7 ? 1e9 : v >= 1e4 ? 1e6 : v >= 10 ? 1e3 : v >= 1 ? 1 : v >= 0.01 ? 1e-3 : v >= 1e-8 ? 1e-6 : 1e-12;
+        return v >= 1e7    ? 1e9
+               : v >= 1e4  ? 1e6
+               : v >= 10   ? 1e3
+               : v >= 1    ? 1
+               : v >= 0.01 ? 1e-3
+               : v >= 1e-8 ? 1e-6
+                           : 1e-12;
     });
     check("Inductance", 1e-10, 1e9, partDecimals, [](double v) {
-        return v >= 1e9 ? 1e9 : v >= 1e6 ? 1e6 : v >= 1e3 ? 1e3 : v >= 1 ? 1 : v >= 1e-3 ? 1e-3 : v >= 1e-6 ? 1e-6 : 1e-9;
+        return v >= 1e9    ? 1e9
+               : v >= 1e6  ? 1e6
+               : v >= 1e3  ? 1e3
+               : v >= 1    ? 1
+               : v >= 1e-3 ? 1e-3
+               : v >= 1e-6 ? 1e-6
+                           : 1e-9;
     });
     check(
         "Value", 1.0001e-5, 1e9,
-        [](double v, float) { return v >= 1e3 ? 3 : v >= 100 ? 2 : v >= 10 ? 3 : v >= 1 ? 4 : 5; },
-        [](double v) { return v >= 1e9 ? 1e9 : v >= 1e6 ? 1e6 : v >= 1e3 ? 1e3 : 1; });
+        [](double v, float) {
+            return v >= 1e3 ? 3 : v >= 100 ? 2 : v >= 10 ? 3 : v >= 1 ? 4 : 5;
+        },
+        [](double v) {
+            return v >= 1e9 ? 1e9 : v >= 1e6 ? 1e6 : v >= 1e3 ? 1e3 : 1;
+        });
 }
 
 } // namespace

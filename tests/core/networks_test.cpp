@@ -28,18 +28,102 @@ void PrintTo(const NetworkCase& c, std::ostream* out) { *out << c.name; }
 // Expected bits from tests/core/reference/network_reference.py, which evaluates every step in
 // double precision and rounds to single precision at the end of each one.
 const NetworkCase kNetworkCases[] = {
-    {"TypicalPi", 7, 0x4b58acc0u, 0x42480000u, {0x2f24ed3fu, 0x00000000u, 0x2fa4ed3fu}, {0x00000000u, 0x3613a3b6u, 0x00000000u}, 0x401d179eu, 0x423c0d89u},  // R 2.45456648, X 47.0132179
-    {"WorkedExampleL", 1, 0x481b6cbcu, 0x42480000u, {0x00000000u, 0x322bcc77u, 0x00000000u}, {0x3851b717u, 0x00000000u, 0x00000000u}, 0x42c7ffffu, 0xb692ae14u},  // R 99.9999924, X -4.37140443e-06
-    {"SeriesLShuntC", 1, 0x4a559f80u, 0x42480000u, {0x00000000u, 0x303aeabfu, 0x00000000u}, {0x369db4b1u, 0x00000000u, 0x00000000u}, 0x42697065u, 0x42daeae5u},  // R 58.3597603, X 109.458778
-    {"ShuntCSeriesL", 2, 0x4ad8acc0u, 0x42480000u, {0x2f71e47fu, 0x00000000u, 0x00000000u}, {0x00000000u, 0x35c9539cu, 0x00000000u}, 0x42212f9au, 0xc23c912au},  // R 40.2964859, X -47.1417618
-    {"ShuntLSeriesC", 3, 0x4ba037a0u, 0x42480000u, {0x00000000u, 0x2e764a65u, 0x00000000u}, {0x34b12adbu, 0x00000000u, 0x00000000u}, 0x41ac848au, 0x42dd255du},  // R 21.5647163, X 110.572975
-    {"SeriesCShuntL", 4, 0x49dbba00u, 0x42960000u, {0x30a4ed3fu, 0x00000000u, 0x00000000u}, {0x00000000u, 0x3749539cu, 0x00000000u}, 0x4311d323u, 0xc171a317u},  // R 145.824753, X -15.1023169
-    {"TeeOfInductors", 5, 0x4b1a1d20u, 0x42480000u, {0x00000000u, 0x2fb56b5fu, 0x00000000u}, {0x3593a3b6u, 0x00000000u, 0x363531a6u}, 0x4218b413u, 0xc2d580f8u},  // R 38.1758537, X -106.751892
-    {"TeeOfCapacitors", 6, 0x4b58acc0u, 0x42480000u, {0x2edbe6ffu, 0x00000000u, 0x2f5be6ffu}, {0x00000000u, 0x360637bdu, 0x00000000u}, 0x43669bbcu, 0x4337ab1cu},  // R 230.608337, X 183.668396
-    {"PiOfCapacitors", 7, 0x4a5bba00u, 0x42480000u, {0x3089705fu, 0x00000000u, 0x31172ecfu}, {0x00000000u, 0x36e42b8eu, 0x00000000u}, 0x3f37c3e4u, 0x41bd4514u},  // R 0.717832804, X 23.6587296
-    {"PiOfInductors", 8, 0x4bd8acc0u, 0x42480000u, {0x00000000u, 0x2ded7e98u, 0x00000000u}, {0x34fc544fu, 0x00000000u, 0x34d16131u}, 0x414101c3u, 0xc2d70874u},  // R 12.0629301, X -107.51651
-    {"LowImpedance", 5, 0x49e7ef00u, 0x41480000u, {0x00000000u, 0x30ce288fu, 0x00000000u}, {0x365d7591u, 0x00000000u, 0x3727c5acu}, 0x42b6abe2u, 0xc337b8cau},  // R 91.3357086, X -183.721832
-    {"HighImpedance", 7, 0x4c3f1dc8u, 0x43e10000u, {0x2cafebffu, 0x00000000u, 0x2d0cbcccu}, {0x00000000u, 0x3456bf95u, 0x00000000u}, 0x42f35c28u, 0x432f3c78u},  // R 121.679993, X 175.236206
+    {"TypicalPi",
+     7,
+     0x4b58acc0u,
+     0x42480000u,
+     {0x2f24ed3fu, 0x00000000u, 0x2fa4ed3fu},
+     {0x00000000u, 0x3613a3b6u, 0x00000000u},
+     0x401d179eu,
+     0x423c0d89u}, // R 2.45456648, X 47.0132179
+    {"WorkedExampleL",
+     1,
+     0x481b6cbcu,
+     0x42480000u,
+     {0x00000000u, 0x322bcc77u, 0x00000000u},
+     {0x3851b717u, 0x00000000u, 0x00000000u},
+     0x42c7ffffu,
+     0xb692ae14u}, // R 99.9999924, X -4.37140443e-06
+    {"SeriesLShuntC",
+     1,
+     0x4a559f80u,
+     0x42480000u,
+     {0x00000000u, 0x303aeabfu, 0x00000000u},
+     {0x369db4b1u, 0x00000000u, 0x00000000u},
+     0x42697065u,
+     0x42daeae5u}, // R 58.3597603, X 109.458778
+    {"ShuntCSeriesL",
+     2,
+     0x4ad8acc0u,
+     0x42480000u,
+     {0x2f71e47fu, 0x00000000u, 0x00000000u},
+     {0x00000000u, 0x35c9539cu, 0x00000000u},
+     0x42212f9au,
+     0xc23c912au}, // R 40.2964859, X -47.1417618
+    {"ShuntLSeriesC",
+     3,
+     0x4ba037a0u,
+     0x42480000u,
+     {0x00000000u, 0x2e764a65u, 0x00000000u},
+     {0x34b12adbu, 0x00000000u, 0x00000000u},
+     0x41ac848au,
+     0x42dd255du}, // R 21.5647163, X 110.572975
+    {"SeriesCShuntL",
+     4,
+     0x49dbba00u,
+     0x42960000u,
+     {0x30a4ed3fu, 0x00000000u, 0x00000000u},
+     {0x00000000u, 0x3749539cu, 0x00000000u},
+     0x4311d323u,
+     0xc171a317u}, // R 145.824753, X -15.1023169
+    {"TeeOfInductors",
+     5,
+     0x4b1a1d20u,
+     0x42480000u,
+     {0x00000000u, 0x2fb56b5fu, 0x00000000u},
+     {0x3593a3b6u, 0x00000000u, 0x363531a6u},
+     0x4218b413u,
+     0xc2d580f8u}, // R 38.1758537, X -106.751892
+    {"TeeOfCapacitors",
+     6,
+     0x4b58acc0u,
+     0x42480000u,
+     {0x2edbe6ffu, 0x00000000u, 0x2f5be6ffu},
+     {0x00000000u, 0x360637bdu, 0x00000000u},
+     0x43669bbcu,
+     0x4337ab1cu}, // R 230.608337, X 183.668396
+    {"PiOfCapacitors",
+     7,
+     0x4a5bba00u,
+     0x42480000u,
+     {0x3089705fu, 0x00000000u, 0x31172ecfu},
+     {0x00000000u, 0x36e42b8eu, 0x00000000u},
+     0x3f37c3e4u,
+     0x41bd4514u}, // R 0.717832804, X 23.6587296
+    {"PiOfInductors",
+     8,
+     0x4bd8acc0u,
+     0x42480000u,
+     {0x00000000u, 0x2ded7e98u, 0x00000000u},
+     {0x34fc544fu, 0x00000000u, 0x34d16131u},
+     0x414101c3u,
+     0xc2d70874u}, // R 12.0629301, X -107.51651
+    {"LowImpedance",
+     5,
+     0x49e7ef00u,
+     0x41480000u,
+     {0x00000000u, 0x30ce288fu, 0x00000000u},
+     {0x365d7591u, 0x00000000u, 0x3727c5acu},
+     0x42b6abe2u,
+     0xc337b8cau}, // R 91.3357086, X -183.721832
+    {"HighImpedance",
+     7,
+     0x4c3f1dc8u,
+     0x43e10000u,
+     {0x2cafebffu, 0x00000000u, 0x2d0cbcccu},
+     {0x00000000u, 0x3456bf95u, 0x00000000u},
+     0x42f35c28u,
+     0x432f3c78u}, // R 121.679993, X 175.236206
 };
 
 Session SessionFor(const NetworkCase& c) {
@@ -122,7 +206,8 @@ TEST(Networks, CopiesAreWrittenByTheirGroup) {
     for (const auto& group : kGroups) {
         s.Topology = static_cast<std::int16_t>(group.topology);
         ASSERT_EQ(RunNetwork(s), NetworkResult::Computed);
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(s.*group.copies[i], group.expected[i]) << group.topology;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(s.*group.copies[i], group.expected[i]) << group.topology;
     }
     // The two-part topology of a group leaves the third copy alone.
     s.Topology = 1;

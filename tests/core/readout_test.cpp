@@ -50,9 +50,7 @@ TEST(Readout, MagnitudesBelowOneDifferBetweenLabelAndLine) {
     EXPECT_EQ(LoadLine(WithLoad(0.5f, -0.25f)), " .5 -j.25");
 }
 
-TEST(Readout, ZeroFrequencyShowsNoEquivalentPart) {
-    EXPECT_EQ(EquivalentPartText(WithLoad(50, 10, 0)), " ");
-}
+TEST(Readout, ZeroFrequencyShowsNoEquivalentPart) { EXPECT_EQ(EquivalentPartText(WithLoad(50, 10, 0)), " "); }
 
 TEST(Readout, PartLabels) {
     Session s;

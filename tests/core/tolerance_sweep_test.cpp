@@ -52,7 +52,8 @@ TEST(ToleranceSweep, PassesPerPartMatchTheButtons) {
             SweepSummary summary;
             const auto points = Sweep(s, &summary);
             const auto parts = s.Topology == 5 ? 3 : 2;
-            const std::int64_t combinations = parts == 3 ? c.passes * c.passes * c.passes : c.passes * c.passes;
+            const std::int64_t combinations =
+                parts == 3 ? c.passes * c.passes * c.passes : c.passes * c.passes;
             EXPECT_EQ(summary.combinations, combinations) << c.accuracy;
             EXPECT_EQ(SweepCombinations(s), combinations) << c.accuracy;
             EXPECT_EQ(points.size(), static_cast<std::size_t>(combinations + 1)) << c.accuracy;
@@ -76,7 +77,8 @@ TEST(ToleranceSweep, LastFactorAtTwentyPercentLiesJustBelowTheEnd) {
     EXPECT_EQ(factors.start, 0.8f);
     EXPECT_EQ(factors.end, 1.2f);
     float last = 0;
-    for (float f = factors.start; f <= factors.end; f = ToleranceFactors::Next(f)) last = f;
+    for (float f = factors.start; f <= factors.end; f = ToleranceFactors::Next(f))
+        last = f;
     EXPECT_EQ(Bits(last), Bits(1.1999997f));
 }
 
@@ -84,7 +86,8 @@ TEST(ToleranceSweep, LastFactorAtTwentyPercentLiesJustBelowTheEnd) {
 SweepPoint LoadWithFactors(Session s, const std::vector<float>& factors) {
     const auto parts = PartsOf(s.Topology);
     for (std::size_t i = 0; i < parts.size(); ++i)
-        s.*parts[i].value = static_cast<float>(static_cast<double>(s.*parts[i].value) * static_cast<double>(factors[i]));
+        s.*parts[i].value =
+            static_cast<float>(static_cast<double>(s.*parts[i].value) * static_cast<double>(factors[i]));
     EXPECT_EQ(RunNetwork(s), NetworkResult::Computed);
     return {s.LoadR, s.LoadX, false};
 }

@@ -34,8 +34,7 @@ TEST(WriteFileAtomically, MissingFolderFails) {
 }
 
 TEST(WriteFileAtomically, ReadOnlyFolderKeepsTheOldFile) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders; the full-disk tests cover this";
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders; the full-disk tests cover this";
     test::WorkingFolder folder;
     test::PutFile("data.txt", "old\r\n");
     ASSERT_EQ(chmod(".", 0555), 0);

@@ -27,8 +27,7 @@ void PutFile(const QString& path, std::string_view bytes) {
 
 std::optional<std::string> FileBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     return file.readAll().toStdString();
 }
 

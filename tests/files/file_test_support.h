@@ -14,7 +14,7 @@ namespace vorelin::test {
 
 // Makes a fresh temporary folder the working folder for one test, and restores the old one.
 class WorkingFolder {
-  public:
+public:
     WorkingFolder();
     ~WorkingFolder();
     WorkingFolder(const WorkingFolder&) = delete;
@@ -24,7 +24,7 @@ class WorkingFolder {
     // The folder's entries, hidden ones (a leftover temporary file) included, sorted.
     QStringList Entries() const;
 
-  private:
+private:
     QTemporaryDir m_folder;
     QString m_previous;
 };
@@ -37,13 +37,13 @@ std::optional<std::string> FileBytes(const QString& path);
 // Limits the size of files this process writes, as a full disk would, for one test. Works for
 // every user, root included (a read-only folder does not stop root).
 class FileSizeLimit {
-  public:
+public:
     explicit FileSizeLimit(rlim_t bytes);
     ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-  private:
+private:
     rlimit m_previous{};
     void (*m_previousHandler)(int) = nullptr;
 };

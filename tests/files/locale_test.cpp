@@ -63,8 +63,7 @@ TEST(Files, SameBytesUnderADecimalCommaLocale) {
     EXPECT_NE(plain.network.find("Antenna R:  .75 \r\n"), std::string::npos);
 
     const char* chosen = std::setlocale(LC_ALL, "de_DE.UTF-8");
-    if (chosen == nullptr)
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    if (chosen == nullptr) GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const Written german = WriteAll();
     std::setlocale(LC_ALL, "C");

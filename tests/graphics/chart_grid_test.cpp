@@ -77,8 +77,7 @@ TEST(ChartGrid, StepsInOrderWithTheirColoursAndPens) {
                 EXPECT_EQ(s.penWidth, paper ? step.paperPen : step.screenPen) << step.name;
                 for (const Primitive& p : s.primitives)
                     EXPECT_EQ(p.colour, step.colour) << step.name;
-                if (s.op == Op::Point)
-                    ++polylines;
+                if (s.op == Op::Point) ++polylines;
                 if (s.op == Op::Line) {
                     EXPECT_EQ(s.primitives.size(), 1u) << step.name;
                 }
@@ -218,8 +217,7 @@ void ReadLabels(const DisplayList& list, std::vector<LabelPlace>& places, std::v
             EXPECT_EQ(primitives[i - 1].y1, p.y1);
             places.push_back({list.TextOf(p), p.x1, p.y1, primitives[i - 1].colour});
         }
-        if (p.op == Op::FilledBox)
-            boxes.push_back({p.x1, p.y1, p.x2, p.y2});
+        if (p.op == Op::FilledBox) boxes.push_back({p.x1, p.y1, p.x2, p.y2});
     }
 }
 
@@ -376,8 +374,7 @@ TEST(OpeningChart, SmallChartWithWholeYAndTheMarker) {
         ASSERT_EQ(strokes.size(), kLabels + 2);
         for (const Primitive& p : list.Primitives()) {
             ASSERT_NE(p.op, Op::Text);
-            if (p.op == Op::Circle)
-                continue;
+            if (p.op == Op::Circle) continue;
             EXPECT_EQ(p.y1, RoundHalfEven(p.y1));
             EXPECT_EQ(p.y2, RoundHalfEven(p.y2));
         }

@@ -50,8 +50,7 @@ Drawn DrawSymbol(SchematicPage page, const Session& session, SymbolCall symbol, 
 std::vector<const Primitive*> OfKind(const DisplayList& list, Op op) {
     std::vector<const Primitive*> found;
     for (const Primitive& p : list.Primitives()) {
-        if (p.op == op)
-            found.push_back(&p);
+        if (p.op == op) found.push_back(&p);
     }
     return found;
 }
@@ -80,8 +79,7 @@ TEST(Schematic, SymbolWidthsOnEveryPage) {
         s.LoadX = c.loadX;
         for (const P page : {P::Entries, P::Results, P::Opening, P::Printer}) {
             float width = page == P::Printer ? c.paper : c.screen;
-            if (page == P::Opening && c.symbol == &Schematic::Load)
-                width = 160; // one Wire as lead-in
+            if (page == P::Opening && c.symbol == &Schematic::Load) width = 160; // one Wire as lead-in
             const Drawn drawn = DrawSymbol(page, s, c.symbol, {1000.25f, 2000});
             EXPECT_EQ(drawn.at.X, 1000.25f + width) << c.name << " on page " << static_cast<int>(page);
             EXPECT_EQ(drawn.at.Y, 2000) << c.name;
@@ -97,8 +95,7 @@ TEST(Schematic, SeriesLFromTheExampleAnchor) {
     // under the coil.
     std::vector<std::pair<float, float>> ground;
     for (const Primitive* p : OfKind(drawn.list, Op::Line)) {
-        if (p->y1 == 3040 && p->y2 == 3040)
-            ground.emplace_back(p->x1, p->x2);
+        if (p->y1 == 3040 && p->y2 == 3040) ground.emplace_back(p->x1, p->x2);
     }
     ASSERT_EQ(ground.size(), 3u);
     std::sort(ground.begin(), ground.end());
@@ -177,8 +174,7 @@ TEST(Schematic, GeneratorOnTheResultsPagePrintsItsTexts) {
     std::vector<Placed> texts;
     const auto& primitives = list.Primitives();
     for (std::size_t i = 1; i < primitives.size(); ++i) {
-        if (primitives[i].op != Op::Text)
-            continue;
+        if (primitives[i].op != Op::Text) continue;
         ASSERT_EQ(primitives[i - 1].op, Op::Point);
         texts.push_back(
             {primitives[i - 1].colour, primitives[i].x1, primitives[i].y1, list.TextOf(primitives[i])});
@@ -302,8 +298,7 @@ TEST(Schematic, ThumbnailsWithTheChosenTopologyHighlighted) {
     const auto& primitives = list.Primitives();
     int labels = 0;
     for (std::size_t i = 1; i < primitives.size(); ++i) {
-        if (primitives[i].op != Op::Text)
-            continue;
+        if (primitives[i].op != Op::Text) continue;
         ++labels;
         ASSERT_EQ(primitives[i - 1].op, Op::Point);
         EXPECT_EQ(primitives[i - 1].colour, 0xFFFFDDu);
@@ -400,8 +395,7 @@ TEST(Schematic, ResultsPageSchematicWithPortMarks) {
         EXPECT_EQ(ends.loadX, networkEnd + 160 + 960 + 160);
         std::vector<const Primitive*> marks;
         for (const Primitive* p : OfKind(list, Op::Line)) {
-            if (p->colour == kPortMark)
-                marks.push_back(p);
+            if (p->colour == kPortMark) marks.push_back(p);
         }
         ASSERT_EQ(marks.size(), 2u);
         EXPECT_EQ(marks[0]->x1, 2020);

@@ -19,8 +19,7 @@ struct Stroke {
     };
     std::vector<Vertex> Vertices() const {
         std::vector<Vertex> vertices{{primitives.front().x1, primitives.front().y1}};
-        if (op == Op::Line)
-            vertices.push_back({primitives.front().x2, primitives.front().y2});
+        if (op == Op::Line) vertices.push_back({primitives.front().x2, primitives.front().y2});
         for (std::size_t i = 1; i < primitives.size(); ++i)
             vertices.push_back({primitives[i].x2, primitives[i].y2});
         return vertices;
@@ -45,8 +44,7 @@ inline std::vector<Stroke> StrokesOf(const DisplayList& list) {
 inline std::vector<Stroke> PolylinesOf(const DisplayList& list) {
     std::vector<Stroke> polylines;
     for (Stroke& stroke : StrokesOf(list)) {
-        if (stroke.op == Op::Point && stroke.primitives.size() > 1)
-            polylines.push_back(std::move(stroke));
+        if (stroke.op == Op::Point && stroke.primitives.size() > 1) polylines.push_back(std::move(stroke));
     }
     return polylines;
 }

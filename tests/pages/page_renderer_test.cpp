@@ -21,12 +21,11 @@ constexpr Colour kRed = 0x0000FF;
 constexpr Colour kBlue = 0xFF0000;
 
 class PageRenderer : public ::testing::Test {
-  protected:
+protected:
     // Fonts need a running application; the offscreen platform needs no display. It stays for
     // the whole test run.
     static void SetUpTestSuite() {
-        if (QGuiApplication::instance() != nullptr)
-            return;
+        if (QGuiApplication::instance() != nullptr) return;
         static int argc = 1;
         static char name[] = "page_renderer_test";
         static char* argv[] = {name, nullptr};
@@ -164,8 +163,7 @@ TEST_F(PageRenderer, TextStandsBelowAndRightOfItsPoint) {
     int left = 1200, top = 900, bottom = 0;
     for (int y = 0; y < 900; ++y) {
         for (int x = 0; x < 1200; ++x) {
-            if (IsColour(image.pixel(x, y), kWhite))
-                continue;
+            if (IsColour(image.pixel(x, y), kWhite)) continue;
             left = std::min(left, x);
             top = std::min(top, y);
             bottom = std::max(bottom, y);
@@ -233,13 +231,11 @@ Difference Compare(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (p == q)
-                continue;
+            if (p == q) continue;
             ++any;
             const int most = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
                                        std::abs(qBlue(p) - qBlue(q))});
-            if (most > 64)
-                ++clear;
+            if (most > 64) ++clear;
         }
     }
     const double pixels = static_cast<double>(a.width()) * a.height();
@@ -257,7 +253,8 @@ TEST_F(PageRenderer, StampedCirclesLookLikePaintedOnes) {
         const float x = 5000 + 7.3f * static_cast<float>(i % 61) - 0.37f * static_cast<float>(i / 61);
         list.Circle(x, 4000 + 4.7f * static_cast<float>(i / 61), 20, 0x66CC00);
     }
-    for (int i = 0; i < 100; ++i) list.Circle(11000 + 37.3f * static_cast<float>(i), 7000, 20, 0x66CC00);
+    for (int i = 0; i < 100; ++i)
+        list.Circle(11000 + 37.3f * static_cast<float>(i), 7000, 20, 0x66CC00);
     const QImage stamped = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
     const QImage painted = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite, kOneByOne);
     const Difference d = Compare(stamped, painted);

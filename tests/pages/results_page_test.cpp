@@ -53,7 +53,9 @@ struct Fixture {
         program->ShowResultsPage();
         return Page();
     }
-    template <class T> T* Control(const char* name) { return Page().findChild<T*>(QString::fromLatin1(name)); }
+    template <class T> T* Control(const char* name) {
+        return Page().findChild<T*>(QString::fromLatin1(name));
+    }
     QString Caption(const char* name) { return Control<QLabel>(name)->text(); }
     void Click(const char* name) { QTest::mouseClick(Control<QPushButton>(name), Qt::LeftButton); }
 };
@@ -105,9 +107,11 @@ private slots:
         Fixture f;
         f.Open();
         const DisplayList& list = f.Page().Drawing();
-        const auto schematic = FirstIndex(list, [](const Primitive& p) { return p.colour == kPortMarkColour; });
+        const auto schematic =
+            FirstIndex(list, [](const Primitive& p) { return p.colour == kPortMarkColour; });
         const auto grid = FirstIndex(list, [](const Primitive& p) { return p.colour == kGridLight; });
-        const auto mark = FirstIndex(list, [](const Primitive& p) { return p.op == Op::Circle && p.colour == kBlue; });
+        const auto mark =
+            FirstIndex(list, [](const Primitive& p) { return p.op == Op::Circle && p.colour == kBlue; });
         QVERIFY(schematic >= 0);
         QVERIFY(schematic < grid);
         QVERIFY(grid < mark);
@@ -137,12 +141,14 @@ private slots:
     void zoomStopsAtItsLimits() {
         Fixture f;
         f.Open();
-        for (int i = 0; i < 17; ++i) f.Click("cmdLarger");
+        for (int i = 0; i < 17; ++i)
+            f.Click("cmdLarger");
         QCOMPARE(f.Page().View().ChartScale, 5.0f);
         QCOMPARE(f.Page().View().Zoom, 5.0f);
         f.Click("cmdReset");
         QCOMPARE(f.Page().View().ChartScale, 1.0f);
-        for (int i = 0; i < 5; ++i) f.Click("cmdSmaller");
+        for (int i = 0; i < 5; ++i)
+            f.Click("cmdSmaller");
         QVERIFY(f.Page().View().Zoom > 0.6f);
         f.Click("cmdSmaller");
         QCOMPARE(f.Page().View().Zoom, 0.6f);
@@ -252,8 +258,10 @@ private slots:
             });
             QCOMPARE(expected.size(), circles.size());
             for (std::size_t i = 0; i < circles.size(); ++i) {
-                QCOMPARE(std::bit_cast<std::uint32_t>(circles[i].centreX), std::bit_cast<std::uint32_t>(expected[i].x));
-                QCOMPARE(std::bit_cast<std::uint32_t>(circles[i].centreY), std::bit_cast<std::uint32_t>(expected[i].y));
+                QCOMPARE(std::bit_cast<std::uint32_t>(circles[i].centreX),
+                         std::bit_cast<std::uint32_t>(expected[i].x));
+                QCOMPARE(std::bit_cast<std::uint32_t>(circles[i].centreY),
+                         std::bit_cast<std::uint32_t>(expected[i].y));
             }
             // Region circles, the nominal circle, the grid over them, then the final mark.
             QCOMPARE(CirclesOf(list, 0x111188, 50).size(), std::size_t{1});
@@ -270,8 +278,10 @@ private slots:
             QCOMPARE(f.session.L2, before.L2);
             QCOMPARE(f.session.C3, before.C3);
             QCOMPARE(f.session.L3, before.L3);
-            QCOMPARE(std::bit_cast<std::uint32_t>(f.session.LoadR), std::bit_cast<std::uint32_t>(before.LoadR));
-            QCOMPARE(std::bit_cast<std::uint32_t>(f.session.LoadX), std::bit_cast<std::uint32_t>(before.LoadX));
+            QCOMPARE(std::bit_cast<std::uint32_t>(f.session.LoadR),
+                     std::bit_cast<std::uint32_t>(before.LoadR));
+            QCOMPARE(std::bit_cast<std::uint32_t>(f.session.LoadX),
+                     std::bit_cast<std::uint32_t>(before.LoadX));
         }
     }
 
@@ -345,7 +355,8 @@ private slots:
         f.session.Frequency = 1e10f;
         f.session.L1 = 1e10f;
         f.Open();
-        QCOMPARE(f.Caption("lblReactance"), QStringLiteral("The load cannot be computed from these entries."));
+        QCOMPARE(f.Caption("lblReactance"),
+                 QStringLiteral("The load cannot be computed from these entries."));
         QCOMPARE(f.Caption("lblResistance"), QString());
         QCOMPARE(CirclesOf(f.Page().Drawing(), kBlue, 50).size(), std::size_t{0});
         f.Click("cmdAccuracy");

@@ -40,7 +40,8 @@ TEST(Calculator, TypicalExampleAsJson) {
               "{\"topology\":7,\"frequency\":14200000,\"impedance\":50,\"c1\":1.49999999e-10,\"c2\":0,"
               "\"c3\":2.99999997e-10,\"l1\":0,\"l2\":2.19999993e-06,\"l3\":0,"
               "\"frequency_text\":\"14.2M\",\"impedance_text\":\"50 \","
-              "\"part_texts\":{\"c1\":\"150 pF\",\"c2\":\"\",\"c3\":\"300 pF\",\"l1\":\"\",\"l2\":\"2.2 uH\",\"l3\":\"\"},"
+              "\"part_texts\":{\"c1\":\"150 pF\",\"c2\":\"\",\"c3\":\"300 pF\",\"l1\":\"\",\"l2\":\"2.2 "
+              "uH\",\"l3\":\"\"},"
               "\"report_frequency_text\":\" 14.2 M\",\"load_r\":2.45456648,\"load_x\":47.0132179,"
               "\"reactance_label\":\"+j47.01322  ( 526.929 nH )\",\"resistance_label\":\"2.454566\","
               "\"load_line\":\" 2.454566 +j47.01322\","
@@ -50,17 +51,21 @@ TEST(Calculator, TypicalExampleAsJson) {
 TEST(Calculator, RegionExtentAndPoints) {
     const auto run = Calculate(With(kTypical, {"--json", "--accuracy", "1", "--points"}));
     ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
-    EXPECT_NE(run.out.find("\"region\":{\"accuracy\":0.00999999978,\"count\":27,"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"region\":{\"accuracy\":0.00999999978,\"count\":27,"), std::string::npos)
+        << run.out;
     // 27 points, each a pair.
     std::size_t pairs = 0;
-    for (std::size_t at = run.out.find("\"points\":[") + 10; (at = run.out.find('[', at)) != std::string::npos; ++at) ++pairs;
+    for (std::size_t at = run.out.find("\"points\":[") + 10;
+         (at = run.out.find('[', at)) != std::string::npos; ++at)
+        ++pairs;
     EXPECT_EQ(pairs, 27u);
 }
 
 TEST(Calculator, HumanSummary) {
     const auto run = Calculate(With(kTypical, {"--accuracy", "5"}));
     ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
-    EXPECT_NE(run.out.find("Network: topology 7, pi network: shunt C1, series L2, shunt C3\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Network: topology 7, pi network: shunt C1, series L2, shunt C3\n"),
+              std::string::npos);
     EXPECT_NE(run.out.find("Test frequency, Hz: 14.2M\n"), std::string::npos);
     EXPECT_NE(run.out.find("System impedance, ohms: 50 \n"), std::string::npos);
     EXPECT_NE(run.out.find("L2: 2.2 uH\n"), std::string::npos);
@@ -76,27 +81,50 @@ TEST(Calculator, ExitCodesAndMessages) {
         const char* errStart;
     } kCases[] = {
         {"NoArguments", {}, kCalcBadEntries, "vorelin-calc: --topology is required"},
-        {"TopologyOutOfRange", {"--topology", "9", "--frequency", "1M", "--impedance", "50"}, kCalcBadEntries,
+        {"TopologyOutOfRange",
+         {"--topology", "9", "--frequency", "1M", "--impedance", "50"},
+         kCalcBadEntries,
          "vorelin-calc: the topology must be a whole number from 1 to 8"},
-        {"TopologyNotANumber", {"--topology", "7x", "--frequency", "1M", "--impedance", "50"}, kCalcBadEntries,
+        {"TopologyNotANumber",
+         {"--topology", "7x", "--frequency", "1M", "--impedance", "50"},
+         kCalcBadEntries,
          "vorelin-calc: the topology must be"},
-        {"UnknownOption", {"--topology", "1", "--colour", "red"}, kCalcBadEntries, "vorelin-calc: unknown option: --colour"},
-        {"MissingValue", {"--topology", "1", "--frequency"}, kCalcBadEntries,
+        {"UnknownOption",
+         {"--topology", "1", "--colour", "red"},
+         kCalcBadEntries,
+         "vorelin-calc: unknown option: --colour"},
+        {"MissingValue",
+         {"--topology", "1", "--frequency"},
+         kCalcBadEntries,
          "vorelin-calc: missing value after --frequency"},
-        {"MissingImpedance", {"--topology", "1", "--frequency", "1M"}, kCalcBadEntries,
+        {"MissingImpedance",
+         {"--topology", "1", "--frequency", "1M"},
+         kCalcBadEntries,
          "vorelin-calc: --impedance is required"},
-        {"BadAccuracy", {"--topology", "1", "--frequency", "1M", "--impedance", "50", "--accuracy", "3"},
-         kCalcBadEntries, "vorelin-calc: the accuracy must be 1, 2, 5, 10 or 20"},
-        {"ShuntInductorFirst", {"--topology", "3", "--frequency", "0", "--impedance", "50"}, kCalcBadEntries,
+        {"BadAccuracy",
+         {"--topology", "1", "--frequency", "1M", "--impedance", "50", "--accuracy", "3"},
+         kCalcBadEntries,
+         "vorelin-calc: the accuracy must be 1, 2, 5, 10 or 20"},
+        {"ShuntInductorFirst",
+         {"--topology", "3", "--frequency", "0", "--impedance", "50"},
+         kCalcBadEntries,
          "Shunt inductor must have a positive value\n"},
-        {"SeriesCapacitor", {"--topology", "3", "--frequency", "1M", "--impedance", "50", "--l1", "1u"},
-         kCalcBadEntries, "Series capacitor must have a positive value\n"},
-        {"Frequency", {"--topology", "1", "--frequency", "abc", "--impedance", "-5"}, kCalcBadEntries,
+        {"SeriesCapacitor",
+         {"--topology", "3", "--frequency", "1M", "--impedance", "50", "--l1", "1u"},
+         kCalcBadEntries,
+         "Series capacitor must have a positive value\n"},
+        {"Frequency",
+         {"--topology", "1", "--frequency", "abc", "--impedance", "-5"},
+         kCalcBadEntries,
          "Frequency must be a positive value\n"},
-        {"Impedance", {"--topology", "1", "--frequency", "1M", "--impedance", "-5"}, kCalcBadEntries,
+        {"Impedance",
+         {"--topology", "1", "--frequency", "1M", "--impedance", "-5"},
+         kCalcBadEntries,
          "System impedance must be a positive value\n"},
-        {"NotComputable", {"--topology", "1", "--frequency", "1e10", "--impedance", "50", "--l1", "1e10"},
-         kCalcNotComputable, "The load cannot be computed from these entries.\n"},
+        {"NotComputable",
+         {"--topology", "1", "--frequency", "1e10", "--impedance", "50", "--l1", "1e10"},
+         kCalcNotComputable,
+         "The load cannot be computed from these entries.\n"},
     };
     for (const auto& c : kCases) {
         const auto run = Calculate(c.arguments);
@@ -111,12 +139,13 @@ TEST(Calculator, JsonStringsKeepTheirBlanks) {
     ASSERT_EQ(run.exitCode, kCalcOk);
     EXPECT_NE(run.out.find("\"reactance_label\":\"+j0 \""), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\"load_line\":\" 50 +j0\""), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("\"part_labels\":{\"L1\":\"L1: \",\"C2\":\"C2: \"}"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"part_labels\":{\"L1\":\"L1: \",\"C2\":\"C2: \"}"), std::string::npos)
+        << run.out;
 }
 
 // A fresh folder for the files one test writes, removed afterwards.
 class ScratchFolder {
-  public:
+public:
     ScratchFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vorelin-calc-XXXXXX").string();
         m_path = mkdtemp(pattern.data());
@@ -133,7 +162,7 @@ class ScratchFolder {
         return names;
     }
 
-  private:
+private:
     std::filesystem::path m_path;
 };
 

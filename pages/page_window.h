@@ -11,6 +11,12 @@
 
 namespace vorelin {
 
+// Font sizes in page units. A size given as a factor of the screen height (in twips, giving
+// points) is 180000 x factor page units when the page spans the screen; a size in points is 20
+// page units a point (a page unit is a twip at the design size).
+constexpr float ScreenFont(double factor) { return static_cast<float>(180000 * factor); }
+constexpr float PointFont(double points) { return static_cast<float>(20 * points); }
+
 // How a control's font is given: a size in page units (20 per point at the design size), a
 // family and weight. Page fonts keep their size relative to the page at any window size.
 struct PageFont {

@@ -28,11 +28,6 @@ namespace vorelin {
 
 namespace {
 
-// Font sizes in page units: a factor of the screen height becomes 180000 x factor when the page
-// spans the screen; a fixed size is 20 page units a point.
-constexpr float ScreenFont(double factor) { return static_cast<float>(180000 * factor); }
-constexpr float PointFont(double points) { return static_cast<float>(20 * points); }
-
 constexpr Colour kButtonColour = 0xFFFFDD;
 constexpr Colour kLabelGrey = 0xE0E0E0;
 constexpr Colour kRegionGreen = 0x66CC00;

@@ -24,7 +24,8 @@ class QuietDialogs final : public vorelin::UserDialogs {
 public:
     void ShowMessage(QWidget*, const QString&) override {}
     void Beep() override {}
-    QString AskSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    bool AskOverwrite(QWidget*, const QString&) override { return false; }
     bool AskPrinter(QWidget*, QPrinter&) override { return false; }
 };
 

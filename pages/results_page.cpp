@@ -408,10 +408,15 @@ void ResultsPage::cmdEntries_Click() {
 void ResultsPage::cmdPrint_Click() { m_navigation.PrintReport(); }
 
 void ResultsPage::cmdWriteNet_Click() {
-    const QString chosen = m_dialogs.AskSaveFileName(this, QStringLiteral("Write Plotwin File"),
-                                                     QStringLiteral("Plotwin files (*.PWF)"));
+    const QString chosen =
+        m_dialogs.AskSaveFileName(this, QStringLiteral("Write Plotwin File"),
+                                  QStringLiteral("Plotwin files (*.PWF)"), QStringLiteral("PWF"));
     m_session.FileName = chosen.toStdString();
     if (chosen.isEmpty()) return;
+    // The file always gets the extension .PWF. When that is not the name the dialog confirmed,
+    // an existing file of that name is not replaced without asking.
+    const QString target = Text(BaseName(m_session.FileName) + ".PWF");
+    if (target != chosen && QFileInfo::exists(target) && !m_dialogs.AskOverwrite(this, target)) return;
     const WriteResult result = WriteNetworkFile(m_session, m_session.FileName, CurrentDateTimeText());
     if (result.Failed()) m_dialogs.ShowMessage(this, Text(result.message));
 }

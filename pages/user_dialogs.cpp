@@ -15,9 +15,23 @@ void DesktopDialogs::ShowMessage(QWidget* parent, const QString& text) {
 
 void DesktopDialogs::Beep() { QApplication::beep(); }
 
-QString DesktopDialogs::AskSaveFileName(QWidget* parent, const QString& title, const QString& filter) {
-    // QFileDialog asks before it lets an existing file be overwritten.
-    return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+QString DesktopDialogs::AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                        const QString& defaultSuffix) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // The dialog asks before it lets an existing file be overwritten.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+bool DesktopDialogs::AskOverwrite(QWidget* parent, const QString& fileName) {
+    QMessageBox box(QMessageBox::Question, m_title,
+                    QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(fileName),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool DesktopDialogs::AskPrinter(QWidget* parent, QPrinter& printer) {

@@ -19,8 +19,12 @@ public:
     virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
     // The system beep that precedes the last-session write failure.
     virtual void Beep() = 0;
-    // A save dialog with overwrite confirmation; an empty name when the user cancels.
-    virtual QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // A save dialog with overwrite confirmation; an empty name when the user cancels. A name typed
+    // without an extension gets `defaultSuffix`.
+    virtual QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& defaultSuffix) = 0;
+    // Whether an existing file may be replaced (Yes or No).
+    virtual bool AskOverwrite(QWidget* parent, const QString& fileName) = 0;
     // The platform's print dialog; false when the user cancels.
     virtual bool AskPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
@@ -31,7 +35,9 @@ public:
     explicit DesktopDialogs(QString title) : m_title(std::move(title)) {}
     void ShowMessage(QWidget* parent, const QString& text) override;
     void Beep() override;
-    QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& defaultSuffix) override;
+    bool AskOverwrite(QWidget* parent, const QString& fileName) override;
     bool AskPrinter(QWidget* parent, QPrinter& printer) override;
 
 private:

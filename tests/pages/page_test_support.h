@@ -17,10 +17,16 @@ class FakeDialogs final : public UserDialogs {
 public:
     void ShowMessage(QWidget* /*parent*/, const QString& text) override { messages << text; }
     void Beep() override { ++beeps; }
-    QString AskSaveFileName(QWidget* /*parent*/, const QString& title, const QString& filter) override {
+    QString AskSaveFileName(QWidget* /*parent*/, const QString& title, const QString& filter,
+                            const QString& defaultSuffix) override {
         saveTitles << title;
         saveFilters << filter;
+        saveSuffixes << defaultSuffix;
         return saveAnswer;
+    }
+    bool AskOverwrite(QWidget* /*parent*/, const QString& fileName) override {
+        overwriteQuestions << fileName;
+        return overwriteAnswer;
     }
     bool AskPrinter(QWidget* /*parent*/, QPrinter& printer) override {
         ++printerQuestions;
@@ -30,8 +36,10 @@ public:
 
     QStringList messages;
     int beeps = 0;
-    QStringList saveTitles, saveFilters;
+    QStringList saveTitles, saveFilters, saveSuffixes;
     QString saveAnswer;
+    QStringList overwriteQuestions;
+    bool overwriteAnswer = false;
     int printerQuestions = 0;
     bool printerAnswer = false;
     std::function<void(QPrinter&)> configurePrinter;

@@ -314,10 +314,30 @@ private slots:
         f.Click("cmdWriteNet");
         QCOMPARE(f.dialogs.saveTitles, QStringList{QStringLiteral("Write Plotwin File")});
         QCOMPARE(f.dialogs.saveFilters, QStringList{QStringLiteral("Plotwin files (*.PWF)")});
+        QCOMPARE(f.dialogs.saveSuffixes, QStringList{QStringLiteral("PWF")});
         const QByteArray written = f.folder.Read(QStringLiteral("net1.PWF"));
         QCOMPARE(written.count("\r\n"), 49);
         QVERIFY(written.startsWith("Plotwin network file\r\n"));
         QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
+    void exportAsksBeforeReplacingAFileTheDialogDidNotConfirm() {
+        Fixture f;
+        f.Open();
+        f.folder.Write(QStringLiteral("net1.PWF"), "keep me");
+        f.dialogs.saveAnswer = f.folder.Path() + QStringLiteral("/net1.txt");
+        f.dialogs.overwriteAnswer = false;
+        f.Click("cmdWriteNet");
+        QCOMPARE(f.dialogs.overwriteQuestions, QStringList{f.folder.Path() + QStringLiteral("/net1.PWF")});
+        QCOMPARE(f.folder.Read(QStringLiteral("net1.PWF")), QByteArray("keep me"));
+        f.dialogs.overwriteAnswer = true;
+        f.Click("cmdWriteNet");
+        QVERIFY(f.folder.Read(QStringLiteral("net1.PWF")).startsWith("Plotwin network file\r\n"));
+        // A name the dialog confirmed itself is not asked about again.
+        f.dialogs.overwriteQuestions.clear();
+        f.dialogs.saveAnswer = f.folder.Path() + QStringLiteral("/net1.PWF");
+        f.Click("cmdWriteNet");
+        QVERIFY(f.dialogs.overwriteQuestions.isEmpty());
     }
 
     void cancelledExportWritesNothing() {

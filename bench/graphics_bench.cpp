@@ -6,6 +6,7 @@
 #include "graphics/display_list.h"
 #include "graphics/load_marks.h"
 #include "pages/page_renderer.h"
+#include "pages/vector_state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
     // Fonts need an application; no window is opened, so no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    vorelin::ClearUpperVectorState(); // as the program does once its application exists
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

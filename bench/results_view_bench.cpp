@@ -8,6 +8,7 @@
 #include "pages/program.h"
 #include "pages/results_page.h"
 #include "pages/user_dialogs.h"
+#include "pages/vector_state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -148,6 +149,7 @@ int main(int argc, char** argv) {
     // A page needs an application; the offscreen platform needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    vorelin::ClearUpperVectorState(); // as the program does once its application exists
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

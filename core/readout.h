@@ -27,5 +27,7 @@ std::string PartLabel(const Session& session, const PartSlot& part);
 
 // Shown in place of the readout when the entries give no computable load.
 inline constexpr std::string_view kLoadNotComputable = "The load cannot be computed from these entries.";
+// The line under "Load:" in place of the load, on the results page and the printed report.
+inline constexpr std::string_view kLoadLineNotComputable = " cannot be computed";
 
 } // namespace vorelin

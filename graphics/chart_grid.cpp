@@ -249,10 +249,11 @@ void DrawGrid(Surface& surface, Session& session, const ChartView& view) {
     DrawChartGrid(surface, ResultsFrame(session, view), session.Pi, ResultsGridStyle());
 }
 
-void PrintGrid(Surface& surface, Session& session) {
+void PrintGrid(Surface& surface, Session& session, PrintedLoadMark mark) {
     session.ChartRadius = kChartRadius;
     const ChartFrame frame{kPrintedCentreX, kPrintedCentreY, kChartRadius, 1, 1};
     DrawChartGrid(surface, frame, session.Pi, PrinterGridStyle());
+    if (mark == PrintedLoadMark::Omitted) return;
     const PagePoint load = MapLoad(session.LoadR, session.LoadX, session.Impedance, session.Pi, frame);
     surface.SetPenWidth(kPrintedLoadPen);
     surface.Circle(load.x, load.y, session.DotRadius, session.DotColor);

@@ -71,9 +71,12 @@ inline constexpr float kPrintedCentreX = 6000;
 inline constexpr float kPrintedCentreY = 8000;
 inline constexpr int kPrintedLoadPen = 16;
 
+// Whether the printed chart marks the load: not when the entries give no load to mark.
+enum class PrintedLoadMark { Shown, Omitted };
+
 // The printed chart: ChartRadius becomes 3000, and the grid is drawn round (stretch 1) at scale
 // 1 around (6000, 8000) with the printer's heavier pens and label places; then the load itself
 // as a circle of DotRadius in DotColor at pen width 16. Leaves the pen at 1.
-void PrintGrid(Surface& surface, Session& session);
+void PrintGrid(Surface& surface, Session& session, PrintedLoadMark mark = PrintedLoadMark::Shown);
 
 } // namespace vorelin

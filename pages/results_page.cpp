@@ -268,7 +268,7 @@ void ResultsPage::ShowResults() {
     page.SetTextColour(0x0000FF);
     page.MoveTo(m_readoutX + 100, kLoadTextTop);
     page.Print("Load:");
-    m_session.ValueText = computed ? LoadLine(m_session) : std::string(" cannot be computed");
+    m_session.ValueText = computed ? LoadLine(m_session) : std::string(kLoadLineNotComputable);
     page.MoveTo(m_readoutX + 100, kLoadLineTop);
     page.Print(m_session.ValueText);
     page.SetTextColour(0);

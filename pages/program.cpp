@@ -1,5 +1,6 @@
 #include "pages/program.h"
 
+#include "pages/report_printing.h"
 #include "pages/results_page.h"
 #include "pages/user_dialogs.h"
 
@@ -19,7 +20,7 @@ void Program::ShowResultsPage() { m_results->ShowPage(); }
 
 void Program::ShowHelpPage() {}
 
-void Program::PrintReport() {}
+void Program::PrintReport() { SendReportToPrinter(m_results.get(), m_session, m_dialogs); }
 
 void Program::EndProgram() {
     m_ended = true;

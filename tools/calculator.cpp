@@ -9,7 +9,12 @@
 #include "core/topology.h"
 #include "files/local_date_time.h"
 #include "files/network_file.h"
+#include "graphics/load_marks.h"
 #include "tools/json_writer.h"
+
+#if VORELIN_CALC_REPORT
+#include "pages/report_printing.h"
+#endif
 
 #include <algorithm>
 #include <array>
@@ -26,10 +31,11 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: vorelin-calc --topology N --frequency TEXT --impedance TEXT\n"
     "                    [--c1 TEXT] [--c2 TEXT] [--c3 TEXT] [--l1 TEXT] [--l2 TEXT] [--l3 TEXT]\n"
-    "                    [--accuracy PERCENT] [--points] [--json] [--export PATH]\n"
+    "                    [--accuracy PERCENT] [--points] [--json] [--export PATH] [--report PATH.pdf]\n"
     "  N is the network topology, 1 to 8; PERCENT is 1, 2, 5, 10 or 20.\n"
     "  Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u.\n"
-    "  --export writes the Plotwin network file PATH, its extension replaced by .PWF.\n";
+    "  --export writes the Plotwin network file PATH, its extension replaced by .PWF.\n"
+    "  --report writes the printed report to the PDF file PATH.pdf.\n";
 
 struct Options {
     int topology = 0;
@@ -39,6 +45,7 @@ struct Options {
     bool points = false;
     bool json = false;
     std::string exportPath; // empty: no network file
+    std::string reportPath; // empty: no report
 };
 
 struct UsageError {
@@ -67,7 +74,7 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
         }
         const bool takesValue =
             option == "--topology" || option == "--frequency" || option == "--impedance" ||
-            option == "--accuracy" || option == "--export" ||
+            option == "--accuracy" || option == "--export" || option == "--report" ||
             std::find(kPartOptions.begin(), kPartOptions.end(), option) != kPartOptions.end();
         if (!takesValue) return UsageError{"unknown option: " + std::string(option)};
         if (i + 1 >= arguments.size()) return UsageError{"missing value after " + std::string(option)};
@@ -94,6 +101,9 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
         } else if (option == "--export") {
             if (value.empty()) return UsageError{"--export needs a file name"};
             options.exportPath = value;
+        } else if (option == "--report") {
+            if (value.empty()) return UsageError{"--report needs a file name"};
+            options.reportPath = value;
         } else {
             options.parts[std::string(option.substr(2))] = value;
         }
@@ -149,6 +159,22 @@ Region SweepRegion(Session& session, int percent, bool keepPoints) {
         if (keepPoints) region.points.push_back({point.loadR, point.loadX});
     });
     return region;
+}
+
+// The report as "Send to printer" prints it when the results page has just opened: the load
+// marked with a blue circle of radius 50.
+WriteResult WriteReport(Session& session, const std::string& path) {
+    session.DotColor = kLoadMarkBlue;
+    session.DotRadius = 50;
+#if VORELIN_CALC_REPORT
+    return WriteReportPdf(session, path, CurrentDateTimeText());
+#else
+    WriteResult result;
+    result.status = WriteResult::Status::Failed;
+    result.fileName = path;
+    result.message = "This vorelin-calc was built without Qt Gui and cannot write the report.";
+    return result;
+#endif
 }
 
 std::string NetworkDescription(int topology) {
@@ -270,6 +296,14 @@ int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, 
             return kCalcNotWritten;
         }
         networkFile = written.fileName;
+    }
+
+    if (!options.reportPath.empty()) {
+        const WriteResult written = WriteReport(session, options.reportPath);
+        if (written.Failed()) {
+            err << written.message << '\n';
+            return kCalcNotWritten;
+        }
     }
 
     std::optional<Region> region;

@@ -1,7 +1,7 @@
 // vorelin-pictures FOLDER: renders the program's drawings to PNG files, so that anyone can look
 // at them without opening a window: the results page's chart with a 5 % tolerance region (also
-// zoomed in), the entries page's thumbnails, the opening page's illustrations and the drawings
-// of the printed report.
+// zoomed in), the entries page's thumbnails, the opening page's illustrations and the printed
+// report.
 #include "core/networks.h"
 #include "core/session.h"
 #include "core/tolerance_sweep.h"
@@ -12,6 +12,7 @@
 #include "graphics/opening_illustration.h"
 #include "graphics/schematic.h"
 #include "pages/page_renderer.h"
+#include "print/report.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -68,25 +69,6 @@ void DrawResultsWithRegion(DisplayList& page, Session& session, const ChartView&
     PlotDot2(page, session, view);
 }
 
-// The drawings of the printed report: the chart with the load, the generator, the network
-// and the load with its output bar.
-void DrawPrintedDrawings(DisplayList& sheet, Session& session) {
-    sheet.SetFont(Font{"Arial", 12 * kPageUnitsPerPoint, false});
-    session.DotColor = 0xFF0000;
-    session.DotRadius = 50;
-    PrintGrid(sheet, session);
-    Schematic printed(sheet, session, SchematicPage::Printer);
-    Anchor at{1500, 2000};
-    printed.Gen(at);
-    RunNetwork(session);
-    printed.DrawNetwork(session.Topology, at);
-    printed.Wire(at);
-    sheet.SetPenWidth(5);
-    sheet.Line(at.X, at.Y - 300, at.X, at.Y + 1200, 0);
-    printed.Load(at);
-    sheet.SetPenWidth(1);
-}
-
 bool Save(const QImage& image, const QDir& folder, const char* name) {
     const QString path = folder.filePath(QString::fromLatin1(name));
     if (!image.save(path, "PNG")) {
@@ -126,9 +108,12 @@ int WritePictures(const QDir& folder) {
     DrawOpeningChart(page, session);
     written &= Save(RenderPage(page, kWindowPage, kWindowPixels, kOpeningBackground), folder, "opening.png");
 
-    // A sheet at about 280 dots per inch; the printer's pens are counted in 600 dpi pixels.
+    // The printed report as a sheet at about 280 dots per inch; its pens are counted in 600 dpi
+    // pixels. The load is marked as the results page marks it when it opens.
     page.Clear();
-    DrawPrintedDrawings(page, session);
+    session.DotColor = kLoadMarkBlue;
+    session.DotRadius = 50;
+    DrawReport(page, session, "06/12/2024 19:09");
     const RenderOptions paperPens{280.0 / 600};
     written &=
         Save(RenderPage(page, kPrinterPage, QSize(2300, 3040), kWhite, paperPens), folder, "printed.png");

@@ -1,5 +1,7 @@
 #include "tools/calculator.h"
 
+#include "scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -143,29 +145,6 @@ TEST(Calculator, JsonStringsKeepTheirBlanks) {
         << run.out;
 }
 
-// A fresh folder for the files one test writes, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vorelin-calc-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-    std::vector<std::string> Entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path))
-            names.push_back(entry.path().filename());
-        return names;
-    }
-
-private:
-    std::filesystem::path m_path;
-};
-
 // The lines of a file whose lines all end with CR LF.
 std::vector<std::string> Lines(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -182,6 +161,8 @@ std::vector<std::string> Lines(const std::string& path) {
     }
     return lines;
 }
+
+using test::ScratchFolder;
 
 TEST(Calculator, ExportWritesTheNetworkFile) {
     const ScratchFolder folder;
@@ -232,6 +213,37 @@ TEST(Calculator, ExportFailures) {
                                           "--l1", "1e10", "--export", folder / "net3.txt"});
     EXPECT_EQ(notComputable.exitCode, kCalcNotComputable);
     EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST(Calculator, ReportWritesThePdfFile) {
+#if !VORELIN_CALC_REPORT
+    GTEST_SKIP() << "built without the Qt adapter";
+#endif
+    const ScratchFolder folder;
+    const auto run = Calculate(With(kTypical, {"--report", folder / "report.pdf"}));
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+    EXPECT_NE(run.out.find("Load:  2.454566 +j47.01322\n"), std::string::npos) << run.out;
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"report.pdf"});
+    std::ifstream pdf(folder / "report.pdf", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(pdf), {}};
+    EXPECT_EQ(bytes.rfind("%PDF-", 0), 0u);
+
+    const auto missing = Calculate(With(kTypical, {"--report", folder / "missing/report.pdf"}));
+    EXPECT_EQ(missing.exitCode, kCalcNotWritten);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(
+        missing.err.rfind("The report file " + folder / "missing/report.pdf" + " could not be written: ", 0),
+        0u)
+        << missing.err;
+
+    const auto empty = Calculate(With(kTypical, {"--report", ""}));
+    EXPECT_EQ(empty.exitCode, kCalcBadEntries);
+    EXPECT_EQ(empty.err.rfind("vorelin-calc: --report needs a file name\n", 0), 0u) << empty.err;
+
+    const auto notComputable = Calculate({"--topology", "1", "--frequency", "1e10", "--impedance", "50",
+                                          "--l1", "1e10", "--report", folder / "none.pdf"});
+    EXPECT_EQ(notComputable.exitCode, kCalcNotComputable);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"report.pdf"});
 }
 
 } // namespace

@@ -1,0 +1,74 @@
+// The printed report: drawn into a display list (target <= 5 ms) and painted as a one-page PDF
+// at 1200 dpi (target <= 50 ms, unnoticed after the print dialog closes).
+#include "core/networks.h"
+#include "graphics/display_list.h"
+#include "graphics/load_marks.h"
+#include "pages/report_printing.h"
+#include "print/report.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPdfWriter>
+
+namespace {
+
+vorelin::Session TypicalSession() {
+    vorelin::Session s;
+    vorelin::InitConstants(s);
+    s.Topology = 7;
+    s.Frequency = 14.2e6f;
+    s.Impedance = 50;
+    s.C1 = 150e-12f;
+    s.L2 = 2.2e-6f;
+    s.C3 = 300e-12f;
+    s.DotColor = vorelin::kLoadMarkBlue;
+    s.DotRadius = 50;
+    vorelin::RunNetwork(s);
+    return s;
+}
+
+void BM_DrawReport(benchmark::State& state) {
+    vorelin::Session s = TypicalSession();
+    vorelin::DisplayList report;
+    for (auto _ : state) {
+        report.Clear();
+        vorelin::DrawReport(report, s, "06/12/2024 19:09");
+        benchmark::DoNotOptimize(report.Primitives().data());
+    }
+    state.counters["primitives"] = static_cast<double>(report.Primitives().size());
+}
+BENCHMARK(BM_DrawReport)->Unit(benchmark::kMillisecond);
+
+void BM_PaintReportAsPdf(benchmark::State& state) {
+    vorelin::Session s = TypicalSession();
+    vorelin::DisplayList report;
+    vorelin::DrawReport(report, s, "06/12/2024 19:09");
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setResolution(1200);
+            if (!vorelin::PaintReport(writer, report)) state.SkipWithError("the PDF writer did not start");
+        }
+        bytes = buffer.size();
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_PaintReportAsPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need an application; no window is opened, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -6,11 +6,10 @@
 #include "graphics/display_list.h"
 #include "graphics/load_marks.h"
 #include "pages/page_renderer.h"
-#include "pages/vector_state.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QImage>
 
 namespace {
 
@@ -74,15 +73,3 @@ void BM_RenderLargestRegion1200x900(benchmark::State& state) {
 BENCHMARK(BM_RenderLargestRegion1200x900)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Fonts need an application; no window is opened, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    vorelin::ClearUpperVectorState(); // as the program does once its application exists
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,6 +3,7 @@
 #include "files/local_date_time.h"
 #include "pages/page_renderer.h"
 #include "pages/user_dialogs.h"
+#include "pages/vector_state.h"
 #include "print/report.h"
 
 #include <QBuffer>
@@ -33,6 +34,7 @@ QString FromUtf8(std::string_view text) {
 }
 
 DisplayList DrawnReport(Session& session, std::string_view dateTimeText) {
+    ClearUpperVectorState(); // after Qt's dialogs and start-up, before the grid's arithmetic
     DisplayList report;
     DrawReport(report, session, dateTimeText);
     return report;

@@ -1,5 +1,7 @@
 #pragma once
 
+class QWidget;
+
 namespace vorelin {
 
 // What a page asks of the program as a whole: moving to another page, printing, ending.
@@ -13,6 +15,9 @@ public:
     virtual void PrintReport() = 0;
     // Ends the program: every page closes.
     virtual void EndProgram() = 0;
+    // The Exit of the entries and results pages: writes the last-session file (a failure is told
+    // over `page` after a beep), then ends the program.
+    virtual void ExitKeepingEntries(QWidget* page) = 0;
 };
 
 } // namespace vorelin

@@ -2,6 +2,7 @@
 
 #include "pages/window_geometry.h"
 
+#include <QCloseEvent>
 #include <QFont>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -105,6 +106,13 @@ void PageWindow::resizeEvent(QResizeEvent* event) {
     for (const auto& placed : m_controls)
         Layout(placed);
     QWidget::resizeEvent(event);
+}
+
+void PageWindow::closeEvent(QCloseEvent* event) {
+    // The page itself decides how it goes (hidden, or the program ended); Qt must not close the
+    // window on its own, or its last-window logic would run beside ours.
+    event->ignore();
+    if (isVisible()) CloseFromFrame();
 }
 
 void PageWindow::mousePressEvent(QMouseEvent* event) {

@@ -69,8 +69,12 @@ protected:
     virtual void Load() {}
     // A mouse button pressed on the page, in page units.
     virtual void PageMouseDown(double /*x*/, double /*y*/) {}
+    // The shown window is being closed from its frame (or by close()): each page leaves by its
+    // own way out, as its Exit button does. By default the page is only hidden.
+    virtual void CloseFromFrame() { Unload(); }
 
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

@@ -6,7 +6,6 @@
 #include "core/tolerance_sweep.h"
 #include "core/topology.h"
 #include "files/defaults_file.h"
-#include "files/last_session_file.h"
 #include "files/local_date_time.h"
 #include "files/network_file.h"
 #include "graphics/chart_grid.h"
@@ -17,7 +16,6 @@
 #include "pages/user_dialogs.h"
 #include "pages/vector_state.h"
 
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -421,24 +419,6 @@ void ResultsPage::cmdWriteNet_Click() {
     if (result.Failed()) m_dialogs.ShowMessage(this, Text(result.message));
 }
 
-void ResultsPage::cmdExit_Click() {
-    const WriteResult result = WriteLastSession(m_session);
-    if (result.Failed()) {
-        m_dialogs.Beep();
-        m_dialogs.ShowMessage(this, Text(result.message));
-    }
-    Unload();
-    m_navigation.EndProgram();
-}
-
-void ResultsPage::closeEvent(QCloseEvent* event) {
-    // Closing the shown window from its frame ends the program like Exit, so the entries are kept.
-    if (isVisible()) {
-        event->ignore();
-        cmdExit_Click();
-        return;
-    }
-    PageWindow::closeEvent(event);
-}
+void ResultsPage::cmdExit_Click() { m_navigation.ExitKeepingEntries(this); }
 
 } // namespace vorelin

@@ -61,7 +61,8 @@ public:
 
 protected:
     void Load() override;
-    void closeEvent(QCloseEvent* event) override;
+    // Closing the window from its frame ends the program like Exit, so the entries are kept.
+    void CloseFromFrame() override { cmdExit_Click(); }
 
 private:
     void MakeControls();

@@ -2,15 +2,34 @@
 
 #include "pages/user_dialogs.h"
 
+#include <QWidget>
+
 #include <QDir>
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <bit>
+#include <cstdint>
 #include <functional>
 
+namespace vorelin {
+class PageWindow;
+}
+
 namespace vorelin::test {
+
+// Clicks a page with the left button at a point given in page units, as the mouse would.
+void ClickPage(PageWindow& page, double x, double y);
+
+// The bits of a float, so that a comparison is exact (QCOMPARE compares floats fuzzily).
+inline std::uint32_t Bits(float value) { return std::bit_cast<std::uint32_t>(value); }
+
+// A control of a page, found by its name on the page ("txtFrequency", "cmdExit").
+template <class Control> Control* Find(QWidget& page, const char* name) {
+    return page.findChild<Control*>(QString::fromLatin1(name));
+}
 
 // Dialogs that never block: messages are recorded, and the answers are set by the test.
 class FakeDialogs final : public UserDialogs {

@@ -24,10 +24,23 @@ void PageWindow::ShowPage() {
     if (!isVisible()) {
         const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
         const double aspect = m_page.width / m_page.height;
-        const QRect frame = LargestPageRect(screen->availableGeometry(), aspect);
         // The window's frame takes some room; the page area gets the rest, still in 4:3.
-        setGeometry(frame);
+        const QRect framed = frameGeometry();
+        const QRect inner = geometry();
+        const QMargins frame(inner.left() - framed.left(), inner.top() - framed.top(),
+                             framed.right() - inner.right(), framed.bottom() - inner.bottom());
+        setGeometry(
+            LargestPageRect(screen->availableGeometry(), frame.isNull() ? kFrameAllowance : frame, aspect));
     }
+    LoadAndShow();
+}
+
+void PageWindow::ShowPageAt(const QRect& place) {
+    setGeometry(place);
+    LoadAndShow();
+}
+
+void PageWindow::LoadAndShow() {
     Load();
     show();
     activateWindow();

@@ -38,6 +38,8 @@ public:
 
     // Shows the page at the largest 4:3 size that fits the screen and runs its load handler.
     void ShowPage();
+    // The same in the place (window geometry) of a page being left.
+    void ShowPageAt(const QRect& place);
     // Hides the page; its variables and its drawing stay.
     void Unload() { hide(); }
 
@@ -85,6 +87,7 @@ private:
         bool hasFont;
         PageFont font;
     };
+    void LoadAndShow();
     void Layout(const PlacedControl& placed) const;
     PlacedControl* Find(QWidget* control);
 

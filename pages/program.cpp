@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 
+#include <array>
+
 namespace vorelin {
 
 Program::Program(Session& session, UserDialogs& dialogs)
@@ -22,9 +24,22 @@ Program::~Program() = default;
 
 void Program::Start() { m_opening->ShowPage(); }
 
-void Program::ShowEntriesPage() { m_entries->ShowPage(); }
+void Program::ShowEntriesPage() { ShowInPlaceOfShownPage(*m_entries); }
 
-void Program::ShowResultsPage() { m_results->ShowPage(); }
+void Program::ShowResultsPage() { ShowInPlaceOfShownPage(*m_results); }
+
+void Program::ShowInPlaceOfShownPage(PageWindow& next) {
+    // The page being left hands its place to the next one, so that the window stays where the
+    // user put it and at the size the user gave it.
+    const std::array<const PageWindow*, 3> pages{m_opening.get(), m_entries.get(), m_results.get()};
+    for (const PageWindow* shown : pages) {
+        if (shown != &next && shown->isVisible()) {
+            next.ShowPageAt(shown->geometry());
+            return;
+        }
+    }
+    next.ShowPage();
+}
 
 void Program::ShowHelpPage() { m_help->ShowPage(); }
 

@@ -10,6 +10,7 @@ namespace vorelin {
 class EntriesPage;
 class HelpPage;
 class OpeningPage;
+class PageWindow;
 class ResultsPage;
 class UserDialogs;
 
@@ -39,6 +40,8 @@ public:
     bool Ended() const { return m_ended; }
 
 private:
+    void ShowInPlaceOfShownPage(PageWindow& next);
+
     Session& m_session;
     UserDialogs& m_dialogs;
     std::unique_ptr<OpeningPage> m_opening;

@@ -5,12 +5,13 @@
 
 namespace vorelin {
 
-QRect LargestPageRect(const QRect& available, double aspect) {
-    const double width = std::min(static_cast<double>(available.width()), available.height() * aspect);
+QRect LargestPageRect(const QRect& available, const QMargins& frame, double aspect) {
+    const QRect room = available.marginsRemoved(frame);
+    const double width = std::max(0.0, std::min(static_cast<double>(room.width()), room.height() * aspect));
     const double height = width / aspect;
     const int w = static_cast<int>(std::floor(width));
     const int h = static_cast<int>(std::floor(height));
-    return {available.x() + (available.width() - w) / 2, available.y() + (available.height() - h) / 2, w, h};
+    return {room.x() + (room.width() - w) / 2, room.y() + (room.height() - h) / 2, w, h};
 }
 
 } // namespace vorelin

@@ -8,6 +8,7 @@
 #include "pages/program.h"
 #include "pages/program_icon.h"
 #include "pages/results_page.h"
+#include "pages/window_geometry.h"
 
 #include "page_test_support.h"
 
@@ -254,6 +255,38 @@ private slots:
         QVERIFY(run.program->Ended());
         QCOMPARE(run.ShownPages(), QStringList{});
         QVERIFY(run.folder.Read(QStringLiteral("VORELIN.DAT")).startsWith("* Vorelin last-session file"));
+    }
+
+    void theNextPageTakesThePlaceOfTheOneLeft() {
+        Run run;
+        run.program->Start();
+        const QRect moved(40, 30, 640, 480);
+        run.program->Opening().setGeometry(moved);
+        run.Click(run.program->Opening(), "cmdStart");
+        QCOMPARE(run.program->Entries().geometry(), moved);
+        const QRect resized(10, 20, 720, 540);
+        run.program->Entries().setGeometry(resized);
+        run.Click(run.program->Entries(), "cmdResults");
+        QCOMPARE(run.program->Results().geometry(), resized);
+        run.Click(run.program->Results(), "cmdEntries");
+        QCOMPARE(run.program->Entries().geometry(), resized);
+    }
+
+    void pagesOpenAsLargeAsTheScreenAllowsWithRoomForTheirFrame() {
+        const struct {
+            QRect available;
+            QMargins frame;
+            QRect expected;
+        } kCases[] = {
+            // A wide screen: the height limits, the width is centred.
+            {{0, 0, 1920, 1080}, {8, 40, 8, 8}, {272, 40, 1376, 1032}},
+            // A 4:3 screen: the width limits.
+            {{0, 0, 1024, 768}, {8, 40, 8, 8}, {32, 40, 960, 720}},
+            // A panel on the left and a known frame.
+            {{64, 0, 1216, 1024}, {2, 24, 2, 2}, {66, 68, 1212, 909}},
+        };
+        for (const auto& c : kCases)
+            QCOMPARE(LargestPageRect(c.available, c.frame), c.expected);
     }
 
     void classicFacesHaveTheirSubstitutes() {

@@ -2,13 +2,12 @@
 
 #include "pages/user_dialogs.h"
 
-#include <QWidget>
-
 #include <QDir>
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <bit>
 #include <cstdint>

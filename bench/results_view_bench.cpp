@@ -7,28 +7,18 @@
 #include "pages/page_renderer.h"
 #include "pages/program.h"
 #include "pages/results_page.h"
-#include "pages/user_dialogs.h"
 #include "pages/vector_state.h"
+#include "quiet_dialogs.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <cstdlib>
 
 namespace {
-
-class QuietDialogs final : public vorelin::UserDialogs {
-public:
-    void ShowMessage(QWidget*, const QString&) override {}
-    void Beep() override {}
-    QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    bool AskOverwrite(QWidget*, const QString&) override { return false; }
-    bool AskPrinter(QWidget*, QPrinter&) override { return false; }
-};
 
 const QSize kPixels(1200, 900);
 

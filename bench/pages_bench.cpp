@@ -4,16 +4,14 @@
 // - the opening page's load: start-up, the last-session read, the title, both illustrations
 //   (a full Smith chart grid among them) and the page image. Target: <= 50 ms.
 #include "core/session.h"
+#include "page_bench_support.h"
 #include "pages/entries_page.h"
 #include "pages/opening_page.h"
 #include "pages/page_renderer.h"
 #include "pages/program.h"
-#include "pages/vector_state.h"
-#include "quiet_dialogs.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -67,13 +65,4 @@ BENCHMARK(BM_OpeningPageLoad)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    // A page needs an application; the offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    vorelin::ClearUpperVectorState(); // as the program does once its application exists
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunPageBenchmarks(argc, argv); }

@@ -4,15 +4,13 @@
 // one antialiased ellipse per circle and one stroke per line; the counters give the share of
 // pixels in which the two images differ. With VORELIN_BENCH_IMAGES=DIR both images are saved.
 #include "files/start_up.h"
+#include "page_bench_support.h"
 #include "pages/page_renderer.h"
 #include "pages/program.h"
 #include "pages/results_page.h"
-#include "pages/vector_state.h"
-#include "quiet_dialogs.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -135,13 +133,4 @@ BENCHMARK(BM_ImageDifference)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    // A page needs an application; the offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    vorelin::ClearUpperVectorState(); // as the program does once its application exists
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunPageBenchmarks(argc, argv); }

@@ -6,6 +6,7 @@
 #include "graphics/schematic.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
+#include "pages/page_looks.h"
 #include "pages/user_dialogs.h"
 #include "pages/vector_state.h"
 
@@ -20,14 +21,10 @@ namespace vorelin {
 namespace {
 
 constexpr Colour kLabelColour = 0xFFFFEE;
-constexpr Colour kButtonColour = 0xFFFFDD;
-constexpr Colour kTitleColour = 0xFF0000;
 
-const PageFont kTitleFont{"Times New Roman", ScreenFont(0.002), true};
 const PageFont kLabelFont{"MS Sans Serif", ScreenFont(0.0008), true};
 const PageFont kBoxFont{"MS Sans Serif", ScreenFont(0.0008), true};
 const PageFont kHintFont{"MS Sans Serif", ScreenFont(0.0008), false};
-const PageFont kButtonFont{"Arial", ScreenFont(0.0008), true};
 // The page's own font: the thumbnails' part names.
 const Font kPageFont{"MS Sans Serif", ScreenFont(0.0008), false};
 
@@ -99,8 +96,8 @@ EntriesPage::EntriesPage(Session& session, UserDialogs& dialogs, Navigation& nav
 
 void EntriesPage::MakeControls() {
     // Labels first: a box sits over the lower part of its label and must stay on top of it.
-    m_lblTitle =
-        MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Entries Page"), {std::nullopt, kTitleColour});
+    m_lblTitle = MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Entries Page"),
+                           {std::nullopt, kPageTitleColour});
     m_label1 =
         MakeLabel(this, "Label1", QStringLiteral("  Click on a network to choose it:"), {kLabelColour});
     m_lblFrequency =
@@ -123,9 +120,9 @@ void EntriesPage::MakeControls() {
         m_parts[i].entry = MakeEntryBox(name.c_str(), kPartRows[i].field);
     }
 
-    m_cmdResults = MakeButton(this, "cmdResults", QStringLiteral("See results"), kButtonColour);
-    m_cmdHelp = MakeButton(this, "cmdHelp", QStringLiteral("Help"), kButtonColour);
-    m_cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), kButtonColour);
+    m_cmdResults = MakeButton(this, "cmdResults", QStringLiteral("See results"), kPageButtonColour);
+    m_cmdHelp = MakeButton(this, "cmdHelp", QStringLiteral("Help"), kPageButtonColour);
+    m_cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), kPageButtonColour);
     connect(m_cmdResults, &QPushButton::clicked, this, &EntriesPage::cmdResults_Click);
     connect(m_cmdHelp, &QPushButton::clicked, this, &EntriesPage::cmdHelp_Click);
     connect(m_cmdExit, &QPushButton::clicked, this, &EntriesPage::cmdExit_Click);
@@ -174,28 +171,8 @@ void EntriesPage::MakeKeyboardShortcuts() {
 void EntriesPage::Load() {
     PlaceControls();
 
-    if (!(m_session.Frequency > 0)) {
-        if (!(m_session.SavedFrequency > 0)) {
-            m_session.Frequency = 4e6f;
-            ShowText(m_frequency, "4M");
-        } else {
-            m_session.Frequency = m_session.SavedFrequency;
-            ShowText(m_frequency, FormatValue(m_session.SavedFrequency));
-        }
-    } else {
-        ShowText(m_frequency, FormatValue(m_session.Frequency));
-    }
-    if (!(m_session.Impedance > 0)) {
-        if (!(m_session.SavedImpedance > 0)) {
-            m_session.Impedance = 50;
-            ShowText(m_impedance, "50");
-        } else {
-            m_session.Impedance = m_session.SavedImpedance;
-            ShowText(m_impedance, FormatValue(m_session.SavedImpedance));
-        }
-    } else {
-        ShowText(m_impedance, FormatValue(m_session.Impedance));
-    }
+    ShowStartingValue(m_frequency, m_session.SavedFrequency, 4e6f, "4M");
+    ShowStartingValue(m_impedance, m_session.SavedImpedance, 50, "50");
 
     if (m_session.Topology == 0) {
         m_session.Topology = m_session.SavedTopology;
@@ -212,9 +189,23 @@ void EntriesPage::Load() {
     DrawLibraryAfresh();
 }
 
+void EntriesPage::ShowStartingValue(const EntryBox& entry, float saved, float builtIn,
+                                    const char* builtInText) {
+    float& value = m_session.*entry.field;
+    if (value > 0) {
+        ShowText(entry, FormatValue(value));
+    } else if (saved > 0) {
+        value = saved;
+        ShowText(entry, FormatValue(saved));
+    } else {
+        value = builtIn;
+        ShowText(entry, builtInText);
+    }
+}
+
 void EntriesPage::PlaceControls() {
     Drawing().SetFont(kPageFont);
-    Place(m_lblTitle, {1000, 300, 10000, 500}, kTitleFont);
+    Place(m_lblTitle, kPageTitlePlace, kPageTitleFont);
     Place(m_label1, {4500, 1900, 3200, 300}, kLabelFont);
     Place(m_lblFrequency, {1000, 2000, 3000, 500}, kLabelFont);
     Place(m_frequency.box, {1300, 2200, 1200, 200}, kBoxFont);
@@ -225,9 +216,9 @@ void EntriesPage::PlaceControls() {
         Place(m_parts[i].label, {1000, top, 3000, 500}, kLabelFont);
         Place(m_parts[i].entry.box, {1300, top + 200, 2000, 360}, kBoxFont);
     }
-    Place(m_cmdResults, {1000, 6000, 1500, 300}, kButtonFont);
-    Place(m_cmdHelp, {1000, 6500, 1500, 300}, kButtonFont);
-    Place(m_cmdExit, {1000, 7000, 1500, 300}, kButtonFont);
+    Place(m_cmdResults, {1000, 6000, 1500, 300}, kPageButtonFont);
+    Place(m_cmdHelp, {1000, 6500, 1500, 300}, kPageButtonFont);
+    Place(m_cmdExit, {1000, 7000, 1500, 300}, kPageButtonFont);
     Place(m_lblUse2, {4500, 7200, 5000, 300}, kHintFont);
 }
 

@@ -57,6 +57,9 @@ private:
     EntryBox MakeEntryBox(const char* name, float Session::*field);
     // The change handler of every box: its whole text parsed into its field.
     void Box_Change(const EntryBox& entry);
+    // The frequency or impedance as the page opens: the value in memory when above 0, else the
+    // saved one when above 0, else the built-in default with its literal text.
+    void ShowStartingValue(const EntryBox& entry, float saved, float builtIn, const char* builtInText);
     // Assigns a box's text; the field then holds what the box shows, changed or not.
     void ShowText(const EntryBox& entry, const std::string& text);
     void DrawLibraryAfresh();

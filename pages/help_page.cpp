@@ -1,6 +1,7 @@
 #include "pages/help_page.h"
 
 #include "pages/page_controls.h"
+#include "pages/page_looks.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -14,12 +15,8 @@ namespace vorelin {
 namespace {
 
 constexpr Colour kHelpBackground = 0xFFFFFF;
-constexpr Colour kTitleColour = 0xFF0000;
-constexpr Colour kButtonColour = 0xFFFFDD;
 
-const PageFont kTitleFont{"Times New Roman", ScreenFont(0.002), true};
 const PageFont kMessageFont{"Arial", ScreenFont(0.0008), false};
-const PageFont kButtonFont{"Arial", ScreenFont(0.0008), true};
 
 const std::array<const char*, 13> kParagraphs{
     "Vorelin uses the settings of your antenna tuner to measure the impedance presented to the tuner "
@@ -68,10 +65,10 @@ HelpPage::HelpPage() : PageWindow(kHelpBackground) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Vorelin - Help page"));
     m_lblTitle =
-        MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Help page"), {std::nullopt, kTitleColour});
+        MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Help page"), {std::nullopt, kPageTitleColour});
     m_lblMessage =
         MakeLabel(this, "lblMessage", QString(), {std::nullopt, 0, Qt::AlignLeft | Qt::AlignTop, true});
-    m_cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), kButtonColour);
+    m_cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), kPageButtonColour);
     connect(m_cmdExit, &QPushButton::clicked, this, &HelpPage::cmdExit_Click);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &HelpPage::cmdExit_Click);
@@ -87,9 +84,9 @@ QString HelpPage::HelpText() {
 }
 
 void HelpPage::Load() {
-    Place(m_lblTitle, {1000, 300, 10000, 500}, kTitleFont);
+    Place(m_lblTitle, kPageTitlePlace, kPageTitleFont);
     Place(m_lblMessage, {3500, 1500, 8000, 7000}, kMessageFont);
-    Place(m_cmdExit, {1000, 6500, 1500, 300}, kButtonFont);
+    Place(m_cmdExit, {1000, 6500, 1500, 300}, kPageButtonFont);
     m_lblMessage->setText(HelpText());
 }
 

@@ -5,6 +5,7 @@
 #include "graphics/opening_illustration.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
+#include "pages/page_looks.h"
 #include "pages/vector_state.h"
 
 #include <QLabel>
@@ -15,24 +16,21 @@ namespace vorelin {
 namespace {
 
 constexpr Colour kOpeningBackground = 0xFFFFF4;
-constexpr Colour kButtonColour = 0xFFFFDD;
 constexpr Colour kTitlePointColour = 0xFFFF00;
-constexpr Colour kTitleColour = 0xFF0000;
 constexpr float kTitleX = 1000;
 constexpr float kTitleY = 1000;
 
 // The page's own font is Times New Roman bold; the labels take it too.
-constexpr const char* kPageFamily = "Times New Roman";
-const PageFont kButtonFont{"Arial", ScreenFont(0.0008), true};
-const PageFont kLabelFont{kPageFamily, ScreenFont(0.0008), true};
+constexpr const char* kOpeningFamily = "Times New Roman";
+const PageFont kLabelFont{kOpeningFamily, ScreenFont(0.0008), true};
 
 } // namespace
 
 OpeningPage::OpeningPage(Session& session, Navigation& navigation)
     : PageWindow(kOpeningBackground), m_session(session), m_navigation(navigation) {
     setObjectName(QStringLiteral("frmOpening"));
-    m_cmdStart = MakeButton(this, "cmdStart", QStringLiteral("Start"), kButtonColour);
-    m_cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit / Quit"), kButtonColour);
+    m_cmdStart = MakeButton(this, "cmdStart", QStringLiteral("Start"), kPageButtonColour);
+    m_cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit / Quit"), kPageButtonColour);
     connect(m_cmdStart, &QPushButton::clicked, this, &OpeningPage::cmdStart_Click);
     connect(m_cmdExit, &QPushButton::clicked, this, &OpeningPage::cmdExit_Click);
     m_lbl1 = MakeLabel(this, "lbl1", QString(), {});
@@ -45,8 +43,8 @@ void OpeningPage::Load() {
     InitProgram(m_session);
     setWindowTitle(QString::fromStdString(m_session.ProgramName) + QStringLiteral(" - Welcome !"));
 
-    Place(m_cmdStart, {1000, 6000, 1500, 300}, kButtonFont);
-    Place(m_cmdExit, {1000, 7000, 1500, 300}, kButtonFont);
+    Place(m_cmdStart, {1000, 6000, 1500, 300}, kPageButtonFont);
+    Place(m_cmdExit, {1000, 7000, 1500, 300}, kPageButtonFont);
     PrintTitle();
 
     Place(m_lbl1, {4000, 6700, 4000, 300}, kLabelFont);
@@ -68,10 +66,10 @@ void OpeningPage::PrintTitle() {
     DisplayList& page = Drawing();
     // The point places the text position; its colour is all but the page's own.
     page.Point(kTitleX, kTitleY, kTitlePointColour);
-    page.SetFont(Font{kPageFamily, ScreenFont(0.006), true});
-    page.SetTextColour(kTitleColour);
+    page.SetFont(Font{kOpeningFamily, ScreenFont(0.006), true});
+    page.SetTextColour(kPageTitleColour);
     page.Print("Vorelin");
-    page.SetFont(Font{kPageFamily, ScreenFont(0.0008), true});
+    page.SetFont(Font{kOpeningFamily, ScreenFont(0.0008), true});
     page.SetTextColour(0);
 }
 

@@ -13,6 +13,7 @@
 #include "graphics/schematic.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
+#include "pages/page_looks.h"
 #include "pages/user_dialogs.h"
 #include "pages/vector_state.h"
 
@@ -26,7 +27,6 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kButtonColour = 0xFFFFDD;
 constexpr Colour kLabelGrey = 0xE0E0E0;
 constexpr Colour kRegionGreen = 0x66CC00;
 constexpr Colour kNominalRed = 0x111188;
@@ -38,7 +38,6 @@ constexpr float kLoadLineTop = 3400;
 const PageFont kPageTextFont{"Arial", ScreenFont(0.0008), false};
 const PageFont kReadoutFont{"Arial", PointFont(12), false};
 const PageFont kPartFont{"MS Sans Serif", PointFont(12), false};
-const PageFont kBigButtonFont{"Arial", ScreenFont(0.0008), true};
 const PageFont kSmallButtonFont{"Arial", ScreenFont(0.0006), false};
 
 constexpr std::array<int, 5> kAccuracyPercents{1, 2, 5, 10, 20};
@@ -98,8 +97,8 @@ ResultsPage::ResultsPage(Session& session, UserDialogs& dialogs, Navigation& nav
 }
 
 void ResultsPage::MakeControls() {
-    m_lblTitle =
-        MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Results Page"), {std::nullopt, 0xFF0000});
+    m_lblTitle = MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Results Page"),
+                           {std::nullopt, kPageTitleColour});
     m_lblNormalized =
         MakeLabel(this, "lblNormalized", QString(), {0xEEEEFF, 0, Qt::AlignHCenter | Qt::AlignTop});
     m_lblNetwork = MakeLabel(this, "lblNetwork", QStringLiteral("Network:"), {kLabelGrey});
@@ -119,18 +118,18 @@ void ResultsPage::MakeControls() {
                                  "component value measurement."),
                   {0xFFFFFF, 0, Qt::AlignLeft | Qt::AlignTop, true});
 
-    m_cmdAccuracy = MakeButton(this, "cmdAccuracy", QStringLiteral("Accuracy"), kButtonColour);
+    m_cmdAccuracy = MakeButton(this, "cmdAccuracy", QStringLiteral("Accuracy"), kPageButtonColour);
     connect(m_cmdAccuracy, &QPushButton::clicked, this, [this] { cmdAccuracy_Click(); });
     for (std::size_t i = 0; i < kAccuracyPercents.size(); ++i) {
         const int percent = kAccuracyPercents[i];
         m_accuracyButtons[i] =
-            MakeButton(this, kAccuracyNames[i], QString::number(percent) + '%', kButtonColour);
+            MakeButton(this, kAccuracyNames[i], QString::number(percent) + '%', kPageButtonColour);
         connect(m_accuracyButtons[i], &QPushButton::clicked, this,
                 [this, percent] { AccuracyButton_Click(percent); });
     }
 
     const auto button = [this](const char* name, const QString& caption, void (ResultsPage::*handler)()) {
-        QPushButton* made = MakeButton(this, name, caption, kButtonColour);
+        QPushButton* made = MakeButton(this, name, caption, kPageButtonColour);
         connect(made, &QPushButton::clicked, this, handler);
         return made;
     };
@@ -177,8 +176,8 @@ void ResultsPage::MakeControls() {
 void ResultsPage::Load() {
     Drawing().SetFont(Font{kPageTextFont.family, kPageTextFont.size, false});
 
-    Place(m_lblTitle, {1000, 300, 10000, 500}, {"Times New Roman", ScreenFont(0.002), true});
-    Place(m_cmdAccuracy, {1000, 5500, 1500, 300}, kBigButtonFont);
+    Place(m_lblTitle, kPageTitlePlace, kPageTitleFont);
+    Place(m_cmdAccuracy, {1000, 5500, 1500, 300}, kPageButtonFont);
     for (std::size_t i = 0; i < m_accuracyButtons.size(); ++i) {
         Place(m_accuracyButtons[i], {kAccuracyLefts[i], 5500, 500, 300},
               {"Arial", ScreenFont(0.0008), false});
@@ -186,10 +185,10 @@ void ResultsPage::Load() {
     }
     Place(m_lblComment, {3000, 6000, 2100, 2500}, {"Arial", PointFont(9.75), false});
     m_lblComment->hide();
-    Place(findChild<QPushButton*>(QStringLiteral("cmdEntries")), {1000, 6000, 1500, 300}, kBigButtonFont);
-    Place(findChild<QPushButton*>(QStringLiteral("cmdPrint")), {1000, 6500, 1500, 300}, kBigButtonFont);
-    Place(findChild<QPushButton*>(QStringLiteral("cmdWriteNet")), {1000, 7000, 1500, 300}, kBigButtonFont);
-    Place(findChild<QPushButton*>(QStringLiteral("cmdExit")), {1000, 7500, 1500, 300}, kBigButtonFont);
+    Place(findChild<QPushButton*>(QStringLiteral("cmdEntries")), {1000, 6000, 1500, 300}, kPageButtonFont);
+    Place(findChild<QPushButton*>(QStringLiteral("cmdPrint")), {1000, 6500, 1500, 300}, kPageButtonFont);
+    Place(findChild<QPushButton*>(QStringLiteral("cmdWriteNet")), {1000, 7000, 1500, 300}, kPageButtonFont);
+    Place(findChild<QPushButton*>(QStringLiteral("cmdExit")), {1000, 7500, 1500, 300}, kPageButtonFont);
     Place(m_lblAspect, {4500, 7330, 1500, 300}, kSmallButtonFont);
     Place(m_txtAspect, {6200, 7300, 400, 300}, {"Arial", ScreenFont(0.0007), false});
     Place(m_txtAspectEntry, {6700, 7300, 400, 200}, {"Arial", ScreenFont(0.0007), false});

@@ -4,11 +4,11 @@
 // - the opening page's load: start-up, the last-session read, the title, both illustrations
 //   (a full Smith chart grid among them) and the page image. Target: <= 50 ms.
 #include "core/session.h"
-#include "page_bench_support.h"
 #include "pages/entries_page.h"
 #include "pages/opening_page.h"
 #include "pages/page_renderer.h"
 #include "pages/program.h"
+#include "quiet_dialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,5 +64,3 @@ void BM_OpeningPageLoad(benchmark::State& state) {
 BENCHMARK(BM_OpeningPageLoad)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) { return RunPageBenchmarks(argc, argv); }

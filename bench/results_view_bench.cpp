@@ -4,10 +4,10 @@
 // one antialiased ellipse per circle and one stroke per line; the counters give the share of
 // pixels in which the two images differ. With VORELIN_BENCH_IMAGES=DIR both images are saved.
 #include "files/start_up.h"
-#include "page_bench_support.h"
 #include "pages/page_renderer.h"
 #include "pages/program.h"
 #include "pages/results_page.h"
+#include "quiet_dialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -132,5 +132,3 @@ void BM_ImageDifference(benchmark::State& state) {
 BENCHMARK(BM_ImageDifference)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) { return RunPageBenchmarks(argc, argv); }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "pages/user_dialogs.h"
+
+#include <QPrinter>
+
+// Dialogs for a benchmark: every question is answered "no" at once, every message goes nowhere.
+class QuietDialogs final : public vorelin::UserDialogs {
+public:
+    void ShowMessage(QWidget*, const QString&) override {}
+    void Beep() override {}
+    QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    bool AskOverwrite(QWidget*, const QString&) override { return false; }
+    bool AskPrinter(QWidget*, QPrinter&) override { return false; }
+};

@@ -38,7 +38,8 @@ QPushButton* MakeButton(QWidget* page, const char* name, const QString& caption,
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, ToColor(background));
     button->setPalette(palette);
-    button->setAutoDefault(false);
+    // Enter presses a button that has the keyboard, as the space bar does.
+    button->setAutoDefault(true);
     return button;
 }
 

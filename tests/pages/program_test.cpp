@@ -12,6 +12,7 @@
 
 #include "page_test_support.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,6 +132,17 @@ private slots:
         QCOMPARE(p.back().radius, 60.0f);
         // No file is written by starting.
         QVERIFY(QDir(run.folder.Path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void theKeyboardAloneStartsTheProgram() {
+        Run run;
+        run.program->Start();
+        QVERIFY(QTest::qWaitForWindowActive(&run.program->Opening()));
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(run.program->Opening(), "cmdStart"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(run.ShownPages(), QStringList{"frmEntries"});
+        QVERIFY(QTest::qWaitForWindowActive(&run.program->Entries()));
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(run.program->Entries(), "txtFrequency"));
     }
 
     void exitQuitEndsWithoutWriting() {

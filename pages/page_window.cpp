@@ -4,12 +4,14 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vorelin {
 
@@ -94,6 +96,33 @@ void PageWindow::Layout(const PlacedControl& placed) const {
     const double pixels = m_mapping.Length(static_cast<double>(placed.font.size));
     font.setPointSizeF(std::max(1.0, pixels * 72.0 / placed.control->logicalDpiY()));
     placed.control->setFont(font);
+}
+
+namespace {
+
+// A font whose em is `size` pixels: measured with it, texts come out in page units.
+QFont MeasuringFont(const PageFont& font, float size) {
+    QFont measuring(QString::fromLatin1(font.family));
+    measuring.setBold(font.bold);
+    measuring.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+    return measuring;
+}
+
+} // namespace
+
+double PageWindow::TextWidth(const PageFont& font, const QString& text) {
+    return QFontMetricsF(MeasuringFont(font, font.size)).horizontalAdvance(text);
+}
+
+float PageWindow::FittingSize(const PageFont& font, const QString& text, const QSizeF& box, float smallest) {
+    // A little room to spare, since the layout at the window's own size may wrap a word sooner.
+    const QRectF room(0, 0, box.width() * 0.95, 1e9);
+    for (float size = font.size; size > smallest; size *= 0.95f) {
+        const QRectF needed =
+            QFontMetricsF(MeasuringFont(font, size)).boundingRect(room, Qt::TextWordWrap, text);
+        if (needed.height() <= box.height() * 0.95) return size;
+    }
+    return smallest;
 }
 
 QRectF PageWindow::PageRectOf(const QWidget* control) const {

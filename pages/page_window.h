@@ -59,6 +59,12 @@ public:
     void Place(QWidget* control, const QRectF& pageRect);
     void Move(QWidget* control, double left, double top);
 
+    // The width of a line of text in a page font, in page units.
+    static double TextWidth(const PageFont& font, const QString& text);
+    // The largest size, at most the font's own, at which `text` wrapped at word boundaries fits
+    // a box of the given page size (never below `smallest`).
+    static float FittingSize(const PageFont& font, const QString& text, const QSizeF& box, float smallest);
+
     // Where a placed control stands on the page, in page units (empty for one never placed).
     QRectF PageRectOf(const QWidget* control) const;
 

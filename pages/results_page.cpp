@@ -47,6 +47,9 @@ constexpr std::array<double, 5> kAccuracyLefts{2600, 3200, 3800, 4400, 5000};
 // The part labels, in the order lblC1, lblC2, lblC3, lblL1, lblL2, lblL3, with their default Lefts.
 constexpr std::array<std::string_view, 6> kPartNames{"C1", "C2", "C3", "L1", "L2", "L3"};
 constexpr std::array<double, 6> kPartDefaultLefts{2200, 2600, 2200, 2200, 2200, 3700};
+constexpr double kPartLabelWidth = 2500;
+constexpr double kPartLabelHeight = 330;
+constexpr double kPartLabelMargin = 120;
 
 struct PartPlace {
     std::string_view name;
@@ -183,7 +186,12 @@ void ResultsPage::Load() {
               {"Arial", ScreenFont(0.0008), false});
         m_accuracyButtons[i]->hide();
     }
-    Place(m_lblComment, {3000, 6000, 2100, 2500}, {"Arial", PointFont(9.75), false});
+    // The hint keeps its box; its type is made smaller where the whole text would not fit in it.
+    const PageFont commentFont{"Arial", PointFont(9.75), false};
+    const QSizeF commentBox(2100, 2500);
+    Place(m_lblComment, {QPointF(3000, 6000), commentBox},
+          {commentFont.family, FittingSize(commentFont, m_lblComment->text(), commentBox, PointFont(6)),
+           false});
     m_lblComment->hide();
     Place(findChild<QPushButton*>(QStringLiteral("cmdEntries")), {1000, 6000, 1500, 300}, kPageButtonFont);
     Place(findChild<QPushButton*>(QStringLiteral("cmdPrint")), {1000, 6500, 1500, 300}, kPageButtonFont);
@@ -203,7 +211,7 @@ void ResultsPage::Load() {
     Place(m_lblNetwork, {2200, 1200, 1500, 435}, kReadoutFont);
     Place(m_lblLoad, {m_readoutX, 1200, 1500, 405}, kReadoutFont);
     for (QLabel* label : m_partLabels)
-        Place(label, {0, 0, 2500, 330}, kPartFont);
+        Place(label, {0, 0, kPartLabelWidth, kPartLabelHeight}, kPartFont);
     Place(m_lblReactance, {0, 0, 3400, 375}, kReadoutFont);
     Place(m_lblResistance, {0, 0, 2000, 375}, kReadoutFont);
 
@@ -234,8 +242,12 @@ void ResultsPage::ShowResults() {
     const auto places = PartPlaces(m_session.Topology);
     for (std::size_t i = 0; i < parts.size(); ++i) {
         QLabel* label = m_partLabels[PartIndex(parts[i].name)];
-        Move(label, places[i].left, places[i].top);
         label->setText(Text(PartLabel(m_session, parts[i])));
+        // At most as wide as designed, but no wider than its text: the grey box of a label must
+        // not cover its neighbour or the red load line drawn on the page beside it.
+        const double width =
+            std::min(kPartLabelWidth, TextWidth(kPartFont, label->text()) + kPartLabelMargin);
+        Place(label, {places[i].left, places[i].top, width, kPartLabelHeight}, kPartFont);
         label->show();
     }
 

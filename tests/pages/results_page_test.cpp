@@ -133,9 +133,37 @@ private slots:
         for (const auto& c : kCases) {
             Fixture f(c.topology);
             f.Open();
-            QCOMPARE(f.Page().PageRectOf(f.Control<QLabel>(c.label)), c.where);
+            const QRectF where = f.Page().PageRectOf(f.Control<QLabel>(c.label));
+            QCOMPARE(where.topLeft(), c.where.topLeft());
+            QCOMPARE(where.height(), c.where.height());
+            // As wide as its text, at most the designed 2500.
+            QVERIFY(where.width() > 1000 && where.width() <= c.where.width());
             QVERIFY(f.Control<QLabel>(c.label)->isVisibleTo(&f.Page()));
         }
+    }
+
+    void partLabelsLeaveTheLoadLineVisible() {
+        // Topology 7: the designed 2500-wide box of C3 would cover "Load:" and the load line.
+        Fixture f;
+        f.Open();
+        const DisplayList& list = f.Page().Drawing();
+        double loadLeft = 0;
+        for (const Primitive& p : list.Primitives()) {
+            if (p.op == Op::Text && list.TextOf(p) == "Load:") loadLeft = static_cast<double>(p.x1);
+        }
+        QVERIFY(loadLeft > 0);
+        QVERIFY(f.Page().PageRectOf(f.Control<QLabel>("lblC3")).right() < loadLeft);
+    }
+
+    void hintShowsItsWholeText() {
+        Fixture f;
+        f.Open();
+        f.Click("cmdAccuracy");
+        f.Page().AccuracyButton_Click(5);
+        QLabel* hint = f.Control<QLabel>("lblComment");
+        const QRect needed = hint->fontMetrics().boundingRect(QRect(0, 0, hint->width(), 100000),
+                                                              Qt::TextWordWrap, hint->text());
+        QVERIFY(needed.height() <= hint->height());
     }
 
     void zoomStopsAtItsLimits() {

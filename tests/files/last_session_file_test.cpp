@@ -58,20 +58,8 @@ void ExpectNine(const Session& session, const Nine& expected, const std::string&
 
 constexpr Nine kFallbacksOnly{4000000, 50, 1, kKept};
 
-// A file as the writer makes it, for 14.2 MHz, 50 ohms, topology 7, C1 150p, L2 2.2u, C3 300p.
-const std::string kTypicalFile = "* Vorelin last-session file\r\n"
-                                 "\r\n"
-                                 "Operating frequency:  1.42E+07 \r\n"
-                                 "System impedance:  50 \r\n"
-                                 "Network topology:  7 \r\n"
-                                 "\r\n"
-                                 "C1:  1.5E-10 \r\n"
-                                 "C2:  0 \r\n"
-                                 "C3:  3E-10 \r\n"
-                                 "L1:  0 \r\n"
-                                 "L2:  2.2E-06 \r\n"
-                                 "L3:  0 \r\n"
-                                 "\r\n";
+const std::string kTypicalFile(test::kTypicalLastSessionFile);
+
 std::string FirstLines(const std::string& text, int count) {
     std::size_t end = 0;
     for (int i = 0; i < count; ++i)

@@ -3,6 +3,7 @@
 #include "core/session.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace vorelin::test {
 
@@ -32,5 +33,20 @@ inline Session TypicalExample(int topology = 7) {
     if (topology == 7) return Entries(7, 14.2e6f, 50, {.c1 = 150e-12f, .c3 = 300e-12f, .l2 = 2.2e-6f});
     return Entries(topology, 14.2e6f, 50, {150e-12f, 330e-12f, 300e-12f, 1.1e-6f, 2.2e-6f, 2.7e-6f});
 }
+
+// The last-session file as the program writes it for the typical example.
+constexpr std::string_view kTypicalLastSessionFile = "* Vorelin last-session file\r\n"
+                                                     "\r\n"
+                                                     "Operating frequency:  1.42E+07 \r\n"
+                                                     "System impedance:  50 \r\n"
+                                                     "Network topology:  7 \r\n"
+                                                     "\r\n"
+                                                     "C1:  1.5E-10 \r\n"
+                                                     "C2:  0 \r\n"
+                                                     "C3:  3E-10 \r\n"
+                                                     "L1:  0 \r\n"
+                                                     "L2:  2.2E-06 \r\n"
+                                                     "L3:  0 \r\n"
+                                                     "\r\n";
 
 } // namespace vorelin::test

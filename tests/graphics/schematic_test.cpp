@@ -96,27 +96,14 @@ TEST(Schematic, SeriesLFromTheExampleAnchor) {
 
     // The ground rail runs from 1000 to 1960 without a gap: two Wire stretches and the 640
     // under the coil.
-    std::vector<std::pair<float, float>> ground;
-    for (const Primitive* p : OfKind(drawn.list, Op::Line)) {
-        if (p->y1 == 3040 && p->y2 == 3040) ground.emplace_back(p->x1, p->x2);
-    }
-    ASSERT_EQ(ground.size(), 3u);
-    std::sort(ground.begin(), ground.end());
-    EXPECT_EQ(ground[0], std::make_pair(1000.0f, 1160.0f));
-    EXPECT_EQ(ground[1], std::make_pair(1160.0f, 1800.0f));
-    EXPECT_EQ(ground[2], std::make_pair(1800.0f, 1960.0f));
+    EXPECT_EQ(ShowAll(drawn.list,
+                      [](const Primitive& p) { return p.op == Op::Line && p.y1 == 3040 && p.y2 == 3040; }),
+              (Shown{"Line 1000,3040 1160,3040 pen1 #000000", "Line 1160,3040 1800,3040 pen1 #000000",
+                     "Line 1800,3040 1960,3040 pen1 #000000"}));
 
-    const auto arcs = OfKind(drawn.list, Op::Arc);
-    ASSERT_EQ(arcs.size(), 3u);
-    const float kCentres[] = {1320, 1480, 1640};
-    const double pi = Entries().Pi;
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(arcs[i]->centreX, kCentres[i]);
-        EXPECT_EQ(arcs[i]->centreY, 2000);
-        EXPECT_EQ(arcs[i]->radius, 80);
-        EXPECT_EQ(arcs[i]->start, 0);
-        EXPECT_EQ(arcs[i]->end, pi);
-    }
+    EXPECT_EQ(ShowAll(drawn.list, Op::Arc), (Shown{"Arc 1320,2000 r80 0..3.1415926535897931 pen1 #000000",
+                                                   "Arc 1480,2000 r80 0..3.1415926535897931 pen1 #000000",
+                                                   "Arc 1640,2000 r80 0..3.1415926535897931 pen1 #000000"}));
 }
 
 TEST(Schematic, OnlyTheGroundRailUnderTheCoilStartsAtAWholeNumber) {

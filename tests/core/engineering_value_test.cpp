@@ -120,6 +120,7 @@ const FormatCase kValueCases[] = {
     {"BelowAHalf", 100.015f, "100.01 "},
     {"AboveAHalf", 100.025f, "100.03 "},
     {"TenBillion", 1e10f, "10G"},
+    {"Infinity", INFINITY, "0.0000  "},
 };
 
 const FormatCase kFrequencyCases[] = {
@@ -138,6 +139,7 @@ const FormatCase kFrequencyCases[] = {
     {"FiveDecimalsAtOne", 1e6f, " 1 M"},
     {"Negative", -2, "-2000 m"},
     {"NegativeBeyondSevenDigits", -1e10f, "-10000000000000 m"},
+    {"NegativeInfinity", -INFINITY, "0.0 "},
 };
 
 const FormatCase kCapacitanceCases[] = {
@@ -161,6 +163,7 @@ const FormatCase kCapacitanceCases[] = {
     {"FiveDecimals", 1.51234567e-12f, "1.51235 pF"},
     {"TwoDecimals", 1500.12345e-12f, "1500.12 pF"},
     {"Negative", -47e-12f, "-47 pF"},
+    {"NotANumber", NAN, ""},
 };
 
 const FormatCase kInductanceCases[] = {
@@ -176,6 +179,7 @@ const FormatCase kInductanceCases[] = {
     {"Giga", 6e9f, "6 GH"},
     {"Nano", 330e-9f, "330 nH"},
     {"Negative", -2.2e-6f, "-2.2 uH"},
+    {"Infinity", INFINITY, ""},
 };
 
 std::string Format(const std::string& formatter, float value) {
@@ -204,64 +208,25 @@ TEST(Formatters, WriteTheExpectedTexts) {
     }
 }
 
-TEST(Formatters, NonFiniteValuesGiveTheZeroTexts) {
-    const float inf = INFINITY;
-    EXPECT_EQ(FormatValue(inf), "0.0000  ");
-    EXPECT_EQ(FormatFrequency(-inf), "0.0 ");
-    EXPECT_EQ(FormatCapacitance(NAN), "");
-    EXPECT_EQ(FormatInductance(inf), "");
-}
-
-// What a formatter shows parses back to the value rounded to the decimals it shows.
-double RoundedToShownDecimals(double value, double divisor, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    return std::round(value / divisor * scale) / scale * divisor;
-}
-
+// What a formatter shows parses back to the value, within half a unit of the last digit shown.
 TEST(Formatters, TextsParseBackToTheShownValue) {
-    const auto check = [](const std::string& formatter, double from, double to, const auto& decimalsOf,
-                          const auto& divisorOf) {
-        for (double v = from; v < to; v *= 1.0379) {
+    for (const char* formatter : {"Value", "Frequency", "Capacitance", "Inductance"}) {
+        for (double v = 1.0001e-14; v < 1e9; v *= 1.0379) {
             const auto value = static_cast<float>(v);
-            const double divisor = divisorOf(static_cast<double>(value));
-            const auto s = static_cast<float>(static_cast<double>(value) / divisor);
-            const double expected =
-                RoundedToShownDecimals(static_cast<double>(s), 1, decimalsOf(static_cast<double>(value), s)) *
-                divisor;
-            const double parsed = ParseValue(Format(formatter, value));
-            EXPECT_NEAR(parsed, expected, std::fabs(expected) * 1e-12) << formatter << ' ' << v;
+            const std::string text = Format(formatter, value);
+            if (text.empty() || text == "0.0000  ") continue; // below the lowest row
+            const auto digitsEnd = text.find_first_not_of(" 0123456789.");
+            const auto period = text.find('.');
+            const auto decimals =
+                period < digitsEnd
+                    ? static_cast<int>(text.find_first_not_of("0123456789", period + 1) - period - 1)
+                    : 0;
+            const double multiplier = ParseValue("1" + text.substr(std::min(digitsEnd, text.size())));
+            const double halfUnit = 0.5 * std::pow(10.0, -decimals) * multiplier;
+            EXPECT_NEAR(ParseValue(text), static_cast<double>(value), halfUnit * (1 + 1e-9) + v * 1e-7)
+                << formatter << " '" << text << "'";
         }
-    };
-    const auto partDecimals = [](double, float s) {
-        const double m = std::fabs(static_cast<double>(s));
-        return m > 1000 ? 2 : m > 100 ? 3 : m > 10 ? 4 : m > 1 ? 5 : 6;
-    };
-    check("Capacitance", 1.0001e-14, 1e9, partDecimals, [](double v) {
-        return v >= 1e7    ? 1e9
-               : v >= 1e4  ? 1e6
-               : v >= 10   ? 1e3
-               : v >= 1    ? 1
-               : v >= 0.01 ? 1e-3
-               : v >= 1e-8 ? 1e-6
-                           : 1e-12;
-    });
-    check("Inductance", 1e-10, 1e9, partDecimals, [](double v) {
-        return v >= 1e9    ? 1e9
-               : v >= 1e6  ? 1e6
-               : v >= 1e3  ? 1e3
-               : v >= 1    ? 1
-               : v >= 1e-3 ? 1e-3
-               : v >= 1e-6 ? 1e-6
-                           : 1e-9;
-    });
-    check(
-        "Value", 1.0001e-5, 1e9,
-        [](double v, float) {
-            return v >= 1e3 ? 3 : v >= 100 ? 2 : v >= 10 ? 3 : v >= 1 ? 4 : 5;
-        },
-        [](double v) {
-            return v >= 1e9 ? 1e9 : v >= 1e6 ? 1e6 : v >= 1e3 ? 1e3 : 1;
-        });
+    }
 }
 
 } // namespace

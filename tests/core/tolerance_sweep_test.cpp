@@ -1,6 +1,7 @@
 #include "core/tolerance_sweep.h"
 
 #include "float_bits.h"
+#include "tests/support/sessions.h"
 
 #include <gtest/gtest.h>
 
@@ -12,26 +13,8 @@ namespace {
 
 using test::Bits;
 
-Session TeeNetwork() {
-    Session s;
-    s.Topology = 5;
-    s.Frequency = 10.1e6f;
-    s.Impedance = 50;
-    s.L1 = 1.1e-6f;
-    s.C2 = 330e-12f;
-    s.L3 = 2.7e-6f;
-    return s;
-}
-
-Session LNetwork() {
-    Session s;
-    s.Topology = 1;
-    s.Frequency = 3.5e6f;
-    s.Impedance = 50;
-    s.L1 = 4.7e-6f;
-    s.C2 = 680e-12f;
-    return s;
-}
+Session TeeNetwork() { return test::Entries(5, 10.1e6f, 50, {.c2 = 330e-12f, .l1 = 1.1e-6f, .l3 = 2.7e-6f}); }
+Session LNetwork() { return test::Entries(1, 3.5e6f, 50, {.c2 = 680e-12f, .l1 = 4.7e-6f}); }
 
 std::vector<SweepPoint> Sweep(Session& s, SweepSummary* summary = nullptr) {
     std::vector<SweepPoint> points;
@@ -142,11 +125,7 @@ TEST(ToleranceSweep, UnknownTopologyRunsNothing) {
 }
 
 TEST(ToleranceSweep, NotComputableCombinationsAreCountedNotPlotted) {
-    Session s;
-    s.Topology = 1;
-    s.Frequency = 1e10f;
-    s.Impedance = 50;
-    s.L1 = 1e10f;
+    Session s = test::Entries(1, 1e10f, 50, {.l1 = 1e10f});
     s.Accuracy = 0.01f;
     s.LoadR = 1;
     s.LoadX = 2;

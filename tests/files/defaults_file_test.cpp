@@ -105,7 +105,7 @@ TEST(DefaultsFileText, ThreePlainNumbers) {
     EXPECT_EQ(DefaultsFileText(session), "1.2\r\n-0.5\r\n1.4E+07\r\n");
 }
 
-TEST(DefaultsFile, MissingFileGivesDefaultsAndIsNotCreated) {
+TEST(DefaultsFile, StartUpReadsTheFileOrKeepsTheDefaultsWithoutCreatingIt) {
     test::WorkingFolder folder;
     Session session;
     InitProgram(session);
@@ -114,14 +114,10 @@ TEST(DefaultsFile, MissingFileGivesDefaultsAndIsNotCreated) {
     EXPECT_EQ(session.ProgramName, "Vorelin");
     EXPECT_EQ(session.VersionText, "Version 2.03");
     EXPECT_TRUE(folder.Entries().isEmpty());
-}
 
-TEST(DefaultsFile, StartUpReadsTheFile) {
-    test::WorkingFolder folder;
     test::PutFile("Defaults.TXT", "0.9,500,300");
-    Session session;
     InitProgram(session);
-    ExpectValues(session, {0.9f, 500, 300}, "start-up");
+    ExpectValues(session, {0.9f, 500, 300}, "start-up with the file");
 }
 
 TEST(DefaultsFile, WriteReplacesTheFileWithThreeLines) {

@@ -2,6 +2,7 @@
 
 #include "tests/core/float_bits.h"
 #include "tests/files/file_test_support.h"
+#include "tests/support/sessions.h"
 
 #include <QDir>
 
@@ -15,6 +16,7 @@ namespace {
 
 using namespace std::string_literals;
 using test::Bits;
+using enum LastSessionRead;
 
 // The nine values a read can touch, in file order.
 struct Nine {
@@ -28,7 +30,8 @@ Nine Taken(const Session& s) {
 }
 
 // What a session holds before a read, so that values the read leaves alone show.
-constexpr Nine kBefore{0, 0, 0, {-1, -2, -3, -4, -5, -6}};
+constexpr std::array<float, 6> kKept{-1, -2, -3, -4, -5, -6};
+constexpr Nine kBefore{0, 0, 0, kKept};
 
 Session SessionWith(const Nine& nine) {
     Session s;
@@ -53,22 +56,10 @@ void ExpectNine(const Session& session, const Nine& expected, const std::string&
         EXPECT_EQ(Bits(got.parts[i]), Bits(expected.parts[i])) << name << ": part " << i;
 }
 
-constexpr Nine kFallbacksOnly{4000000, 50, 1, kBefore.parts};
+constexpr Nine kFallbacksOnly{4000000, 50, 1, kKept};
 
-// A file as the writer makes it, for 14.2 MHz, 50 ohms, topology 7, C1 150p, L2 2.2u, C3 300p.
-const std::string kTypicalFile = "* Vorelin last-session file\r\n"
-                                 "\r\n"
-                                 "Operating frequency:  1.42E+07 \r\n"
-                                 "System impedance:  50 \r\n"
-                                 "Network topology:  7 \r\n"
-                                 "\r\n"
-                                 "C1:  1.5E-10 \r\n"
-                                 "C2:  0 \r\n"
-                                 "C3:  3E-10 \r\n"
-                                 "L1:  0 \r\n"
-                                 "L2:  2.2E-06 \r\n"
-                                 "L3:  0 \r\n"
-                                 "\r\n";
+const std::string kTypicalFile(test::kTypicalLastSessionFile);
+
 std::string FirstLines(const std::string& text, int count) {
     std::size_t end = 0;
     for (int i = 0; i < count; ++i)
@@ -85,78 +76,54 @@ TEST(ReadLastSessionFrom, NextValueStep) {
         LastSessionRead result;
         Nine values;
     } kCases[] = {
-        {"AsWritten", kTypicalFile, LastSessionRead::Complete, kTypical},
-        {"LineFeedsOnly",
-         "1\n2\n3\n4\n5\n6\n7\n8\n9\n",
-         LastSessionRead::Complete,
-         {1, 2, 3, {4, 5, 6, 7, 8, 9}}},
-        {"CarriageReturnsOnly",
-         "1\r2\r3\r4\r5\r6\r7\r8\r9",
-         LastSessionRead::Complete,
-         {1, 2, 3, {4, 5, 6, 7, 8, 9}}},
-        {"MixedLineEnds",
-         "1\r\n2\n3\r4\n\r5\r\n6\n7\r8\r\n9",
-         LastSessionRead::Complete,
-         {1, 2, 3, {4, 5, 6, 7, 8, 9}}},
+        {"AsWritten", kTypicalFile, Complete, kTypical},
+        {"LineFeedsOnly", "1\n2\n3\n4\n5\n6\n7\n8\n9\n", Complete, {1, 2, 3, {4, 5, 6, 7, 8, 9}}},
+        {"CarriageReturnsOnly", "1\r2\r3\r4\r5\r6\r7\r8\r9", Complete, {1, 2, 3, {4, 5, 6, 7, 8, 9}}},
+        {"MixedLineEnds", "1\r\n2\n3\r4\n\r5\r\n6\n7\r8\r\n9", Complete, {1, 2, 3, {4, 5, 6, 7, 8, 9}}},
         {"CommentsAndEmptyLinesAnywhere",
          "*\r\n1\r\n\r\n\r\n* a: 99\r\n2\r\n*x\r\n3\r\n4\r\n5\r\n\r\n6\r\n7\r\n8\r\n9\r\n",
-         LastSessionRead::Complete,
+         Complete,
          {1, 2, 3, {4, 5, 6, 7, 8, 9}}},
-        {"FirstFiveLines",
-         FirstLines(kTypicalFile, 5),
-         LastSessionRead::Short,
-         {14.2e6f, 50, 7, kBefore.parts}},
-        {"EmptyFile", "", LastSessionRead::Short, kBefore},
-        {"OnlyComments", "* one\r\n*two\r\n\r\n", LastSessionRead::Short, kBefore},
-        {"BlankLineCountsAsZero", "1\r\n   \r\n3\r\n", LastSessionRead::Short, {1, 0, 3, kBefore.parts}},
-        {"BlankBeforeStarIsNoComment", "1\r\n *2\r\n3\r\n", LastSessionRead::Short, {1, 0, 3, kBefore.parts}},
+        {"FirstFiveLines", FirstLines(kTypicalFile, 5), Short, {14.2e6f, 50, 7, kKept}},
+        {"EmptyFile", "", Short, kBefore},
+        {"OnlyComments", "* one\r\n*two\r\n\r\n", Short, kBefore},
+        {"BlankLineCountsAsZero", "1\r\n   \r\n3\r\n", Short, {1, 0, 3, kKept}},
+        {"BlankBeforeStarIsNoComment", "1\r\n *2\r\n3\r\n", Short, {1, 0, 3, kKept}},
         {"LabelsNeverChecked",
          "L3: 1\r\nC2: 2\r\nL1: 3\r\nL3: 4\r\n",
-         LastSessionRead::Short,
+         Short,
          {1, 2, 3, {4, -2, -3, -4, -5, -6}}},
-        {"FirstColonCounts", "a: b: 5\r\nx:7:8\r\n", LastSessionRead::Short, {0, 7, 0, kBefore.parts}},
-        {"NoColonWholeLine",
-         " 1.4E+07 \r\n50 ohms\r\n",
-         LastSessionRead::Short,
-         {14e6f, 50, 0, kBefore.parts}},
-        {"ColonOnly", ":\r\n:\t-.25\r\n", LastSessionRead::Short, {0, -0.25f, 0, kBefore.parts}},
+        {"FirstColonCounts", "a: b: 5\r\nx:7:8\r\n", Short, {0, 7, 0, kKept}},
+        {"NoColonWholeLine", " 1.4E+07 \r\n50 ohms\r\n", Short, {14e6f, 50, 0, kKept}},
+        {"ColonOnly", ":\r\n:\t-.25\r\n", Short, {0, -0.25f, 0, kKept}},
         {"LongestPrefix",
          "1.5abc\r\n2.5e3x\r\n3e\r\n1.2.3\r\n",
-         LastSessionRead::Short,
+         Short,
          {1.5f, 2500, 3, {1.2f, -2, -3, -4, -5, -6}}},
-        {"DecimalCommaReadsUpToComma", "14,2\r\n", LastSessionRead::Short, {14, 0, 0, kBefore.parts}},
+        {"DecimalCommaReadsUpToComma", "14,2\r\n", Short, {14, 0, 0, kKept}},
         {"NegativeKept",
          "-4E+06\r\n-50\r\n-3\r\n-1E-10\r\n",
-         LastSessionRead::Short,
+         Short,
          {-4e6f, -50, -3, {-1e-10f, -2, -3, -4, -5, -6}}},
-        {"WordsReadAsZero",
-         "nan\r\ninf\r\n-infinity\r\nNaN\r\n",
-         LastSessionRead::Short,
-         {0, 0, 0, {0, -2, -3, -4, -5, -6}}},
-        {"TopologyHalvesToEven", "1\r\n2\r\n2.5\r\n", LastSessionRead::Short, {1, 2, 2, kBefore.parts}},
-        {"TopologyHalfUpToEven", "1\r\n2\r\n3.5\r\n", LastSessionRead::Short, {1, 2, 4, kBefore.parts}},
-        {"TopologyNegativeHalf", "1\r\n2\r\n-2.5\r\n", LastSessionRead::Short, {1, 2, -2, kBefore.parts}},
-        {"TopologyNoRangeCheck", "1\r\n2\r\n9\r\n", LastSessionRead::Short, {1, 2, 9, kBefore.parts}},
-        {"TopologyLargestInt16",
-         "1\r\n2\r\n32767.4\r\n",
-         LastSessionRead::Short,
-         {1, 2, 32767, kBefore.parts}},
-        {"TopologySmallestInt16",
-         "1\r\n2\r\n-32768.5\r\n",
-         LastSessionRead::Short,
-         {1, 2, -32768, kBefore.parts}},
-        {"TopologyBeyondInt16", "1\r\n2\r\n32767.5\r\n4\r\n", LastSessionRead::Failed, kFallbacksOnly},
-        {"TopologyHuge", "1\r\n2\r\n1e30\r\n4\r\n", LastSessionRead::Failed, kFallbacksOnly},
-        {"TopologyBeyondDouble", "1\r\n2\r\n-1e999\r\n", LastSessionRead::Failed, kFallbacksOnly},
-        {"FrequencyBeyondFloat", "1e39\r\n2\r\n3\r\n4\r\n", LastSessionRead::Failed, kFallbacksOnly},
+        {"WordsReadAsZero", "nan\r\ninf\r\n-infinity\r\nNaN\r\n", Short, {0, 0, 0, {0, -2, -3, -4, -5, -6}}},
+        {"TopologyHalvesToEven", "1\r\n2\r\n2.5\r\n", Short, {1, 2, 2, kKept}},
+        {"TopologyHalfUpToEven", "1\r\n2\r\n3.5\r\n", Short, {1, 2, 4, kKept}},
+        {"TopologyNegativeHalf", "1\r\n2\r\n-2.5\r\n", Short, {1, 2, -2, kKept}},
+        {"TopologyNoRangeCheck", "1\r\n2\r\n9\r\n", Short, {1, 2, 9, kKept}},
+        {"TopologyLargestInt16", "1\r\n2\r\n32767.4\r\n", Short, {1, 2, 32767, kKept}},
+        {"TopologySmallestInt16", "1\r\n2\r\n-32768.5\r\n", Short, {1, 2, -32768, kKept}},
+        {"TopologyBeyondInt16", "1\r\n2\r\n32767.5\r\n4\r\n", Failed, kFallbacksOnly},
+        {"TopologyHuge", "1\r\n2\r\n1e30\r\n4\r\n", Failed, kFallbacksOnly},
+        {"TopologyBeyondDouble", "1\r\n2\r\n-1e999\r\n", Failed, kFallbacksOnly},
+        {"FrequencyBeyondFloat", "1e39\r\n2\r\n3\r\n4\r\n", Failed, kFallbacksOnly},
         {"PartBeyondFloatKeepsEarlierParts",
          "1\r\n2\r\n3\r\n4\r\n-1e39\r\n6\r\n",
-         LastSessionRead::Failed,
+         Failed,
          {4000000, 50, 1, {4, -2, -3, -4, -5, -6}}},
-        {"TinyIsZero", "1e-50\r\n", LastSessionRead::Short, {0, 0, 0, kBefore.parts}},
-        {"NulBytes", "\0\r\n1\0\r\n:\0 2\r\n"s, LastSessionRead::Short, {0, 1, 0, kBefore.parts}},
-        {"Binary", "\xff\xfe\x01:\x80 7\r\n\x1a", LastSessionRead::Short, {0, 0, 0, kBefore.parts}},
-        {"AfterNinthIgnored", kTypicalFile + "99\r\n1e999\r\n", LastSessionRead::Complete, kTypical},
+        {"TinyIsZero", "1e-50\r\n", Short, {0, 0, 0, kKept}},
+        {"NulBytes", "\0\r\n1\0\r\n:\0 2\r\n"s, Short, {0, 1, 0, kKept}},
+        {"Binary", "\xff\xfe\x01:\x80 7\r\n\x1a", Short, {0, 0, 0, kKept}},
+        {"AfterNinthIgnored", kTypicalFile + "99\r\n1e999\r\n", Complete, kTypical},
     };
     for (const auto& c : kCases) {
         Session session = SessionWith(kBefore);
@@ -168,18 +135,12 @@ TEST(ReadLastSessionFrom, NextValueStep) {
 TEST(ReadLastSessionFrom, OneHundredMegabyteLine) {
     std::string bytes = "Operating frequency: 1" + std::string(100'000'000, '0') + "e-99999994\r\n50\r\n";
     Session session = SessionWith(kBefore);
-    EXPECT_EQ(ReadLastSessionFrom(bytes, session), LastSessionRead::Short);
-    ExpectNine(session, {1e6f, 50, 0, kBefore.parts}, "long line");
+    EXPECT_EQ(ReadLastSessionFrom(bytes, session), Short);
+    ExpectNine(session, {1e6f, 50, 0, kKept}, "long line");
 }
 
 TEST(LastSessionFileText, ThirteenLines) {
-    Session session;
-    session.Frequency = 14.2e6f;
-    session.Impedance = 50;
-    session.Topology = 7;
-    session.C1 = 150e-12f;
-    session.C3 = 300e-12f;
-    session.L2 = 2.2e-6f;
+    Session session = test::TypicalExample();
     EXPECT_EQ(LastSessionFileText(session), kTypicalFile);
 
     // Negative, below one, exponent forms and a part the topology does not use.
@@ -210,7 +171,7 @@ TEST(LastSessionFileText, ThirteenLines) {
 TEST(LastSessionFile, MissingFileGivesFallbacks) {
     test::WorkingFolder folder;
     Session session = SessionWith(kBefore);
-    EXPECT_EQ(ReadLastSession(session), LastSessionRead::Failed);
+    EXPECT_EQ(ReadLastSession(session), Failed);
     ExpectNine(session, kFallbacksOnly, "missing");
     EXPECT_TRUE(folder.Entries().isEmpty());
 }
@@ -218,14 +179,8 @@ TEST(LastSessionFile, MissingFileGivesFallbacks) {
 TEST(LastSessionFile, WrittenEntriesComeBack) {
     test::WorkingFolder folder;
     test::PutFile("VORELIN.DAT", "an older and much longer file\r\n" + std::string(500, 'x'));
-    Session session;
-    session.Frequency = 3.5e6f;
-    session.Impedance = 75;
-    session.Topology = 5;
-    session.L1 = 1.8e-6f;
-    session.C2 = 470e-12f;
-    session.L3 = 2.7e-6f;
-    session.C1 = 12e-12f; // not used by topology 5, written all the same
+    // C1 is not used by topology 5, and written all the same.
+    Session session = test::Entries(5, 3.5e6f, 75, {12e-12f, 470e-12f, 0, 1.8e-6f, 0, 2.7e-6f});
     const WriteResult result = WriteLastSession(session);
     EXPECT_EQ(result.status, WriteResult::Status::Written);
     EXPECT_EQ(result.fileName, "VORELIN.DAT");
@@ -234,7 +189,7 @@ TEST(LastSessionFile, WrittenEntriesComeBack) {
     EXPECT_EQ(folder.Entries(), QStringList{"VORELIN.DAT"});
 
     Session next;
-    EXPECT_EQ(ReadLastSession(next), LastSessionRead::Complete);
+    EXPECT_EQ(ReadLastSession(next), Complete);
     ExpectNine(next, {3.5e6f, 75, 5, {12e-12f, 470e-12f, 0, 1.8e-6f, 0, 2.7e-6f}}, "read back");
 }
 
@@ -262,14 +217,14 @@ TEST(LastSessionFile, VanishedWorkingFolderFails) {
     ASSERT_TRUE(QDir(folder.Path()).rmdir("gone"));
     Session session;
     EXPECT_EQ(WriteLastSession(session).status, WriteResult::Status::Failed);
-    EXPECT_EQ(ReadLastSession(session), LastSessionRead::Failed);
+    EXPECT_EQ(ReadLastSession(session), Failed);
 }
 
 TEST(LastSessionFile, TooLargeFileGivesFallbacks) {
     test::WorkingFolder folder;
     test::PutFile("VORELIN.DAT", kTypicalFile + std::string(kLargestReadableFile, '*'));
     Session session = SessionWith(kBefore);
-    EXPECT_EQ(ReadLastSession(session), LastSessionRead::Failed);
+    EXPECT_EQ(ReadLastSession(session), Failed);
     ExpectNine(session, kFallbacksOnly, "too large");
 }
 

@@ -3,6 +3,7 @@
 #include "files/network_file.h"
 
 #include "tests/files/file_test_support.h"
+#include "tests/support/sessions.h"
 
 #include <QLocale>
 
@@ -17,16 +18,10 @@ namespace {
 // The session every file below is written from: fractions, exponents and a negative value, so
 // that a decimal comma would show anywhere.
 Session Sample() {
-    Session session;
+    Session session = test::Entries(8, 14.25e6f, 50.5f, {.c2 = 4.7e-11f, .l1 = 1.5e-6f, .l3 = 2.25e-6f});
     session.AspectRatio = 1.25f;
     session.DefaultsValue2 = 1000.5f;
     session.DefaultsValue3 = 1.5e-7f;
-    session.Frequency = 14.25e6f;
-    session.Impedance = 50.5f;
-    session.Topology = 8;
-    session.L1 = 1.5e-6f;
-    session.C2 = 4.7e-11f;
-    session.L3 = 2.25e-6f;
     session.LoadR = 0.75f;
     session.LoadX = -12.5f;
     return session;

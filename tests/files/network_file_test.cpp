@@ -2,6 +2,7 @@
 
 #include "core/networks.h"
 #include "tests/files/file_test_support.h"
+#include "tests/support/sessions.h"
 
 #include <QDir>
 
@@ -42,16 +43,10 @@ std::string UsedStage(int number, int code, const std::string& value) {
 
 // The whole file is spelled out once, here; the other cases build their stage blocks.
 TEST(NetworkFileText, TopologySixWithANegativeReactanceBelowOne) {
-    Session session;
-    session.Topology = 6;
-    session.Frequency = 14e6f;
-    session.Impedance = 50;
+    // L1 is not part of topology 6.
+    Session session = test::Entries(6, 14e6f, 50, {2e-10f, 0, 1e-10f, 5e-6f, 2e-6f, 0});
     session.LoadR = 12.5f;
     session.LoadX = -0.5f;
-    session.C3 = 1e-10f;
-    session.L2 = 2e-6f;
-    session.C1 = 2e-10f;
-    session.L1 = 5e-6f; // not part of topology 6
     EXPECT_EQ(NetworkFileText(session, kDate), "Plotwin network file\r\n"
                                                "06/12/2024 19:09\r\n"
                                                "\r\n"
@@ -91,13 +86,7 @@ TEST(NetworkFileText, TopologySixWithANegativeReactanceBelowOne) {
 }
 
 TEST(NetworkFileText, TopologySevenFromTheNetworkRoutine) {
-    Session session;
-    session.Topology = 7;
-    session.Frequency = 14.2e6f;
-    session.Impedance = 50;
-    session.C1 = 150e-12f;
-    session.L2 = 2.2e-6f;
-    session.C3 = 300e-12f;
+    Session session = test::TypicalExample();
     ASSERT_EQ(RunNetwork(session), NetworkResult::Computed);
     EXPECT_EQ(NetworkFileText(session, kDate), "Plotwin network file\r\n"
                                                "06/12/2024 19:09\r\n"
@@ -119,14 +108,9 @@ TEST(NetworkFileText, TopologySevenFromTheNetworkRoutine) {
 }
 
 TEST(NetworkFileText, TopologyOneWithSmallAndNegativeValues) {
-    Session session;
-    session.Topology = 1;
-    session.Frequency = 0.5f;
-    session.Impedance = 75;
+    Session session = test::Entries(1, 0.5f, 75, {.c2 = 4.7e-11f, .l1 = -0.5f});
     session.LoadR = 0.25f;
     session.LoadX = -12;
-    session.L1 = -0.5f;
-    session.C2 = 4.7e-11f;
     EXPECT_EQ(NetworkFileText(session, kDate), "Plotwin network file\r\n"
                                                "06/12/2024 19:09\r\n"
                                                "\r\n"
@@ -146,10 +130,7 @@ TEST(NetworkFileText, TopologyOneWithSmallAndNegativeValues) {
 }
 
 TEST(NetworkFileText, NoStagesOutsideTheEightTopologies) {
-    Session session;
-    session.Topology = 0;
-    session.Frequency = 1e6f;
-    session.Impedance = 50;
+    const Session session = test::Entries(0, 1e6f, 50);
     EXPECT_EQ(NetworkFileText(session, kDate), "Plotwin network file\r\n"
                                                "06/12/2024 19:09\r\n"
                                                "\r\n"
@@ -175,13 +156,7 @@ TEST(NetworkFileText, DateLineStaysOneSingleByteLine) {
 }
 
 TEST(NetworkStages, LoadSideFirst) {
-    Session session;
-    session.C1 = 1;
-    session.C2 = 2;
-    session.C3 = 3;
-    session.L1 = 4;
-    session.L2 = 5;
-    session.L3 = 6;
+    Session session = test::Entries(0, 0, 0, {1, 2, 3, 4, 5, 6});
     using enum ElementCode;
     const struct {
         std::int16_t topology;
@@ -205,8 +180,8 @@ TEST(NetworkStages, LoadSideFirst) {
             EXPECT_EQ(stages[i].code, c.codes[i]) << c.topology << " stage " << i + 1;
             EXPECT_EQ(stages[i].value, c.values[i]) << c.topology << " stage " << i + 1;
         }
-        EXPECT_EQ(stages[3].code, None);
-        EXPECT_EQ(stages[4].code, None);
+        EXPECT_EQ(stages[3].code, None) << c.topology;
+        EXPECT_EQ(stages[4].code, None) << c.topology;
     }
     for (const int outside : {0, -1, 9, 32767}) {
         session.Topology = static_cast<std::int16_t>(outside);
@@ -236,20 +211,14 @@ TEST(BaseName, DropsTheExtensionOnly) {
 }
 
 TEST(NumberText, HeaderForm) {
-    EXPECT_EQ(NumberText(-0.5f), "-.5 ");
-    EXPECT_EQ(NumberText(0.25f), " .25 ");
-    EXPECT_EQ(NumberText(14.2e6f), " 1.42E+07 ");
-    EXPECT_EQ(NumberText(50.0f), " 50 ");
-    EXPECT_EQ(NumberText(14e6 * 0.99), " 13860000 ");
+    // Seven digits for a float, fifteen for a double.
+    EXPECT_EQ(NumberText(0.123456789012345678f), " .1234568 ");
     EXPECT_EQ(NumberText(0.123456789012345678), " .123456789012346 ");
 }
 
 TEST(WriteNetworkFile, ChosenNameGetsThePwfExtension) {
     test::WorkingFolder folder;
-    Session session;
-    session.Topology = 2;
-    session.Frequency = 7e6f;
-    session.Impedance = 50;
+    const Session session = test::Entries(2, 7e6f, 50);
     const WriteResult result = WriteNetworkFile(session, folder.Path().toStdString() + "/net1.txt", kDate);
     EXPECT_EQ(result.status, WriteResult::Status::Written);
     EXPECT_EQ(result.fileName, folder.Path().toStdString() + "/net1.PWF");

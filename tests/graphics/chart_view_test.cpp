@@ -4,6 +4,7 @@
 #include "graphics/load_marks.h"
 
 #include "../core/float_bits.h"
+#include "primitive_text.h"
 
 #include <gtest/gtest.h>
 
@@ -100,21 +101,10 @@ TEST(LoadMarks, PlotDotAndTheFinalMark) {
     PlotDot2(list, s, HomeView());
     EXPECT_EQ(s, before);
     EXPECT_EQ(list.PenWidth(), 1);
-    const struct {
-        int pen;
-        Colour colour;
-        float radius;
-    } kCircles[] = {{1, 0x66CC00, 20}, {6, 0xFFFFFF, 30}, {1, 0x0000FF, 20}};
-    ASSERT_EQ(list.Primitives().size(), std::size(kCircles));
-    for (std::size_t i = 0; i < std::size(kCircles); ++i) {
-        const Primitive& p = list.Primitives()[i];
-        EXPECT_EQ(p.op, Op::Circle);
-        EXPECT_EQ(p.penWidth, kCircles[i].pen) << i;
-        EXPECT_EQ(p.colour, kCircles[i].colour) << i;
-        EXPECT_EQ(p.radius, kCircles[i].radius) << i;
-        EXPECT_NEAR(p.centreX, 10125, 0.002) << i;
-        EXPECT_NEAR(p.centreY, 5000, 0.002) << i;
-    }
+    // The dot, then the final mark: a wide white ring and the red dot, all at 3 Z0.
+    EXPECT_EQ(test::ShowAll(list), (std::vector<std::string>{"Circle 10125,5000 r20 pen1 #66CC00",
+                                                             "Circle 10125,5000 r30 pen6 #FFFFFF",
+                                                             "Circle 10125,5000 r20 pen1 #0000FF"}));
 }
 
 TEST(ChartView, ZoomButtons) {
@@ -203,24 +193,22 @@ TEST(AspectRatio, SpinnerReadsTheLeadingNumberOfThePercentText) {
     const struct {
         const char* text;
         float ratio;
-    } kCases[] = {
-        {" 75", 0.75f},
-        {"75", 0.75f},
-        {" 150", 1.5f},
-        {"151", 1.5f},
-        {" 50", 0.5f},
-        {"49", 0.5f},
-        {" 99.5xyz", static_cast<float>(99.5 * 0.01)},
-        {"1e2", 0.5f},
-        {"abc", 0.5f},
-        {"", 0.5f},
-        {"-75", 0.5f},
-        {"+120", 1.2f},
-        {" 70", 0.7f},
-        {".", 0.5f},
-        {"100.", 1.0f},
-        {" 66.6 ", 0.666f},
-    };
+    } kCases[] = {{" 75", 0.75f},
+                  {"75", 0.75f},
+                  {" 150", 1.5f},
+                  {"151", 1.5f},
+                  {" 50", 0.5f},
+                  {"49", 0.5f},
+                  {" 99.5xyz", static_cast<float>(99.5 * 0.01)},
+                  {"1e2", 0.5f},
+                  {"abc", 0.5f},
+                  {"", 0.5f},
+                  {"-75", 0.5f},
+                  {"+120", 1.2f},
+                  {" 70", 0.7f},
+                  {".", 0.5f},
+                  {"100.", 1.0f},
+                  {" 66.6 ", 0.666f}};
     for (const auto& c : kCases)
         EXPECT_EQ(Bits(SpinnerAspectRatio(c.text)), Bits(c.ratio)) << '"' << c.text << '"';
 }

@@ -3,6 +3,7 @@
 #include "core/engineering_value.h"
 #include "graphics/display_list.h"
 #include "graphics/opening_illustration.h"
+#include "primitive_text.h"
 #include "strokes.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,9 @@
 namespace vorelin {
 namespace {
 
+using test::ShowAll;
 using test::StrokesOf;
+using Shown = std::vector<std::string>;
 
 Session Entries() {
     Session s;
@@ -93,27 +96,14 @@ TEST(Schematic, SeriesLFromTheExampleAnchor) {
 
     // The ground rail runs from 1000 to 1960 without a gap: two Wire stretches and the 640
     // under the coil.
-    std::vector<std::pair<float, float>> ground;
-    for (const Primitive* p : OfKind(drawn.list, Op::Line)) {
-        if (p->y1 == 3040 && p->y2 == 3040) ground.emplace_back(p->x1, p->x2);
-    }
-    ASSERT_EQ(ground.size(), 3u);
-    std::sort(ground.begin(), ground.end());
-    EXPECT_EQ(ground[0], std::make_pair(1000.0f, 1160.0f));
-    EXPECT_EQ(ground[1], std::make_pair(1160.0f, 1800.0f));
-    EXPECT_EQ(ground[2], std::make_pair(1800.0f, 1960.0f));
+    EXPECT_EQ(ShowAll(drawn.list,
+                      [](const Primitive& p) { return p.op == Op::Line && p.y1 == 3040 && p.y2 == 3040; }),
+              (Shown{"Line 1000,3040 1160,3040 pen1 #000000", "Line 1160,3040 1800,3040 pen1 #000000",
+                     "Line 1800,3040 1960,3040 pen1 #000000"}));
 
-    const auto arcs = OfKind(drawn.list, Op::Arc);
-    ASSERT_EQ(arcs.size(), 3u);
-    const float kCentres[] = {1320, 1480, 1640};
-    const double pi = Entries().Pi;
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(arcs[i]->centreX, kCentres[i]);
-        EXPECT_EQ(arcs[i]->centreY, 2000);
-        EXPECT_EQ(arcs[i]->radius, 80);
-        EXPECT_EQ(arcs[i]->start, 0);
-        EXPECT_EQ(arcs[i]->end, pi);
-    }
+    EXPECT_EQ(ShowAll(drawn.list, Op::Arc), (Shown{"Arc 1320,2000 r80 0..3.1415926535897931 pen1 #000000",
+                                                   "Arc 1480,2000 r80 0..3.1415926535897931 pen1 #000000",
+                                                   "Arc 1640,2000 r80 0..3.1415926535897931 pen1 #000000"}));
 }
 
 TEST(Schematic, OnlyTheGroundRailUnderTheCoilStartsAtAWholeNumber) {
@@ -165,32 +155,13 @@ TEST(Schematic, GeneratorOnTheResultsPagePrintsItsTexts) {
     schematic.Gen(at);
     EXPECT_EQ(at.X, 2050);
     EXPECT_EQ(list.PenWidth(), 7);
-
-    struct Placed {
-        Colour pointColour;
-        float x, y;
-        std::string text;
-    };
-    std::vector<Placed> texts;
-    const auto& primitives = list.Primitives();
-    for (std::size_t i = 1; i < primitives.size(); ++i) {
-        if (primitives[i].op != Op::Text) continue;
-        ASSERT_EQ(primitives[i - 1].op, Op::Point);
-        texts.push_back(
-            {primitives[i - 1].colour, primitives[i].x1, primitives[i].y1, list.TextOf(primitives[i])});
-    }
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0].pointColour, 0xFFFFC0u);
-    EXPECT_EQ(texts[0].x, 1000);
-    EXPECT_EQ(texts[0].y, 3900);
-    EXPECT_EQ(texts[0].text, "System impedance: 50 ohms");
-    EXPECT_EQ(texts[1].pointColour, 0xFFFFFFu);
-    EXPECT_EQ(texts[1].y, 3200);
-    EXPECT_EQ(texts[1].text, "Test freq:");
-    EXPECT_EQ(texts[2].pointColour, 0xFFFFC0u);
-    EXPECT_EQ(texts[2].y, 3400);
-    EXPECT_EQ(texts[2].text, "14.2M");
-    for (const Primitive& p : primitives)
+    // Each text placed by a point of the background's colour.
+    EXPECT_EQ(ShowAll(list, [](const Primitive& p) { return p.op == Op::Point || p.op == Op::Text; }),
+              (Shown{"Point 1000,3900 pen7 #FFFFC0",
+                     "Text 'System impedance: 50 ohms' 1000,3900 Arial 0 pen7 #000000",
+                     "Point 1000,3200 pen7 #FFFFFF", "Text 'Test freq:' 1000,3200 Arial 0 pen7 #000000",
+                     "Point 1000,3400 pen7 #FFFFC0", "Text '14.2M' 1000,3400 Arial 0 pen7 #000000"}));
+    for (const Primitive& p : list.Primitives())
         EXPECT_EQ(p.penWidth, 7);
 
     const Drawn thumbnail = DrawSymbol(SchematicPage::Entries, Entries(), &Schematic::Gen);
@@ -210,17 +181,9 @@ TEST(Schematic, PrintedGenerator) {
     for (const Primitive& p : list.Primitives())
         EXPECT_EQ(p.penWidth, 10);
     EXPECT_TRUE(OfKind(list, Op::Point).empty()); // texts are placed without a pixel
-    const auto texts = OfKind(list, Op::Text);
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(list.TextOf(*texts[0]), "Test freq:");
-    EXPECT_EQ(texts[0]->x1, 1600);
-    EXPECT_EQ(texts[0]->y1, 3200);
-    EXPECT_EQ(list.TextOf(*texts[1]), FormatFrequency(7.1e6f));
-    EXPECT_EQ(texts[1]->x1, 1600);
-    EXPECT_EQ(texts[1]->y1, 3500);
-    EXPECT_EQ(list.TextOf(*texts[2]), " 75 ");
-    EXPECT_EQ(texts[2]->x1, 2420);
-    EXPECT_EQ(texts[2]->y1, 1600);
+    EXPECT_EQ(ShowAll(list, Op::Text), (Shown{"Text 'Test freq:' 1600,3200 Arial 0 pen10 #000000",
+                                              "Text ' 7.1 M' 1600,3500 Arial 0 pen10 #000000",
+                                              "Text ' 75 ' 2420,1600 Arial 0 pen10 #000000"}));
     const auto lines = OfKind(list, Op::Line);
     EXPECT_EQ(lines[2]->x1, 1840); // the ground rail from X + 340
     EXPECT_EQ(lines[2]->x2, 3150);
@@ -278,20 +241,11 @@ TEST(Schematic, ThumbnailsWithTheChosenTopologyHighlighted) {
     DisplayList list;
     DrawLibrary(list, s);
 
-    const auto boxes = OfKind(list, Op::FilledBox);
-    ASSERT_EQ(boxes.size(), 8u);
-    for (std::size_t i = 0; i < 8; ++i)
-        EXPECT_EQ(boxes[i]->colour, i == 6 ? 0xFFFFDDu : 0xFFFFFFu) << i;
-    EXPECT_EQ(boxes[6]->x1, 4500);
-    EXPECT_EQ(boxes[6]->y1, 5300);
-    EXPECT_EQ(boxes[6]->x2, 7050);
-    EXPECT_EQ(boxes[6]->y2, 6700);
-    const float kBoxLefts[] = {4500, 6500, 8500, 9900, 4500, 8000, 4500, 7700};
-    const float kBoxTops[] = {2300, 2300, 2300, 2300, 3800, 3800, 5300, 5300};
-    for (std::size_t i = 0; i < 8; ++i) {
-        EXPECT_EQ(boxes[i]->x1, kBoxLefts[i]) << i;
-        EXPECT_EQ(boxes[i]->y1, kBoxTops[i]) << i;
-    }
+    EXPECT_EQ(ShowAll(list, Op::FilledBox),
+              (Shown{"Box 4500,2300 6250,3700 pen2 #FFFFFF", "Box 6500,2300 8250,3700 pen2 #FFFFFF",
+                     "Box 8500,2300 9650,3700 pen2 #FFFFFF", "Box 9900,2300 11050,3700 pen2 #FFFFFF",
+                     "Box 4500,3800 7200,5200 pen2 #FFFFFF", "Box 8000,3800 9700,5200 pen2 #FFFFFF",
+                     "Box 4500,5300 7050,6700 pen2 #FFFFDD", "Box 7700,5300 9700,6700 pen2 #FFFFFF"}));
     for (const Primitive& p : list.Primitives())
         EXPECT_EQ(p.penWidth, 2);
 
@@ -350,17 +304,9 @@ TEST(Schematic, PrintedNetworkLabelsItsPartValues) {
                                 [](Schematic& schematic, Anchor& at) { schematic.Draw6(at); }, {3310, 2000});
     // Wire, C1 over a 1000 long capacitor, L2 under the coil, C3 over the second capacitor, Wire.
     EXPECT_EQ(drawn.at.X, 3310 + 160 + 1000 + 640 + 1000 + 160);
-    const struct {
-        const char* text;
-        float x, y;
-    } kLabels[] = {{"100 pF", 3570, 1600}, {"2.2 uH", 4270, 3200}, {"47 pF", 5210, 1600}};
-    const auto texts = OfKind(drawn.list, Op::Text);
-    ASSERT_EQ(texts.size(), std::size(kLabels));
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        EXPECT_EQ(drawn.list.TextOf(*texts[i]), kLabels[i].text);
-        EXPECT_EQ(texts[i]->x1, kLabels[i].x) << kLabels[i].text;
-        EXPECT_EQ(texts[i]->y1, kLabels[i].y) << kLabels[i].text;
-    }
+    EXPECT_EQ(ShowAll(drawn.list, Op::Text), (Shown{"Text '100 pF' 3570,1600 Arial 0 pen1 #000000",
+                                                    "Text '2.2 uH' 4270,3200 Arial 0 pen1 #000000",
+                                                    "Text '47 pF' 5210,1600 Arial 0 pen1 #000000"}));
     EXPECT_TRUE(OfKind(drawn.list, Op::Point).empty());
 }
 
@@ -412,25 +358,11 @@ TEST(OpeningSchematic, ThreePanels) {
     s.LoadX = 0;
     DisplayList list;
     DrawOpeningSchematic(list, s);
-    const auto fills = OfKind(list, Op::FilledBox);
-    const auto outlines = OfKind(list, Op::BoxOutline);
-    ASSERT_EQ(fills.size(), 3u);
-    ASSERT_EQ(outlines.size(), 3u);
-    const struct {
-        float left, right;
-        Colour fill, outline;
-    } kPanels[] = {
-        {1000, 1980, 0xF0F0F0, 0xD0D0D0}, {2050, 4550, 0xFFFFDD, 0xDDDDBB}, {4610, 5750, 0xF8F8FF, 0xC8C8EE}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        for (const Primitive* box : {fills[i], outlines[i]}) {
-            EXPECT_EQ(box->x1, kPanels[i].left) << i;
-            EXPECT_EQ(box->x2, kPanels[i].right) << i;
-            EXPECT_EQ(box->y1, 3000) << i;
-            EXPECT_EQ(box->y2, 5000) << i;
-        }
-        EXPECT_EQ(fills[i]->colour, kPanels[i].fill);
-        EXPECT_EQ(outlines[i]->colour, kPanels[i].outline);
-    }
+    EXPECT_EQ(
+        ShowAll(list, [](const Primitive& p) { return p.op == Op::FilledBox || p.op == Op::BoxOutline; }),
+        (Shown{"Box 1000,3000 1980,5000 pen2 #F0F0F0", "Outline 1000,3000 1980,5000 pen2 #D0D0D0",
+               "Box 2050,3000 4550,5000 pen2 #FFFFDD", "Outline 2050,3000 4550,5000 pen2 #DDDDBB",
+               "Box 4610,3000 5750,5000 pen2 #F8F8FF", "Outline 4610,3000 5750,5000 pen2 #C8C8EE"}));
     const Primitive& resistorTop = *OfKind(list, Op::Line).back();
     EXPECT_EQ(resistorTop.x1, 5290);
     EXPECT_EQ(resistorTop.y1, 3500);

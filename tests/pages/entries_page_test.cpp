@@ -7,6 +7,8 @@
 #include "pages/results_page.h"
 
 #include "page_test_support.h"
+#include "tests/graphics/primitive_text.h"
+#include "tests/support/sessions.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,9 +22,7 @@
 namespace vorelin {
 
 using test::Bits;
-using test::FakeDialogs;
 using test::Find;
-using test::WorkingFolder;
 
 namespace {
 
@@ -32,19 +32,8 @@ constexpr std::array<const char*, 6> kPartBoxes{"txtC1", "txtC2", "txtC3", "txtL
 
 // The program with the entries page open on a session prepared by the test (start-up has run;
 // the last-session file was not read).
-struct Fixture {
-    WorkingFolder folder;
-    Session session;
-    FakeDialogs dialogs;
-    std::unique_ptr<Program> program;
-
-    explicit Fixture(int topology = 1) {
-        InitProgram(session);
-        session.Topology = static_cast<std::int16_t>(topology);
-        session.Frequency = 14.2e6f;
-        session.Impedance = 50;
-        program = std::make_unique<Program>(session, dialogs);
-    }
+struct Fixture : test::TestProgram {
+    explicit Fixture(int topology = 1) : TestProgram(test::Entries(topology, 14.2e6f, 50)) {}
     EntriesPage& Page() { return program->Entries(); }
     EntriesPage& Open() {
         program->ShowEntriesPage();
@@ -53,7 +42,7 @@ struct Fixture {
     QLineEdit* Box(const char* name) { return Find<QLineEdit>(Page(), name); }
     QString Text(const char* name) { return Box(name)->text(); }
     bool Shown(const char* name) { return Find<QWidget>(Page(), name)->isVisibleTo(&Page()); }
-    void Click(const char* name) { QTest::mouseClick(Find<QPushButton>(Page(), name), Qt::LeftButton); }
+    void Click(const char* name) { TestProgram::Click(Page(), name); }
     void Type(const char* name, const QString& text) {
         Box(name)->clear();
         QTest::keyClicks(Box(name), text);
@@ -76,19 +65,9 @@ struct Fixture {
 // Whether a page's drawing is the thumbnails exactly as DrawLibrary draws them for the session.
 bool IsLibraryOf(const DisplayList& drawn, const Session& session) {
     DisplayList expected;
+    expected.SetFont(drawn.CurrentFont());
     DrawLibrary(expected, session);
-    if (drawn.Primitives().size() != expected.Primitives().size()) return false;
-    for (std::size_t i = 0; i < drawn.Primitives().size(); ++i) {
-        const Primitive& a = drawn.Primitives()[i];
-        const Primitive& b = expected.Primitives()[i];
-        if (a.op != b.op || a.colour != b.colour || a.penWidth != b.penWidth || a.x1 != b.x1 ||
-            a.y1 != b.y1 || a.x2 != b.x2 || a.y2 != b.y2 || a.centreX != b.centreX ||
-            a.centreY != b.centreY || a.radius != b.radius) {
-            return false;
-        }
-        if (a.op == Op::Text && drawn.TextOf(a) != expected.TextOf(b)) return false;
-    }
-    return true;
+    return test::ShowAll(drawn) == test::ShowAll(expected);
 }
 
 } // namespace

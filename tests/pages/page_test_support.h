@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/session.h"
+#include "graphics/display_list.h"
 #include "pages/user_dialogs.h"
 
 #include <QDir>
@@ -12,10 +14,13 @@
 #include <bit>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace vorelin {
 class PageWindow;
-}
+class Program;
+} // namespace vorelin
 
 namespace vorelin::test {
 
@@ -79,5 +84,29 @@ private:
     QTemporaryDir m_folder;
     QString m_previous;
 };
+
+// The program in a fresh empty working folder, with dialogs the test answers.
+struct TestProgram {
+    WorkingFolder folder;
+    Session session;
+    FakeDialogs dialogs;
+    std::unique_ptr<Program> program;
+
+    // A fresh session, as main() begins.
+    TestProgram();
+    // Start-up has run on these entries, as if the last-session file had held them.
+    explicit TestProgram(const Session& entries);
+    ~TestProgram();
+    TestProgram(const TestProgram&) = delete;
+    TestProgram& operator=(const TestProgram&) = delete;
+
+    // Clicks a button of a page with the mouse; a missing or hidden button fails the test.
+    void Click(QWidget& page, const char* name);
+    // The text of a label or a box of a page.
+    QString Text(QWidget& page, const char* name);
+};
+
+// The circles of a colour and radius on a page, in drawing order.
+std::vector<Primitive> CirclesOf(const DisplayList& list, Colour colour, float radius);
 
 } // namespace vorelin::test

@@ -11,6 +11,8 @@
 #include "pages/window_geometry.h"
 
 #include "page_test_support.h"
+#include "tests/graphics/primitive_text.h"
+#include "tests/support/sessions.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -24,36 +26,18 @@
 namespace vorelin {
 
 using test::Bits;
-using test::FakeDialogs;
 using test::Find;
-using test::WorkingFolder;
 
 namespace {
 
 // The whole program on a fresh session, as main() runs it, in an empty working folder.
-struct Run {
-    WorkingFolder folder;
-    Session session;
-    FakeDialogs dialogs;
-    std::unique_ptr<Program> program;
-
-    Run() { program = std::make_unique<Program>(session, dialogs); }
-
-    void Click(QWidget& page, const char* name) {
-        QPushButton* button = Find<QPushButton>(page, name);
-        QVERIFY2(button != nullptr && button->isVisible(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+struct Run : test::TestProgram {
     void Type(const char* name, const QString& text) {
         QLineEdit* box = Find<QLineEdit>(program->Entries(), name);
         QVERIFY2(box != nullptr && box->isVisible(), name);
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, text);
-    }
-    QString Text(QWidget& page, const char* name) {
-        if (auto* label = Find<QLabel>(page, name)) return label->text();
-        return Find<QLineEdit>(page, name)->text();
     }
     // The pages shown, by their names.
     QStringList ShownPages() {
@@ -67,10 +51,7 @@ struct Run {
 };
 
 std::size_t CountCircles(const DisplayList& list, Colour colour, float radius) {
-    return static_cast<std::size_t>(
-        std::count_if(list.Primitives().begin(), list.Primitives().end(), [&](const Primitive& p) {
-            return p.op == Op::Circle && p.colour == colour && p.radius == radius;
-        }));
+    return test::CirclesOf(list, colour, radius).size();
 }
 
 } // namespace
@@ -108,14 +89,9 @@ private slots:
         const DisplayList& drawn = page.Drawing();
         const auto& p = drawn.Primitives();
         QVERIFY(p.size() > 2);
-        QCOMPARE(p[0].op, Op::Point);
-        QCOMPARE(p[0].x1, 1000.0f);
-        QCOMPARE(p[0].y1, 1000.0f);
-        QCOMPARE(p[0].colour, Colour{0xFFFF00});
-        QCOMPARE(p[1].op, Op::Text);
-        QCOMPARE(drawn.TextOf(p[1]), std::string("Vorelin"));
-        QCOMPARE(p[1].colour, Colour{0xFF0000});
-        QCOMPARE(drawn.FontOf(p[1]), (Font{"Times New Roman", 1080, true}));
+        QCOMPARE(test::Show(drawn, p[0]), std::string("Point 1000,1000 pen1 #FFFF00"));
+        QCOMPARE(test::Show(drawn, p[1]),
+                 std::string("Text 'Vorelin' 1000,1000 Times New Roman 1080 bold pen1 #FF0000"));
         QCOMPARE(drawn.CurrentFont(), (Font{"Times New Roman", 144, true}));
         QCOMPARE(drawn.TextColour(), Colour{0});
 
@@ -126,10 +102,7 @@ private slots:
         QCOMPARE(p.size(), 2 + illustrations.Primitives().size());
         QCOMPARE(p[2].op, Op::FilledBox);
         QCOMPARE(p[2].colour, Colour{0xF0F0F0});
-        QCOMPARE(p.back().op, Op::Circle);
-        QCOMPARE(p.back().centreX, 8400.0f);
-        QCOMPARE(p.back().centreY, 3200.0f);
-        QCOMPARE(p.back().radius, 60.0f);
+        QCOMPARE(test::Show(drawn, p.back()), std::string("Circle 8400,3200 r60 pen1 #000000"));
         // No file is written by starting.
         QVERIFY(QDir(run.folder.Path()).entryList(QDir::Files).isEmpty());
     }
@@ -220,19 +193,7 @@ private slots:
         QVERIFY(run.program->Ended());
         QCOMPARE(run.ShownPages(), QStringList{});
         QCOMPARE(run.folder.Read(QStringLiteral("VORELIN.DAT")),
-                 QByteArray("* Vorelin last-session file\r\n"
-                            "\r\n"
-                            "Operating frequency:  1.42E+07 \r\n"
-                            "System impedance:  50 \r\n"
-                            "Network topology:  7 \r\n"
-                            "\r\n"
-                            "C1:  1.5E-10 \r\n"
-                            "C2:  0 \r\n"
-                            "C3:  3E-10 \r\n"
-                            "L1:  0 \r\n"
-                            "L2:  2.2E-06 \r\n"
-                            "L3:  0 \r\n"
-                            "\r\n"));
+                 QByteArrayView(test::kTypicalLastSessionFile).toByteArray());
     }
 
     void theNextRunStartsFromTheSavedEntries() {

@@ -4,6 +4,7 @@
 #include "pages/results_page.h"
 
 #include "page_test_support.h"
+#include "tests/support/sessions.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -13,38 +14,16 @@
 
 namespace vorelin {
 
-using test::FakeDialogs;
-using test::WorkingFolder;
-
 namespace {
 
 // The results page of the typical example, ready to print: a pi network at 14.2 MHz.
-struct Printing {
-    WorkingFolder folder;
-    Session session;
-    FakeDialogs dialogs;
-    std::unique_ptr<Program> program;
-
-    Printing() {
-        InitProgram(session);
-        session.Topology = 7;
-        session.Frequency = 14.2e6f;
-        session.Impedance = 50;
-        session.C1 = 150e-12f;
-        session.L2 = 2.2e-6f;
-        session.C3 = 300e-12f;
-        program = std::make_unique<Program>(session, dialogs);
-        program->ShowResultsPage();
-    }
+struct Printing : test::TestProgram {
+    Printing() : TestProgram(test::TypicalExample()) { program->ShowResultsPage(); }
     void PrintTo(const QString& fileName) {
         dialogs.printerAnswer = true;
         dialogs.configurePrinter = [fileName](QPrinter& printer) { printer.setOutputFileName(fileName); };
     }
-    void ClickSendToPrinter() {
-        auto* button = program->Results().findChild<QPushButton*>(QStringLiteral("cmdPrint"));
-        QVERIFY(button != nullptr);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
+    void ClickSendToPrinter() { Click(program->Results(), "cmdPrint"); }
 };
 
 } // namespace

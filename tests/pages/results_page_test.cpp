@@ -8,6 +8,7 @@
 #include "pages/results_page.h"
 
 #include "page_test_support.h"
+#include "tests/support/sessions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +20,8 @@
 
 namespace vorelin {
 
-using test::FakeDialogs;
-using test::WorkingFolder;
+using test::Bits;
+using test::CirclesOf;
 
 namespace {
 
@@ -29,25 +30,8 @@ constexpr Colour kBlue = 0xFF0000;
 constexpr Colour kPortMarkColour = 0xFFCC11;
 
 // The program on a session of the typical example: a pi network at 14.2 MHz.
-struct Fixture {
-    WorkingFolder folder;
-    Session session;
-    FakeDialogs dialogs;
-    std::unique_ptr<Program> program;
-
-    explicit Fixture(int topology = 7) {
-        InitProgram(session);
-        session.Topology = static_cast<std::int16_t>(topology);
-        session.Frequency = 14.2e6f;
-        session.Impedance = 50;
-        session.C1 = 150e-12f;
-        session.L2 = 2.2e-6f;
-        session.C3 = 300e-12f;
-        session.L1 = 1.1e-6f;
-        session.C2 = 330e-12f;
-        session.L3 = 2.7e-6f;
-        program = std::make_unique<Program>(session, dialogs);
-    }
+struct Fixture : test::TestProgram {
+    explicit Fixture(int topology = 7) : TestProgram(test::TypicalExample(topology)) {}
     ResultsPage& Page() { return program->Results(); }
     ResultsPage& Open() {
         program->ShowResultsPage();
@@ -57,16 +41,8 @@ struct Fixture {
         return Page().findChild<T*>(QString::fromLatin1(name));
     }
     QString Caption(const char* name) { return Control<QLabel>(name)->text(); }
-    void Click(const char* name) { QTest::mouseClick(Control<QPushButton>(name), Qt::LeftButton); }
+    void Click(const char* name) { TestProgram::Click(Page(), name); }
 };
-
-std::vector<Primitive> CirclesOf(const DisplayList& list, Colour colour, float radius) {
-    std::vector<Primitive> circles;
-    for (const Primitive& p : list.Primitives()) {
-        if (p.op == Op::Circle && p.colour == colour && p.radius == radius) circles.push_back(p);
-    }
-    return circles;
-}
 
 std::ptrdiff_t FirstIndex(const DisplayList& list, auto&& matches) {
     const auto& all = list.Primitives();
@@ -286,10 +262,8 @@ private slots:
             });
             QCOMPARE(expected.size(), circles.size());
             for (std::size_t i = 0; i < circles.size(); ++i) {
-                QCOMPARE(std::bit_cast<std::uint32_t>(circles[i].centreX),
-                         std::bit_cast<std::uint32_t>(expected[i].x));
-                QCOMPARE(std::bit_cast<std::uint32_t>(circles[i].centreY),
-                         std::bit_cast<std::uint32_t>(expected[i].y));
+                QCOMPARE(Bits(circles[i].centreX), Bits(expected[i].x));
+                QCOMPARE(Bits(circles[i].centreY), Bits(expected[i].y));
             }
             // Region circles, the nominal circle, the grid over them, then the final mark.
             QCOMPARE(CirclesOf(list, 0x111188, 50).size(), std::size_t{1});
@@ -300,16 +274,11 @@ private slots:
             QCOMPARE(list.Primitives().back().colour, Colour{0x0000FF});
             QVERIFY(f.Control<QLabel>("lblComment")->isVisibleTo(&f.Page()));
             // The entries and the load are as they were.
-            QCOMPARE(f.session.C1, before.C1);
-            QCOMPARE(f.session.L1, before.L1);
-            QCOMPARE(f.session.C2, before.C2);
-            QCOMPARE(f.session.L2, before.L2);
-            QCOMPARE(f.session.C3, before.C3);
-            QCOMPARE(f.session.L3, before.L3);
-            QCOMPARE(std::bit_cast<std::uint32_t>(f.session.LoadR),
-                     std::bit_cast<std::uint32_t>(before.LoadR));
-            QCOMPARE(std::bit_cast<std::uint32_t>(f.session.LoadX),
-                     std::bit_cast<std::uint32_t>(before.LoadX));
+            const auto entriesAndLoad = [](const Session& s) {
+                return std::array{Bits(s.C1), Bits(s.C2), Bits(s.C3),    Bits(s.L1),
+                                  Bits(s.L2), Bits(s.L3), Bits(s.LoadR), Bits(s.LoadX)};
+            };
+            QVERIFY(entriesAndLoad(f.session) == entriesAndLoad(before));
         }
     }
 

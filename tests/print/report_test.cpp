@@ -4,7 +4,8 @@
 #include "core/readout.h"
 #include "graphics/chart_grid.h"
 #include "graphics/display_list.h"
-#include "strokes.h"
+#include "primitive_text.h"
+#include "tests/support/sessions.h"
 
 #include <gtest/gtest.h>
 
@@ -21,18 +22,9 @@ constexpr Colour kRed = 0x0000FF;
 // The typical example as the results page leaves it: a pi network on 20 m, the network run
 // once, the chart drawn, the load marked in blue.
 Session ResultsSession(int topology = 7) {
-    Session s;
+    Session s = test::TypicalExample(topology);
     InitConstants(s);
     s.AspectRatio = 0.75f;
-    s.Topology = static_cast<std::int16_t>(topology);
-    s.Frequency = 14.2e6f;
-    s.Impedance = 50;
-    s.C1 = 150e-12f;
-    s.L2 = 2.2e-6f;
-    s.C3 = 300e-12f;
-    s.L1 = 1.1e-6f;
-    s.C2 = 330e-12f;
-    s.L3 = 2.7e-6f;
     s.DotColor = 0xFF0000;
     s.DotRadius = 50;
     s.ChartRadius = 3000;
@@ -128,23 +120,16 @@ TEST(Report, ChartIsThePrintedGridWithItsLabelsInTwelvePoints) {
 
     DisplayList grid;
     Session forGrid = ResultsSession();
+    grid.SetFont(Font{"Arial", kBody, false});
     PrintGrid(grid, forGrid);
     // The title comes first; the grid with its labels and the load mark follow unchanged.
     const auto& all = report.Primitives();
-    ASSERT_GT(all.size(), grid.Primitives().size() + 1);
-    for (std::size_t i = 0; i < grid.Primitives().size(); ++i) {
-        const Primitive& got = all[i + 1];
-        const Primitive& want = grid.Primitives()[i];
-        ASSERT_EQ(got.op, want.op) << i;
-        ASSERT_EQ(got.penWidth, want.penWidth) << i;
-        ASSERT_EQ(got.colour, want.colour) << i;
-        ASSERT_EQ(got.x1, want.x1) << i;
-        ASSERT_EQ(got.y1, want.y1) << i;
-        ASSERT_EQ(got.x2, want.x2) << i;
-        ASSERT_EQ(got.y2, want.y2) << i;
-        ASSERT_EQ(got.centreX, want.centreX) << i;
-        ASSERT_EQ(got.radius, want.radius) << i;
-    }
+    std::vector<std::string> printed;
+    for (std::size_t i = 1; i < all.size() && printed.size() < grid.Primitives().size(); ++i)
+        printed.push_back(test::Show(report, all[i]));
+    const auto expected = test::ShowAll(grid);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        ASSERT_EQ(printed[i], expected[i]) << i;
 
     // The pens of the steps on paper: light circles 1, emphasised circles 3, light arcs 3, the
     // blanking 3, the r = 5 circle, emphasised arcs and axis 6, the outer circle 12; the labels
@@ -348,14 +333,8 @@ TEST(Report, TheChartShowsTheLoadHeldAndTheReadoutTheLoadRecomputed) {
     s.LoadX = 0;
     s.DotColor = 0x111188;
     const DisplayList list = Report(s);
-    const auto mark = std::find_if(list.Primitives().begin(), list.Primitives().end(),
-                                   [](const Primitive& p) { return p.op == Op::Circle; });
-    ASSERT_NE(mark, list.Primitives().end());
-    EXPECT_EQ(mark->penWidth, 16);
-    EXPECT_EQ(mark->colour, 0x111188u);
-    EXPECT_EQ(mark->radius, 50);
-    EXPECT_FLOAT_EQ(mark->centreX, 6000);
-    EXPECT_FLOAT_EQ(mark->centreY, 8000);
+    EXPECT_EQ(test::ShowAll(list, Op::Circle),
+              std::vector<std::string>{"Circle 6000,8000 r50 pen16 #111188"});
     EXPECT_NE(Find(TextsOf(list), "2.454566 +j47.01322"), nullptr);
 }
 
@@ -369,8 +348,7 @@ TEST(Report, EntriesWithoutALoadLeaveTheChartUnmarked) {
     EXPECT_EQ(s.LoadR, 7);
     EXPECT_EQ(s.LoadX, 8);
     EXPECT_EQ(s.Net15L1, 1e10f);
-    for (const Primitive& p : list.Primitives())
-        EXPECT_NE(p.op, Op::Circle);
+    EXPECT_TRUE(test::ShowAll(list, Op::Circle).empty());
     const std::vector<Text> texts = TextsOf(list);
     EXPECT_NE(Find(texts, std::string(kLoadLineNotComputable)), nullptr);
     EXPECT_EQ(Find(texts, " 7 "), nullptr);

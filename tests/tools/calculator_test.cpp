@@ -78,58 +78,40 @@ TEST(Calculator, HumanSummary) {
 TEST(Calculator, ExitCodesAndMessages) {
     const struct {
         const char* name;
-        std::vector<std::string> arguments;
+        const char* arguments; // split at blanks
         int exitCode;
         const char* errStart;
     } kCases[] = {
-        {"NoArguments", {}, kCalcBadEntries, "vorelin-calc: --topology is required"},
-        {"TopologyOutOfRange",
-         {"--topology", "9", "--frequency", "1M", "--impedance", "50"},
-         kCalcBadEntries,
+        {"NoArguments", "", kCalcBadEntries, "vorelin-calc: --topology is required"},
+        {"TopologyOutOfRange", "--topology 9 --frequency 1M --impedance 50", kCalcBadEntries,
          "vorelin-calc: the topology must be a whole number from 1 to 8"},
-        {"TopologyNotANumber",
-         {"--topology", "7x", "--frequency", "1M", "--impedance", "50"},
-         kCalcBadEntries,
+        {"TopologyNotANumber", "--topology 7x --frequency 1M --impedance 50", kCalcBadEntries,
          "vorelin-calc: the topology must be"},
-        {"UnknownOption",
-         {"--topology", "1", "--colour", "red"},
-         kCalcBadEntries,
+        {"UnknownOption", "--topology 1 --colour red", kCalcBadEntries,
          "vorelin-calc: unknown option: --colour"},
-        {"MissingValue",
-         {"--topology", "1", "--frequency"},
-         kCalcBadEntries,
+        {"MissingValue", "--topology 1 --frequency", kCalcBadEntries,
          "vorelin-calc: missing value after --frequency"},
-        {"MissingImpedance",
-         {"--topology", "1", "--frequency", "1M"},
-         kCalcBadEntries,
+        {"MissingImpedance", "--topology 1 --frequency 1M", kCalcBadEntries,
          "vorelin-calc: --impedance is required"},
-        {"BadAccuracy",
-         {"--topology", "1", "--frequency", "1M", "--impedance", "50", "--accuracy", "3"},
-         kCalcBadEntries,
+        {"BadAccuracy", "--topology 1 --frequency 1M --impedance 50 --accuracy 3", kCalcBadEntries,
          "vorelin-calc: the accuracy must be 1, 2, 5, 10 or 20"},
-        {"ShuntInductorFirst",
-         {"--topology", "3", "--frequency", "0", "--impedance", "50"},
-         kCalcBadEntries,
+        {"ShuntInductorFirst", "--topology 3 --frequency 0 --impedance 50", kCalcBadEntries,
          "Shunt inductor must have a positive value\n"},
-        {"SeriesCapacitor",
-         {"--topology", "3", "--frequency", "1M", "--impedance", "50", "--l1", "1u"},
-         kCalcBadEntries,
+        {"SeriesCapacitor", "--topology 3 --frequency 1M --impedance 50 --l1 1u", kCalcBadEntries,
          "Series capacitor must have a positive value\n"},
-        {"Frequency",
-         {"--topology", "1", "--frequency", "abc", "--impedance", "-5"},
-         kCalcBadEntries,
+        {"Frequency", "--topology 1 --frequency abc --impedance -5", kCalcBadEntries,
          "Frequency must be a positive value\n"},
-        {"Impedance",
-         {"--topology", "1", "--frequency", "1M", "--impedance", "-5"},
-         kCalcBadEntries,
+        {"Impedance", "--topology 1 --frequency 1M --impedance -5", kCalcBadEntries,
          "System impedance must be a positive value\n"},
-        {"NotComputable",
-         {"--topology", "1", "--frequency", "1e10", "--impedance", "50", "--l1", "1e10"},
-         kCalcNotComputable,
+        {"NotComputable", "--topology 1 --frequency 1e10 --impedance 50 --l1 1e10", kCalcNotComputable,
          "The load cannot be computed from these entries.\n"},
     };
     for (const auto& c : kCases) {
-        const auto run = Calculate(c.arguments);
+        std::vector<std::string> arguments;
+        std::istringstream words(c.arguments);
+        for (std::string word; words >> word;)
+            arguments.push_back(word);
+        const auto run = Calculate(arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
         EXPECT_EQ(run.err.rfind(c.errStart, 0), 0u) << c.name << ": " << run.err;
         EXPECT_EQ(run.out, "") << c.name;

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "graphics/display_list.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace vorelin::test {
+
+// A primitive as one line of text, such as "Circle 8400,3200 r50 pen3 #0000FF" (colours as
+// 0xBBGGRR). Floats are written with nine significant digits and angles with seventeen, so equal
+// texts mean equal bits, and a whole expected drawing reads as a short list.
+inline std::string Show(const DisplayList& list, const Primitive& p) {
+    const auto number = [](double value, int digits) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.*g", digits, value);
+        return std::string(text);
+    };
+    const auto at = [&](float x, float y) {
+        return number(static_cast<double>(x), 9) + "," + number(static_cast<double>(y), 9);
+    };
+    char tail[32];
+    std::snprintf(tail, sizeof tail, " pen%d #%06X", p.penWidth, static_cast<unsigned>(p.colour));
+    const std::string radius = " r" + number(static_cast<double>(p.radius), 9);
+    switch (p.op) {
+    case Op::Line:
+        return "Line " + at(p.x1, p.y1) + " " + at(p.x2, p.y2) + tail;
+    case Op::Continue:
+        return "To " + at(p.x2, p.y2) + tail;
+    case Op::Arc:
+        return "Arc " + at(p.centreX, p.centreY) + radius + " " + number(p.start, 17) + ".." +
+               number(p.end, 17) + tail;
+    case Op::Circle:
+        return "Circle " + at(p.centreX, p.centreY) + radius + tail;
+    case Op::Point:
+        return "Point " + at(p.x1, p.y1) + tail;
+    case Op::FilledBox:
+        return "Box " + at(p.x1, p.y1) + " " + at(p.x2, p.y2) + tail;
+    case Op::BoxOutline:
+        return "Outline " + at(p.x1, p.y1) + " " + at(p.x2, p.y2) + tail;
+    case Op::Text: {
+        const Font& font = list.FontOf(p);
+        return "Text '" + list.TextOf(p) + "' " + at(p.x1, p.y1) + " " + font.family + " " +
+               number(static_cast<double>(font.size), 9) + (font.bold ? " bold" : "") + tail;
+    }
+    }
+    return "?";
+}
+
+// Show() of every primitive of a list that `keep` accepts, in drawing order.
+template <class Keep> std::vector<std::string> ShowAll(const DisplayList& list, Keep keep) {
+    std::vector<std::string> shown;
+    for (const Primitive& p : list.Primitives()) {
+        if (keep(p)) shown.push_back(Show(list, p));
+    }
+    return shown;
+}
+
+inline std::vector<std::string> ShowAll(const DisplayList& list) {
+    return ShowAll(list, [](const Primitive&) { return true; });
+}
+
+// Show() of every primitive of one kind.
+inline std::vector<std::string> ShowAll(const DisplayList& list, Op op) {
+    return ShowAll(list, [op](const Primitive& p) { return p.op == op; });
+}
+
+} // namespace vorelin::test

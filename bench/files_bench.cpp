@@ -7,6 +7,8 @@
 #include "files/last_session_file.h"
 #include "files/network_file.h"
 
+#include "tests/support/sessions.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -17,13 +19,7 @@
 namespace {
 
 vorelin::Session Entries() {
-    vorelin::Session s;
-    s.Topology = 7;
-    s.Frequency = 14.2e6f;
-    s.Impedance = 50;
-    s.C1 = 150e-12f;
-    s.L2 = 2.2e-6f;
-    s.C3 = 300e-12f;
+    vorelin::Session s = vorelin::test::TypicalExample();
     s.LoadR = 2.454566f;
     s.LoadX = 47.01322f;
     s.AspectRatio = 1.2f;

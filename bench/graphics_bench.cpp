@@ -7,6 +7,8 @@
 #include "graphics/load_marks.h"
 #include "pages/page_renderer.h"
 
+#include "tests/support/sessions.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -51,13 +53,9 @@ BENCHMARK(BM_RenderGrid1200x900)->Unit(benchmark::kMillisecond);
 
 // Topology 5 at 20 %: every combination marked with a green circle of radius 20, then the grid.
 void BM_RenderLargestRegion1200x900(benchmark::State& state) {
-    vorelin::Session s = ChartSession();
-    s.Topology = 5;
-    s.Frequency = 10.1e6f;
-    s.L1 = 1.1e-6f;
-    s.C2 = 330e-12f;
-    s.L3 = 2.7e-6f;
-    s.Accuracy = 0.2f;
+    vorelin::Session s = vorelin::test::LargestRegion();
+    vorelin::InitConstants(s);
+    s.AspectRatio = 0.75f;
     s.DotColor = 0x66CC00;
     s.DotRadius = 20;
     vorelin::DisplayList list;

@@ -6,6 +6,8 @@
 #include "pages/report_printing.h"
 #include "print/report.h"
 
+#include "tests/support/sessions.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
@@ -14,14 +16,8 @@
 namespace {
 
 vorelin::Session TypicalSession() {
-    vorelin::Session s;
+    vorelin::Session s = vorelin::test::TypicalExample();
     vorelin::InitConstants(s);
-    s.Topology = 7;
-    s.Frequency = 14.2e6f;
-    s.Impedance = 50;
-    s.C1 = 150e-12f;
-    s.L2 = 2.2e-6f;
-    s.C3 = 300e-12f;
     s.DotColor = vorelin::kLoadMarkBlue;
     s.DotRadius = 50;
     vorelin::RunNetwork(s);

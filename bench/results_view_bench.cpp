@@ -9,6 +9,8 @@
 #include "pages/results_page.h"
 #include "quiet_dialogs.h"
 
+#include "tests/support/sessions.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -28,13 +30,8 @@ struct WorstView {
 
     WorstView() {
         QDir::setCurrent(folder.path());
+        session = vorelin::test::LargestRegion();
         vorelin::InitProgram(session);
-        session.Topology = 5;
-        session.Frequency = 10.1e6f;
-        session.Impedance = 50;
-        session.L1 = 1.1e-6f;
-        session.C2 = 330e-12f;
-        session.L3 = 2.7e-6f;
         program.ShowResultsPage();
         program.Results().AccuracyButton_Click(20);
     }

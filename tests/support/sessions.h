@@ -34,6 +34,14 @@ inline Session TypicalExample(int topology = 7) {
     return Entries(topology, 14.2e6f, 50, {150e-12f, 330e-12f, 300e-12f, 1.1e-6f, 2.2e-6f, 2.7e-6f});
 }
 
+// The largest tolerance region: a T network (topology 5) at 10.1 MHz, 50 ohms, L1 1.1u, C2 330p,
+// L3 2.7u, at 20 % accuracy: 41^3 = 68,921 varied loads.
+inline Session LargestRegion() {
+    Session s = Entries(5, 10.1e6f, 50, {.c2 = 330e-12f, .l1 = 1.1e-6f, .l3 = 2.7e-6f});
+    s.Accuracy = 0.2f;
+    return s;
+}
+
 // The last-session file as the program writes it for the typical example.
 constexpr std::string_view kTypicalLastSessionFile = "* Vorelin last-session file\r\n"
                                                      "\r\n"

@@ -1,5 +1,7 @@
 #include "core/engineering_value.h"
 
+#include "core/decimal_number.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -62,50 +64,11 @@ double MultiplierOf(char letter) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Reads the number text the way the parser's reader does: sign, digits with at most one
-// period, optional E with sign and digits, stopping at the first character that does not fit.
+// The number the parser kept: its longest decimal prefix; an overflow keeps its sign.
 double ReadNumberText(std::string_view number) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < number.size() && (number[i] == '+' || number[i] == '-')) negative = number[i++] == '-';
-
-    std::string mantissa;
-    bool anyDigit = false;
-    for (bool pointSeen = false; i < number.size(); ++i) {
-        const char c = number[i];
-        if (IsDigit(c)) {
-            mantissa += c;
-            anyDigit = true;
-        } else if (c == '.' && !pointSeen) {
-            mantissa += c;
-            pointSeen = true;
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit) return 0;
-
-    std::string exponent;
-    if (i < number.size() && number[i] == 'E') {
-        std::size_t j = i + 1;
-        std::string sign;
-        if (j < number.size() && (number[j] == '+' || number[j] == '-')) sign = number[j++];
-        std::string digits;
-        while (j < number.size() && IsDigit(number[j]))
-            digits += number[j++];
-        if (!digits.empty()) exponent = "e" + sign + digits;
-    }
-
-    const std::string text = mantissa + exponent;
-    double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double; tell which by the size of the decimal exponent.
-        const bool mantissaIsZero = mantissa.find_first_not_of("0.") == std::string::npos;
-        const long exponentValue = exponent.empty() ? 0 : std::strtol(exponent.c_str() + 1, nullptr, 10);
-        value = (mantissaIsZero || exponentValue < 0) ? 0.0 : HUGE_VAL;
-    }
-    return negative ? -value : value;
+    const DecimalPrefix prefix = ScanDecimalPrefix(number);
+    if (!prefix.overflow) return prefix.value;
+    return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
 }
 
 } // namespace

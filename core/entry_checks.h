@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/entries.h"
 
 #include <optional>
 #include <string_view>
@@ -16,6 +16,6 @@ struct EntryProblem {
 // The checks of "See results", in order: the topology's shunt inductors and series capacitors
 // in position order, then the frequency, then the system impedance. Series inductors and shunt
 // capacitors may be 0. A topology outside 1 to 8 skips the part checks.
-std::optional<EntryProblem> CheckEntries(const Session& session);
+std::optional<EntryProblem> CheckEntries(const Entries& entries);
 
 } // namespace vorelin

@@ -43,11 +43,9 @@ public:
     }
 
     // The last step: the load is the conjugate of the impedance found at the output port.
-    NetworkResult Finish(Session& session, Single r, Single x) const {
-        if (m_failed) return NetworkResult::NotComputable;
-        session.LoadR = r.value;
-        session.LoadX = x.value * -1.0f;
-        return NetworkResult::Computed;
+    NetworkRun Finish(Single r, Single x) const {
+        if (m_failed) return {NetworkResult::NotComputable, {}};
+        return {NetworkResult::Computed, {r.value, x.value * -1.0f}};
     }
 
 private:
@@ -57,112 +55,95 @@ private:
 
 } // namespace
 
-NetworkResult Network1(Session& s) {
-    s.Net15L1 = s.L1;
-    s.Net15C2 = s.C2;
+NetworkRun Network1(const Entries& s) {
     const Single Z0{s.Impedance};
     Steps k(s.Frequency);
-    const Single XL1 = k.Product(s.Net15L1);
-    const Single BC2 = k.Product(s.Net15C2);
+    const Single XL1 = k.Product(s.L1);
+    const Single BC2 = k.Product(s.C2);
     const Single D1 = k.Store(Squared(Z0) + Squared(XL1));
     const Single G = k.Store(k.Divide(Z0, D1));
     const Single B = k.Store(k.Divide(-XL1, D1) + BC2);
     const Single D2 = k.Store(Squared(B) + Squared(G));
     const Single R = k.Store(k.Divide(G, D2));
     const Single X = k.Store(k.Divide(-B, D2));
-    return k.Finish(s, R, X);
+    return k.Finish(R, X);
 }
 
-NetworkResult Network2(Session& s) {
-    s.Net27C1 = s.C1;
-    s.Net27L2 = s.L2;
+NetworkRun Network2(const Entries& s) {
     const Single Z0{s.Impedance};
     Steps k(s.Frequency);
-    const Single BC1 = k.Product(s.Net27C1);
-    const Single XL2 = k.Product(s.Net27L2);
+    const Single BC1 = k.Product(s.C1);
+    const Single XL2 = k.Product(s.L2);
     const Single G = k.Store(k.Divide(1.0, Z0));
     const Single D = k.Store(Squared(G) + Squared(BC1));
     const Single R = k.Store(k.Divide(G, D));
     const Single X = k.Store(k.Divide(-BC1, D) + XL2);
-    return k.Finish(s, R, X);
+    return k.Finish(R, X);
 }
 
-NetworkResult Network3(Session& s) {
-    s.Net38L1 = s.L1;
-    s.Net38C2 = s.C2;
+NetworkRun Network3(const Entries& s) {
     const Single Z0{s.Impedance};
     Steps k(s.Frequency);
-    const Single BL1 = k.Reciprocal(s.Net38L1);
-    const Single XC2 = k.Reciprocal(s.Net38C2);
+    const Single BL1 = k.Reciprocal(s.L1);
+    const Single XC2 = k.Reciprocal(s.C2);
     const Single G = k.Store(k.Divide(1.0, Z0));
     const Single B{-BL1.value};
     const Single D = k.Store(Squared(B) + Squared(G));
     const Single R = k.Store(k.Divide(G, D));
     const Single X = k.Store(k.Divide(-B, D) - XC2);
-    return k.Finish(s, R, X);
+    return k.Finish(R, X);
 }
 
-NetworkResult Network4(Session& s) {
-    s.Net46C1 = s.C1;
-    s.Net46L2 = s.L2;
+NetworkRun Network4(const Entries& s) {
     const Single Z0{s.Impedance};
     Steps k(s.Frequency);
-    const Single XC1 = k.Reciprocal(s.Net46C1);
-    const Single BL2 = k.Reciprocal(s.Net46L2);
+    const Single XC1 = k.Reciprocal(s.C1);
+    const Single BL2 = k.Reciprocal(s.L2);
     const Single D1 = k.Store(Squared(Z0) + Squared(XC1));
     const Single G = k.Store(k.Divide(Z0, D1));
     const Single B = k.Store(k.Divide(XC1, D1) - BL2);
     const Single D2 = k.Store(Squared(B) + Squared(G));
     const Single R = k.Store(k.Divide(G, D2));
     const Single X = k.Store(k.Divide(-B, D2));
-    return k.Finish(s, R, X);
+    return k.Finish(R, X);
 }
 
-NetworkResult Network5(Session& s) {
-    s.Net15L1 = s.L1;
-    s.Net15C2 = s.C2;
-    s.Net15L3 = s.L3;
+NetworkRun Network5(const Entries& s) {
     const Single Z0{s.Impedance};
     Steps k(s.Frequency);
-    const Single XL1 = k.Product(s.Net15L1);
-    const Single BC2 = k.Product(s.Net15C2);
-    const Single XL3 = k.Product(s.Net15L3);
+    const Single XL1 = k.Product(s.L1);
+    const Single BC2 = k.Product(s.C2);
+    const Single XL3 = k.Product(s.L3);
     const Single D1 = k.Store(Squared(Z0) + Squared(XL1));
     const Single G = k.Store(k.Divide(Z0, D1));
     const Single B = k.Store(k.Divide(-XL1, D1) + BC2);
     const Single D2 = k.Store(Squared(B) + Squared(G));
     const Single R = k.Store(k.Divide(G, D2));
     const Single X = k.Store(k.Divide(-B, D2) + XL3);
-    return k.Finish(s, R, X);
+    return k.Finish(R, X);
 }
 
-NetworkResult Network6(Session& s) {
-    s.Net46C1 = s.C1;
-    s.Net46L2 = s.L2;
-    s.Net46C3 = s.C3;
+NetworkRun Network6(const Entries& s) {
     const Single Z0{s.Impedance};
     Steps k(s.Frequency);
-    const Single XC1 = k.Reciprocal(s.Net46C1);
-    const Single BL2 = k.Reciprocal(s.Net46L2);
-    const Single XC3 = k.Reciprocal(s.Net46C3);
+    const Single XC1 = k.Reciprocal(s.C1);
+    const Single BL2 = k.Reciprocal(s.L2);
+    const Single XC3 = k.Reciprocal(s.C3);
     const Single D1 = k.Store(Squared(Z0) + Squared(XC1));
     const Single G = k.Store(k.Divide(Z0, D1));
     const Single B = k.Store(k.Divide(XC1, D1) - BL2);
     const Single D2 = k.Store(Squared(B) + Squared(G));
     const Single R = k.Store(k.Divide(G, D2));
     const Single X = k.Store(k.Divide(-B, D2) - XC3);
-    return k.Finish(s, R, X);
+    return k.Finish(R, X);
 }
 
-NetworkResult Network7(Session& s) {
-    s.Net27C1 = s.C1;
-    s.Net27L2 = s.L2;
-    s.Net27C3 = s.C3;
+NetworkRun Network7(const Entries& s) {
     const Single Z0{s.Impedance};
     Steps k(s.Frequency);
-    const Single BC1 = k.Product(s.Net27C1);
-    const Single XL2 = k.Product(s.Net27L2);
-    const Single BC3 = k.Product(s.Net27C3);
+    const Single BC1 = k.Product(s.C1);
+    const Single XL2 = k.Product(s.L2);
+    const Single BC3 = k.Product(s.C3);
     const Single G1 = k.Store(k.Divide(1.0, Z0));
     const Single D1 = k.Store(Squared(G1) + Squared(BC1));
     const Single R1 = k.Store(k.Divide(G1, D1));
@@ -173,18 +154,15 @@ NetworkResult Network7(Session& s) {
     const Single D3 = k.Store(Squared(B2) + Squared(G2));
     const Single R = k.Store(k.Divide(G2, D3));
     const Single X = k.Store(k.Divide(-B2, D3));
-    return k.Finish(s, R, X);
+    return k.Finish(R, X);
 }
 
-NetworkResult Network8(Session& s) {
-    s.Net38L1 = s.L1;
-    s.Net38C2 = s.C2;
-    s.Net38L3 = s.L3;
+NetworkRun Network8(const Entries& s) {
     const Single Z0{s.Impedance};
     Steps k(s.Frequency);
-    const Single BL1 = k.Reciprocal(s.Net38L1);
-    const Single XC2 = k.Reciprocal(s.Net38C2);
-    const Single BL3 = k.Reciprocal(s.Net38L3);
+    const Single BL1 = k.Reciprocal(s.L1);
+    const Single XC2 = k.Reciprocal(s.C2);
+    const Single BL3 = k.Reciprocal(s.L3);
     const Single G1 = k.Store(k.Divide(1.0, Z0));
     const Single B1{-BL1.value};
     const Single D1 = k.Store(Squared(B1) + Squared(G1));
@@ -196,29 +174,29 @@ NetworkResult Network8(Session& s) {
     const Single D3 = k.Store(Squared(B2) + Squared(G2));
     const Single R = k.Store(k.Divide(G2, D3));
     const Single X = k.Store(k.Divide(-B2, D3));
-    return k.Finish(s, R, X);
+    return k.Finish(R, X);
 }
 
-NetworkResult RunNetwork(Session& session) {
-    switch (session.Topology) {
+NetworkRun RunNetwork(const Entries& entries) {
+    switch (entries.Topology) {
     case 1:
-        return Network1(session);
+        return Network1(entries);
     case 2:
-        return Network2(session);
+        return Network2(entries);
     case 3:
-        return Network3(session);
+        return Network3(entries);
     case 4:
-        return Network4(session);
+        return Network4(entries);
     case 5:
-        return Network5(session);
+        return Network5(entries);
     case 6:
-        return Network6(session);
+        return Network6(entries);
     case 7:
-        return Network7(session);
+        return Network7(entries);
     case 8:
-        return Network8(session);
+        return Network8(entries);
     default:
-        return NetworkResult::NoNetwork;
+        return {};
     }
 }
 

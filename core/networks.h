@@ -1,30 +1,45 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/entries.h"
 
 namespace vorelin {
 
+// The load behind the tuner: the impedance the antenna system presents to the tuner's output.
+struct Load {
+    float LoadR = 0; // ohms
+    float LoadX = 0; // ohms, positive is inductive
+
+    friend bool operator==(const Load&, const Load&) = default;
+};
+
 enum class NetworkResult {
-    Computed,      // LoadR and LoadX hold the new load
-    NotComputable, // a step overflowed or would divide by zero; LoadR and LoadX are unchanged
-    NoNetwork,     // Topology is outside 1 to 8; nothing ran
+    Computed,      // the load was found
+    NotComputable, // a step overflowed or would divide by zero
+    NoNetwork,     // the topology is outside 1 to 8; nothing ran
+};
+
+// One run of a network routine: the load when it was computed, else a zero load.
+struct NetworkRun {
+    NetworkResult result = NetworkResult::NoNetwork;
+    Load load;
+
+    bool Computed() const { return result == NetworkResult::Computed; }
 };
 
 // The eight tuner networks. Each walks from the matched input (Z0 = Impedance) through the
-// parts towards the load port and stores the conjugate of the impedance it finds there in
-// LoadR and LoadX. Each first copies the parts it uses into its group's copies (Net15L1 ...)
-// and reads those. Every step is one assignment, evaluated in double precision from the stored
-// floats and rounded to single precision once, so the results are bit-exact.
-NetworkResult Network1(Session& session); // series L1, shunt C2
-NetworkResult Network2(Session& session); // shunt C1, series L2
-NetworkResult Network3(Session& session); // shunt L1, series C2
-NetworkResult Network4(Session& session); // series C1, shunt L2
-NetworkResult Network5(Session& session); // T: series L1, shunt C2, series L3
-NetworkResult Network6(Session& session); // T: series C1, shunt L2, series C3
-NetworkResult Network7(Session& session); // pi: shunt C1, series L2, shunt C3
-NetworkResult Network8(Session& session); // pi: shunt L1, series C2, shunt L3
+// parts towards the load port; the load is the conjugate of the impedance it finds there. Every
+// step is one assignment, evaluated in double precision from stored floats and rounded to single
+// precision once, so the results are bit-exact.
+NetworkRun Network1(const Entries& entries); // series L1, shunt C2
+NetworkRun Network2(const Entries& entries); // shunt C1, series L2
+NetworkRun Network3(const Entries& entries); // shunt L1, series C2
+NetworkRun Network4(const Entries& entries); // series C1, shunt L2
+NetworkRun Network5(const Entries& entries); // T: series L1, shunt C2, series L3
+NetworkRun Network6(const Entries& entries); // T: series C1, shunt L2, series C3
+NetworkRun Network7(const Entries& entries); // pi: shunt C1, series L2, shunt C3
+NetworkRun Network8(const Entries& entries); // pi: shunt L1, series C2, shunt L3
 
-// Runs the routine of session.Topology.
-NetworkResult RunNetwork(Session& session);
+// Runs the routine of entries.Topology.
+NetworkRun RunNetwork(const Entries& entries);
 
 } // namespace vorelin

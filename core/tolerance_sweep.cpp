@@ -12,10 +12,10 @@ int PassesPerPart(float accuracy) {
     return passes;
 }
 
-std::int64_t SweepCombinations(const Session& session) {
-    const std::int64_t passes = PassesPerPart(session.Accuracy);
-    std::int64_t combinations = PartsOf(session.Topology).empty() ? 0 : 1;
-    for (std::size_t i = 0; i < PartsOf(session.Topology).size(); ++i)
+std::int64_t SweepCombinations(int topology, float accuracy) {
+    const std::int64_t passes = PassesPerPart(accuracy);
+    std::int64_t combinations = PartsOf(topology).empty() ? 0 : 1;
+    for (std::size_t i = 0; i < PartsOf(topology).size(); ++i)
         combinations *= passes;
     return combinations;
 }

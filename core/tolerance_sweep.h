@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/entries.h"
 #include "core/networks.h"
-#include "core/session.h"
 #include "core/topology.h"
 
 #include <array>
@@ -22,8 +22,13 @@ struct SweepSummary {
     int passesPerPart = 0;          // 1, 3, 5, 11, 21 or 41 for the accuracy buttons
     std::int64_t combinations = 0;  // network runs with varied parts
     std::int64_t notComputable = 0; // of those, runs whose load could not be computed (not handed on)
-    NetworkResult nominal = NetworkResult::NoNetwork;
+    NetworkRun nominal;             // the run on the measured values
 };
+
+// The accuracies the pages and the calculator offer, in percent, and the fraction each stands for
+// (0.01f ... 0.2f, as the accuracy buttons store them).
+inline constexpr std::array<int, 5> kAccuracyPercents{1, 2, 5, 10, 20};
+constexpr float AccuracyFraction(int percent) { return static_cast<float>(percent / 100.0); }
 
 // The loop factors run in single precision: from 1 - accuracy while <= 1 + accuracy, in steps
 // of 0.01f, each sum rounded to single precision again.
@@ -42,35 +47,32 @@ struct ToleranceFactors {
 // Passes of each loop for an accuracy: 1, 3, 5, 11, 21, 41 for 0, 1, 2, 5, 10, 20 %; 0 outside 0 to 1.
 int PassesPerPart(float accuracy);
 
-// The number of varied combinations a sweep of the session's topology and accuracy runs:
-// passes per part to the power of the topology's part count (0 outside topologies 1 to 8).
-std::int64_t SweepCombinations(const Session& session);
+// The number of varied combinations a sweep of a topology at an accuracy runs: passes per part
+// to the power of the topology's part count (0 outside topologies 1 to 8).
+std::int64_t SweepCombinations(int topology, float accuracy);
 
-// Varies every part of session.Topology over +-Accuracy in 1 % steps, the part in position 1 in
+// Varies every part of entries.Topology over +-accuracy in 1 % steps, the part in position 1 in
 // the outermost loop, runs the network once per combination and hands each load to onPoint;
-// then puts the measured values back and runs the network once more for the nominal load.
-// Afterwards the part values, the load and the part-value copies are as a nominal run leaves
-// them. Nothing is allocated per point. Outside topologies 1 to 8 nothing runs.
-template <class OnPoint> SweepSummary SweepTolerance(Session& session, OnPoint&& onPoint) {
+// then runs the network once more on the measured values for the nominal load. Nothing is
+// allocated per point. Outside topologies 1 to 8 nothing runs.
+template <class OnPoint> SweepSummary SweepTolerance(const Entries& entries, float accuracy, OnPoint&& onPoint) {
     SweepSummary summary;
-    const auto parts = PartsOf(session.Topology);
+    const auto parts = PartsOf(entries.Topology);
     if (parts.empty()) return summary;
 
-    std::array<float, 3> measured{};
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        measured[i] = session.*parts[i].value;
-
-    const auto factors = ToleranceFactors::For(session.Accuracy);
-    summary.passesPerPart = PassesPerPart(session.Accuracy);
+    Entries varied = entries;
+    const auto factors = ToleranceFactors::For(accuracy);
+    summary.passesPerPart = PassesPerPart(accuracy);
 
     const auto vary = [&](std::size_t index, float factor) {
-        session.*parts[index].value =
-            static_cast<float>(static_cast<double>(measured[index]) * static_cast<double>(factor));
+        varied.*parts[index].value = static_cast<float>(static_cast<double>(entries.*parts[index].value) *
+                                                        static_cast<double>(factor));
     };
     const auto runVaried = [&] {
         ++summary.combinations;
-        if (RunNetwork(session) == NetworkResult::Computed) {
-            onPoint(SweepPoint{session.LoadR, session.LoadX, false});
+        const NetworkRun run = RunNetwork(varied);
+        if (run.Computed()) {
+            onPoint(SweepPoint{run.load.LoadR, run.load.LoadX, false});
         } else {
             ++summary.notComputable;
         }
@@ -103,10 +105,9 @@ template <class OnPoint> SweepSummary SweepTolerance(Session& session, OnPoint&&
         });
     }
 
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        session.*parts[i].value = measured[i];
-    summary.nominal = RunNetwork(session);
-    if (summary.nominal == NetworkResult::Computed) onPoint(SweepPoint{session.LoadR, session.LoadX, true});
+    summary.nominal = RunNetwork(entries);
+    if (summary.nominal.Computed())
+        onPoint(SweepPoint{summary.nominal.load.LoadR, summary.nominal.load.LoadX, true});
     return summary;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/entries.h"
 
 #include <span>
 #include <string_view>
@@ -11,16 +11,17 @@ enum class PartKind { Capacitor, Inductor };
 enum class Placement { Series, Shunt };
 
 // One part of a tuner network: its name on the pages ("L1"), where its value lives in the
-// session record, and how it sits in the network.
+// entries, and how it sits in the network.
 struct PartSlot {
     std::string_view name;
-    float Session::*value;
+    float Entries::*value;
     PartKind kind;
     Placement placement;
 };
 
 constexpr int kFirstTopology = 1;
 constexpr int kLastTopology = 8;
+constexpr int kTopologyCount = kLastTopology - kFirstTopology + 1;
 
 constexpr bool IsKnownTopology(int topology) {
     return topology >= kFirstTopology && topology <= kLastTopology;
@@ -31,5 +32,14 @@ constexpr bool IsKnownTopology(int topology) {
 // 4: series C1, shunt L2      5: T of L1, C2, L3          6: T of C1, L2, C3
 // 7: pi of C1, L2, C3         8: pi of L1, C2, L3
 std::span<const PartSlot> PartsOf(int topology);
+
+// "L network" for 1 to 4, "T network" for 5 and 6, "pi network" for 7 and 8; empty otherwise.
+std::string_view FormOf(int topology);
+
+// Every part name in the order the entries keep them: C1, C2, C3, L1, L2, L3.
+inline constexpr std::string_view kPartNames[] = {"C1", "C2", "C3", "L1", "L2", "L3"};
+
+// The value field of a part name ("C1" ... "L3"); nullptr for any other name.
+float Entries::*PartField(std::string_view name);
 
 } // namespace vorelin

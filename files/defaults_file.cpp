@@ -1,7 +1,7 @@
 #include "files/defaults_file.h"
 
 #include "core/number_text.h"
-#include "files/decimal_number.h"
+#include "core/decimal_number.h"
 #include "files/text_lines.h"
 
 #include <array>
@@ -43,49 +43,49 @@ private:
     std::size_t m_at = 0;
 };
 
-void SetDefaults(Session& session) {
-    session.AspectRatio = kDefaultAspectRatio;
-    session.DefaultsValue2 = kDefaultValue2;
-    session.DefaultsValue3 = kDefaultValue3;
+void SetDefaults(Settings& settings) {
+    settings.AspectRatio = kDefaultAspectRatio;
+    settings.DefaultsValue2 = kDefaultValue2;
+    settings.DefaultsValue3 = kDefaultValue3;
 }
 
 } // namespace
 
-DefaultsRead ReadDefaultsFrom(std::string_view bytes, Session& session) {
+DefaultsRead ReadDefaultsFrom(std::string_view bytes, Settings& settings) {
     FieldReader reader(bytes);
     std::array<float, 3> values{};
     for (float& value : values) {
         const auto number = reader.NextNumber();
         if (!number) {
-            SetDefaults(session);
+            SetDefaults(settings);
             return DefaultsRead::Defaults;
         }
         value = *number;
     }
-    session.AspectRatio = values[0];
-    session.DefaultsValue2 = values[1];
-    session.DefaultsValue3 = values[2];
+    settings.AspectRatio = values[0];
+    settings.DefaultsValue2 = values[1];
+    settings.DefaultsValue3 = values[2];
     return DefaultsRead::FromFile;
 }
 
-DefaultsRead ReadDefaults(Session& session) {
+DefaultsRead ReadDefaults(Settings& settings) {
     const auto bytes = ReadSmallFile(std::string(kDefaultsFileName));
     if (!bytes) {
-        SetDefaults(session);
+        SetDefaults(settings);
         return DefaultsRead::Defaults;
     }
-    return ReadDefaultsFrom(*bytes, session);
+    return ReadDefaultsFrom(*bytes, settings);
 }
 
-std::string DefaultsFileText(const Session& session) {
+std::string DefaultsFileText(const Settings& settings) {
     TextLines lines;
-    for (const float value : {session.AspectRatio, session.DefaultsValue2, session.DefaultsValue3})
+    for (const float value : {settings.AspectRatio, settings.DefaultsValue2, settings.DefaultsValue3})
         lines.Add(PlainText(value));
     return std::move(lines).Text();
 }
 
-WriteResult WriteDefaults(const Session& session) {
-    WriteResult result = WriteFileAtomically(std::string(kDefaultsFileName), DefaultsFileText(session));
+WriteResult WriteDefaults(const Settings& settings) {
+    WriteResult result = WriteFileAtomically(std::string(kDefaultsFileName), DefaultsFileText(settings));
     if (result.Failed())
         result.message = "The defaults file (" + std::string(kDefaultsFileName) +
                          ") could not be written: " + result.reason +

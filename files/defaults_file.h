@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/settings.h"
 #include "files/file_io.h"
 
 #include <string>
@@ -23,20 +23,20 @@ enum class DefaultsRead {
 
 // Reads AspectRatio, DefaultsValue2 and DefaultsValue3 from "Defaults.TXT" in the working folder.
 // Any failure sets all three to 0.75, 1000 and 200, discarding what was read; the user is not told.
-DefaultsRead ReadDefaults(Session& session);
+DefaultsRead ReadDefaults(Settings& settings);
 
 // The same from the file's bytes. A field starts at its first character that is neither a blank
 // nor a line end and ends at a comma, a blank or a line end: "0.9,500,300" reads like three
 // lines. It must be a decimal number as a whole ("0.9", ".9", "-2", "1E+03"): a field holding
 // anything else, a number beyond the float range, or fewer than three fields make the read fail.
 // Whatever follows the third number is ignored.
-DefaultsRead ReadDefaultsFrom(std::string_view bytes, Session& session);
+DefaultsRead ReadDefaultsFrom(std::string_view bytes, Settings& settings);
 
 // "0.75\r\n1000\r\n200\r\n": the three values in plain form, always with a period.
-std::string DefaultsFileText(const Session& session);
+std::string DefaultsFileText(const Settings& settings);
 
 // Replaces "Defaults.TXT" with the three current values. A failed write leaves the old file as
 // it was; the result carries the message for the user.
-WriteResult WriteDefaults(const Session& session);
+WriteResult WriteDefaults(const Settings& settings);
 
 } // namespace vorelin

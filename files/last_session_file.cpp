@@ -1,7 +1,7 @@
 #include "files/last_session_file.h"
 
 #include "core/number_text.h"
-#include "files/decimal_number.h"
+#include "core/decimal_number.h"
 #include "files/text_lines.h"
 
 #include <algorithm>
@@ -66,70 +66,69 @@ bool Store(const DecimalPrefix& number, std::int16_t& field) {
     return true;
 }
 
-void SetFallbacks(Session& session) {
-    session.SavedFrequency = kFallbackFrequency;
-    session.SavedImpedance = kFallbackImpedance;
-    session.SavedTopology = kFallbackTopology;
+void SetFallbacks(Entries& entries) {
+    entries.SavedFrequency = kFallbackFrequency;
+    entries.SavedImpedance = kFallbackImpedance;
+    entries.SavedTopology = kFallbackTopology;
 }
 
 std::string IntegerPrintText(int value) { return PrintText(static_cast<double>(value)); }
 
 } // namespace
 
-LastSessionRead ReadLastSessionFrom(std::string_view bytes, Session& session) {
+LastSessionRead ReadLastSessionFrom(std::string_view bytes, Entries& entries) {
     using Field = std::variant<float*, std::int16_t*>;
-    const Field fields[] = {&session.SavedFrequency,
-                            &session.SavedImpedance,
-                            &session.SavedTopology,
-                            &session.C1,
-                            &session.C2,
-                            &session.C3,
-                            &session.L1,
-                            &session.L2,
-                            &session.L3};
+    const Field fields[] = {&entries.SavedFrequency,
+                            &entries.SavedImpedance,
+                            &entries.SavedTopology,
+                            &entries.C1,
+                            &entries.C2,
+                            &entries.C3,
+                            &entries.L1,
+                            &entries.L2,
+                            &entries.L3};
     LineReader lines(bytes);
     for (const Field& field : fields) {
         const auto text = NextValueText(lines);
         if (!text) return LastSessionRead::Short;
         const DecimalPrefix number = ScanDecimalPrefix(*text);
         if (!std::visit([&number](auto* target) { return Store(number, *target); }, field)) {
-            SetFallbacks(session);
+            SetFallbacks(entries);
             return LastSessionRead::Failed;
         }
     }
     return LastSessionRead::Complete;
 }
 
-LastSessionRead ReadLastSession(Session& session) {
+LastSessionRead ReadLastSession(Entries& entries) {
     const auto bytes = ReadSmallFile(std::string(kLastSessionFileName));
     if (!bytes) {
-        SetFallbacks(session);
+        SetFallbacks(entries);
         return LastSessionRead::Failed;
     }
-    return ReadLastSessionFrom(*bytes, session);
+    return ReadLastSessionFrom(*bytes, entries);
 }
 
-std::string LastSessionFileText(const Session& session) {
+std::string LastSessionFileText(const Entries& entries) {
     TextLines lines;
     lines.Add("* Vorelin last-session file");
     lines.Add("");
-    lines.Add("Operating frequency: " + PrintText(session.Frequency));
-    lines.Add("System impedance: " + PrintText(session.Impedance));
-    lines.Add("Network topology: " + IntegerPrintText(session.Topology));
+    lines.Add("Operating frequency: " + PrintText(entries.Frequency));
+    lines.Add("System impedance: " + PrintText(entries.Impedance));
+    lines.Add("Network topology: " + IntegerPrintText(entries.Topology));
     lines.Add("");
-    lines.Add("C1: " + PrintText(session.C1));
-    lines.Add("C2: " + PrintText(session.C2));
-    lines.Add("C3: " + PrintText(session.C3));
-    lines.Add("L1: " + PrintText(session.L1));
-    lines.Add("L2: " + PrintText(session.L2));
-    lines.Add("L3: " + PrintText(session.L3));
+    lines.Add("C1: " + PrintText(entries.C1));
+    lines.Add("C2: " + PrintText(entries.C2));
+    lines.Add("C3: " + PrintText(entries.C3));
+    lines.Add("L1: " + PrintText(entries.L1));
+    lines.Add("L2: " + PrintText(entries.L2));
+    lines.Add("L3: " + PrintText(entries.L3));
     lines.Add("");
     return std::move(lines).Text();
 }
 
-WriteResult WriteLastSession(Session& session) {
-    session.FileName = std::string(kLastSessionFileName);
-    WriteResult result = WriteFileAtomically(session.FileName, LastSessionFileText(session));
+WriteResult WriteLastSession(const Entries& entries) {
+    WriteResult result = WriteFileAtomically(std::string(kLastSessionFileName), LastSessionFileText(entries));
     if (result.Failed()) result.message = std::string(kLastSessionNotWritten);
     return result;
 }

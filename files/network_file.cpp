@@ -50,12 +50,12 @@ void AddStageBlock(TextLines& lines, int number, const Stage& stage) {
 
 } // namespace
 
-std::vector<Stage> NetworkStages(const Session& session) {
-    const auto parts = PartsOf(session.Topology);
+std::vector<Stage> NetworkStages(const Entries& entries) {
+    const auto parts = PartsOf(entries.Topology);
     if (parts.empty()) return {};
     std::vector<Stage> stages(kStageCount);
-    std::transform(parts.rbegin(), parts.rend(), stages.begin(), [&session](const PartSlot& part) {
-        return Stage{CodeOf(part), session.*part.value};
+    std::transform(parts.rbegin(), parts.rend(), stages.begin(), [&entries](const PartSlot& part) {
+        return Stage{CodeOf(part), entries.*part.value};
     });
     return stages;
 }
@@ -72,34 +72,34 @@ std::string BaseName(std::string_view fileName) {
 std::string NumberText(float value) { return HeaderText(value); }
 std::string NumberText(double value) { return HeaderText(value); }
 
-std::string NetworkFileText(const Session& session, std::string_view dateTimeText) {
+std::string NetworkFileText(const Entries& entries, const Load& load, std::string_view dateTimeText) {
     TextLines lines;
     lines.Add("Plotwin network file");
     lines.Add(SingleByteLine(dateTimeText));
     lines.Add("");
-    lines.Add("Frequency: " + NumberText(session.Frequency));
-    lines.Add("System impedance: " + NumberText(session.Impedance));
+    lines.Add("Frequency: " + NumberText(entries.Frequency));
+    lines.Add("System impedance: " + NumberText(entries.Impedance));
     lines.Add("");
-    lines.Add("Antenna R: " + NumberText(session.LoadR));
-    lines.Add("Antenna X: " + NumberText(session.LoadX));
+    lines.Add("Antenna R: " + NumberText(load.LoadR));
+    lines.Add("Antenna X: " + NumberText(load.LoadX));
     lines.Add("");
-    const auto stages = NetworkStages(session);
+    const auto stages = NetworkStages(entries);
     for (std::size_t i = 0; i < stages.size(); ++i)
         AddStageBlock(lines, static_cast<int>(i) + 1, stages[i]);
     lines.Add("Q circle value: " + PrintText(kPlotwinMillion));
     lines.Add("VSWR circle value: " + PrintText(1.2));
     // The sweep runs from 1 % below to 1 % above the float frequency, widened to double.
-    lines.Add("Sweep start: " + NumberText(static_cast<double>(session.Frequency) * 0.99));
-    lines.Add("Sweep stop: " + NumberText(static_cast<double>(session.Frequency) * 1.01));
+    lines.Add("Sweep start: " + NumberText(static_cast<double>(entries.Frequency) * 0.99));
+    lines.Add("Sweep stop: " + NumberText(static_cast<double>(entries.Frequency) * 1.01));
     lines.Add("Number of points: " + PrintText(11.0));
     return std::move(lines).Text();
 }
 
-WriteResult WriteNetworkFile(const Session& session, const std::string& fileName,
+WriteResult WriteNetworkFile(const Entries& entries, const Load& load, const std::string& fileName,
                              std::string_view dateTimeText) {
     if (fileName.empty()) return {};
     WriteResult result =
-        WriteFileAtomically(BaseName(fileName) + ".PWF", NetworkFileText(session, dateTimeText));
+        WriteFileAtomically(BaseName(fileName) + ".PWF", NetworkFileText(entries, load, dateTimeText));
     if (result.Failed())
         result.message =
             "The Plotwin file " + result.fileName + " could not be written: " + result.reason + ".";

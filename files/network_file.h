@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/entries.h"
+#include "core/networks.h"
 #include "files/file_io.h"
 
 #include <string>
@@ -30,7 +31,7 @@ inline constexpr int kStageCount = 5;
 
 // The five stages of the current topology: its parts from the load side to the transmitter, then
 // empty stages. Topology 6: series C3, shunt L2, series C1, none, none. Outside 1 to 8: none at all.
-std::vector<Stage> NetworkStages(const Session& session);
+std::vector<Stage> NetworkStages(const Entries& entries);
 
 // Everything before the extension: the part before the last period that follows the last "/" or
 // "\": "D:\work\net1.txt" -> "D:\work\net1", "C:\my.files\net1" stays whole, "net1." -> "net1".
@@ -46,12 +47,12 @@ std::string NumberText(double value);
 // blocks). `dateTimeText` (UTF-8) is line 2; any line break or other blank in it becomes a plain
 // blank and characters beyond Latin-1 become "?", so that the file stays single-byte text of its
 // fixed line count.
-std::string NetworkFileText(const Session& session, std::string_view dateTimeText);
+std::string NetworkFileText(const Entries& entries, const Load& load, std::string_view dateTimeText);
 
 // Writes the network file under BaseName(fileName) + ".PWF", replacing any file of that name.
 // An empty name (a cancelled save dialog) writes nothing and is Skipped. On failure the old file
 // stays as it was and the message names the file.
-WriteResult WriteNetworkFile(const Session& session, const std::string& fileName,
+WriteResult WriteNetworkFile(const Entries& entries, const Load& load, const std::string& fileName,
                              std::string_view dateTimeText);
 
 } // namespace vorelin

@@ -4,9 +4,6 @@
 
 namespace vorelin {
 
-void InitProgram(Session& session) {
-    InitConstants(session);
-    ReadDefaults(session);
-}
+void InitProgram(Settings& settings) { ReadDefaults(settings); }
 
 } // namespace vorelin

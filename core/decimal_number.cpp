@@ -1,4 +1,4 @@
-#include "files/decimal_number.h"
+#include "core/decimal_number.h"
 
 #include <charconv>
 #include <cmath>
@@ -42,7 +42,7 @@ std::int64_t OrderOfMagnitude(std::string_view integerDigits, std::string_view f
 
 } // namespace
 
-DecimalPrefix ScanDecimalPrefix(std::string_view text) {
+DecimalPrefix ScanDecimalPrefix(std::string_view text, Exponent exponent) {
     std::size_t at = 0;
     const bool negative = at < text.size() && text[at] == '-';
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
@@ -58,7 +58,7 @@ DecimalPrefix ScanDecimalPrefix(std::string_view text) {
 
     std::size_t exponentStart = end, exponentEnd = end;
     bool negativeExponent = false;
-    if (end < text.size() && (text[end] == 'E' || text[end] == 'e')) {
+    if (exponent == Exponent::Allowed && end < text.size() && (text[end] == 'E' || text[end] == 'e')) {
         std::size_t digitsAt = end + 1;
         if (digitsAt < text.size() && (text[digitsAt] == '+' || text[digitsAt] == '-')) {
             negativeExponent = text[digitsAt] == '-';

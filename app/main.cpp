@@ -1,10 +1,9 @@
 // vorelin: the desktop program. It opens on the opening page; the pages lead from there.
-#include "core/session.h"
-#include "pages/font_substitutes.h"
 #include "pages/program.h"
-#include "pages/program_icon.h"
 #include "pages/user_dialogs.h"
-#include "pages/vector_state.h"
+#include "render/font_substitutes.h"
+#include "render/program_icon.h"
+#include "render/vector_state.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -19,9 +18,8 @@ int main(int argc, char* argv[]) {
     vorelin::SubstituteClassicFonts();
     QApplication::setWindowIcon(vorelin::ProgramIcon());
 
-    vorelin::Session session;
     vorelin::DesktopDialogs dialogs(QStringLiteral("Vorelin"));
-    vorelin::Program program(session, dialogs);
+    vorelin::Program program(dialogs);
     program.Start();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 // vorelin-icon FOLDER SIZE...: writes the program's icon as FOLDER/SIZExSIZE/apps/vorelin.png
 // for each size, the layout of a freedesktop icon theme.
-#include "pages/program_icon.h"
+#include "render/program_icon.h"
 
 #include <QDir>
 #include <QString>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace vorelin {
 
@@ -72,12 +73,14 @@ template <class Body> void SinglePrecisionLoop(float from, float limit, float st
 
 float Rounded(double value) { return static_cast<float>(value); }
 
+constexpr double kPi = std::numbers::pi;
+
 // Draws one grid in page units. R is the vertical radius, K the horizontal one; a point of the
 // reflection-coefficient plane (u, v) lands at (centreX + K u, centreY - R v).
 class GridPainter {
 public:
-    GridPainter(Surface& surface, const ChartFrame& frame, double pi, const ChartGridStyle& style)
-        : m_surface(surface), m_style(style), m_pi(pi), m_centreX(frame.centreX), m_centreY(frame.centreY),
+    GridPainter(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style)
+        : m_surface(surface), m_style(style), m_centreX(frame.centreX), m_centreY(frame.centreY),
           m_r(Rounded(static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale))),
           m_k(Rounded(static_cast<double>(frame.aspectRatio) * static_cast<double>(m_r))) {}
 
@@ -132,7 +135,7 @@ public:
     }
 
 private:
-    double Radians(float degrees) const { return static_cast<double>(degrees) * m_pi / 180; }
+    double Radians(float degrees) const { return static_cast<double>(degrees) * kPi / 180; }
 
     float PageY(float y) const { return m_style.wholeY ? RoundHalfEven(y) : y; }
 
@@ -165,7 +168,7 @@ private:
     // degrees) in 2 degree steps; side -1 mirrors it below the axis.
     void ReactanceArc(float x, double side, Colour colour) {
         const auto xd = static_cast<double>(x);
-        const float start = Rounded(90 + (360 / m_pi) * std::atan(1 / xd));
+        const float start = Rounded(90 + (360 / kPi) * std::atan(1 / xd));
         bool first = true;
         SinglePrecisionLoop(start, 270.0f, 2.0f, [&](float phi) {
             const double angle = Radians(phi);
@@ -228,7 +231,6 @@ private:
 
     Surface& m_surface;
     const ChartGridStyle& m_style;
-    double m_pi;
     float m_centreX, m_centreY;
     float m_r; // vertical radius
     float m_k; // horizontal radius
@@ -240,23 +242,21 @@ const ChartGridStyle& ResultsGridStyle() { return kResultsStyle; }
 const ChartGridStyle& PrinterGridStyle() { return kPrinterStyle; }
 const ChartGridStyle& OpeningGridStyle() { return kOpeningStyle; }
 
-void DrawChartGrid(Surface& surface, const ChartFrame& frame, double pi, const ChartGridStyle& style) {
-    GridPainter(surface, frame, pi, style).Draw();
+void DrawChartGrid(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style) {
+    GridPainter(surface, frame, style).Draw();
 }
 
-void DrawGrid(Surface& surface, Session& session, const ChartView& view) {
-    session.ChartRadius = kChartRadius;
-    DrawChartGrid(surface, ResultsFrame(session, view), session.Pi, ResultsGridStyle());
+void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio) {
+    DrawChartGrid(surface, ResultsFrame(view, aspectRatio), ResultsGridStyle());
 }
 
-void PrintGrid(Surface& surface, Session& session, PrintedLoadMark mark) {
-    session.ChartRadius = kChartRadius;
+void PrintGrid(Surface& surface, const std::optional<PrintedLoadMark>& mark) {
     const ChartFrame frame{kPrintedCentreX, kPrintedCentreY, kChartRadius, 1, 1};
-    DrawChartGrid(surface, frame, session.Pi, PrinterGridStyle());
-    if (mark == PrintedLoadMark::Omitted) return;
-    const PagePoint load = MapLoad(session.LoadR, session.LoadX, session.Impedance, session.Pi, frame);
+    DrawChartGrid(surface, frame, PrinterGridStyle());
+    if (!mark) return;
+    const PagePoint load = MapLoad(mark->load.LoadR, mark->load.LoadX, mark->impedance, frame);
     surface.SetPenWidth(kPrintedLoadPen);
-    surface.Circle(load.x, load.y, session.DotRadius, session.DotColor);
+    surface.Circle(load.x, load.y, mark->style.radius, mark->style.colour);
     surface.SetPenWidth(1);
 }
 

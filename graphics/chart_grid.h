@@ -1,9 +1,11 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/networks.h"
 #include "graphics/chart_view.h"
+#include "graphics/load_marks.h"
 #include "graphics/surface.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -12,7 +14,6 @@ namespace vorelin {
 inline constexpr Colour kGridLight = 0xAAAAFF;
 inline constexpr Colour kGridEmphasis = 0x0000FF; // also the axis, the outer circle and the labels
 inline constexpr Colour kGridBlank = 0xFFFFFF;
-inline constexpr float kChartRadius = 3000; // the unit circle at scale 1, in page units
 
 // Pen widths in device pixels for each drawing step of the grid.
 struct GridPenWidths {
@@ -61,22 +62,26 @@ const ChartGridStyle& OpeningGridStyle();
 // the outer circle and the labels, in that order. Loop values are accumulated in single
 // precision. Leaves the pen width as the last step set it (1 when there are labels) and, with
 // labels, the text colour black.
-void DrawChartGrid(Surface& surface, const ChartFrame& frame, double pi, const ChartGridStyle& style);
+void DrawChartGrid(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style);
 
-// The results page's grid step: ChartRadius becomes 3000 (PlotDot relies on it), then the grid
-// is drawn around the view's centre at its scale with the session's aspect ratio.
-void DrawGrid(Surface& surface, Session& session, const ChartView& view);
+// The results page's grid step: the grid around the view's centre at its scale, stretched by
+// the aspect ratio.
+void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio);
 
 inline constexpr float kPrintedCentreX = 6000;
 inline constexpr float kPrintedCentreY = 8000;
 inline constexpr int kPrintedLoadPen = 16;
 
-// Whether the printed chart marks the load: not when the entries give no load to mark.
-enum class PrintedLoadMark { Shown, Omitted };
+// The load the printed chart marks, normalised to `impedance`, as a circle in `style`.
+struct PrintedLoadMark {
+    Load load;
+    float impedance;
+    DotStyle style;
+};
 
-// The printed chart: ChartRadius becomes 3000, and the grid is drawn round (stretch 1) at scale
-// 1 around (6000, 8000) with the printer's heavier pens and label places; then the load itself
-// as a circle of DotRadius in DotColor at pen width 16. Leaves the pen at 1.
-void PrintGrid(Surface& surface, Session& session, PrintedLoadMark mark = PrintedLoadMark::Shown);
+// The printed chart: the grid drawn round (stretch 1) at scale 1 around (6000, 8000) with the
+// printer's heavier pens and label places; then the load, when there is one to mark, as a
+// circle at pen width 16. Leaves the pen at 1.
+void PrintGrid(Surface& surface, const std::optional<PrintedLoadMark>& mark);
 
 } // namespace vorelin

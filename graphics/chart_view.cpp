@@ -1,9 +1,10 @@
 #include "graphics/chart_view.h"
 
-#include <charconv>
+#include "core/decimal_number.h"
+
 #include <cmath>
 #include <limits>
-#include <system_error>
+#include <numbers>
 
 namespace vorelin {
 
@@ -22,32 +23,13 @@ float WithinAspectLimits(float ratio) {
 
 // The leading plain decimal number of a text: blanks, an optional sign, digits with at most one
 // period. No exponent and no multiplier letters; a text without such a number reads as 0. A
-// number too large for a double reads as infinity, one too small as 0.
+// number too large for a double reads as infinity (keeping its sign), one too small as 0.
 double LeadingNumber(std::string_view text) {
-    std::size_t at = text.find_first_not_of(" \t");
+    const std::size_t at = text.find_first_not_of(" \t");
     if (at == std::string_view::npos) return 0;
-    bool negative = false;
-    if (text[at] == '+' || text[at] == '-') negative = text[at++] == '-';
-    const std::size_t first = at;
-    bool digits = false, period = false, wholePart = false;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            wholePart = wholePart || (c != '0' && !period);
-        } else if (c == '.' && !period) {
-            period = true;
-        } else {
-            break;
-        }
-    }
-    if (!digits) return 0;
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data() + first, text.data() + at, value, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range)
-        value = wholePart ? std::numeric_limits<double>::infinity() : 0;
-    return negative ? -value : value;
+    const DecimalPrefix number = ScanDecimalPrefix(text.substr(at), Exponent::NotAllowed);
+    if (!number.overflow) return number.value;
+    return text[at] == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
 }
 
 } // namespace
@@ -108,12 +90,12 @@ float SpinnerAspectRatio(std::string_view percentText) {
     return WithinAspectLimits(static_cast<float>(LeadingNumber(percentText) * 0.01));
 }
 
-ChartFrame ResultsFrame(const Session& session, const ChartView& view) {
-    return {view.CentreX, view.CentreY, session.ChartRadius, view.ChartScale, session.AspectRatio};
+ChartFrame ResultsFrame(const ChartView& view, float aspectRatio) {
+    return {view.CentreX, view.CentreY, kChartRadius, view.ChartScale, aspectRatio};
 }
 
-PagePoint MapLoad(float loadR, float loadX, float impedance, double pi, const ChartFrame& frame,
-                  MarkProduct product) {
+PagePoint MapLoad(float loadR, float loadX, float impedance, const ChartFrame& frame, MarkProduct product) {
+    constexpr double pi = std::numbers::pi;
     const auto r = static_cast<float>(static_cast<double>(loadR) / static_cast<double>(impedance));
     auto x = static_cast<float>(static_cast<double>(loadX) / static_cast<double>(impedance));
     if (x == 0) x = 1e-12f; // keeps the angle of a purely resistive load defined

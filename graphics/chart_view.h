@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/session.h"
-
 #include <string_view>
 
 namespace vorelin {
@@ -49,8 +47,8 @@ struct TypedAspect {
 };
 TypedAspect ClampTypedAspect(double parsed);
 
-// The spinner's percent text read as a plain decimal number (leading number only; " 75" ->
-// 0.75, "abc" -> 0), times 0.01, held within 0.5 to 1.5.
+// The spinner's percent text read as a plain decimal number (leading number only, no exponent;
+// " 75" -> 0.75, "abc" -> 0), times 0.01, held within 0.5 to 1.5.
 float SpinnerAspectRatio(std::string_view percentText);
 
 // The frame a chart is drawn in: its centre on the page, the radius of the unit circle before
@@ -64,8 +62,11 @@ struct ChartFrame {
     float aspectRatio;
 };
 
-// The results page's chart: the view's centre and scale, the session's radius and aspect ratio.
-ChartFrame ResultsFrame(const Session& session, const ChartView& view);
+// The radius of the chart's unit circle at scale 1, in page units.
+inline constexpr float kChartRadius = 3000;
+
+// The results page's chart: the view's centre and scale, the chart radius and the aspect ratio.
+ChartFrame ResultsFrame(const ChartView& view, float aspectRatio);
 
 struct PagePoint {
     float x;
@@ -83,7 +84,7 @@ enum class MarkProduct {
 // coefficient's magnitude and angle. A load of Z0 lands on the centre, +jZ0 straight above it.
 // Every step is rounded to single precision; a purely resistive load is taken as x = 1e-12.
 // A load whose reflection coefficient is not finite gives a point that is not finite either.
-PagePoint MapLoad(float loadR, float loadX, float impedance, double pi, const ChartFrame& frame,
+PagePoint MapLoad(float loadR, float loadX, float impedance, const ChartFrame& frame,
                   MarkProduct product = MarkProduct::RadiusScaleMagnitude);
 
 } // namespace vorelin

@@ -4,33 +4,22 @@
 
 namespace vorelin {
 
-namespace {
-
-PagePoint LoadOnChart(const Session& session, const ChartView& view, MarkProduct product) {
-    return MapLoad(session.LoadR, session.LoadX, session.Impedance, session.Pi, ResultsFrame(session, view),
-                   product);
-}
-
-} // namespace
-
-void PlotDot(Surface& surface, const Session& session, const ChartView& view) {
-    const PagePoint at = LoadOnChart(session, view, MarkProduct::RadiusScaleMagnitude);
+void PlotDot(Surface& surface, const Load& load, float impedance, const ChartFrame& frame, DotStyle style) {
+    const PagePoint at = MapLoad(load.LoadR, load.LoadX, impedance, frame, MarkProduct::RadiusScaleMagnitude);
     surface.SetPenWidth(1);
-    surface.Circle(at.x, at.y, session.DotRadius, session.DotColor);
+    surface.Circle(at.x, at.y, style.radius, style.colour);
 }
 
-void PlotDots(Surface& surface, const Session& session, const ChartView& view,
-              std::span<const LoadPoint> loads, std::vector<PagePoint>& pagePoints) {
+void PlotDots(Surface& surface, std::span<const Load> loads, float impedance, const ChartFrame& frame,
+              DotStyle style, std::vector<PagePoint>& pagePoints) {
     pagePoints.resize(loads.size());
     // Copied first and mapped in place: a mapping then reads and writes the same memory.
     for (std::size_t i = 0; i < loads.size(); ++i)
-        pagePoints[i] = {loads[i].loadR, loads[i].loadX};
-    const ChartFrame frame = ResultsFrame(session, view);
-    const auto map = [&pagePoints, &session, &frame](std::size_t from, std::size_t to) {
+        pagePoints[i] = {loads[i].LoadR, loads[i].LoadX};
+    const auto map = [&pagePoints, impedance, &frame](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             PagePoint& point = pagePoints[i];
-            point = MapLoad(point.x, point.y, session.Impedance, session.Pi, frame,
-                            MarkProduct::RadiusScaleMagnitude);
+            point = MapLoad(point.x, point.y, impedance, frame, MarkProduct::RadiusScaleMagnitude);
         }
     };
     // A thread pays for itself from a few thousand mappings on.
@@ -45,16 +34,16 @@ void PlotDots(Surface& surface, const Session& session, const ChartView& view,
     }
     for (const PagePoint& at : pagePoints) {
         surface.SetPenWidth(1);
-        surface.Circle(at.x, at.y, session.DotRadius, session.DotColor);
+        surface.Circle(at.x, at.y, style.radius, style.colour);
     }
 }
 
-void PlotDot2(Surface& surface, const Session& session, const ChartView& view) {
-    const PagePoint at = LoadOnChart(session, view, MarkProduct::MagnitudeRadiusScale);
+void PlotDot2(Surface& surface, const Load& load, float impedance, const ChartFrame& frame, float radius) {
+    const PagePoint at = MapLoad(load.LoadR, load.LoadX, impedance, frame, MarkProduct::MagnitudeRadiusScale);
     surface.SetPenWidth(6);
     surface.Circle(at.x, at.y, kFinalMarkRingRadius, kFinalMarkRing);
     surface.SetPenWidth(1);
-    surface.Circle(at.x, at.y, session.DotRadius, kFinalMarkRed);
+    surface.Circle(at.x, at.y, radius, kFinalMarkRed);
 }
 
 } // namespace vorelin

@@ -29,8 +29,9 @@ void DrawPanel(Surface& surface, const Anchor& at, const Panel& panel) {
 
 } // namespace
 
-void DrawOpeningSchematic(Surface& surface, const Session& session) {
-    Schematic schematic(surface, session, SchematicPage::Opening);
+void DrawOpeningSchematic(Surface& surface) {
+    const Entries none;
+    Schematic schematic(surface, none, 0, SchematicPage::Opening);
     surface.SetPenWidth(2);
     Anchor at{1000, 3500};
 
@@ -51,9 +52,9 @@ void DrawOpeningSchematic(Surface& surface, const Session& session) {
     schematic.Load(at);
 }
 
-void DrawOpeningChart(Surface& surface, const Session& session) {
-    const ChartFrame frame{kOpeningCentreX, kOpeningCentreY, kOpeningChartRadius, 1, session.AspectRatio};
-    DrawChartGrid(surface, frame, session.Pi, OpeningGridStyle());
+void DrawOpeningChart(Surface& surface, float aspectRatio) {
+    const ChartFrame frame{kOpeningCentreX, kOpeningCentreY, kOpeningChartRadius, 1, aspectRatio};
+    DrawChartGrid(surface, frame, OpeningGridStyle());
 
     // The marker stands at Gamma = -0.2 + 0.4j of a round chart, whatever the aspect ratio.
     const auto radius = static_cast<double>(kOpeningChartRadius);

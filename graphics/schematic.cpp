@@ -8,6 +8,7 @@
 
 #include <array>
 #include <span>
+#include <numbers>
 #include <string_view>
 
 namespace vorelin {
@@ -16,91 +17,68 @@ namespace {
 
 float Offset(float base, double by) { return static_cast<float>(static_cast<double>(base) + by); }
 
-using Symbol = void (Schematic::*)(Anchor&);
-
 struct LabelOffset {
     float dx, dy;
 };
 
-// One symbol of a network drawing. A part symbol is preceded by its label: the part's name on
-// a thumbnail, its value (from the network routine's copy) on paper.
-struct NetworkStep {
-    Symbol symbol;
-    std::string_view name = {}; // empty for a bare Wire
-    float Session::*copy = nullptr;
-    LabelOffset thumbnail = {};
-    LabelOffset printed = {};
+// How one part of a network is labelled: its name on a thumbnail and its value on paper, each at
+// an offset from the anchor before its symbol; on the results page at a fixed place.
+struct PartLabels {
+    LabelOffset thumbnail;
+    LabelOffset printed;
+    LabelPlace results;
 };
 
+// The drawing of a network: an optional Wire before and after its parts (whose symbols follow
+// from their placement and kind), the width of its thumbnail's box, and its labels in position
+// order. Together with the topology table of the core this is everything a page draws of it.
 struct NetworkDrawing {
-    float boxWidth; // of the thumbnail's background box
-    std::array<NetworkStep, 5> steps;
-    std::size_t count;
+    bool wireBefore;
+    bool wireAfter;
+    std::array<PartLabels, 3> labels;
 };
 
-constexpr NetworkStep kWire{&Schematic::Wire};
-
-constexpr std::array<NetworkDrawing, 8> kNetworks{{
-    {1750,
-     {{{&Schematic::SeriesL, "L1", &Session::Net15L1, {400, 100}, {200, -400}},
-       {&Schematic::ShuntC, "C2", &Session::Net15C2, {-100, 400}, {-200, 1200}},
-       kWire}},
-     3},
-    {1750,
-     {{{&Schematic::ShuntC, "C1", &Session::Net27C1, {600, 400}, {-100, 1200}},
-       {&Schematic::SeriesL, "L2", &Session::Net27L2, {400, 100}, {200, -400}},
-       kWire}},
-     3},
-    {1150,
-     {{{&Schematic::ShuntL, "L1", &Session::Net38L1, {500, 600}, {-200, 1200}},
-       {&Schematic::SeriesC, "C2", &Session::Net38C2, {100, 200}, {200, -400}},
-       kWire}},
-     3},
-    {1150,
-     {{kWire,
-       {&Schematic::SeriesC, "C1", &Session::Net46C1, {100, 200}, {200, -400}},
-       {&Schematic::ShuntL, "L2", &Session::Net46L2, {0, 600}, {-100, 1200}}}},
-     3},
-    {2700,
-     {{{&Schematic::SeriesL, "L1", &Session::Net15L1, {400, 100}, {200, -400}},
-       {&Schematic::ShuntC, "C2", &Session::Net15C2, {-100, 400}, {-200, 1200}},
-       {&Schematic::SeriesL, "L3", &Session::Net15L3, {400, 100}, {200, -400}},
-       kWire}},
-     4},
-    {1700,
-     {{kWire,
-       {&Schematic::SeriesC, "C1", &Session::Net46C1, {100, 200}, {100, -400}},
-       {&Schematic::ShuntL, "L2", &Session::Net46L2, {0, 600}, {-200, 1200}},
-       {&Schematic::SeriesC, "C3", &Session::Net46C3, {100, 200}, {100, -400}},
-       kWire}},
-     5},
-    {2550,
-     {{kWire,
-       {&Schematic::ShuntC, "C1", &Session::Net27C1, {600, 400}, {-100, 1200}},
-       {&Schematic::SeriesL, "L2", &Session::Net27L2, {400, 100}, {200, -400}},
-       {&Schematic::ShuntC, "C3", &Session::Net27C3, {-100, 400}, {-100, 1200}},
-       kWire}},
-     5},
-    {2000,
-     {{kWire,
-       {&Schematic::ShuntL, "L1", &Session::Net38L1, {500, 600}, {-200, 1200}},
-       {&Schematic::SeriesC, "C2", &Session::Net38C2, {100, 200}, {100, -400}},
-       {&Schematic::ShuntL, "L3", &Session::Net38L3, {0, 600}, {-200, 1200}},
-       kWire}},
-     5},
+constexpr std::array<NetworkDrawing, kTopologyCount> kNetworks{{
+    {false, true, {{{{400, 100}, {200, -400}, {2200, 1600}}, {{-100, 400}, {-200, 1200}, {2600, 3200}}}}},
+    {false, true, {{{{600, 400}, {-100, 1200}, {2200, 3200}}, {{400, 100}, {200, -400}, {2800, 1600}}}}},
+    {false, true, {{{{500, 600}, {-200, 1200}, {2200, 3200}}, {{100, 200}, {200, -400}, {2100, 1600}}}}},
+    {true, false, {{{{100, 200}, {200, -400}, {2100, 1600}}, {{0, 600}, {-100, 1200}, {2300, 3200}}}}},
+    {false,
+     true,
+     {{{{400, 100}, {200, -400}, {2200, 1600}},
+       {{-100, 400}, {-200, 1200}, {2800, 3200}},
+       {{400, 100}, {200, -400}, {3700, 1600}}}}},
+    {true,
+     true,
+     {{{{100, 200}, {100, -400}, {2100, 1600}},
+       {{0, 600}, {-200, 1200}, {2300, 3200}},
+       {{100, 200}, {100, -400}, {3000, 1600}}}}},
+    {true,
+     true,
+     {{{{600, 400}, {-100, 1200}, {2200, 3200}},
+       {{400, 100}, {200, -400}, {2900, 1600}},
+       {{-100, 400}, {-100, 1200}, {3400, 3200}}}}},
+    {true,
+     true,
+     {{{{500, 600}, {-200, 1200}, {2100, 3200}},
+       {{100, 200}, {100, -400}, {2600, 1600}},
+       {{0, 600}, {-200, 1200}, {3100, 3200}}}}},
 }};
 
-struct LibraryPlace {
-    float x, y;
-};
-constexpr std::array<LibraryPlace, 8> kLibraryPlaces{{{4500, 2500},
-                                                      {6500, 2500},
-                                                      {8500, 2500},
-                                                      {9900, 2500},
-                                                      {4500, 4000},
-                                                      {8000, 4000},
-                                                      {4500, 5500},
-                                                      {7700, 5500}}};
+// The thumbnails: anchor, box width and click area. The click areas lie a little inside the
+// drawn boxes (a box spans y - 200 to y + 1200); the middle row's is only 1000 high.
+constexpr std::array<Thumbnail, kTopologyCount> kThumbnails{{
+    {4500, 2500, 1750, 4500, 2500, 6250, 3600},
+    {6500, 2500, 1750, 6500, 2500, 8200, 3600},
+    {8500, 2500, 1150, 8500, 2500, 9600, 3600},
+    {9900, 2500, 1150, 9900, 2500, 11000, 3600},
+    {4500, 4000, 2700, 4500, 4000, 7200, 5000},
+    {8000, 4000, 1700, 8000, 4000, 9600, 5000},
+    {4500, 5500, 2550, 4500, 5500, 7000, 6600},
+    {7700, 5500, 2000, 7700, 5500, 9700, 6600},
+}};
+
+const NetworkDrawing& DrawingOf(int topology) { return kNetworks[static_cast<std::size_t>(topology - 1)]; }
 
 struct Vertex {
     float dx, dy;
@@ -119,9 +97,6 @@ constexpr Colour kGenTextPoint = 0xFFFFC0;
 constexpr Colour kGenHeadingPoint = 0xFFFFFF;
 constexpr int kPrintedPen = 10;
 
-PartKind KindOf(std::string_view name) {
-    return name.front() == 'C' ? PartKind::Capacitor : PartKind::Inductor;
-}
 
 } // namespace
 
@@ -167,7 +142,7 @@ void Schematic::SeriesL(Anchor& at) {
     const float groundStart = RoundHalfEven(at.X);
     Line(at, 0, 0, 80, 0, Stroke());
     for (int turn = 1; turn <= 3; ++turn)
-        Arc(at, static_cast<float>(160 * turn), 0, 80, 0, m_session.Pi, Stroke());
+        Arc(at, static_cast<float>(160 * turn), 0, 80, 0, std::numbers::pi, Stroke());
     at.X = Offset(at.X, 560);
     Line(at, 0, 0, 80, 0, Stroke());
     at.X = Offset(at.X, 80);
@@ -180,7 +155,7 @@ void Schematic::ShuntL(Anchor& at) {
     const Colour coil = m_page == SchematicPage::Opening ? Stroke() : kShuntInductorColour;
     Wires(at, 2);
     Line(at, 0, 0, 0, 280, coil);
-    const double pi = m_session.Pi;
+    const double pi = std::numbers::pi;
     for (int turn = 1; turn <= 3; ++turn)
         Arc(at, 0, static_cast<float>(200 + 160 * turn), 80, 3 * pi / 2, pi / 2, coil);
     Line(at, 0, 760, 0, kGroundRail, coil);
@@ -236,11 +211,11 @@ void Schematic::ScreenGen(Anchor& at) {
     if (m_page == SchematicPage::Results) {
         // At fixed places of the page, left of the schematic.
         m_surface.Point(1000, 3900, kGenTextPoint);
-        m_surface.Print("System impedance: " + PlainText(m_session.Impedance) + " ohms");
+        m_surface.Print("System impedance: " + PlainText(m_entries.Impedance) + " ohms");
         m_surface.Point(1000, 3200, kGenHeadingPoint);
         m_surface.Print("Test freq:");
         m_surface.Point(1000, 3400, kGenTextPoint);
-        m_surface.Print(FormatValue(m_session.Frequency));
+        m_surface.Print(FormatValue(m_entries.Frequency));
     }
 }
 
@@ -261,9 +236,9 @@ void Schematic::PrintedGen(Anchor& at) {
     m_surface.MoveTo(1600, Offset(at.Y, 1200));
     m_surface.Print("Test freq:");
     m_surface.MoveTo(1600, Offset(at.Y, 1500));
-    m_surface.Print(FormatFrequency(m_session.Frequency));
+    m_surface.Print(FormatFrequency(m_entries.Frequency));
     m_surface.MoveTo(Offset(at.X, 920), Offset(at.Y, -400));
-    m_surface.Print(PrintText(m_session.Impedance));
+    m_surface.Print(PrintText(m_entries.Impedance));
     at.X = Offset(at.X, 1650);
     Wire(at);
 }
@@ -275,7 +250,7 @@ void Schematic::Resistor(const Anchor& at) {
 }
 
 void Schematic::Load(Anchor& at) {
-    const float reactance = m_session.LoadX;
+    const float reactance = m_loadX;
     switch (m_page) {
     case SchematicPage::Opening:
         Wire(at);
@@ -308,48 +283,95 @@ void Schematic::Load(Anchor& at) {
 
 void Schematic::DrawNetwork(int topology, Anchor& at) {
     if (!IsKnownTopology(topology)) return;
-    const NetworkDrawing& drawing = kNetworks[static_cast<std::size_t>(topology - 1)];
+    const NetworkDrawing& drawing = DrawingOf(topology);
     if (m_page == SchematicPage::Entries) {
-        const Colour box = m_session.Topology == topology ? kThumbnailHighlight : kThumbnailBackground;
-        m_surface.FilledBox(at.X, Offset(at.Y, -200), Offset(at.X, static_cast<double>(drawing.boxWidth)),
-                            Offset(at.Y, 1200), box);
+        const Colour box = m_entries.Topology == topology ? kThumbnailHighlight : kThumbnailBackground;
+        m_surface.FilledBox(at.X, Offset(at.Y, -200),
+                            Offset(at.X, static_cast<double>(ThumbnailOf(topology).boxWidth)), Offset(at.Y, 1200),
+                            box);
     }
-    for (const NetworkStep& step : std::span(drawing.steps).first(drawing.count)) {
-        if (!step.name.empty() && m_page == SchematicPage::Entries) {
-            m_surface.Point(Offset(at.X, static_cast<double>(step.thumbnail.dx)),
-                            Offset(at.Y, static_cast<double>(step.thumbnail.dy)), kThumbnailHighlight);
-            m_surface.Print(step.name);
-        } else if (!step.name.empty() && m_page == SchematicPage::Printer) {
-            m_surface.MoveTo(Offset(at.X, static_cast<double>(step.printed.dx)),
-                             Offset(at.Y, static_cast<double>(step.printed.dy)));
-            m_surface.Print(PartValueText(m_session.*step.copy, KindOf(step.name)));
+    if (drawing.wireBefore) Wire(at);
+    const auto parts = PartsOf(topology);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const PartSlot& part = parts[i];
+        const PartLabels& label = drawing.labels[i];
+        if (m_page == SchematicPage::Entries) {
+            m_surface.Point(Offset(at.X, static_cast<double>(label.thumbnail.dx)),
+                            Offset(at.Y, static_cast<double>(label.thumbnail.dy)), kThumbnailHighlight);
+            m_surface.Print(part.name);
+        } else if (m_page == SchematicPage::Printer) {
+            m_surface.MoveTo(Offset(at.X, static_cast<double>(label.printed.dx)),
+                             Offset(at.Y, static_cast<double>(label.printed.dy)));
+            m_surface.Print(PartValueText(m_entries.*part.value, part.kind));
         }
-        (this->*step.symbol)(at);
+        const bool series = part.placement == Placement::Series;
+        if (part.kind == PartKind::Inductor) {
+            series ? SeriesL(at) : ShuntL(at);
+        } else {
+            series ? SeriesC(at) : ShuntC(at);
+        }
     }
+    if (drawing.wireAfter) Wire(at);
 }
 
-void DrawLibrary(Surface& surface, const Session& session) {
-    Schematic thumbnails(surface, session, SchematicPage::Entries);
+const Thumbnail& ThumbnailOf(int topology) { return kThumbnails[static_cast<std::size_t>(topology - 1)]; }
+
+int ThumbnailAt(double x, double y) {
+    for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
+        const Thumbnail& t = ThumbnailOf(topology);
+        if (x > t.clickLeft && x < t.clickRight && y > t.clickTop && y < t.clickBottom) return topology;
+    }
+    return 0;
+}
+
+void DrawLibrary(Surface& surface, int chosen) {
+    Entries highlight;
+    highlight.Topology = static_cast<std::int16_t>(chosen);
+    Schematic thumbnails(surface, highlight, 0, SchematicPage::Entries);
     surface.SetPenWidth(2);
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
-        const LibraryPlace& place = kLibraryPlaces[static_cast<std::size_t>(topology - 1)];
-        Anchor at{place.x, place.y};
+        Anchor at{ThumbnailOf(topology).x, ThumbnailOf(topology).y};
         thumbnails.DrawNetwork(topology, at);
     }
 }
 
-ResultsSchematicEnds DrawResultsSchematic(Surface& surface, const Session& session) {
-    Schematic schematic(surface, session, SchematicPage::Results);
+ResultsSchematicEnds DrawResultsSchematic(Surface& surface, const Entries& entries, float loadX) {
+    Schematic schematic(surface, entries, loadX, SchematicPage::Results);
     surface.SetPenWidth(2);
     Anchor at{kResultsSchematicX, kResultsSchematicY};
     schematic.Gen(at);
     surface.Line(Offset(at.X, -30), Offset(at.Y, -500), Offset(at.X, -30), Offset(at.Y, 1500), kPortMark);
-    schematic.DrawNetwork(session.Topology, at);
+    schematic.DrawNetwork(entries.Topology, at);
     surface.Line(at.X, Offset(at.Y, -500), at.X, Offset(at.Y, 1500), kPortMark);
     const float networkEnd = at.X;
     schematic.Wire(at);
     schematic.Load(at);
     return {networkEnd, at.X};
 }
+
+ResultsSchematicEnds ResultsSchematicExtent(int topology, float loadX) {
+    // The screen's symbol widths: Wire 160, SeriesL 960, SeriesC 360, ShuntL and ShuntC 640.
+    constexpr float kWire = 160, kSeriesL = 960, kSeriesC = 360, kShunt = 640, kGen = 1050;
+    float x = kResultsSchematicX + kGen;
+    if (IsKnownTopology(topology)) {
+        const NetworkDrawing& drawing = DrawingOf(topology);
+        if (drawing.wireBefore) x += kWire;
+        for (const PartSlot& part : PartsOf(topology)) {
+            if (part.placement == Placement::Shunt) {
+                x += kShunt;
+            } else {
+                x += part.kind == PartKind::Inductor ? kSeriesL : kSeriesC;
+            }
+        }
+        if (drawing.wireAfter) x += kWire;
+    }
+    const float networkEnd = x;
+    x += kWire;
+    x += loadX > 0 ? kSeriesL : loadX < 0 ? kSeriesC : kWire;
+    x += kWire;
+    return {networkEnd, x};
+}
+
+LabelPlace ResultsLabelPlace(int topology, std::size_t position) { return DrawingOf(topology).labels[position].results; }
 
 } // namespace vorelin

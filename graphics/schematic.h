@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/entries.h"
 #include "graphics/surface.h"
 
 namespace vorelin {
@@ -27,18 +27,19 @@ inline constexpr Colour kThumbnailBackground = 0xFFFFFF;
 //   and Load starts with an inductor, a capacitor or a wire by the sign of LoadX.
 // - Opening: every stroke blue; Load has a single Wire as lead-in; no pen width changes.
 // - Printer: SeriesL and SeriesC with two Wires on each side, ShuntC at pen width 10, the
-//   printed Gen with its texts, part values (from the network routines' copies) as labels,
-//   and a load whose lead-in is a LongWire when LoadX is 0.
+//   printed Gen with its texts, part values as labels, and a load whose lead-in is a LongWire
+//   when LoadX is 0.
 enum class SchematicPage { Entries, Results, Opening, Printer };
 
-// The symbol routines of one page, drawing on one surface. They read the session (Topology,
-// LoadX, Impedance, Frequency, the part-value copies, Pi) and never change it.
+// The symbol routines of one page, drawing on one surface. They read the entries (Topology for
+// the highlighted thumbnail, Impedance and Frequency for the generator's texts, the part values
+// for the printed labels) and the load's reactance (the load's lead-in), and change nothing.
 class Schematic {
 public:
-    Schematic(Surface& surface, const Session& session, SchematicPage page)
-        : m_surface(surface), m_session(session), m_page(page) {}
-    // The routines keep a reference to the session, so it must outlive them.
-    Schematic(Surface& surface, const Session&& session, SchematicPage page) = delete;
+    Schematic(Surface& surface, const Entries& entries, float loadX, SchematicPage page)
+        : m_surface(surface), m_entries(entries), m_loadX(loadX), m_page(page) {}
+    // The routines keep a reference to the entries, so they must outlive them.
+    Schematic(Surface& surface, const Entries&& entries, float loadX, SchematicPage page) = delete;
 
     void Wire(Anchor& at);     // both rails, 160 long
     void SeriesL(Anchor& at);  // 960 (1280 on paper)
@@ -73,13 +74,27 @@ private:
     void PrintedGen(Anchor& at);
 
     Surface& m_surface;
-    const Session& m_session;
+    const Entries& m_entries;
+    float m_loadX;
     SchematicPage m_page;
 };
 
-// The entries page's eight thumbnails at their fixed places, at pen width 2, the chosen
-// topology's box highlighted. Clears nothing: the boxes paint over what was there.
-void DrawLibrary(Surface& surface, const Session& session);
+// A thumbnail of the entries page: the anchor its network is drawn from, the width of its
+// background box, and the area (open intervals, page units) in which a click picks it.
+struct Thumbnail {
+    float x, y;
+    float boxWidth;
+    double clickLeft, clickTop, clickRight, clickBottom;
+};
+
+// The thumbnail of a topology (1 to 8).
+const Thumbnail& ThumbnailOf(int topology);
+// The topology whose click area holds a point of the page, or 0.
+int ThumbnailAt(double x, double y);
+
+// The entries page's eight thumbnails at their places, at pen width 2, the box of `chosen`
+// highlighted. Clears nothing: the boxes paint over what was there.
+void DrawLibrary(Surface& surface, int chosen);
 
 // Where the results page's schematic ended: the network's output end (the readout column
 // starts 200 to its right) and the anchor after the load's lead-in.
@@ -92,9 +107,20 @@ inline constexpr float kResultsSchematicX = 1000;
 inline constexpr float kResultsSchematicY = 2000;
 inline constexpr Colour kPortMark = 0xFFCC11;
 
+// Where the results page's schematic ends, without drawing it.
+ResultsSchematicEnds ResultsSchematicExtent(int topology, float loadX);
+
 // The results page's schematic at pen width 2: the generator with its texts, the input port
-// mark, the network of Topology, the output port mark, a Wire and the load. The caller runs
-// the network routine first, so that the load's lead-in follows the current LoadX.
-ResultsSchematicEnds DrawResultsSchematic(Surface& surface, const Session& session);
+// mark, the network of Topology, the output port mark, a Wire and the load, whose lead-in
+// follows the sign of `loadX`.
+ResultsSchematicEnds DrawResultsSchematic(Surface& surface, const Entries& entries, float loadX);
+
+// Where the results page puts a part's value label (page units, top-left) for a topology; the
+// part is given by its position in the topology (0 for position 1).
+struct LabelPlace {
+    double left;
+    double top;
+};
+LabelPlace ResultsLabelPlace(int topology, std::size_t position);
 
 } // namespace vorelin

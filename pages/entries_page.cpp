@@ -8,7 +8,7 @@
 #include "pages/page_controls.h"
 #include "pages/page_looks.h"
 #include "pages/user_dialogs.h"
-#include "pages/vector_state.h"
+#include "render/vector_state.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -30,52 +30,21 @@ const Font kPageFont{"MS Sans Serif", ScreenFont(0.0008), false};
 
 constexpr double kPageWidth = 12000;
 
-// The part inputs, in the order of m_parts; a part's position (1 to 3) sets its row.
-struct PartRow {
-    const char* name;
-    float Session::*field;
-    int position;
-    const char* caption;
-};
-constexpr std::array<PartRow, 6> kPartRows{{
-    {"C1", &Session::C1, 1, "  Enter the value for C1, farads:"},
-    {"C2", &Session::C2, 2, "  Enter the value for C2, farads:"},
-    {"C3", &Session::C3, 3, "  Enter the value for C3, farads:"},
-    {"L1", &Session::L1, 1, "  Enter the value for L1, henries:"},
-    {"L2", &Session::L2, 2, "  Enter the value for L2, henries:"},
-    {"L3", &Session::L3, 3, "  Enter the value for L3, henries:"},
-}};
-
+// A part's input: its label and box stand in the row of its position (1 to 3) in the networks
+// that use it, which is the digit of its name.
+int PositionOf(std::string_view part) { return part[1] - '0'; }
 double PartLabelTop(int position) { return 4000 + 600 * (position - 1); }
 
-// Where a click picks a thumbnail: open intervals, slightly inside the drawn boxes. Only the
-// first row whose y range holds the point is tried.
-struct HitArea {
-    double left;
-    double right;
-    int topology;
-};
-struct HitRow {
-    double top;
-    double bottom;
-    std::array<HitArea, 4> areas; // unused areas are empty (topology 0)
-};
-constexpr std::array<HitRow, 3> kHitRows{{
-    {2500, 3600, {{{4500, 6300, 1}, {6500, 8200, 2}, {8500, 9600, 3}, {9900, 11000, 4}}}},
-    {4000, 5000, {{{4500, 7200, 5}, {8000, 9600, 6}, {}, {}}}},
-    {5500, 6600, {{{4500, 7000, 7}, {7700, 9700, 8}, {}, {}}}},
-}};
+std::string PartCaption(std::string_view part) {
+    const bool capacitor = part.front() == 'C';
+    return "  Enter the value for " + std::string(part) + (capacitor ? ", farads:" : ", henries:");
+}
 
-// The topology whose thumbnail holds the point, or 0.
-int ThumbnailAt(double x, double y) {
-    for (const HitRow& row : kHitRows) {
-        if (!(y > row.top && y < row.bottom)) continue;
-        for (const HitArea& area : row.areas) {
-            if (area.topology != 0 && x > area.left && x < area.right) return area.topology;
-        }
-        return 0;
-    }
-    return 0;
+// "C1" -> "c1Box", "frequency" -> "frequencyBox": the object names of the boxes.
+QString BoxName(std::string_view field) {
+    QString name = QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
+    name[0] = name[0].toLower();
+    return name + QStringLiteral("Box");
 }
 
 QString Latin1(std::string_view text) {
@@ -84,9 +53,9 @@ QString Latin1(std::string_view text) {
 
 } // namespace
 
-EntriesPage::EntriesPage(Session& session, UserDialogs& dialogs, Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_session(session), m_dialogs(dialogs), m_navigation(navigation) {
-    setObjectName(QStringLiteral("frmEntries"));
+EntriesPage::EntriesPage(Entries& entries, UserDialogs& dialogs, Navigation& navigation)
+    : PageWindow(0xFFFFFF), m_entries(entries), m_dialogs(dialogs), m_navigation(navigation) {
+    setObjectName(QStringLiteral("entriesPage"));
     setWindowTitle(QStringLiteral("Vorelin - Entries page"));
     // A click on the page takes the keyboard from the boxes, so that digits and arrows pick.
     setFocusPolicy(Qt::ClickFocus);
@@ -96,36 +65,36 @@ EntriesPage::EntriesPage(Session& session, UserDialogs& dialogs, Navigation& nav
 
 void EntriesPage::MakeControls() {
     // Labels first: a box sits over the lower part of its label and must stay on top of it.
-    m_lblTitle = MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Entries Page"),
-                           {std::nullopt, kPageTitleColour});
-    m_label1 =
-        MakeLabel(this, "Label1", QStringLiteral("  Click on a network to choose it:"), {kLabelColour});
-    m_lblFrequency =
-        MakeLabel(this, "lblFrequency", QStringLiteral("  Enter the test frequency, Hz:"), {kLabelColour});
-    m_lblImpedance = MakeLabel(this, "lblImpedance", QStringLiteral("  Enter the system impedance, ohms:"),
-                               {kLabelColour});
-    for (std::size_t i = 0; i < kPartRows.size(); ++i) {
-        const std::string name = std::string("lbl") + kPartRows[i].name;
+    m_titleLabel = MakeLabel(this, "titleLabel", QStringLiteral("Vorelin - Entries Page"),
+                             {std::nullopt, kPageTitleColour});
+    m_chooseNetworkLabel = MakeLabel(this, "chooseNetworkLabel", QStringLiteral("  Click on a network to choose it:"),
+                                     {kLabelColour});
+    m_frequencyLabel =
+        MakeLabel(this, "frequencyLabel", QStringLiteral("  Enter the test frequency, Hz:"), {kLabelColour});
+    m_impedanceLabel = MakeLabel(this, "impedanceLabel", QStringLiteral("  Enter the system impedance, ohms:"),
+                                 {kLabelColour});
+    for (std::size_t i = 0; i < m_parts.size(); ++i) {
+        const std::string_view part = kPartNames[i];
+        QString name = BoxName(part);
+        name.replace(QStringLiteral("Box"), QStringLiteral("Label"));
         m_parts[i].label =
-            MakeLabel(this, name.c_str(), QString::fromLatin1(kPartRows[i].caption), {kLabelColour});
+            MakeLabel(this, name.toLatin1().constData(), QString::fromStdString(PartCaption(part)), {kLabelColour});
     }
-    m_lblUse2 =
-        MakeLabel(this, "lblUse2",
+    m_multipliersHint =
+        MakeLabel(this, "multipliersHint",
                   QStringLiteral("Use M for Mega,  k for kilo,  u for micro,  n for nano,  p for pico"), {});
 
-    m_frequency = MakeEntryBox("txtFrequency", &Session::Frequency);
-    m_impedance = MakeEntryBox("txtImpedance", &Session::Impedance);
-    for (std::size_t i = 0; i < kPartRows.size(); ++i) {
-        const std::string name = std::string("txt") + kPartRows[i].name;
-        m_parts[i].entry = MakeEntryBox(name.c_str(), kPartRows[i].field);
-    }
+    m_frequency = MakeEntryBox("frequencyBox", &Entries::Frequency);
+    m_impedance = MakeEntryBox("impedanceBox", &Entries::Impedance);
+    for (std::size_t i = 0; i < m_parts.size(); ++i)
+        m_parts[i].entry = MakeEntryBox(BoxName(kPartNames[i]).toLatin1().constData(), PartField(kPartNames[i]));
 
-    m_cmdResults = MakeButton(this, "cmdResults", QStringLiteral("See results"), kPageButtonColour);
-    m_cmdHelp = MakeButton(this, "cmdHelp", QStringLiteral("Help"), kPageButtonColour);
-    m_cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), kPageButtonColour);
-    connect(m_cmdResults, &QPushButton::clicked, this, &EntriesPage::cmdResults_Click);
-    connect(m_cmdHelp, &QPushButton::clicked, this, &EntriesPage::cmdHelp_Click);
-    connect(m_cmdExit, &QPushButton::clicked, this, &EntriesPage::cmdExit_Click);
+    m_seeResultsButton = MakeButton(this, "seeResultsButton", QStringLiteral("See results"), kPageButtonColour);
+    m_helpButton = MakeButton(this, "helpButton", QStringLiteral("Help"), kPageButtonColour);
+    m_exitButton = MakeButton(this, "exitButton", QStringLiteral("Exit"), kPageButtonColour);
+    connect(m_seeResultsButton, &QPushButton::clicked, this, &EntriesPage::onSeeResults);
+    connect(m_helpButton, &QPushButton::clicked, this, &EntriesPage::onHelp);
+    connect(m_exitButton, &QPushButton::clicked, this, &EntriesPage::onExit);
 
     // Tab goes down the boxes as they stand on the page (hidden ones are passed over), then
     // through the buttons. Each position's C and L boxes share a place; one at most is shown.
@@ -137,16 +106,16 @@ void EntriesPage::MakeControls() {
     chain(m_impedance.box);
     for (const std::size_t i : {3u, 0u, 1u, 4u, 2u, 5u}) // L1, C1, C2, L2, C3, L3
         chain(m_parts[i].entry.box);
-    chain(m_cmdResults);
-    chain(m_cmdHelp);
-    chain(m_cmdExit);
+    chain(m_seeResultsButton);
+    chain(m_helpButton);
+    chain(m_exitButton);
 }
 
-EntriesPage::EntryBox EntriesPage::MakeEntryBox(const char* name, float Session::*field) {
+EntriesPage::EntryBox EntriesPage::MakeEntryBox(const char* name, float Entries::*field) {
     const EntryBox entry{MakeTextBox(this, name), field};
-    connect(entry.box, &QLineEdit::textChanged, this, [this, entry] { Box_Change(entry); });
+    connect(entry.box, &QLineEdit::textChanged, this, [this, entry] { onBoxChanged(entry); });
     // Enter in a box is "See results", as a form's default button would be.
-    connect(entry.box, &QLineEdit::returnPressed, this, &EntriesPage::cmdResults_Click);
+    connect(entry.box, &QLineEdit::returnPressed, this, &EntriesPage::onSeeResults);
     return entry;
 }
 
@@ -171,17 +140,17 @@ void EntriesPage::MakeKeyboardShortcuts() {
 void EntriesPage::Load() {
     PlaceControls();
 
-    ShowStartingValue(m_frequency, m_session.SavedFrequency, 4e6f, "4M");
-    ShowStartingValue(m_impedance, m_session.SavedImpedance, 50, "50");
+    ShowStartingValue(m_frequency, m_entries.SavedFrequency, kFallbackFrequency, kFallbackFrequencyText);
+    ShowStartingValue(m_impedance, m_entries.SavedImpedance, kFallbackImpedance, kFallbackImpedanceText);
 
-    if (m_session.Topology == 0) {
-        m_session.Topology = m_session.SavedTopology;
-        if (m_session.Topology < 1) m_session.Topology = 1;
+    if (m_entries.Topology == 0) {
+        m_entries.Topology = m_entries.SavedTopology;
+        if (m_entries.Topology < 1) m_entries.Topology = kFallbackTopology;
     }
 
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const EntryBox& entry = m_parts[i].entry;
-        const float value = m_session.*entry.field;
+        const float value = m_entries.*entry.field;
         ShowText(entry, i < 3 ? FormatCapacitance(value) : FormatInductance(value));
     }
 
@@ -190,8 +159,8 @@ void EntriesPage::Load() {
 }
 
 void EntriesPage::ShowStartingValue(const EntryBox& entry, float saved, float builtIn,
-                                    const char* builtInText) {
-    float& value = m_session.*entry.field;
+                                    std::string_view builtInText) {
+    float& value = m_entries.*entry.field;
     if (value > 0) {
         ShowText(entry, FormatValue(value));
     } else if (saved > 0) {
@@ -199,31 +168,31 @@ void EntriesPage::ShowStartingValue(const EntryBox& entry, float saved, float bu
         ShowText(entry, FormatValue(saved));
     } else {
         value = builtIn;
-        ShowText(entry, builtInText);
+        ShowText(entry, std::string(builtInText));
     }
 }
 
 void EntriesPage::PlaceControls() {
     Drawing().SetFont(kPageFont);
-    Place(m_lblTitle, kPageTitlePlace, kPageTitleFont);
-    Place(m_label1, {4500, 1900, 3200, 300}, kLabelFont);
-    Place(m_lblFrequency, {1000, 2000, 3000, 500}, kLabelFont);
+    Place(m_titleLabel, kPageTitlePlace, kPageTitleFont);
+    Place(m_chooseNetworkLabel, {4500, 1900, 3200, 300}, kLabelFont);
+    Place(m_frequencyLabel, {1000, 2000, 3000, 500}, kLabelFont);
     Place(m_frequency.box, {1300, 2200, 1200, 200}, kBoxFont);
-    Place(m_lblImpedance, {1000, 3000, 3000, 500}, kLabelFont);
+    Place(m_impedanceLabel, {1000, 3000, 3000, 500}, kLabelFont);
     Place(m_impedance.box, {1300, 3200, 1200, 200}, kBoxFont);
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
-        const double top = PartLabelTop(kPartRows[i].position);
+        const double top = PartLabelTop(PositionOf(kPartNames[i]));
         Place(m_parts[i].label, {1000, top, 3000, 500}, kLabelFont);
         Place(m_parts[i].entry.box, {1300, top + 200, 2000, 360}, kBoxFont);
     }
-    Place(m_cmdResults, {1000, 6000, 1500, 300}, kPageButtonFont);
-    Place(m_cmdHelp, {1000, 6500, 1500, 300}, kPageButtonFont);
-    Place(m_cmdExit, {1000, 7000, 1500, 300}, kPageButtonFont);
-    Place(m_lblUse2, {4500, 7200, 5000, 300}, kHintFont);
+    Place(m_seeResultsButton, {1000, 6000, 1500, 300}, kPageButtonFont);
+    Place(m_helpButton, {1000, 6500, 1500, 300}, kPageButtonFont);
+    Place(m_exitButton, {1000, 7000, 1500, 300}, kPageButtonFont);
+    Place(m_multipliersHint, {4500, 7200, 5000, 300}, kHintFont);
 }
 
-void EntriesPage::Box_Change(const EntryBox& entry) {
-    m_session.*entry.field = static_cast<float>(ParseValue(entry.box->text().toStdString()));
+void EntriesPage::onBoxChanged(const EntryBox& entry) {
+    m_entries.*entry.field = static_cast<float>(ParseValue(entry.box->text().toStdString()));
 }
 
 void EntriesPage::ShowText(const EntryBox& entry, const std::string& text) {
@@ -231,7 +200,7 @@ void EntriesPage::ShowText(const EntryBox& entry, const std::string& text) {
     // that the field always holds what the box shows.
     const QString shown = QString::fromStdString(text);
     if (entry.box->text() == shown) {
-        Box_Change(entry);
+        onBoxChanged(entry);
     } else {
         entry.box->setText(shown);
     }
@@ -242,9 +211,9 @@ void EntriesPage::ShowPartFields() {
         part.label->hide();
         part.entry.box->hide();
     }
-    for (const PartSlot& slot : PartsOf(m_session.Topology)) {
+    for (const PartSlot& slot : PartsOf(m_entries.Topology)) {
         for (std::size_t i = 0; i < m_parts.size(); ++i) {
-            if (kPartRows[i].name != slot.name) continue;
+            if (kPartNames[i] != slot.name) continue;
             m_parts[i].label->show();
             m_parts[i].entry.box->show();
         }
@@ -256,15 +225,15 @@ void EntriesPage::DrawLibraryAfresh() {
     // rather than painted over: the picture is the same and the drawing does not grow.
     ClearUpperVectorState();
     ClearPage();
-    DrawLibrary(Drawing(), m_session);
+    DrawLibrary(Drawing(), m_entries.Topology);
     Redraw();
 }
 
-void EntriesPage::Form_MouseDown(double x, double y) {
+void EntriesPage::onPageClicked(double x, double y) {
     if (x > kPageWidth) return;
     const int picked = ThumbnailAt(x, y);
     if (picked != 0) {
-        m_session.Topology = static_cast<std::int16_t>(picked);
+        m_entries.Topology = static_cast<std::int16_t>(picked);
         ShowPartFields();
     }
     DrawLibraryAfresh();
@@ -272,30 +241,27 @@ void EntriesPage::Form_MouseDown(double x, double y) {
 
 void EntriesPage::PickTopology(int topology) {
     if (!IsKnownTopology(topology)) return;
-    m_session.Topology = static_cast<std::int16_t>(topology);
+    m_entries.Topology = static_cast<std::int16_t>(topology);
     ShowPartFields();
     DrawLibraryAfresh();
 }
 
 void EntriesPage::StepTopology(int step) {
     // From a topology outside 1 to 8 the arrows start at the first or the last thumbnail.
-    const int current = IsKnownTopology(m_session.Topology) ? m_session.Topology : (step > 0 ? 0 : 9);
-    const int count = kLastTopology - kFirstTopology + 1;
-    PickTopology((current - kFirstTopology + step + count) % count + kFirstTopology);
+    const int current = IsKnownTopology(m_entries.Topology) ? m_entries.Topology : (step > 0 ? 0 : 9);
+    PickTopology((current - kFirstTopology + step + kTopologyCount) % kTopologyCount + kFirstTopology);
 }
 
 bool EntriesPage::TextBoxHasFocus() const { return qobject_cast<QLineEdit*>(focusWidget()) != nullptr; }
 
-QLineEdit* EntriesPage::BoxOf(std::string_view field) const {
-    return findChild<QLineEdit*>(QStringLiteral("txt") + Latin1(field));
-}
+QLineEdit* EntriesPage::BoxOf(std::string_view field) const { return findChild<QLineEdit*>(BoxName(field)); }
 
-void EntriesPage::cmdResults_Click() {
+void EntriesPage::onSeeResults() {
     // The shown part boxes are read once more, in position order.
-    for (const PartSlot& slot : PartsOf(m_session.Topology)) {
-        if (QLineEdit* box = BoxOf(slot.name)) Box_Change({box, slot.value});
+    for (const PartSlot& slot : PartsOf(m_entries.Topology)) {
+        if (QLineEdit* box = BoxOf(slot.name)) onBoxChanged({box, slot.value});
     }
-    if (const auto problem = CheckEntries(m_session)) {
+    if (const auto problem = CheckEntries(m_entries)) {
         m_dialogs.ShowMessage(this, Latin1(problem->message));
         activateWindow();
         if (QLineEdit* box = BoxOf(problem->field)) box->setFocus(Qt::OtherFocusReason);
@@ -305,8 +271,8 @@ void EntriesPage::cmdResults_Click() {
     Unload();
 }
 
-void EntriesPage::cmdHelp_Click() { m_navigation.ShowHelpPage(); }
+void EntriesPage::onHelp() { m_navigation.ShowHelpPage(); }
 
-void EntriesPage::cmdExit_Click() { m_navigation.ExitKeepingEntries(this); }
+void EntriesPage::onExit() { m_navigation.ExitKeepingEntries(this); }
 
 } // namespace vorelin

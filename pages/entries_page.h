@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/entries.h"
 #include "pages/page_window.h"
 
 #include <array>
@@ -16,34 +16,34 @@ class UserDialogs;
 
 // The entries page: the network topology picked on its thumbnails, the test frequency, the
 // system impedance and the part values of the chosen network. Every change of a box is parsed
-// into the session record at once; "See results" checks the entries and moves on.
+// into the entries at once; "See results" checks them and moves on.
 class EntriesPage final : public PageWindow {
 public:
-    EntriesPage(Session& session, UserDialogs& dialogs, Navigation& navigation);
+    EntriesPage(Entries& entries, UserDialogs& dialogs, Navigation& navigation);
 
     // Shows the label and box of each part of the current topology, hides the others.
     void ShowPartFields();
     // Picks the thumbnail under a point of the page (in page units), and redraws the thumbnails
     // whether one was hit or not.
-    void Form_MouseDown(double x, double y);
+    void onPageClicked(double x, double y);
     // Picks a topology as a click on its thumbnail would (the keyboard's way).
     void PickTopology(int topology);
 
-    void cmdResults_Click();
-    void cmdHelp_Click();
-    void cmdExit_Click();
+    void onSeeResults();
+    void onHelp();
+    void onExit();
 
 protected:
     void Load() override;
-    void PageMouseDown(double x, double y) override { Form_MouseDown(x, y); }
+    void PageMouseDown(double x, double y) override { onPageClicked(x, y); }
     // Closing the window from its frame is Exit: the entries are kept.
-    void CloseFromFrame() override { cmdExit_Click(); }
+    void CloseFromFrame() override { onExit(); }
 
 private:
-    // A box and the session field its text is parsed into.
+    // A box and the entry its text is parsed into.
     struct EntryBox {
         QLineEdit* box;
-        float Session::*field;
+        float Entries::*field;
     };
     // The label and box of one part (C1 ... L3).
     struct PartInput {
@@ -54,12 +54,12 @@ private:
     void MakeControls();
     void PlaceControls();
     void MakeKeyboardShortcuts();
-    EntryBox MakeEntryBox(const char* name, float Session::*field);
+    EntryBox MakeEntryBox(const char* name, float Entries::*field);
     // The change handler of every box: its whole text parsed into its field.
-    void Box_Change(const EntryBox& entry);
+    void onBoxChanged(const EntryBox& entry);
     // The frequency or impedance as the page opens: the value in memory when above 0, else the
     // saved one when above 0, else the built-in default with its literal text.
-    void ShowStartingValue(const EntryBox& entry, float saved, float builtIn, const char* builtInText);
+    void ShowStartingValue(const EntryBox& entry, float saved, float builtIn, std::string_view builtInText);
     // Assigns a box's text; the field then holds what the box shows, changed or not.
     void ShowText(const EntryBox& entry, const std::string& text);
     void DrawLibraryAfresh();
@@ -67,21 +67,21 @@ private:
     bool TextBoxHasFocus() const;
     QLineEdit* BoxOf(std::string_view field) const;
 
-    Session& m_session;
+    Entries& m_entries;
     UserDialogs& m_dialogs;
     Navigation& m_navigation;
 
-    QLabel* m_lblTitle = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_lblFrequency = nullptr;
-    QLabel* m_lblImpedance = nullptr;
-    QLabel* m_lblUse2 = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_chooseNetworkLabel = nullptr;
+    QLabel* m_frequencyLabel = nullptr;
+    QLabel* m_impedanceLabel = nullptr;
+    QLabel* m_multipliersHint = nullptr;
     EntryBox m_frequency{};
     EntryBox m_impedance{};
     std::array<PartInput, 6> m_parts{}; // C1, C2, C3, L1, L2, L3
-    QPushButton* m_cmdResults = nullptr;
-    QPushButton* m_cmdHelp = nullptr;
-    QPushButton* m_cmdExit = nullptr;
+    QPushButton* m_seeResultsButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
 };
 
 } // namespace vorelin

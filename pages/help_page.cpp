@@ -62,16 +62,16 @@ const std::array<const char*, 13> kParagraphs{
 } // namespace
 
 HelpPage::HelpPage() : PageWindow(kHelpBackground) {
-    setObjectName(QStringLiteral("frmHelp"));
+    setObjectName(QStringLiteral("helpPage"));
     setWindowTitle(QStringLiteral("Vorelin - Help page"));
-    m_lblTitle =
-        MakeLabel(this, "lblTitle", QStringLiteral("Vorelin - Help page"), {std::nullopt, kPageTitleColour});
-    m_lblMessage =
-        MakeLabel(this, "lblMessage", QString(), {std::nullopt, 0, Qt::AlignLeft | Qt::AlignTop, true});
-    m_cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), kPageButtonColour);
-    connect(m_cmdExit, &QPushButton::clicked, this, &HelpPage::cmdExit_Click);
+    m_titleLabel =
+        MakeLabel(this, "titleLabel", QStringLiteral("Vorelin - Help page"), {std::nullopt, kPageTitleColour});
+    m_messageLabel =
+        MakeLabel(this, "messageLabel", QString(), {std::nullopt, 0, Qt::AlignLeft | Qt::AlignTop, true});
+    m_exitButton = MakeButton(this, "exitButton", QStringLiteral("Exit"), kPageButtonColour);
+    connect(m_exitButton, &QPushButton::clicked, this, &HelpPage::onExit);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &HelpPage::cmdExit_Click);
+    connect(escape, &QShortcut::activated, this, &HelpPage::onExit);
 }
 
 QString HelpPage::HelpText() {
@@ -84,10 +84,10 @@ QString HelpPage::HelpText() {
 }
 
 void HelpPage::Load() {
-    Place(m_lblTitle, kPageTitlePlace, kPageTitleFont);
-    Place(m_lblMessage, {3500, 1500, 8000, 7000}, kMessageFont);
-    Place(m_cmdExit, {1000, 6500, 1500, 300}, kPageButtonFont);
-    m_lblMessage->setText(HelpText());
+    Place(m_titleLabel, kPageTitlePlace, kPageTitleFont);
+    Place(m_messageLabel, {3500, 1500, 8000, 7000}, kMessageFont);
+    Place(m_exitButton, {1000, 6500, 1500, 300}, kPageButtonFont);
+    m_messageLabel->setText(HelpText());
 }
 
 } // namespace vorelin

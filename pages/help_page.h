@@ -16,7 +16,7 @@ class HelpPage final : public PageWindow {
 public:
     HelpPage();
 
-    void cmdExit_Click() { Unload(); }
+    void onExit() { Unload(); }
 
     // The thirteen paragraphs, each of the first twelve followed by CR LF CR LF.
     static QString HelpText();
@@ -25,9 +25,9 @@ protected:
     void Load() override;
 
 private:
-    QLabel* m_lblTitle = nullptr;
-    QLabel* m_lblMessage = nullptr;
-    QPushButton* m_cmdExit = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_messageLabel = nullptr;
+    QPushButton* m_exitButton = nullptr;
 };
 
 } // namespace vorelin

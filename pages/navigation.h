@@ -4,15 +4,13 @@ class QWidget;
 
 namespace vorelin {
 
-// What a page asks of the program as a whole: moving to another page, printing, ending.
+// What a page asks of the program as a whole: moving to another page, ending.
 class Navigation {
 public:
     virtual ~Navigation() = default;
     virtual void ShowEntriesPage() = 0;
     virtual void ShowResultsPage() = 0;
     virtual void ShowHelpPage() = 0;
-    // Prints the report of the current result (the results page's "Send to printer").
-    virtual void PrintReport() = 0;
     // Ends the program: every page closes.
     virtual void EndProgram() = 0;
     // The Exit of the entries and results pages: writes the last-session file (a failure is told

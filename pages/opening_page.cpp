@@ -1,12 +1,13 @@
 #include "pages/opening_page.h"
 
 #include "files/last_session_file.h"
+#include "core/version.h"
 #include "files/start_up.h"
 #include "graphics/opening_illustration.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
 #include "pages/page_looks.h"
-#include "pages/vector_state.h"
+#include "render/vector_state.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,39 +27,40 @@ const PageFont kLabelFont{kOpeningFamily, ScreenFont(0.0008), true};
 
 } // namespace
 
-OpeningPage::OpeningPage(Session& session, Navigation& navigation)
-    : PageWindow(kOpeningBackground), m_session(session), m_navigation(navigation) {
-    setObjectName(QStringLiteral("frmOpening"));
-    m_cmdStart = MakeButton(this, "cmdStart", QStringLiteral("Start"), kPageButtonColour);
-    m_cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit / Quit"), kPageButtonColour);
-    connect(m_cmdStart, &QPushButton::clicked, this, &OpeningPage::cmdStart_Click);
-    connect(m_cmdExit, &QPushButton::clicked, this, &OpeningPage::cmdExit_Click);
-    m_lbl1 = MakeLabel(this, "lbl1", QString(), {});
-    m_lbl2 = MakeLabel(this, "lbl2", QString(), {});
-    m_lbl3 = MakeLabel(this, "lbl3", QString(), {});
+OpeningPage::OpeningPage(Entries& entries, Settings& settings, Navigation& navigation)
+    : PageWindow(kOpeningBackground), m_entries(entries), m_settings(settings), m_navigation(navigation) {
+    setObjectName(QStringLiteral("openingPage"));
+    m_startButton = MakeButton(this, "startButton", QStringLiteral("Start"), kPageButtonColour);
+    m_exitButton = MakeButton(this, "exitButton", QStringLiteral("Exit / Quit"), kPageButtonColour);
+    connect(m_startButton, &QPushButton::clicked, this, &OpeningPage::onStart);
+    connect(m_exitButton, &QPushButton::clicked, this, &OpeningPage::onExit);
+    m_versionLabel = MakeLabel(this, "versionLabel", QString(), {});
+    m_mathCreditLabel = MakeLabel(this, "mathCreditLabel", QString(), {});
+    m_interfaceCreditLabel = MakeLabel(this, "interfaceCreditLabel", QString(), {});
 }
 
 void OpeningPage::Load() {
     ClearPage();
-    InitProgram(m_session);
-    setWindowTitle(QString::fromStdString(m_session.ProgramName) + QStringLiteral(" - Welcome !"));
+    InitProgram(m_settings);
+    setWindowTitle(QString::fromLatin1(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())) +
+                   QStringLiteral(" - Welcome !"));
 
-    Place(m_cmdStart, {1000, 6000, 1500, 300}, kPageButtonFont);
-    Place(m_cmdExit, {1000, 7000, 1500, 300}, kPageButtonFont);
+    Place(m_startButton, {1000, 6000, 1500, 300}, kPageButtonFont);
+    Place(m_exitButton, {1000, 7000, 1500, 300}, kPageButtonFont);
     PrintTitle();
 
-    Place(m_lbl1, {4000, 6700, 4000, 300}, kLabelFont);
-    Place(m_lbl2, {4000, 7000, 4000, 300}, kLabelFont);
-    Place(m_lbl3, {4000, 7300, 4000, 300}, kLabelFont);
-    m_lbl1->setText(QStringLiteral("Version 2.03"));
-    m_lbl2->setText(QStringLiteral("Math routines by the Vorelin authors"));
-    m_lbl3->setText(QStringLiteral("Interface routines by the Vorelin authors"));
+    Place(m_versionLabel, {4000, 6700, 4000, 300}, kLabelFont);
+    Place(m_mathCreditLabel, {4000, 7000, 4000, 300}, kLabelFont);
+    Place(m_interfaceCreditLabel, {4000, 7300, 4000, 300}, kLabelFont);
+    m_versionLabel->setText(QString::fromLatin1(kVersionText.data(), static_cast<qsizetype>(kVersionText.size())));
+    m_mathCreditLabel->setText(QStringLiteral("Math routines by the Vorelin authors"));
+    m_interfaceCreditLabel->setText(QStringLiteral("Interface routines by the Vorelin authors"));
 
-    ReadLastSession(m_session);
+    ReadLastSession(m_entries);
 
     ClearUpperVectorState(); // the controls ran Qt's text layout
-    DrawOpeningSchematic(Drawing(), m_session);
-    DrawOpeningChart(Drawing(), m_session);
+    DrawOpeningSchematic(Drawing());
+    DrawOpeningChart(Drawing(), m_settings.AspectRatio);
     Redraw();
 }
 
@@ -73,12 +75,12 @@ void OpeningPage::PrintTitle() {
     page.SetTextColour(0);
 }
 
-void OpeningPage::cmdStart_Click() {
+void OpeningPage::onStart() {
     m_navigation.ShowEntriesPage();
     Unload();
 }
 
-void OpeningPage::cmdExit_Click() {
+void OpeningPage::onExit() {
     Unload();
     m_navigation.EndProgram();
 }

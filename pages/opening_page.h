@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/entries.h"
+#include "core/settings.h"
 #include "pages/page_window.h"
 
 class QLabel;
@@ -15,28 +16,29 @@ class Navigation;
 // to the entries page, or ends the run.
 class OpeningPage final : public PageWindow {
 public:
-    OpeningPage(Session& session, Navigation& navigation);
+    OpeningPage(Entries& entries, Settings& settings, Navigation& navigation);
 
     // Shows the entries page, then unloads this one.
-    void cmdStart_Click();
+    void onStart();
     // Ends the program; the last-session file is not written.
-    void cmdExit_Click();
+    void onExit();
 
 protected:
     void Load() override;
-    void CloseFromFrame() override { cmdExit_Click(); }
+    void CloseFromFrame() override { onExit(); }
 
 private:
     void PrintTitle();
 
-    Session& m_session;
+    Entries& m_entries;
+    Settings& m_settings;
     Navigation& m_navigation;
 
-    QPushButton* m_cmdStart = nullptr;
-    QPushButton* m_cmdExit = nullptr;
-    QLabel* m_lbl1 = nullptr;
-    QLabel* m_lbl2 = nullptr;
-    QLabel* m_lbl3 = nullptr;
+    QPushButton* m_startButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QLabel* m_versionLabel = nullptr;
+    QLabel* m_mathCreditLabel = nullptr;
+    QLabel* m_interfaceCreditLabel = nullptr;
 };
 
 } // namespace vorelin

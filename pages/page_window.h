@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphics/display_list.h"
-#include "pages/page_renderer.h"
+#include "render/page_renderer.h"
 
 #include <QRectF>
 #include <QWidget>

@@ -1,19 +1,19 @@
 #pragma once
 
+#include "core/entries.h"
 #include "core/networks.h"
-#include "core/session.h"
+#include "core/settings.h"
 #include "files/file_io.h"
 #include "graphics/chart_view.h"
 #include "graphics/load_marks.h"
+#include "graphics/results_scene.h"
 #include "pages/page_window.h"
 
 #include <array>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QToolButton;
 
 namespace vorelin {
 
@@ -23,79 +23,74 @@ class UserDialogs;
 
 // The results page: the network as a schematic with its part values, the load as a readout and
 // as a mark on a Smith chart, the chart's view controls, the tolerance region for a chosen
-// accuracy, and the ways out (entries, printer, network file, exit).
+// accuracy, and the ways out (entries, printer, network file, exit). Everything but the
+// controls is one drawing (graphics/results_scene), redrawn whole from the entries at every change.
 class ResultsPage final : public PageWindow {
 public:
-    ResultsPage(Session& session, UserDialogs& dialogs, Navigation& navigation);
+    ResultsPage(const Entries& entries, Settings& settings, UserDialogs& dialogs, Navigation& navigation);
 
-    // The readout step: runs the network, draws the schematic, places the part labels, writes
-    // the readout, re-reads the defaults file and refreshes the aspect-ratio boxes.
-    void ShowResults();
-    // ShowResults, then the chart grid. Clears nothing.
-    void DrawChart();
+    // The readout step's work beside the drawing: the defaults file is read again and the
+    // aspect-ratio boxes show the ratio. True when that changed the aspect box's text (whose
+    // change handler then redrew the page).
+    bool ShowResults();
+    // ShowResults, then the whole page drawn afresh as `drawing` says.
+    void DrawChart(ResultsDrawing drawing);
     // The tolerance region for the current accuracy, the nominal load, the chart over them and
     // the final mark.
-    void DrawToleranceRegion();
+    void DrawToleranceRegion() { DrawChart(ResultsDrawing::RegionChosen); }
 
     // The view controls.
-    void cmdLeft_Click();
-    void cmdRight_Click();
-    void cmdUp_Click();
-    void cmdDown_Click();
-    void cmdLarger_Click();
-    void cmdSmaller_Click();
-    void cmdReset_Click();
-    void txtAspect_Change();
-    void UpDown1_Change();
-    // The accuracy buttons: 1, 2, 5, 10 or 20 percent.
-    void cmdAccuracy_Click();
-    void AccuracyButton_Click(int percent);
-    void cmdEntries_Click();
-    void cmdPrint_Click();
-    void cmdWriteNet_Click();
-    void cmdExit_Click();
+    void onPan(PanDirection direction);
+    void onLarger();
+    void onSmaller();
+    void onReset();
+    void onAspectTyped();
+    void onAspectStepped();
+    // The accuracy buttons: "Accuracy" shows the five percentages; each draws its region.
+    void onShowAccuracies();
+    void onAccuracy(int percent);
+    void onEntries();
+    void onPrint();
+    void onSendToPlotwin();
+    void onExit();
 
     const ChartView& View() const { return m_view; }
-    // What the last network run of a readout gave.
-    NetworkResult LastNetworkResult() const { return m_lastResult; }
+    // What the last drawing's network run gave.
+    NetworkResult LastNetworkResult() const { return m_model.run.result; }
+    // The labels of the last drawing (drawn on the page, not widgets).
+    std::vector<PageLabel> Labels() const { return ResultsLabels(m_model, m_shown); }
 
 protected:
     void Load() override;
     // Closing the window from its frame ends the program like Exit, so the entries are kept.
-    void CloseFromFrame() override { cmdExit_Click(); }
+    void CloseFromFrame() override { onExit(); }
 
 private:
     void MakeControls();
+    void PlaceControls();
     void ViewChanged();
     void WriteDefaultsReporting();
-    void PlaceReadout(float schematicEndX);
     void SetAspectText(const QString& text);
 
-    Session& m_session;
+    const Entries& m_entries;
+    Settings& m_settings;
     UserDialogs& m_dialogs;
     Navigation& m_navigation;
 
     ChartView m_view;
-    float m_readoutX = 0;
-    NetworkResult m_lastResult = NetworkResult::NoNetwork;
+    float m_accuracy = 0;
+    DotStyle m_mark = kLoadMark; // how the load mark is drawn: blue at first, dark red after a region
+    bool m_hintShown = false;
     WriteFailureLatch m_defaultsFailures;
-    std::vector<LoadPoint> m_regionLoads;      // the tolerance region's loads, kept between redraws
-    std::vector<PagePoint> m_regionPagePoints; // and where they fall on the page
+    ResultsScratch m_scratch;
+    ResultsModel m_model;
+    ResultsView m_shown;
 
-    QLabel* m_lblTitle = nullptr;
-    QLabel* m_lblNormalized = nullptr;
-    QLabel* m_lblNetwork = nullptr;
-    QLabel* m_lblLoad = nullptr;
-    std::array<QLabel*, 6> m_partLabels{}; // lblC1, lblC2, lblC3, lblL1, lblL2, lblL3
-    QLabel* m_lblReactance = nullptr;
-    QLabel* m_lblResistance = nullptr;
-    QLabel* m_lblComment = nullptr;
-    QLabel* m_lblAspect = nullptr;
-    QLineEdit* m_txtAspect = nullptr;
-    QLineEdit* m_txtAspectEntry = nullptr;
-    UpDown* m_upDown1 = nullptr;
-    QPushButton* m_cmdAccuracy = nullptr;
-    std::array<QPushButton*, 5> m_accuracyButtons{}; // cmd1, cmd2, cmd5, cmd10, cmd20
+    QLabel* m_aspectLabel = nullptr;
+    QLineEdit* m_aspectBox = nullptr;
+    QLineEdit* m_aspectPercentBox = nullptr;
+    UpDown* m_aspectSpinner = nullptr;
+    std::array<QPushButton*, 5> m_accuracyButtons{};
 };
 
 } // namespace vorelin

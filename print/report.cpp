@@ -3,6 +3,7 @@
 #include "core/networks.h"
 #include "core/number_text.h"
 #include "core/readout.h"
+#include "core/version.h"
 
 #include <cmath>
 
@@ -33,13 +34,11 @@ std::string ReactanceText(float reactance) {
 
 // The line under "Load:": "2.454566 +j47.01322", "50 -j12.5"; a purely resistive load in the
 // print form alone, " 50 ".
-std::string ReportLoadLine(const Session& session) {
-    const float reactance = session.LoadX;
-    if (reactance == 0) return PrintText(session.LoadR);
-    return PlainText(session.LoadR) + " " + ReactanceText(reactance);
+std::string ReportLoadLine(const Load& load) {
+    const float reactance = load.LoadX;
+    if (reactance == 0) return PrintText(load.LoadR);
+    return PlainText(load.LoadR) + " " + ReactanceText(reactance);
 }
-
-bool LoadFound(NetworkResult result) { return result == NetworkResult::Computed; }
 
 } // namespace
 
@@ -49,66 +48,63 @@ std::string ChartCaption(float impedance) {
     return "Load as seen on a " + DecimalText(static_cast<double>(impedance), noLeadingZero) + " ohm chart:";
 }
 
-void DrawReport(Surface& surface, Session& session, std::string_view dateTimeText) {
-    // The chart is drawn before the network runs again, from the load already held; whether the
-    // entries give a load at all is asked of a copy, so that a load that cannot be found is not
-    // marked where an earlier one was.
-    Session trial = session;
-    const bool loadFound = LoadFound(RunNetwork(trial));
+void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark) {
+    const NetworkRun run = RunNetwork(entries);
 
     surface.SetTextColour(kBlack);
     surface.SetFont(ReportFont(kTitlePoints));
     PrintAt(surface, 2000, 500, kReportTitle);
     surface.SetFont(ReportFont(kBodyPoints));
-    PrintChart(surface, session, loadFound ? PrintedLoadMark::Shown : PrintedLoadMark::Omitted);
-    PrintNetwork(surface, session);
+    std::optional<PrintedLoadMark> printedMark;
+    if (run.Computed()) printedMark = PrintedLoadMark{run.load, entries.Impedance, mark};
+    PrintChart(surface, entries.Impedance, printedMark);
+    PrintNetwork(surface, entries, run);
 
     surface.SetTextColour(kBlack);
     surface.SetFont(ReportFont(kFooterPoints));
     PrintAt(surface, 2000, 11300, dateTimeText);
-    PrintAt(surface, 2000, 11500, "Vorelin " + session.VersionText + " - " + std::string(kPublisherAddress));
+    PrintAt(surface, 2000, 11500,
+            std::string(kProgramName) + " " + std::string(kVersionText) + " - " + std::string(kPublisherAddress));
 }
 
-void PrintChart(Surface& surface, Session& session, PrintedLoadMark mark) {
-    PrintGrid(surface, session, mark);
+void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLoadMark>& mark) {
+    PrintGrid(surface, mark);
     surface.SetPenWidth(1);
     surface.SetTextColour(kBlack);
-    PrintAt(surface, 1800, 4000, ChartCaption(session.Impedance));
+    PrintAt(surface, 1800, 4000, ChartCaption(impedance));
 }
 
-void PrintNetwork(Surface& surface, Session& session) {
+void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& run) {
     surface.SetTextColour(kBlack);
     Anchor at = kSchematicStart;
-    Schematic printed(surface, session, SchematicPage::Printer);
+    Schematic printed(surface, entries, run.load.LoadX, SchematicPage::Printer);
     printed.Gen(at); // and the pen width 10 for the rest of the schematic
-    // Outside topologies 1 to 8 nothing runs and nothing is drawn.
-    const NetworkResult result = RunNetwork(session);
-    printed.DrawNetwork(session.Topology, at);
-    PrintLoad(surface, session, at, LoadFound(result));
+    printed.DrawNetwork(entries.Topology, at); // nothing outside topologies 1 to 8
+    PrintLoad(surface, entries, run, at);
     surface.SetPenWidth(1);
 }
 
-void PrintLoad(Surface& surface, const Session& session, Anchor& at, bool loadFound) {
+void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at) {
     // A load that was not found has no reactance to draw: its lead-in is a bare stretch.
-    Session shown = session;
-    if (!loadFound) shown.LoadX = 0;
-    Schematic printed(surface, shown, SchematicPage::Printer);
+    const bool loadFound = run.Computed();
+    const float reactance = loadFound ? run.load.LoadX : 0;
+    Schematic printed(surface, entries, reactance, SchematicPage::Printer);
 
     printed.Wire(at);
     surface.SetPenWidth(kOutputBarPen);
     surface.Line(at.X, Offset(at.Y, -300), at.X, Offset(at.Y, 1200), kBlack);
     printed.Load(at); // pen width 10, the lead-in, two Wires and the resistor; X stays at the resistor
 
-    const float reactance = shown.LoadX;
-    if (loadFound) PrintAt(surface, Offset(at.X, 200), Offset(at.Y, 350), PrintText(session.LoadR));
+    if (loadFound) PrintAt(surface, Offset(at.X, 200), Offset(at.Y, 350), PrintText(run.load.LoadR));
     if (reactance != 0) {
         PrintAt(surface, Offset(at.X, -1200), Offset(at.Y, -400), ReactanceText(reactance));
-        PrintAt(surface, Offset(at.X, 100), Offset(at.Y, -400), "( " + EquivalentPartText(session) + " )");
+        PrintAt(surface, Offset(at.X, 100), Offset(at.Y, -400),
+                "( " + EquivalentPartText(run.load, entries.Frequency) + " )");
     }
 
     surface.SetFont(ReportFont(kBodyPoints));
     PrintAt(surface, 1000, 1200, "Load:");
-    PrintAt(surface, 1000, 1500, loadFound ? ReportLoadLine(session) : std::string(kLoadLineNotComputable));
+    PrintAt(surface, 1000, 1500, loadFound ? ReportLoadLine(run.load) : std::string(kLoadLineNotComputable));
 }
 
 } // namespace vorelin

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/entries.h"
+#include "core/networks.h"
 #include "graphics/chart_grid.h"
+#include "graphics/load_marks.h"
 #include "graphics/schematic.h"
 #include "graphics/surface.h"
 
@@ -22,23 +24,22 @@ inline constexpr float kTitlePoints = 18;
 inline constexpr float kBodyPoints = 12;
 inline constexpr float kFooterPoints = 8;
 
-// The whole sheet, drawn on `surface` from the session: title, chart, network, load and footer
-// with `dateTimeText` (the user's local date and time). Runs the network routine of Topology
-// once more, which sets ChartRadius and rewrites LoadR, LoadX and the part-value copies with
-// what the same entries gave before; nothing else in the session changes. When the entries
-// give no load, the chart is left unmarked and the load line says so.
-void DrawReport(Surface& surface, Session& session, std::string_view dateTimeText);
+// The whole sheet, drawn on `surface` from the entries: title, chart, network, load and footer
+// with `dateTimeText` (the user's local date and time). The load is marked on the chart in
+// `mark`, the style the results page marks it with. When the entries give no load, the chart is
+// left unmarked and the load line says so.
+void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark);
 
 // The report's steps, in the order DrawReport runs them.
 
-// The printed grid with the load marked (when `mark` says so) and its caption.
-void PrintChart(Surface& surface, Session& session, PrintedLoadMark mark);
-// The generator, the network of Topology (after running its routine) and PrintLoad.
-void PrintNetwork(Surface& surface, Session& session);
+// The printed grid with the load marked (when there is one) and its caption.
+void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLoadMark>& mark);
+// The generator, the network of Topology and PrintLoad for the network's run.
+void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& run);
 // From the network's output end `at`: the output bar, the load with its lead-in and readouts,
-// and "Load:" with the load line at the top left. `loadFound` false: no readouts, the lead-in
-// a bare stretch, and the load line says that the load cannot be computed.
-void PrintLoad(Surface& surface, const Session& session, Anchor& at, bool loadFound);
+// and "Load:" with the load line at the top left. A run that found no load: no readouts, the
+// lead-in a bare stretch, and the load line says that the load cannot be computed.
+void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at);
 
 // "Load as seen on a 50 ohm chart:", ".5 ohm" for half an ohm.
 std::string ChartCaption(float impedance);

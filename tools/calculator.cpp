@@ -4,7 +4,6 @@
 #include "core/entry_checks.h"
 #include "core/networks.h"
 #include "core/readout.h"
-#include "core/session.h"
 #include "core/tolerance_sweep.h"
 #include "core/topology.h"
 #include "files/local_date_time.h"
@@ -13,7 +12,7 @@
 #include "tools/json_writer.h"
 
 #if VORELIN_CALC_REPORT
-#include "pages/report_printing.h"
+#include "render/report_pdf.h"
 #endif
 
 #include <algorithm>
@@ -94,8 +93,8 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
             haveImpedance = true;
         } else if (option == "--accuracy") {
             const auto number = WholeNumber(value);
-            constexpr std::array<int, 5> kButtons{1, 2, 5, 10, 20};
-            if (!number || std::find(kButtons.begin(), kButtons.end(), *number) == kButtons.end())
+            if (!number || std::find(kAccuracyPercents.begin(), kAccuracyPercents.end(), *number) ==
+                               kAccuracyPercents.end())
                 return UsageError{"the accuracy must be 1, 2, 5, 10 or 20 (percent)"};
             options.accuracyPercent = *number;
         } else if (option == "--export") {
@@ -117,20 +116,18 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
 float Parsed(std::string_view text) { return static_cast<float>(ParseValue(text)); }
 
 // The entries as the entries page's change handlers store them.
-void StoreEntries(const Options& options, Session& session) {
-    session.Topology = static_cast<std::int16_t>(options.topology);
-    session.Frequency = Parsed(options.frequency);
-    session.Impedance = Parsed(options.impedance);
-    const auto part = [&options](std::string_view name) {
-        const auto found = options.parts.find(name);
-        return found == options.parts.end() ? 0.0f : Parsed(found->second);
-    };
-    session.C1 = part("c1");
-    session.C2 = part("c2");
-    session.C3 = part("c3");
-    session.L1 = part("l1");
-    session.L2 = part("l2");
-    session.L3 = part("l3");
+Entries StoredEntries(const Options& options) {
+    Entries entries;
+    entries.Topology = static_cast<std::int16_t>(options.topology);
+    entries.Frequency = Parsed(options.frequency);
+    entries.Impedance = Parsed(options.impedance);
+    for (const std::string_view name : kPartNames) {
+        std::string key(name);
+        key[0] = static_cast<char>(key[0] - 'A' + 'a');
+        const auto found = options.parts.find(key);
+        entries.*PartField(name) = found == options.parts.end() ? 0.0f : Parsed(found->second);
+    }
+    return entries;
 }
 
 struct Region {
@@ -142,14 +139,12 @@ struct Region {
     std::vector<std::array<float, 2>> points;
 };
 
-Region SweepRegion(Session& session, int percent, bool keepPoints) {
+Region SweepRegion(const Entries& entries, int percent, bool keepPoints) {
     Region region;
-    // The accuracy buttons store 0.01 ... 0.2 as floats.
-    region.accuracy = static_cast<float>(percent / 100.0);
-    session.Accuracy = region.accuracy;
+    region.accuracy = AccuracyFraction(percent);
     if (keepPoints)
-        region.points.reserve(static_cast<std::size_t>(std::max(0, PassesPerPart(region.accuracy))) * 1700);
-    region.summary = SweepTolerance(session, [&region, keepPoints](const SweepPoint& point) {
+        region.points.reserve(static_cast<std::size_t>(SweepCombinations(entries.Topology, region.accuracy)));
+    region.summary = SweepTolerance(entries, region.accuracy, [&region, keepPoints](const SweepPoint& point) {
         if (point.nominal) return; // the extent covers the varied combinations only
         ++region.count;
         region.rMin = std::min(region.rMin, point.loadR);
@@ -163,11 +158,9 @@ Region SweepRegion(Session& session, int percent, bool keepPoints) {
 
 // The report as "Send to printer" prints it when the results page has just opened: the load
 // marked with a blue circle of radius 50.
-WriteResult WriteReport(Session& session, const std::string& path) {
-    session.DotColor = kLoadMarkBlue;
-    session.DotRadius = 50;
+WriteResult WriteReport(const Entries& entries, const std::string& path) {
 #if VORELIN_CALC_REPORT
-    return WriteReportPdf(session, path, CurrentDateTimeText());
+    return WriteReportPdf(entries, path, CurrentDateTimeText(), kLoadMark);
 #else
     WriteResult result;
     result.status = WriteResult::Status::Failed;
@@ -178,8 +171,7 @@ WriteResult WriteReport(Session& session, const std::string& path) {
 }
 
 std::string NetworkDescription(int topology) {
-    const char* form = topology <= 4 ? "L network" : topology <= 6 ? "T network" : "pi network";
-    std::string text = "topology " + std::to_string(topology) + ", " + form + ":";
+    std::string text = "topology " + std::to_string(topology) + ", " + std::string(FormOf(topology)) + ":";
     for (const auto& part : PartsOf(topology))
         text += std::string(part.placement == Placement::Series ? " series " : " shunt ") +
                 std::string(part.name) + ",";
@@ -187,38 +179,38 @@ std::string NetworkDescription(int topology) {
     return text;
 }
 
-void WriteJson(const Session& session, const std::optional<Region>& region, bool withPoints,
+void WriteJson(const Entries& entries, const Load& load, const std::optional<Region>& region, bool withPoints,
                const std::string& networkFile, std::ostream& out) {
     JsonWriter json;
     json.BeginObject();
-    json.Integer("topology", session.Topology);
-    json.Float("frequency", session.Frequency);
-    json.Float("impedance", session.Impedance);
-    json.Float("c1", session.C1);
-    json.Float("c2", session.C2);
-    json.Float("c3", session.C3);
-    json.Float("l1", session.L1);
-    json.Float("l2", session.L2);
-    json.Float("l3", session.L3);
-    json.String("frequency_text", FormatValue(session.Frequency));
-    json.String("impedance_text", FormatValue(session.Impedance));
+    json.Integer("topology", entries.Topology);
+    json.Float("frequency", entries.Frequency);
+    json.Float("impedance", entries.Impedance);
+    json.Float("c1", entries.C1);
+    json.Float("c2", entries.C2);
+    json.Float("c3", entries.C3);
+    json.Float("l1", entries.L1);
+    json.Float("l2", entries.L2);
+    json.Float("l3", entries.L3);
+    json.String("frequency_text", FormatValue(entries.Frequency));
+    json.String("impedance_text", FormatValue(entries.Impedance));
     json.BeginObject("part_texts");
-    json.String("c1", FormatCapacitance(session.C1));
-    json.String("c2", FormatCapacitance(session.C2));
-    json.String("c3", FormatCapacitance(session.C3));
-    json.String("l1", FormatInductance(session.L1));
-    json.String("l2", FormatInductance(session.L2));
-    json.String("l3", FormatInductance(session.L3));
+    json.String("c1", FormatCapacitance(entries.C1));
+    json.String("c2", FormatCapacitance(entries.C2));
+    json.String("c3", FormatCapacitance(entries.C3));
+    json.String("l1", FormatInductance(entries.L1));
+    json.String("l2", FormatInductance(entries.L2));
+    json.String("l3", FormatInductance(entries.L3));
     json.EndObject();
-    json.String("report_frequency_text", FormatFrequency(session.Frequency));
-    json.Float("load_r", session.LoadR);
-    json.Float("load_x", session.LoadX);
-    json.String("reactance_label", ReactanceLabel(session));
-    json.String("resistance_label", ResistanceLabel(session));
-    json.String("load_line", LoadLine(session));
+    json.String("report_frequency_text", FormatFrequency(entries.Frequency));
+    json.Float("load_r", load.LoadR);
+    json.Float("load_x", load.LoadX);
+    json.String("reactance_label", ReactanceLabel(load, entries.Frequency));
+    json.String("resistance_label", ResistanceLabel(load));
+    json.String("load_line", LoadLine(load));
     json.BeginObject("part_labels");
-    for (const auto& part : PartsOf(session.Topology))
-        json.String(part.name, PartLabel(session, part));
+    for (const auto& part : PartsOf(entries.Topology))
+        json.String(part.name, PartLabel(entries, part));
     json.EndObject();
     if (!networkFile.empty()) json.String("network_file", networkFile);
     if (region) {
@@ -245,16 +237,16 @@ void WriteJson(const Session& session, const std::optional<Region>& region, bool
     out << json.Text() << '\n';
 }
 
-void WriteSummary(const Session& session, const std::optional<Region>& region, bool withPoints,
+void WriteSummary(const Entries& entries, const Load& load, const std::optional<Region>& region, bool withPoints,
                   const std::string& networkFile, std::ostream& out) {
-    out << "Network: " << NetworkDescription(session.Topology) << '\n';
-    out << "Test frequency, Hz: " << FormatValue(session.Frequency) << '\n';
-    out << "System impedance, ohms: " << FormatValue(session.Impedance) << '\n';
-    for (const auto& part : PartsOf(session.Topology))
-        out << PartLabel(session, part) << '\n';
-    out << "Load: " << LoadLine(session) << '\n';
-    out << "  resistance, ohms: " << ResistanceLabel(session) << '\n';
-    out << "  reactance, ohms: " << ReactanceLabel(session) << '\n';
+    out << "Network: " << NetworkDescription(entries.Topology) << '\n';
+    out << "Test frequency, Hz: " << FormatValue(entries.Frequency) << '\n';
+    out << "System impedance, ohms: " << FormatValue(entries.Impedance) << '\n';
+    for (const auto& part : PartsOf(entries.Topology))
+        out << PartLabel(entries, part) << '\n';
+    out << "Load: " << LoadLine(load) << '\n';
+    out << "  resistance, ohms: " << ResistanceLabel(load) << '\n';
+    out << "  reactance, ohms: " << ReactanceLabel(load, entries.Frequency) << '\n';
     if (!networkFile.empty()) out << "Network file: " << networkFile << '\n';
     if (!region) return;
     out << "Region for " << JsonWriter::FloatText(region->accuracy * 100.0f)
@@ -275,14 +267,13 @@ int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, 
         return kCalcBadEntries;
     }
 
-    Session session;
-    InitConstants(session);
-    StoreEntries(options, session);
-    if (const auto problem = CheckEntries(session)) {
+    const Entries entries = StoredEntries(options);
+    if (const auto problem = CheckEntries(entries)) {
         err << problem->message << '\n';
         return kCalcBadEntries;
     }
-    if (RunNetwork(session) != NetworkResult::Computed) {
+    const NetworkRun run = RunNetwork(entries);
+    if (!run.Computed()) {
         err << kLoadNotComputable << '\n';
         return kCalcNotComputable;
     }
@@ -290,7 +281,7 @@ int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, 
     // As the results page's "Send to Plotwin" does, from the nominal load.
     std::string networkFile;
     if (!options.exportPath.empty()) {
-        const WriteResult written = WriteNetworkFile(session, options.exportPath, CurrentDateTimeText());
+        const WriteResult written = WriteNetworkFile(entries, run.load, options.exportPath, CurrentDateTimeText());
         if (written.Failed()) {
             err << written.message << '\n';
             return kCalcNotWritten;
@@ -299,7 +290,7 @@ int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, 
     }
 
     if (!options.reportPath.empty()) {
-        const WriteResult written = WriteReport(session, options.reportPath);
+        const WriteResult written = WriteReport(entries, options.reportPath);
         if (written.Failed()) {
             err << written.message << '\n';
             return kCalcNotWritten;
@@ -307,12 +298,12 @@ int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, 
     }
 
     std::optional<Region> region;
-    if (options.accuracyPercent > 0) region = SweepRegion(session, options.accuracyPercent, options.points);
+    if (options.accuracyPercent > 0) region = SweepRegion(entries, options.accuracyPercent, options.points);
 
     if (options.json) {
-        WriteJson(session, region, options.points, networkFile, out);
+        WriteJson(entries, run.load, region, options.points, networkFile, out);
     } else {
-        WriteSummary(session, region, options.points, networkFile, out);
+        WriteSummary(entries, run.load, region, options.points, networkFile, out);
     }
     return kCalcOk;
 }

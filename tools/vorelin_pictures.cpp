@@ -2,20 +2,17 @@
 // at them without opening a window: the results page's chart with a 5 % tolerance region (also
 // zoomed in), the entries page's thumbnails, the opening page's illustrations and the printed
 // report.
-#include "core/networks.h"
-#include "core/session.h"
+#include "core/entries.h"
 #include "core/tolerance_sweep.h"
-#include "graphics/chart_grid.h"
-#include "graphics/chart_view.h"
 #include "graphics/display_list.h"
-#include "graphics/load_marks.h"
 #include "graphics/opening_illustration.h"
+#include "graphics/results_scene.h"
 #include "graphics/schematic.h"
-#include "pages/page_renderer.h"
 #include "print/report.h"
+#include "render/gui_for_fonts.h"
+#include "render/page_renderer.h"
 
 #include <QDir>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <string>
@@ -25,48 +22,34 @@ namespace {
 
 // The pictures stand for a 1200 x 900 pixel window, 15 twips (page units) to the pixel.
 constexpr QSize kWindowPixels(1200, 900);
-constexpr double kScreenHeightTwips = 900 * 15;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kOpeningBackground = 0xFFFFF4;
+constexpr float kAspectRatio = 0.75f;
 
 // A pi network on 20 m: the example of a typical run.
-Session ExampleSession() {
-    Session s;
-    InitConstants(s);
-    s.AspectRatio = 0.75f;
-    s.Topology = 7;
-    s.Frequency = 14.2e6f;
-    s.Impedance = 50;
-    s.C1 = 150e-12f;
-    s.L2 = 2.2e-6f;
-    s.C3 = 300e-12f;
-    s.Accuracy = 0.05f;
-    return s;
+Entries ExampleEntries() {
+    Entries e;
+    e.Topology = 7;
+    e.Frequency = 14.2e6f;
+    e.Impedance = 50;
+    e.C1 = 150e-12f;
+    e.L2 = 2.2e-6f;
+    e.C3 = 300e-12f;
+    return e;
 }
 
-Font PageFont(double factor) {
-    return Font{"Arial",
-                static_cast<float>(factor * kScreenHeightTwips * static_cast<double>(kPageUnitsPerPoint)),
-                false};
-}
-
-// The results page after an accuracy button: region circles, the nominal circle, the readout's
-// schematic and the grid over them, the final mark last.
-void DrawResultsWithRegion(DisplayList& page, Session& session, const ChartView& view) {
-    page.Clear();
-    page.SetFont(PageFont(0.0008));
-    session.DotColor = 0x66CC00;
-    session.DotRadius = 20;
-    SweepTolerance(session, [&](const SweepPoint& point) {
-        if (point.nominal) {
-            session.DotColor = 0x111188;
-            session.DotRadius = 50;
-        }
-        PlotDot(page, session, view);
-    });
-    DrawResultsSchematic(page, session);
-    DrawGrid(page, session, view);
-    PlotDot2(page, session, view);
+// The results page after the 5 % accuracy button, in a given view.
+DisplayList ResultsWithRegion(const ChartView& view) {
+    ResultsScratch scratch;
+    const ResultsModel model = ComputeResults(ExampleEntries(), AccuracyFraction(5), true, scratch);
+    ResultsView shown;
+    shown.view = view;
+    shown.aspectRatio = kAspectRatio;
+    shown.drawing = ResultsDrawing::RegionChosen;
+    shown.hintShown = true;
+    DisplayList page;
+    DrawResultsPage(page, model, shown, scratch);
+    return page;
 }
 
 bool Save(const QImage& image, const QDir& folder, const char* name) {
@@ -81,39 +64,33 @@ bool Save(const QImage& image, const QDir& folder, const char* name) {
 
 int WritePictures(const QDir& folder) {
     bool written = true;
-    DisplayList page;
 
-    Session session = ExampleSession();
     ChartView view;
     MoveCentreHome(view);
     EnsureScale(view);
-    RunNetwork(session);
-    DrawGrid(page, session, view); // as the page's first drawing: the chart radius is known from here on
-    DrawResultsWithRegion(page, session, view);
-    written &= Save(RenderPage(page, kWindowPage, kWindowPixels, kWhite), folder, "results-chart.png");
+    written &= Save(RenderPage(ResultsWithRegion(view), kWindowPage, kWindowPixels, kWhite), folder,
+                    "results-chart.png");
 
     for (int press = 0; press < 17; ++press)
         ZoomLarger(view);
     Pan(view, PanDirection::Left);
-    DrawResultsWithRegion(page, session, view);
-    written &= Save(RenderPage(page, kWindowPage, kWindowPixels, kWhite), folder, "results-chart-zoomed.png");
+    written &= Save(RenderPage(ResultsWithRegion(view), kWindowPage, kWindowPixels, kWhite), folder,
+                    "results-chart-zoomed.png");
 
-    page.Clear();
-    page.SetFont(PageFont(0.0008));
-    DrawLibrary(page, session);
+    DisplayList page;
+    page.SetFont(kResultsPageFont);
+    DrawLibrary(page, ExampleEntries().Topology);
     written &= Save(RenderPage(page, kWindowPage, kWindowPixels, kWhite), folder, "thumbnails.png");
 
     page.Clear();
-    DrawOpeningSchematic(page, session);
-    DrawOpeningChart(page, session);
+    DrawOpeningSchematic(page);
+    DrawOpeningChart(page, kAspectRatio);
     written &= Save(RenderPage(page, kWindowPage, kWindowPixels, kOpeningBackground), folder, "opening.png");
 
     // The printed report as a sheet at about 280 dots per inch; its pens are counted in 600 dpi
     // pixels. The load is marked as the results page marks it when it opens.
     page.Clear();
-    session.DotColor = kLoadMarkBlue;
-    session.DotRadius = 50;
-    DrawReport(page, session, "06/12/2024 19:09");
+    DrawReport(page, ExampleEntries(), "06/12/2024 19:09", kLoadMark);
     const RenderOptions paperPens{280.0 / 600};
     written &=
         Save(RenderPage(page, kPrinterPage, QSize(2300, 3040), kWhite, paperPens), folder, "printed.png");
@@ -130,7 +107,7 @@ int main(int argc, char** argv) {
     }
     // No window is opened, so no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const vorelin::GuiForFonts gui;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "vorelin-pictures: cannot create %s\n", argv[1]);

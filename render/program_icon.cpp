@@ -1,8 +1,8 @@
-#include "pages/program_icon.h"
+#include "render/program_icon.h"
 
 #include "graphics/display_list.h"
 #include "graphics/program_icon.h"
-#include "pages/page_renderer.h"
+#include "render/page_renderer.h"
 
 #include <QPainter>
 

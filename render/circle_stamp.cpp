@@ -1,4 +1,4 @@
-#include "pages/circle_stamp.h"
+#include "render/circle_stamp.h"
 
 #include <QPainter>
 

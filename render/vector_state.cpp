@@ -1,4 +1,4 @@
-#include "pages/vector_state.h"
+#include "render/vector_state.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>

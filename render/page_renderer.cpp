@@ -1,7 +1,7 @@
-#include "pages/page_renderer.h"
+#include "render/page_renderer.h"
 
-#include "pages/circle_stamp.h"
-#include "pages/vector_state.h"
+#include "render/circle_stamp.h"
+#include "render/vector_state.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/entries.h"
+#include "core/networks.h"
+#include "core/tolerance_sweep.h"
+#include "graphics/chart_view.h"
+#include "graphics/load_marks.h"
+#include "graphics/surface.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorelin {
+
+// The results page as one drawing: the schematic with its part values, the readout, the chart
+// with the load and its tolerance region, and the page's labels. The page itself, the picture
+// tool and the calculator's pictures all draw it through here.
+
+// What the entries give: the load, and for a chosen accuracy the tolerance region's loads.
+struct ResultsModel {
+    Entries entries;
+    NetworkRun run;           // the entries' own load
+    float accuracy = 0;       // the accuracy the region was swept at
+    SweepSummary region;      // the sweep, when one ran
+    std::span<const Load> regionLoads; // its varied loads, in drawing order (storage: the caller's)
+};
+
+// Storage a redraw reuses, so that the page allocates nothing once it has grown.
+struct ResultsScratch {
+    std::vector<Load> loads;
+    std::vector<PagePoint> pagePoints;
+};
+
+// Runs the network on the entries, and with `withRegion` the tolerance sweep at `accuracy`.
+ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withRegion, ResultsScratch& scratch);
+
+// Which of the page's redraws a drawing is: each draws the readout (the schematic with its texts
+// and the red load line) and the grid, in the order the page's handlers draw them.
+enum class ResultsDrawing {
+    LoadMarked,   // readout, grid, the load marked in the page's mark style (opening, spinner)
+    ChartOnly,    // readout, grid (a typed aspect ratio)
+    RegionChosen, // region, nominal mark, readout, grid, final mark (an accuracy button)
+    ViewChanged,  // readout, grid, then as RegionChosen (arrows, zoom, reset)
+};
+
+// How the page shows the model: its view, aspect ratio and mark style, and what else is shown.
+struct ResultsView {
+    ChartView view;
+    float aspectRatio = 0;
+    DotStyle mark = kLoadMark;
+    ResultsDrawing drawing = ResultsDrawing::LoadMarked;
+    bool aspectRefreshed = false; // the aspect boxes' refresh drew the readout and grid once more
+    bool hintShown = false;       // the hint about the coloured area
+};
+
+// The page's fonts, in page units.
+extern const Font kResultsPageFont;   // Arial, the page's own: chart labels, generator texts
+extern const Font kResultsReadoutFont; // Arial 12: network and load headings, readout
+extern const Font kResultsPartFont;    // MS Sans Serif 12: the part labels
+extern const Font kResultsTitleFont;   // Times New Roman bold: the page title
+extern const Font kResultsHintFont;    // Arial 9.75: the hint
+
+// A label of the page: its text, its box (page units) and looks.
+struct PageLabel {
+    std::string name; // the page's name for it: "lblReactance", "lblC1", ...
+    std::string text;
+    double left, top, width, height;
+    Font font;
+    Colour textColour = 0;
+    bool filled = false; // a background in `background`, else transparent
+    Colour background = 0;
+    bool centred = false;
+    bool wrapped = false;
+};
+
+// The labels of the page for the model, in stacking order (later ones over earlier ones).
+std::vector<PageLabel> ResultsLabels(const ResultsModel& model, const ResultsView& view);
+
+// Draws the whole page for the model as `view` shows it (the surface is not cleared first).
+void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsView& view,
+                     ResultsScratch& scratch);
+
+// Where the page's controls stand (page units). The page places its widgets from here, and the
+// layout checks read it too.
+struct ControlPlace {
+    std::string_view name;
+    double left, top, width, height;
+    Font font;
+};
+std::span<const ControlPlace> ResultsControlPlaces();
+const ControlPlace& ResultsControlPlace(std::string_view name);
+
+} // namespace vorelin

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/entries.h"
+#include "files/file_io.h"
+#include "graphics/display_list.h"
+#include "graphics/load_marks.h"
+
+#include <QByteArray>
+
+#include <string>
+#include <string_view>
+
+class QPageLayout;
+class QPagedPaintDevice;
+
+namespace vorelin {
+
+// The printed report on a paged device. The report is drawn in the printer page's units (11500 x
+// 15200); on a device that page is fitted uniformly into the printable area and centred. Its pen
+// widths are counted in pixels of a 600 dpi printer, so that the weights of the chart's lines
+// look alike on every device.
+
+// Paints a drawn report as the one page of a paged device (a printer, a PDF writer) and ends
+// the job. False when the device could not be started (an output file that cannot be opened,
+// a printer that cannot be reached) or did not take the page.
+bool PaintReport(QPagedPaintDevice& device, const DisplayList& report);
+
+// The report drawn from the entries, its load marked in `mark`.
+DisplayList DrawnReport(const Entries& entries, std::string_view dateTimeText, DotStyle mark);
+
+// A drawn report written as a one-page PDF file at `path` (UTF-8) on the given paper at the given
+// resolution, whole or not at all. On failure the message names the file.
+WriteResult WriteReportPdfFile(const DisplayList& report, const std::string& path, const QPageLayout& layout,
+                               int dotsPerInch);
+
+// The report of the entries as a PDF file: portrait, on Letter paper where the user's locale
+// measures in US units and A4 elsewhere. Works in a program without windows: when no application
+// exists, one is made for the while, on the offscreen platform when no display is set.
+WriteResult WriteReportPdf(const Entries& entries, const std::string& path, std::string_view dateTimeText,
+                           DotStyle mark);
+
+} // namespace vorelin

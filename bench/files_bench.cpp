@@ -7,7 +7,7 @@
 #include "files/last_session_file.h"
 #include "files/network_file.h"
 
-#include "tests/support/sessions.h"
+#include "tests/support/entries.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,19 +18,11 @@
 
 namespace {
 
-vorelin::Session Entries() {
-    vorelin::Session s = vorelin::test::TypicalExample();
-    s.LoadR = 2.454566f;
-    s.LoadX = 47.01322f;
-    s.AspectRatio = 1.2f;
-    s.DefaultsValue2 = 1000;
-    s.DefaultsValue3 = 200;
-    return s;
-}
+const vorelin::Load kTypicalLoad{2.454566f, 47.01322f};
 
 void BM_ReadLastSessionTypical(benchmark::State& state) {
-    const std::string bytes = vorelin::LastSessionFileText(Entries());
-    vorelin::Session s;
+    const std::string bytes = vorelin::LastSessionFileText(vorelin::test::TypicalExample());
+    vorelin::Entries s;
     for (auto _ : state)
         benchmark::DoNotOptimize(vorelin::ReadLastSessionFrom(bytes, s));
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
@@ -40,7 +32,7 @@ BENCHMARK(BM_ReadLastSessionTypical);
 // One line of digits as large as a file may be: the number scan must not go quadratic.
 void BM_ReadLastSessionLongestLine(benchmark::State& state) {
     const std::string bytes = "1." + std::string(vorelin::kLargestReadableFile - 2, '7');
-    vorelin::Session s;
+    vorelin::Entries s;
     for (auto _ : state)
         benchmark::DoNotOptimize(vorelin::ReadLastSessionFrom(bytes, s));
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
@@ -49,7 +41,7 @@ BENCHMARK(BM_ReadLastSessionLongestLine)->Unit(benchmark::kMillisecond);
 
 void BM_ReadDefaultsLongestField(benchmark::State& state) {
     const std::string bytes = "0." + std::string(vorelin::kLargestReadableFile - 2, '7');
-    vorelin::Session s;
+    vorelin::Settings s;
     for (auto _ : state)
         benchmark::DoNotOptimize(vorelin::ReadDefaultsFrom(bytes, s));
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
@@ -57,9 +49,9 @@ void BM_ReadDefaultsLongestField(benchmark::State& state) {
 BENCHMARK(BM_ReadDefaultsLongestField)->Unit(benchmark::kMillisecond);
 
 void BM_NetworkFileText(benchmark::State& state) {
-    const vorelin::Session s = Entries();
+    const vorelin::Entries s = vorelin::test::TypicalExample();
     for (auto _ : state)
-        benchmark::DoNotOptimize(vorelin::NetworkFileText(s, "06/12/2024 19:09"));
+        benchmark::DoNotOptimize(vorelin::NetworkFileText(s, kTypicalLoad, "06/12/2024 19:09"));
 }
 BENCHMARK(BM_NetworkFileText);
 
@@ -69,7 +61,7 @@ void BM_WriteDefaults(benchmark::State& state) {
     const std::filesystem::path folder = mkdtemp(pattern.data());
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);
-    vorelin::Session s = Entries();
+    vorelin::Settings s{1.2f, 1000, 200};
     for (auto _ : state) {
         s.AspectRatio = s.AspectRatio == 1.2f ? 1.21f : 1.2f;
         if (vorelin::WriteDefaults(s).Failed()) state.SkipWithError("the defaults file was not written");

@@ -5,9 +5,9 @@
 #include "graphics/chart_grid.h"
 #include "graphics/display_list.h"
 #include "graphics/load_marks.h"
-#include "pages/page_renderer.h"
+#include "render/page_renderer.h"
 
-#include "tests/support/sessions.h"
+#include "tests/support/entries.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,24 +15,16 @@
 
 namespace {
 
-vorelin::Session ChartSession() {
-    vorelin::Session s;
-    vorelin::InitConstants(s);
-    s.AspectRatio = 0.75f;
-    s.Impedance = 50;
-    return s;
-}
-
+constexpr float kAspect = 0.75f;
 const vorelin::ChartView kHome{9000, 5000, 1, 1};
 const vorelin::Font kPageFont{"Arial", 216, false};
 
 void BM_GridIntoDisplayList(benchmark::State& state) {
-    vorelin::Session s = ChartSession();
     vorelin::DisplayList list;
     list.SetFont(kPageFont);
     for (auto _ : state) {
         list.Clear();
-        vorelin::DrawGrid(list, s, kHome);
+        vorelin::DrawGrid(list, kHome, kAspect);
         benchmark::DoNotOptimize(list.Primitives().data());
     }
     state.counters["primitives"] = static_cast<double>(list.Primitives().size());
@@ -40,10 +32,9 @@ void BM_GridIntoDisplayList(benchmark::State& state) {
 BENCHMARK(BM_GridIntoDisplayList)->Unit(benchmark::kMillisecond);
 
 void BM_RenderGrid1200x900(benchmark::State& state) {
-    vorelin::Session s = ChartSession();
     vorelin::DisplayList list;
     list.SetFont(kPageFont);
-    vorelin::DrawGrid(list, s, kHome);
+    vorelin::DrawGrid(list, kHome, kAspect);
     for (auto _ : state) {
         QImage image = vorelin::RenderPage(list, vorelin::kWindowPage, QSize(1200, 900), 0xFFFFFF);
         benchmark::DoNotOptimize(image.constBits());
@@ -53,15 +44,16 @@ BENCHMARK(BM_RenderGrid1200x900)->Unit(benchmark::kMillisecond);
 
 // Topology 5 at 20 %: every combination marked with a green circle of radius 20, then the grid.
 void BM_RenderLargestRegion1200x900(benchmark::State& state) {
-    vorelin::Session s = vorelin::test::LargestRegion();
-    vorelin::InitConstants(s);
-    s.AspectRatio = 0.75f;
-    s.DotColor = 0x66CC00;
-    s.DotRadius = 20;
+    const vorelin::Entries entries = vorelin::test::LargestRegion();
+    const vorelin::ChartFrame frame = vorelin::ResultsFrame(kHome, kAspect);
     vorelin::DisplayList list;
     list.SetFont(kPageFont);
-    vorelin::DrawGrid(list, s, kHome);
-    vorelin::SweepTolerance(s, [&](const vorelin::SweepPoint&) { vorelin::PlotDot(list, s, kHome); });
+    vorelin::DrawGrid(list, kHome, kAspect);
+    vorelin::SweepTolerance(entries, vorelin::AccuracyFraction(vorelin::test::kLargestRegionPercent),
+                            [&](const vorelin::SweepPoint& p) {
+                                vorelin::PlotDot(list, {p.loadR, p.loadX}, entries.Impedance, frame,
+                                                 vorelin::kRegionDot);
+                            });
     for (auto _ : state) {
         QImage image = vorelin::RenderPage(list, vorelin::kWindowPage, QSize(1200, 900), 0xFFFFFF);
         benchmark::DoNotOptimize(image.constBits());

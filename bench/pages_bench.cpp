@@ -3,10 +3,9 @@
 //   drawn afresh and the page image rendered. Target: <= 5 ms, so that a click feels immediate.
 // - the opening page's load: start-up, the last-session read, the title, both illustrations
 //   (a full Smith chart grid among them) and the page image. Target: <= 50 ms.
-#include "core/session.h"
 #include "pages/entries_page.h"
 #include "pages/opening_page.h"
-#include "pages/page_renderer.h"
+#include "render/page_renderer.h"
 #include "pages/program.h"
 #include "quiet_dialogs.h"
 
@@ -21,9 +20,8 @@ const QSize kPixels(1200, 900);
 
 struct Run {
     QTemporaryDir folder; // the pages read their files from the working folder
-    vorelin::Session session;
     QuietDialogs dialogs;
-    vorelin::Program program{session, dialogs};
+    vorelin::Program program{dialogs};
 
     Run() {
         QDir::setCurrent(folder.path());
@@ -38,11 +36,11 @@ Run& TheRun() {
 }
 
 void BM_ThumbnailClick(benchmark::State& state) {
-    vorelin::EntriesPage& page = TheRun().program.Entries();
+    vorelin::EntriesPage& page = TheRun().program.EntriesWindow();
     bool pi = true;
     for (auto _ : state) {
         // Topology 7 and topology 1 in turn: the part boxes change at every click.
-        page.Form_MouseDown(5000, pi ? 6000 : 3000);
+        page.onPageClicked(5000, pi ? 6000 : 3000);
         pi = !pi;
         QImage image = vorelin::RenderPage(page.Drawing(), vorelin::kWindowPage, kPixels, 0xFFFFFF);
         benchmark::DoNotOptimize(image.constBits());
@@ -52,7 +50,7 @@ void BM_ThumbnailClick(benchmark::State& state) {
 BENCHMARK(BM_ThumbnailClick)->Unit(benchmark::kMillisecond);
 
 void BM_OpeningPageLoad(benchmark::State& state) {
-    vorelin::OpeningPage& page = TheRun().program.Opening();
+    vorelin::OpeningPage& page = TheRun().program.OpeningWindow();
     for (auto _ : state) {
         page.ShowPage();
         QImage image = vorelin::RenderPage(page.Drawing(), vorelin::kWindowPage, kPixels, 0xFFFFF4);

@@ -3,10 +3,10 @@
 #include "core/networks.h"
 #include "graphics/display_list.h"
 #include "graphics/load_marks.h"
-#include "pages/report_printing.h"
+#include "render/report_pdf.h"
 #include "print/report.h"
 
-#include "tests/support/sessions.h"
+#include "tests/support/entries.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,21 +15,12 @@
 
 namespace {
 
-vorelin::Session TypicalSession() {
-    vorelin::Session s = vorelin::test::TypicalExample();
-    vorelin::InitConstants(s);
-    s.DotColor = vorelin::kLoadMarkBlue;
-    s.DotRadius = 50;
-    vorelin::RunNetwork(s);
-    return s;
-}
-
 void BM_DrawReport(benchmark::State& state) {
-    vorelin::Session s = TypicalSession();
+    const vorelin::Entries entries = vorelin::test::TypicalExample();
     vorelin::DisplayList report;
     for (auto _ : state) {
         report.Clear();
-        vorelin::DrawReport(report, s, "06/12/2024 19:09");
+        vorelin::DrawReport(report, entries, "06/12/2024 19:09", vorelin::kLoadMark);
         benchmark::DoNotOptimize(report.Primitives().data());
     }
     state.counters["primitives"] = static_cast<double>(report.Primitives().size());
@@ -37,9 +28,8 @@ void BM_DrawReport(benchmark::State& state) {
 BENCHMARK(BM_DrawReport)->Unit(benchmark::kMillisecond);
 
 void BM_PaintReportAsPdf(benchmark::State& state) {
-    vorelin::Session s = TypicalSession();
     vorelin::DisplayList report;
-    vorelin::DrawReport(report, s, "06/12/2024 19:09");
+    vorelin::DrawReport(report, vorelin::test::TypicalExample(), "06/12/2024 19:09", vorelin::kLoadMark);
     qint64 bytes = 0;
     for (auto _ : state) {
         QBuffer buffer;

@@ -1,7 +1,7 @@
 // The main of the benchmarks that use Qt. Fonts need a QGuiApplication; the benchmarks that
 // drive pages (built with VORELIN_BENCH_WIDGETS) need a QApplication for their windows. No window
 // is shown: the offscreen platform needs no display.
-#include "pages/vector_state.h"
+#include "render/vector_state.h"
 
 #include <benchmark/benchmark.h>
 

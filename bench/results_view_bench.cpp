@@ -3,13 +3,12 @@
 // marks) and rendered at 1200 x 900. Target: <= 10 ms. Beside it the straightforward rendering,
 // one antialiased ellipse per circle and one stroke per line; the counters give the share of
 // pixels in which the two images differ. With VORELIN_BENCH_IMAGES=DIR both images are saved.
-#include "files/start_up.h"
-#include "pages/page_renderer.h"
+#include "render/page_renderer.h"
 #include "pages/program.h"
 #include "pages/results_page.h"
 #include "quiet_dialogs.h"
 
-#include "tests/support/sessions.h"
+#include "tests/support/entries.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,18 +23,15 @@ const QSize kPixels(1200, 900);
 
 struct WorstView {
     QTemporaryDir folder; // the page writes its defaults file into the working folder
-    vorelin::Session session;
     QuietDialogs dialogs;
-    vorelin::Program program{session, dialogs};
+    vorelin::Program program{dialogs, vorelin::test::LargestRegion()};
 
     WorstView() {
         QDir::setCurrent(folder.path());
-        session = vorelin::test::LargestRegion();
-        vorelin::InitProgram(session);
         program.ShowResultsPage();
-        program.Results().AccuracyButton_Click(20);
+        program.ResultsWindow().onAccuracy(vorelin::test::kLargestRegionPercent);
     }
-    vorelin::ResultsPage& Page() { return program.Results(); }
+    vorelin::ResultsPage& Page() { return program.ResultsWindow(); }
 };
 
 WorstView& View() {
@@ -48,11 +44,8 @@ const vorelin::RenderOptions kStraightforward{1, false, false};
 // Pans left from the home position and back, so every pass redraws the whole view at the same
 // places however many passes a run makes.
 void ChangeView(vorelin::ResultsPage& page) {
-    if (page.View().CentreX == vorelin::kHomeCentreX) {
-        page.cmdLeft_Click();
-    } else {
-        page.cmdRight_Click();
-    }
+    page.onPan(page.View().CentreX == vorelin::kHomeCentreX ? vorelin::PanDirection::Left
+                                                            : vorelin::PanDirection::Right);
 }
 
 void BM_ViewChange(benchmark::State& state, vorelin::RenderOptions options) {

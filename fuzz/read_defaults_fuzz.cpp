@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    vorelin::Session session;
+    vorelin::Settings session;
     const auto result = vorelin::ReadDefaultsFrom(bytes, session);
     for (const float value : {session.AspectRatio, session.DefaultsValue2, session.DefaultsValue3})
         if (!std::isfinite(value)) std::abort();

@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    vorelin::Session session;
+    vorelin::Entries session;
     const auto result = vorelin::ReadLastSessionFrom(bytes, session);
     for (const float value : {session.SavedFrequency, session.SavedImpedance, session.C1, session.C2,
                               session.C3, session.L1, session.L2, session.L3})
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What was read writes back as a file that reads to the same topology.
     if (result == vorelin::LastSessionRead::Complete) {
         session.Topology = session.SavedTopology;
-        vorelin::Session again;
+        vorelin::Entries again;
         if (vorelin::ReadLastSessionFrom(vorelin::LastSessionFileText(session), again) !=
                 vorelin::LastSessionRead::Complete ||
             again.SavedTopology != session.SavedTopology)

@@ -1,4 +1,4 @@
-#include "pages/page_renderer.h"
+#include "render/page_renderer.h"
 
 #include "graphics/chart_grid.h"
 #include "graphics/display_list.h"

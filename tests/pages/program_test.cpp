@@ -2,11 +2,11 @@
 #include "graphics/display_list.h"
 #include "graphics/opening_illustration.h"
 #include "pages/entries_page.h"
-#include "pages/font_substitutes.h"
+#include "render/font_substitutes.h"
 #include "pages/help_page.h"
 #include "pages/opening_page.h"
 #include "pages/program.h"
-#include "pages/program_icon.h"
+#include "render/program_icon.h"
 #include "pages/results_page.h"
 #include "pages/window_geometry.h"
 

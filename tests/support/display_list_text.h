@@ -61,6 +61,14 @@ inline std::vector<std::string> ShowAll(const DisplayList& list) {
     return ShowAll(list, [](const Primitive&) { return true; });
 }
 
+// The whole list as text, one primitive a line.
+inline std::string ListText(const DisplayList& list) {
+    std::string text;
+    for (const Primitive& p : list.Primitives())
+        text += Show(list, p) + "\n";
+    return text;
+}
+
 // Show() of every primitive of one kind.
 inline std::vector<std::string> ShowAll(const DisplayList& list, Op op) {
     return ShowAll(list, [op](const Primitive& p) { return p.op == op; });

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorelin::test {
+
+// Golden files: a reviewed text (a drawing's display list, a file's bytes, a program's output)
+// checked in under tests/ and compared whole. Run the tests with VORELIN_UPDATE_GOLDEN=1 to
+// write the files afresh from what the code produces, then review the difference with git.
+
+// Empty when `actual` equals the golden file tests/<relativePath>; otherwise a message naming the
+// file and the first line that differs. With VORELIN_UPDATE_GOLDEN set, writes the file instead.
+std::string GoldenMismatch(std::string_view relativePath, std::string_view actual);
+
+// The content of a file under tests/ (empty when it cannot be read).
+std::string ReadTestFile(std::string_view relativePath);
+
+// A short fingerprint of a long text (FNV-1a, 64 bits, in hex) with its line count: golden files
+// hold it for drawings too long to review line by line.
+std::string Fingerprint(std::string_view text);
+
+} // namespace vorelin::test

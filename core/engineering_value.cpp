@@ -13,7 +13,7 @@ namespace vorelin {
 
 namespace {
 
-constexpr double kLimit = 1e10;
+constexpr double kLimit = static_cast<double>(kLargestEntry);
 constexpr std::size_t kMaxParsedCharacters = 12;
 
 // Keeps the first `count` characters (code points, so a multi-byte character counts once).

@@ -11,6 +11,9 @@ namespace vorelin {
 // Only the first 12 characters after trimming blanks count.
 double ParseValue(std::string_view text);
 
+// The largest magnitude ParseValue gives, and so the largest entry.
+inline constexpr float kLargestEntry = 1e10f;
+
 // Frequency and impedance boxes: 14.2e6 -> "14.2M", 50 -> "50 ", 0 -> "0.0000  ".
 std::string FormatValue(float value);
 // The report's generator label: 14.2e6 -> " 14.2 M", 0.5 -> " 500 m", 0 -> "0.0 ".

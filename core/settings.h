@@ -12,4 +12,8 @@ struct Settings {
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
+// The results page keeps the aspect ratio within these limits.
+inline constexpr float kSmallestAspectRatio = 0.5f;
+inline constexpr float kLargestAspectRatio = 1.5f;
+
 } // namespace vorelin

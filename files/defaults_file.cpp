@@ -4,6 +4,7 @@
 #include "core/decimal_number.h"
 #include "files/text_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -62,7 +63,9 @@ DefaultsRead ReadDefaultsFrom(std::string_view bytes, Settings& settings) {
         }
         value = *number;
     }
-    settings.AspectRatio = values[0];
+    // The page keeps the ratio within its limits; a ratio beyond them in the file (edited by hand,
+    // or written by another program) is held there too, so what is drawn is what the boxes show.
+    settings.AspectRatio = std::clamp(values[0], kSmallestAspectRatio, kLargestAspectRatio);
     settings.DefaultsValue2 = values[1];
     settings.DefaultsValue3 = values[2];
     return DefaultsRead::FromFile;

@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 namespace vorelin {
 
@@ -20,18 +22,30 @@ QString FromUtf8(const std::string& text) {
 WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
     WriteResult result;
     result.fileName = path;
+    result.status = WriteResult::Status::Failed;
+    // A device, a pipe or a folder under the name (through a link too) is not ours to replace:
+    // the new file would take the place of the node.
+    const QFileInfo target(FromUtf8(path));
+    if (target.exists() && !target.isFile()) {
+        result.reason = "it is not a regular file";
+        return result;
+    }
     QSaveFile file(FromUtf8(path));
     const auto size = static_cast<qint64>(bytes.size());
     // commit() alone misses a short write while flushing its buffer (a full disk) and would put a
     // truncated file in place: the explicit flush reports it.
+    errno = 0;
     const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size &&
                          file.flush() && file.commit();
     if (written) {
         result.status = WriteResult::Status::Written;
         return result;
     }
-    result.status = WriteResult::Status::Failed;
+    const int systemError = errno;
     result.reason = file.errorString().toStdString();
+    // Qt does not always keep the system's reason ("Unknown error" for a full disk at the flush).
+    if ((result.reason.empty() || result.reason == "Unknown error") && systemError != 0)
+        result.reason = std::strerror(systemError);
     file.cancelWriting(); // a no-op after a failed commit; otherwise removes the temporary file
     return result;
 }

@@ -1,5 +1,6 @@
 #include "files/last_session_file.h"
 
+#include "core/engineering_value.h"
 #include "core/number_text.h"
 #include "core/decimal_number.h"
 #include "files/text_lines.h"
@@ -49,10 +50,12 @@ std::optional<std::string_view> NextValueText(LineReader& lines) {
     return std::nullopt;
 }
 
-// Each field takes a number its own way; false when the number does not fit it.
+// Each field takes a number its own way; false when the number does not fit it. A value is held
+// within what the entries page accepts (-1e10 ... 1e10, the value parser's limits), so that the
+// entries page shows the value that is used.
 bool Store(const DecimalPrefix& number, float& field) {
     const auto value = ToStoredFloat(number);
-    if (value) field = *value;
+    if (value) field = std::clamp(*value, -kLargestEntry, kLargestEntry);
     return value.has_value();
 }
 

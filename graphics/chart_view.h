@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings.h"
+
 #include <string_view>
 
 namespace vorelin {
@@ -33,9 +35,6 @@ void ZoomSmaller(ChartView& view);
 void ResetView(ChartView& view);
 // The readout step's rule: a scale of 0 becomes 1, so the first grid is drawn at scale 1.
 void EnsureScale(ChartView& view);
-
-inline constexpr float kSmallestAspectRatio = 0.5f;
-inline constexpr float kLargestAspectRatio = 1.5f;
 
 // The aspect ratio typed into its box, held within 0.5 to 1.5. When it was outside, the two
 // boxes must show the limit: "1.5" and "150", or ".5" and "50"; otherwise both texts are empty

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <limits>
 #include <map>
 #include <optional>
@@ -58,6 +59,22 @@ std::optional<int> WholeNumber(std::string_view text) {
     return value;
 }
 
+constexpr std::array<std::string_view, 14> kOptionNames{
+    "--topology", "--frequency", "--impedance", "--c1", "--c2",   "--c3",     "--l1",
+    "--l2",       "--l3",        "--accuracy",  "--points", "--json", "--export", "--report"};
+
+bool IsOptionName(std::string_view text) {
+    return std::find(kOptionNames.begin(), kOptionNames.end(), text) != kOptionNames.end();
+}
+
+// Whether two paths name the same file, as far as their texts tell.
+bool SameFile(const std::string& a, const std::string& b) {
+    const auto normal = [](const std::string& path) {
+        return std::filesystem::absolute(std::filesystem::path(path)).lexically_normal();
+    };
+    return normal(a) == normal(b);
+}
+
 std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments, Options& options) {
     constexpr std::array<std::string_view, 6> kPartOptions{"--c1", "--c2", "--c3", "--l1", "--l2", "--l3"};
     bool haveTopology = false, haveFrequency = false, haveImpedance = false;
@@ -76,7 +93,9 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
             option == "--accuracy" || option == "--export" || option == "--report" ||
             std::find(kPartOptions.begin(), kPartOptions.end(), option) != kPartOptions.end();
         if (!takesValue) return UsageError{"unknown option: " + std::string(option)};
-        if (i + 1 >= arguments.size()) return UsageError{"missing value after " + std::string(option)};
+        // An option name where the value should be ("--l1 --json") is a forgotten value, not a text.
+        if (i + 1 >= arguments.size() || IsOptionName(arguments[i + 1]))
+            return UsageError{"missing value after " + std::string(option)};
         const std::string& value = arguments[++i];
 
         if (option == "--topology") {
@@ -110,6 +129,10 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
     if (!haveTopology) return UsageError{"--topology is required"};
     if (!haveFrequency) return UsageError{"--frequency is required"};
     if (!haveImpedance) return UsageError{"--impedance is required"};
+    if (options.points && options.accuracyPercent < 0) return UsageError{"--points needs --accuracy"};
+    if (!options.exportPath.empty() && !options.reportPath.empty() &&
+        SameFile(BaseName(options.exportPath) + ".PWF", options.reportPath))
+        return UsageError{"--export and --report name the same file"};
     return std::nullopt;
 }
 
@@ -217,6 +240,7 @@ void WriteJson(const Entries& entries, const Load& load, const std::optional<Reg
         json.BeginObject("region");
         json.Float("accuracy", region->accuracy);
         json.Integer("count", region->count);
+        json.Integer("not_computed", region->summary.notComputable);
         json.Float("r_min", region->rMin);
         json.Float("r_max", region->rMax);
         json.Float("x_min", region->xMin);
@@ -253,6 +277,9 @@ void WriteSummary(const Entries& entries, const Load& load, const std::optional<
         << " % accuracy: " << region->count << " loads, R from " << JsonWriter::FloatText(region->rMin)
         << " to " << JsonWriter::FloatText(region->rMax) << ", X from " << JsonWriter::FloatText(region->xMin)
         << " to " << JsonWriter::FloatText(region->xMax) << " ohms\n";
+    if (region->summary.notComputable > 0)
+        out << "  " << region->summary.notComputable << " of the " << region->summary.combinations
+            << " varied loads cannot be computed and are left out\n";
     if (!withPoints) return;
     for (const auto& [r, x] : region->points)
         out << JsonWriter::FloatText(r) << ' ' << JsonWriter::FloatText(x) << '\n';

@@ -190,6 +190,10 @@ BandRead ReadBandTable(std::string_view bytes) {
                                      " columns of the header on line " + std::to_string(record.line) + ".";
 
     BandRead read;
+    // Every row starts on a line of its own: growing the table in steps would move it ten times.
+    const auto lineEnds =
+        static_cast<std::size_t>(std::ranges::count(text, '\n') + std::ranges::count(text, '\r'));
+    read.table.rows.reserve(std::min(lineEnds + 1, kMostBandRows));
     while (!reader.AtEnd()) {
         if (!reader.Next(record, columns.size())) return Refused(FaultMessage(record, tooManyCells));
         if (HasNoText(record.cells)) continue;

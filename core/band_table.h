@@ -76,7 +76,8 @@ BandRead ReadBandTable(std::string_view bytes);
 // The table as the program writes it: the header "frequency,topology,impedance,c1,c2,c3,l1,l2,
 // l3,note", then one line per row with its cells as typed, comma separated, CR LF ends. A cell
 // with a comma, a quote or a line end is quoted; a control byte other than tab, CR and LF is
-// written as a blank, so the text always reads back to the same rows.
+// written as a blank, and a row without any text is left out (a reader would skip it), so the
+// text always reads back. A table that ReadBandTable gave reads back to the same rows.
 std::string BandTableText(const BandTable& table);
 
 } // namespace vorelin

@@ -11,6 +11,8 @@ namespace vorelin {
 struct EntryProblem {
     std::string_view message; // "Shunt inductor must have a positive value", ...
     std::string_view field;   // "L1" ... "C3", "Frequency" or "Impedance"
+
+    friend bool operator==(const EntryProblem&, const EntryProblem&) = default;
 };
 
 // The checks of "See results", in order: the topology's shunt inductors and series capacitors

@@ -50,22 +50,31 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
     return result;
 }
 
-std::optional<std::string> ReadSmallFile(const std::string& path) {
+FileContent ReadWholeFile(const std::string& path, std::size_t largest) {
+    using Status = FileContent::Status;
     const QString name = FromUtf8(path);
-    if (!QFileInfo(name).isFile()) return std::nullopt;
+    const QFileInfo info(name);
+    if (!info.exists()) return {Status::Missing, {}, {}};
+    if (!info.isFile()) return {Status::NotReadable, {}, "not a regular file"};
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return {Status::NotReadable, {}, file.errorString().toStdString()};
     // Read up to one byte more than allowed: sizes reported by the system are not trusted.
-    std::string content;
+    FileContent content{Status::Read, {}, {}};
     std::array<char, 16384> chunk{};
-    while (content.size() <= kLargestReadableFile) {
+    while (content.bytes.size() <= largest) {
         const qint64 read = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
-        if (read < 0) return std::nullopt;
+        if (read < 0) return {Status::NotReadable, {}, file.errorString().toStdString()};
         if (read == 0) break;
-        content.append(chunk.data(), static_cast<std::size_t>(read));
+        content.bytes.append(chunk.data(), static_cast<std::size_t>(read));
     }
-    if (content.size() > kLargestReadableFile) return std::nullopt;
+    if (content.bytes.size() > largest) return {Status::TooLarge, {}, {}};
     return content;
+}
+
+std::optional<std::string> ReadSmallFile(const std::string& path) {
+    FileContent content = ReadWholeFile(path, kLargestReadableFile);
+    if (content.status != FileContent::Status::Read) return std::nullopt;
+    return std::move(content.bytes);
 }
 
 bool WriteFailureLatch::ShouldReport(const WriteResult& result) {

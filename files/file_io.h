@@ -31,6 +31,22 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
 // No file of ours comes near this size: anything larger is not a defaults or last-session file.
 inline constexpr std::size_t kLargestReadableFile = std::size_t{1} << 20;
 
+// The content of a file read whole, or why it was not.
+struct FileContent {
+    enum class Status {
+        Read,
+        Missing,     // nothing of that name exists
+        NotReadable, // not a regular file (a folder, a pipe that would block), or it cannot be read
+        TooLarge,    // more bytes than the reader allows
+    };
+    Status status = Status::Missing;
+    std::string bytes;  // for Read
+    std::string reason; // for NotReadable: the system's own words ("Permission denied")
+};
+
+// Reads a regular file of at most `largest` bytes whole.
+FileContent ReadWholeFile(const std::string& path, std::size_t largest);
+
 // The whole content of a regular file of at most kLargestReadableFile bytes; nothing when the
 // file is missing, is not a regular file (a folder, a pipe that would block), cannot be read or is
 // larger.

@@ -1,0 +1,53 @@
+// The band table's share of the Band page's budget (a 1,000-row table read, computed and drawn in
+// <= 20 ms): reading the CSV text and running every row's network should take a small part of it.
+#include "core/band_table.h"
+#include "core/networks.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+// 1,000 rows across 1.8 to 29.7 MHz, every topology in turn, with the parts each one uses.
+std::string ThousandRows() {
+    static const char* const kParts[] = {",,,1.1u,330p,,,",     ",150p,,,,2.2u,,",     ",,330p,,1.1u,,,",
+                                         ",150p,,,,2.2u,,",     ",,330p,,1.1u,,2.7u,", ",150p,,300p,,2.2u,,",
+                                         ",150p,,300p,,2.2u,,", ",,330p,,1.1u,,2.7u,"};
+    std::string text = "frequency,topology,impedance,c1,c2,c3,l1,l2,l3,note\r\n";
+    for (int i = 0; i < 1000; ++i) {
+        const int topology = i % 8 + 1;
+        text += std::to_string(1800 + i * 28) + "k," + std::to_string(topology) + ",50" +
+                kParts[topology - 1] + "row " + std::to_string(i) + "\r\n";
+    }
+    return text;
+}
+
+void BM_ReadBandTable(benchmark::State& state) {
+    const std::string text = ThousandRows();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vorelin::ReadBandTable(text));
+}
+BENCHMARK(BM_ReadBandTable)->Unit(benchmark::kMillisecond);
+
+void BM_ReadAndComputeBandTable(benchmark::State& state) {
+    const std::string text = ThousandRows();
+    for (auto _ : state) {
+        const vorelin::BandRead read = vorelin::ReadBandTable(text);
+        int computed = 0;
+        for (const vorelin::BandRow& row : read.table.rows)
+            computed += vorelin::RunNetwork(row.entries).Computed() ? 1 : 0;
+        if (computed != 1000) state.SkipWithError("a row was not computed");
+        benchmark::DoNotOptimize(computed);
+    }
+}
+BENCHMARK(BM_ReadAndComputeBandTable)->Unit(benchmark::kMillisecond);
+
+void BM_WriteBandTable(benchmark::State& state) {
+    const vorelin::BandTable table = vorelin::ReadBandTable(ThousandRows()).table;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vorelin::BandTableText(table));
+}
+BENCHMARK(BM_WriteBandTable)->Unit(benchmark::kMillisecond);
+
+} // namespace

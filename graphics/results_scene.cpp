@@ -93,7 +93,7 @@ void DrawReadout(Surface& surface, const ResultsModel& model) {
 
 // The varied loads in green, then the nominal load in dark red.
 void DrawRegion(Surface& surface, const ResultsModel& model, const ChartFrame& frame, ResultsScratch& scratch) {
-    if (!IsKnownTopology(model.entries.Topology)) return;
+    if (!model.run.Computed()) return;
     const float impedance = model.entries.Impedance;
     PlotDots(surface, model.regionLoads, impedance, frame, kRegionDot, scratch.pagePoints);
     if (model.region.nominal.Computed()) PlotDot(surface, model.region.nominal.load, impedance, frame, kNominalDot);
@@ -113,7 +113,7 @@ ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withReg
     model.run = RunNetwork(entries);
     model.accuracy = accuracy;
     scratch.loads.clear();
-    if (withRegion && IsKnownTopology(entries.Topology)) {
+    if (withRegion && model.run.Computed()) {
         scratch.loads.reserve(static_cast<std::size_t>(SweepCombinations(entries.Topology, accuracy)));
         model.region = SweepTolerance(entries, accuracy, [&scratch](const SweepPoint& point) {
             if (!point.nominal) scratch.loads.push_back({point.loadR, point.loadX});
@@ -214,21 +214,15 @@ void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsV
     const ChartFrame frame = ResultsFrame(view.view, view.aspectRatio);
     const bool computed = model.run.Computed();
     const float impedance = model.entries.Impedance;
-    bool first = true;
     const auto readoutAndGrid = [&] {
         DrawReadout(surface, model);
-        if (first && view.aspectRefreshed) DrawGrid(surface, view.view, view.aspectRatio);
         DrawGrid(surface, view.view, view.aspectRatio);
-        first = false;
     };
 
     switch (view.drawing) {
     case ResultsDrawing::LoadMarked:
         readoutAndGrid();
         if (computed) PlotDot(surface, model.run.load, impedance, frame, view.mark);
-        break;
-    case ResultsDrawing::ChartOnly:
-        readoutAndGrid();
         break;
     case ResultsDrawing::ViewChanged:
     case ResultsDrawing::RegionChosen:

@@ -33,14 +33,14 @@ struct ResultsScratch {
     std::vector<PagePoint> pagePoints;
 };
 
-// Runs the network on the entries, and with `withRegion` the tolerance sweep at `accuracy`.
+// Runs the network on the entries, and with `withRegion` the tolerance sweep at `accuracy` (only
+// when the entries' own load can be computed: a region around no load would mislead).
 ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withRegion, ResultsScratch& scratch);
 
 // Which of the page's redraws a drawing is: each draws the readout (the schematic with its texts
 // and the red load line) and the grid, in the order the page's handlers draw them.
 enum class ResultsDrawing {
-    LoadMarked,   // readout, grid, the load marked in the page's mark style (opening, spinner)
-    ChartOnly,    // readout, grid (a typed aspect ratio)
+    LoadMarked,   // readout, grid, the load marked in the page's mark style (opening, aspect ratio)
     RegionChosen, // region, nominal mark, readout, grid, final mark (an accuracy button)
     ViewChanged,  // readout, grid, then as RegionChosen (arrows, zoom, reset)
 };
@@ -51,8 +51,7 @@ struct ResultsView {
     float aspectRatio = 0;
     DotStyle mark = kLoadMark;
     ResultsDrawing drawing = ResultsDrawing::LoadMarked;
-    bool aspectRefreshed = false; // the aspect boxes' refresh drew the readout and grid once more
-    bool hintShown = false;       // the hint about the coloured area
+    bool hintShown = false; // the hint about the coloured area
 };
 
 // The page's fonts, in page units.

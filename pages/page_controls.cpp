@@ -46,6 +46,9 @@ QPushButton* MakeButton(QWidget* page, const char* name, const QString& caption,
 QLineEdit* MakeTextBox(QWidget* page, const char* name, Colour background) {
     auto* box = new QLineEdit(page);
     box->setObjectName(QString::fromLatin1(name));
+    // The value parser reads the first 12 characters; a box that held thousands would make every
+    // keystroke lay them all out again.
+    box->setMaxLength(kLongestBoxText);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, ToColor(background));
     box->setPalette(palette);

@@ -27,6 +27,8 @@ struct LabelLook {
 
 QLabel* MakeLabel(QWidget* page, const char* name, const QString& caption, const LabelLook& look);
 QPushButton* MakeButton(QWidget* page, const char* name, const QString& caption, Colour background);
+// A text box holds at most this many characters.
+inline constexpr int kLongestBoxText = 40;
 QLineEdit* MakeTextBox(QWidget* page, const char* name, Colour background = 0xFFFFFF);
 
 // An up-down spinner bound to a text box that holds its value (50 to 150, step 1): its arrows

@@ -2,6 +2,7 @@
 
 #include "core/engineering_value.h"
 #include "core/number_text.h"
+#include "core/readout.h"
 #include "core/tolerance_sweep.h"
 #include "files/defaults_file.h"
 #include "files/local_date_time.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 
 namespace vorelin {
@@ -64,8 +66,7 @@ void ResultsPage::MakeControls() {
     m_aspectSpinner->SetChangeHandler([this] { onAspectStepped(); });
     connect(m_aspectBox, &QLineEdit::textChanged, this, [this] { onAspectTyped(); });
     // While the user types, the box keeps what is typed; when the typing ends it shows the ratio.
-    connect(m_aspectBox, &QLineEdit::editingFinished, this,
-            [this] { m_aspectBox->setText(Text(SignedText(m_settings.AspectRatio))); });
+    connect(m_aspectBox, &QLineEdit::editingFinished, this, [this] { onAspectTypingFinished(); });
 
     const auto viewButton = [this](const char* name, const QString& caption, auto handler) {
         QPushButton* made = MakeButton(this, name, caption, 0xFFFFFF);
@@ -107,33 +108,35 @@ void ResultsPage::Load() {
     DrawChart(ResultsDrawing::LoadMarked);
 }
 
-bool ResultsPage::ShowResults() {
-    ReadDefaults(m_settings);
-    m_aspectPercentBox->setText(
-        Text(SignedText(static_cast<float>(static_cast<double>(m_settings.AspectRatio) * 100))));
-    const QString before = m_aspectBox->text();
-    SetAspectText(Text(SignedText(m_settings.AspectRatio)));
+void ResultsPage::ShowResults() {
+    if (!m_defaultsWriteFailed) ReadDefaults(m_settings);
+    ShowAspectTexts(m_settings.AspectRatio);
     EnsureScale(m_view);
-    return m_aspectBox->text() != before;
 }
 
 void ResultsPage::DrawChart(ResultsDrawing drawing) {
-    const bool aspectRefreshed = ShowResults();
+    ShowResults();
     ClearUpperVectorState(); // the controls ran Qt's text layout
     const bool withRegion = drawing == ResultsDrawing::RegionChosen || drawing == ResultsDrawing::ViewChanged;
     m_model = ComputeResults(m_entries, m_accuracy, withRegion, m_scratch);
-    m_shown = {m_view, m_settings.AspectRatio, m_mark, drawing, aspectRefreshed, m_hintShown};
+    m_shown = {m_view, m_settings.AspectRatio, m_mark, drawing, m_hintShown};
     ClearPage();
     DrawResultsPage(Drawing(), m_model, m_shown, m_scratch);
     if (withRegion) m_mark = kNominalDot;
     Redraw();
 }
 
-void ResultsPage::SetAspectText(const QString& text) {
-    // The user's typing is not overwritten while it goes on ("1." would become " 1" before the
-    // next digit could follow); when the typing ends, editingFinished shows the ratio.
-    if (m_aspectBox->isModified()) return;
+void ResultsPage::ShowAspectText(const QString& text) {
+    m_showingAspectText = true;
     m_aspectBox->setText(text);
+    m_showingAspectText = false;
+}
+
+void ResultsPage::ShowAspectTexts(float ratio) {
+    m_aspectPercentBox->setText(Text(SignedText(static_cast<float>(static_cast<double>(ratio) * 100))));
+    // The user's typing is not overwritten while it goes on ("1." would become " 1" before the
+    // next digit could follow); when the typing ends, the box shows the ratio.
+    if (!m_aspectBox->isModified()) ShowAspectText(Text(SignedText(ratio)));
 }
 
 void ResultsPage::ViewChanged() { DrawChart(ResultsDrawing::ViewChanged); }
@@ -158,26 +161,55 @@ void ResultsPage::onReset() {
     ViewChanged();
 }
 
-void ResultsPage::onAspectTyped() {
-    const TypedAspect typed = ClampTypedAspect(ParseValue(m_aspectBox->text().toStdString()));
-    m_settings.AspectRatio = typed.ratio;
-    if (!typed.aspectText.empty()) {
-        SetAspectText(Latin1(typed.aspectText));
-        m_aspectPercentBox->setText(Latin1(typed.percentText));
-    }
-    WriteDefaultsReporting();
-    DrawChart(ResultsDrawing::ChartOnly);
+namespace {
+
+// A typed text below the smallest ratio that more typing may still turn into a ratio in range:
+// "", "0", "0.", ".", "0.0". It is not applied yet, so that "0.8" can be typed.
+bool StillBeingTyped(const QString& text) {
+    static const QRegularExpression kZeroPrefix(QStringLiteral("^\\s*0*\\.?0*\\s*$"));
+    return kZeroPrefix.match(text).hasMatch();
 }
 
-void ResultsPage::onAspectStepped() {
-    m_settings.AspectRatio = SpinnerAspectRatio(m_aspectPercentBox->text().toStdString());
-    SetAspectText(Text(SignedText(m_settings.AspectRatio)));
+} // namespace
+
+void ResultsPage::onAspectTyped() {
+    if (m_showingAspectText) return;
+    const QString text = m_aspectBox->text();
+    if (m_aspectBox->isModified() && StillBeingTyped(text)) return;
+    const TypedAspect typed = ClampTypedAspect(ParseValue(text.toStdString()));
+    // A ratio held at a limit is shown at once, even while the user types: the box must not
+    // show "2" beside a chart drawn at 1.5.
+    if (!typed.aspectText.empty()) {
+        ShowAspectText(Latin1(typed.aspectText));
+        m_aspectBox->setModified(false);
+        m_aspectPercentBox->setText(Latin1(typed.percentText));
+    }
+    ApplyAspectRatio(typed.ratio);
+}
+
+void ResultsPage::onAspectTypingFinished() {
+    const TypedAspect typed = ClampTypedAspect(ParseValue(m_aspectBox->text().toStdString()));
+    m_aspectBox->setModified(false);
+    if (typed.ratio != m_settings.AspectRatio) {
+        ApplyAspectRatio(typed.ratio);
+    } else {
+        ShowAspectTexts(m_settings.AspectRatio);
+    }
+}
+
+void ResultsPage::onAspectStepped() { ApplyAspectRatio(SpinnerAspectRatio(m_aspectPercentBox->text().toStdString())); }
+
+// A new ratio holds for the whole run: it is written to the defaults file, and the page is
+// redrawn with the load marked.
+void ResultsPage::ApplyAspectRatio(float ratio) {
+    m_settings.AspectRatio = ratio;
     WriteDefaultsReporting();
     DrawChart(ResultsDrawing::LoadMarked);
 }
 
 void ResultsPage::WriteDefaultsReporting() {
     const WriteResult result = WriteDefaults(m_settings);
+    m_defaultsWriteFailed = result.Failed();
     // The spinner writes at every step: a folder that cannot be written is told once.
     if (m_defaultsFailures.ShouldReport(result)) m_dialogs.ShowMessage(this, Text(result.message));
 }
@@ -201,6 +233,13 @@ void ResultsPage::onEntries() {
 void ResultsPage::onPrint() { SendReportToPrinter(this, m_entries, m_mark, m_dialogs); }
 
 void ResultsPage::onSendToPlotwin() {
+    // The file carries the load: without one it would hand on an earlier load beside these entries.
+    const NetworkRun run = RunNetwork(m_entries);
+    if (!run.Computed()) {
+        m_dialogs.ShowMessage(this, QStringLiteral("The Plotwin file was not written: ") +
+                                        Latin1(kLoadNotComputable).toLower());
+        return;
+    }
     const QString chosen =
         m_dialogs.AskSaveFileName(this, QStringLiteral("Write Plotwin File"),
                                   QStringLiteral("Plotwin files (*.PWF)"), QStringLiteral("PWF"));
@@ -210,8 +249,7 @@ void ResultsPage::onSendToPlotwin() {
     // an existing file of that name is not replaced without asking.
     const QString target = Text(BaseName(fileName) + ".PWF");
     if (target != chosen && QFileInfo::exists(target) && !m_dialogs.AskOverwrite(this, target)) return;
-    const WriteResult result =
-        WriteNetworkFile(m_entries, RunNetwork(m_entries).load, fileName, CurrentDateTimeText());
+    const WriteResult result = WriteNetworkFile(m_entries, run.load, fileName, CurrentDateTimeText());
     if (result.Failed()) m_dialogs.ShowMessage(this, Text(result.message));
 }
 

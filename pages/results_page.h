@@ -29,10 +29,10 @@ class ResultsPage final : public PageWindow {
 public:
     ResultsPage(const Entries& entries, Settings& settings, UserDialogs& dialogs, Navigation& navigation);
 
-    // The readout step's work beside the drawing: the defaults file is read again and the
-    // aspect-ratio boxes show the ratio. True when that changed the aspect box's text (whose
-    // change handler then redrew the page).
-    bool ShowResults();
+    // The readout step's work beside the drawing: the defaults file is read again (unless a write
+    // of it failed: the ratio in memory is then the newer one) and the aspect-ratio boxes show
+    // the ratio.
+    void ShowResults();
     // ShowResults, then the whole page drawn afresh as `drawing` says.
     void DrawChart(ResultsDrawing drawing);
     // The tolerance region for the current accuracy, the nominal load, the chart over them and
@@ -45,6 +45,7 @@ public:
     void onSmaller();
     void onReset();
     void onAspectTyped();
+    void onAspectTypingFinished();
     void onAspectStepped();
     // The accuracy buttons: "Accuracy" shows the five percentages; each draws its region.
     void onShowAccuracies();
@@ -70,7 +71,10 @@ private:
     void PlaceControls();
     void ViewChanged();
     void WriteDefaultsReporting();
-    void SetAspectText(const QString& text);
+    // The program's own texts in the aspect-ratio boxes: they run no change handler.
+    void ShowAspectText(const QString& text);
+    void ShowAspectTexts(float ratio);
+    void ApplyAspectRatio(float ratio);
 
     const Entries& m_entries;
     Settings& m_settings;
@@ -82,6 +86,8 @@ private:
     DotStyle m_mark = kLoadMark; // how the load mark is drawn: blue at first, dark red after a region
     bool m_hintShown = false;
     WriteFailureLatch m_defaultsFailures;
+    bool m_defaultsWriteFailed = false;
+    bool m_showingAspectText = false;
     ResultsScratch m_scratch;
     ResultsModel m_model;
     ResultsView m_shown;

@@ -19,9 +19,8 @@ namespace {
 
 using Kind = TouchstoneProblem::Kind;
 
-// The largest region's nominal load, 25 ohms as a network leaves it (X = -0) and one with a negative
-// resistance
-// (|gamma| > 1), with exponents and fractions that a decimal comma would show in.
+// The largest region's nominal load, 25 ohms as a network leaves it (X = -0) and a negative
+// resistance (|gamma| > 1), with exponents and fractions that a decimal comma would show in.
 const std::vector<TouchstonePoint> kPoints{
     {10.1e6f, {38.1758537f, -106.751892f}}, {14.2e6f, {25, -0.0f}}, {2.1e9f, {-10, 3.5e-4f}}};
 

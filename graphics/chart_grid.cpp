@@ -79,8 +79,9 @@ constexpr double kPi = std::numbers::pi;
 // reflection-coefficient plane (u, v) lands at (centreX + K u, centreY - R v).
 class GridPainter {
 public:
-    GridPainter(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style)
-        : m_surface(surface), m_style(style), m_centreX(frame.centreX), m_centreY(frame.centreY),
+    GridPainter(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style,
+                const std::function<void()>& afterBlanking)
+        : m_surface(surface), m_style(style), m_afterBlanking(afterBlanking), m_centreX(frame.centreX), m_centreY(frame.centreY),
           m_r(Rounded(static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale))),
           m_k(Rounded(static_cast<double>(frame.aspectRatio) * static_cast<double>(m_r))) {}
 
@@ -107,6 +108,7 @@ public:
 
         m_surface.SetPenWidth(pens.blanking);
         BlankFiveDisc();
+        if (m_afterBlanking) m_afterBlanking();
 
         m_surface.SetPenWidth(pens.fiveCircle);
         ResistanceCircle(5.0f, kGridEmphasis);
@@ -231,6 +233,7 @@ private:
 
     Surface& m_surface;
     const ChartGridStyle& m_style;
+    const std::function<void()>& m_afterBlanking;
     float m_centreX, m_centreY;
     float m_r; // vertical radius
     float m_k; // horizontal radius
@@ -242,12 +245,23 @@ const ChartGridStyle& ResultsGridStyle() { return kResultsStyle; }
 const ChartGridStyle& PrinterGridStyle() { return kPrinterStyle; }
 const ChartGridStyle& OpeningGridStyle() { return kOpeningStyle; }
 
-void DrawChartGrid(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style) {
-    GridPainter(surface, frame, style).Draw();
+void DrawChartGrid(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style,
+                   const std::function<void()>& afterBlanking) {
+    GridPainter(surface, frame, style, afterBlanking).Draw();
 }
 
-void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio) {
-    DrawChartGrid(surface, ResultsFrame(view, aspectRatio), ResultsGridStyle());
+void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio, const std::function<void()>& afterBlanking) {
+    DrawChartGrid(surface, ResultsFrame(view, aspectRatio), ResultsGridStyle(), afterBlanking);
+}
+
+bool NearFiveDisc(const ChartFrame& frame, const PagePoint& point, float margin) {
+    // The r = 5 circle: centre Gamma = 5/6, radius 1/6, stretched like the whole chart.
+    const double r = static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale);
+    const double k = static_cast<double>(frame.aspectRatio) * r;
+    const double across = k / 6 + static_cast<double>(margin), down = r / 6 + static_cast<double>(margin);
+    const double dx = (static_cast<double>(point.x) - (static_cast<double>(frame.centreX) + k * 5 / 6)) / across;
+    const double dy = (static_cast<double>(point.y) - static_cast<double>(frame.centreY)) / down;
+    return dx * dx + dy * dy <= 1;
 }
 
 void PrintGrid(Surface& surface, const std::optional<PrintedLoadMark>& mark) {

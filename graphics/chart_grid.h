@@ -5,6 +5,7 @@
 #include "graphics/load_marks.h"
 #include "graphics/surface.h"
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -61,12 +62,18 @@ const ChartGridStyle& OpeningGridStyle();
 // reactance arcs, the blanked r = 5 disc, the r = 5 circle, emphasised arcs, the real axis,
 // the outer circle and the labels, in that order. Loop values are accumulated in single
 // precision. Leaves the pen width as the last step set it (1 when there are labels) and, with
-// labels, the text colour black.
-void DrawChartGrid(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style);
+// labels, the text colour black. `afterBlanking`, when given, draws right after the r = 5 disc is
+// blanked, so that what it draws there stays visible under the lines drawn over the disc.
+void DrawChartGrid(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style,
+                   const std::function<void()>& afterBlanking = {});
 
 // The results page's grid step: the grid around the view's centre at its scale, stretched by
 // the aspect ratio.
-void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio);
+void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio,
+              const std::function<void()>& afterBlanking = {});
+
+// Whether a point of the page lies within `margin` of the blanked r = 5 disc of a chart.
+bool NearFiveDisc(const ChartFrame& frame, const PagePoint& point, float margin);
 
 inline constexpr float kPrintedCentreX = 6000;
 inline constexpr float kPrintedCentreY = 8000;

@@ -87,6 +87,17 @@ void DisplayList::MoveTo(float x, float y) {
     m_currentY = y;
 }
 
+void DisplayList::SetClip(const PageRect& area, std::span<const PageRect> holes) {
+    Primitive& p = Add(Op::Clip, 0);
+    p.text = static_cast<std::uint32_t>(m_clips.size());
+    m_clips.push_back({area, {holes.begin(), holes.end()}});
+}
+
+void DisplayList::ClearClip() {
+    Primitive& p = Add(Op::Clip, 0);
+    p.text = kNoClip;
+}
+
 void DisplayList::SetFont(const Font& font) {
     const auto found = std::find(m_fonts.begin(), m_fonts.end(), font);
     m_font = static_cast<std::uint32_t>(found - m_fonts.begin());
@@ -97,6 +108,7 @@ void DisplayList::Clear() {
     ++m_revision;
     m_primitives.clear();
     m_texts.clear();
+    m_clips.clear();
 }
 
 } // namespace vorelin

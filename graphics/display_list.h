@@ -8,7 +8,7 @@
 
 namespace vorelin {
 
-enum class Op : std::uint8_t { Line, Continue, Arc, Circle, Point, FilledBox, BoxOutline, Text };
+enum class Op : std::uint8_t { Line, Continue, Arc, Circle, Point, FilledBox, BoxOutline, Text, Clip };
 
 // One recorded drawing operation, with the pen width and colour it was drawn with.
 struct Primitive {
@@ -20,7 +20,7 @@ struct Primitive {
     float x2, y2;                   // Line, Continue: to. Box: the other corner.
     float centreX, centreY, radius; // Arc, Circle
     double start, end;              // Arc angles
-    std::uint32_t text;             // Text: index into DisplayList::Texts()
+    std::uint32_t text;             // Text: index into DisplayList::Texts(); Clip: into Clips() (kNoClip: none)
     std::uint32_t font;             // Text: index into DisplayList::Fonts()
 };
 
@@ -39,6 +39,8 @@ public:
     void BoxOutline(float x1, float y1, float x2, float y2, Colour colour) override;
     void Print(std::string_view text) override;
     void MoveTo(float x, float y) override;
+    void SetClip(const PageRect& area, std::span<const PageRect> holes) override;
+    void ClearClip() override;
 
     void SetPenWidth(int pixels) override { m_penWidth = pixels; }
     void SetTextColour(Colour colour) override { m_textColour = colour; }
@@ -56,6 +58,17 @@ public:
     const std::vector<Primitive>& Primitives() const { return m_primitives; }
     const std::string& TextOf(const Primitive& primitive) const { return m_texts[primitive.text]; }
     const Font& FontOf(const Primitive& primitive) const { return m_fonts[primitive.font]; }
+
+    // A clip: the area drawn in and the holes left out of it.
+    struct ClipShape {
+        PageRect area;
+        std::vector<PageRect> holes;
+    };
+    static constexpr std::uint32_t kNoClip = 0xFFFFFFFFu;
+    // The clip a Clip primitive sets; nullptr for the one that clears it.
+    const ClipShape* ClipOf(const Primitive& primitive) const {
+        return primitive.text == kNoClip ? nullptr : &m_clips[primitive.text];
+    }
     // Every font used so far; a Text primitive's `font` indexes this.
     const std::vector<Font>& Fonts() const { return m_fonts; }
     float CurrentX() const { return m_currentX; }
@@ -69,6 +82,7 @@ private:
 
     std::vector<Primitive> m_primitives;
     std::vector<std::string> m_texts;
+    std::vector<ClipShape> m_clips;
     std::vector<Font> m_fonts; // every font used so far; never shrinks, texts refer to it by index
     std::uint32_t m_font = 0;
     int m_penWidth = 1;

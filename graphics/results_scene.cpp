@@ -4,6 +4,7 @@
 #include "core/readout.h"
 #include "core/topology.h"
 #include "graphics/chart_grid.h"
+#include "graphics/page_layout.h"
 #include "graphics/schematic.h"
 #include "graphics/text_metrics.h"
 
@@ -28,9 +29,6 @@ constexpr Colour kHintBackground = 0xFFFFFF;
 constexpr float kLoadTextTop = 3200;
 constexpr float kLoadLineTop = 3400;
 
-constexpr double kPartLabelWidth = 2500;
-constexpr double kPartLabelHeight = 330;
-constexpr double kPartLabelMargin = 120;
 
 constexpr std::string_view kHint =
     "Adjust the network for a flat input. Then measure each of the network's component values and enter "
@@ -125,12 +123,12 @@ ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withReg
 
 namespace {
 
-// The controls' fonts: the page's buttons in bold, the accuracy percentages, the small view
-// buttons and the aspect-ratio boxes.
+// The controls' fonts: the page's buttons in bold, the accuracy percentages, the view buttons
+// and the aspect-ratio boxes. The view controls are as large as a pointer and a reader need at
+// the smallest window a page may have (about 24 pixels a target, 11 a text).
 const Font kButtonFont{"Arial", ScreenFontSize(0.0008), true};
 const Font kPercentFont{"Arial", ScreenFontSize(0.0008), false};
-const Font kSmallFont{"Arial", ScreenFontSize(0.0006), false};
-const Font kAspectFont{"Arial", ScreenFontSize(0.0007), false};
+const Font kViewFont{"Arial", ScreenFontSize(0.0008), false};
 
 const ControlPlace kControlPlaces[] = {
     {"accuracyButton", 1000, 5500, 1500, 300, kButtonFont},
@@ -143,17 +141,17 @@ const ControlPlace kControlPlaces[] = {
     {"printButton", 1000, 6500, 1500, 300, kButtonFont},
     {"plotwinButton", 1000, 7000, 1500, 300, kButtonFont},
     {"exitButton", 1000, 7500, 1500, 300, kButtonFont},
-    {"aspectLabel", 4500, 7330, 1500, 300, kSmallFont},
-    {"aspectBox", 6200, 7300, 400, 300, kAspectFont},
-    {"aspectPercentBox", 6700, 7300, 400, 200, kAspectFont},
-    {"aspectSpinner", 6620, 7300, 180, 300, kAspectFont},
-    {"largerButton", 5400, 7700, 600, 200, kSmallFont},
-    {"smallerButton", 6000, 7700, 600, 200, kSmallFont},
-    {"resetButton", 6600, 7700, 600, 200, kSmallFont},
-    {"upButton", 5900, 8000, 200, 200, kSmallFont},
-    {"leftButton", 5700, 8200, 200, 200, kSmallFont},
-    {"rightButton", 6100, 8200, 200, 200, kSmallFont},
-    {"downButton", 5900, 8400, 200, 200, kSmallFont},
+    {"aspectLabel", 4500, 7300, 1500, 300, kViewFont},
+    {"aspectBox", 6100, 7300, 500, 300, kViewFont},
+    {"aspectPercentBox", 6900, 7300, 400, 300, kViewFont},
+    {"aspectSpinner", 6620, 7300, 300, 300, kViewFont},
+    {"largerButton", 5400, 7700, 600, 300, kViewFont},
+    {"smallerButton", 6000, 7700, 600, 300, kViewFont},
+    {"resetButton", 6600, 7700, 600, 300, kViewFont},
+    {"upButton", 5850, 8050, 300, 300, kViewFont},
+    {"leftButton", 5550, 8350, 300, 300, kViewFont},
+    {"rightButton", 6150, 8350, 300, 300, kViewFont},
+    {"downButton", 5850, 8650, 300, 300, kViewFont},
 };
 
 } // namespace
@@ -168,45 +166,126 @@ const ControlPlace& ResultsControlPlace(std::string_view name) {
     return kNowhere;
 }
 
-std::vector<PageLabel> ResultsLabels(const ResultsModel& model, const ResultsView& view) {
+namespace {
+
+constexpr float kLabelGap = 30;     // between a label and anything else
+constexpr float kStrokeReach = 20;  // how far a stroke of the schematic reaches beside its line
+constexpr float kSearchStep = 50;
+constexpr float kSearchReach = 4000;
+constexpr double kLabelMargin = 120; // the grey box reaches this far beyond its text
+
+// Where labels may go: the readout's column and the schematic's rows, above the figures.
+constexpr PageRect kLabelBounds{1000, 850, 6800, 4150};
+constexpr PageRect kReadoutBounds{1000, 850, 9200, 4150};
+constexpr PageRect kCaptionBounds{5400, 850, 11900, 1950};
+// The chart keeps below the title.
+constexpr PageRect kChartBounds{0, 850, 12000, 9000};
+
+PageRect RectOf(const PageLabel& label) {
+    return {static_cast<float>(label.left), static_cast<float>(label.top), static_cast<float>(label.left + label.width),
+            static_cast<float>(label.top + label.height)};
+}
+
+// A label as large as its text (and its margin where it has a grey box), at its designed place.
+PageLabel FittedLabel(std::string name, std::string text, double left, double top, const Font& font, bool grey) {
+    const double width = TextWidth(font, text) + (grey ? kLabelMargin : 0);
+    return {std::move(name), std::move(text), left, top, width, TextHeight(font) + 8, font, kBlack, grey, kLabelGrey};
+}
+
+void PlaceLabel(PageLabel label, const PageRect& bounds, FreeRoom& room, ResultsLayout& layout) {
+    const PageRect place = room.Nearest(RectOf(label), bounds, kSearchStep, kSearchReach);
+    label.left = static_cast<double>(place.left);
+    label.top = static_cast<double>(place.top);
+    room.Take(place);
+    layout.labels.push_back(std::move(label));
+}
+
+PageRect Union(std::span<const PageRect> rects) {
+    PageRect all = rects.front();
+    for (const PageRect& r : rects) {
+        all = {std::min(all.left, r.left), std::min(all.top, r.top), std::max(all.right, r.right),
+               std::max(all.bottom, r.bottom)};
+    }
+    return all;
+}
+
+} // namespace
+
+ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) {
     const Entries& entries = model.entries;
     const bool computed = model.run.Computed();
-    const ResultsSchematicEnds ends = ResultsSchematicExtent(entries.Topology, computed ? model.run.load.LoadX : 0);
+    const float loadX = computed ? model.run.load.LoadX : 0;
+    const ResultsSchematicEnds ends = ResultsSchematicExtent(entries.Topology, loadX);
     const double readoutX = static_cast<double>(ends.networkEndX + 200);
 
-    std::vector<PageLabel> labels;
-    labels.push_back({"lblTitle", "Vorelin - Results Page", 1000, 300, 10000, 500, kResultsTitleFont, kTitleBlue});
-    labels.push_back({"lblNormalized", "Load as shown on a " + SignedText(entries.Impedance) + " ohm chart:", 7000,
-                      1500, 4000, 300, kResultsPageFont, kBlack, true, kCaptionBackground, true});
-    labels.push_back({"lblNetwork", "Network:", 2200, 1200, 1500, 435, kResultsReadoutFont, kBlack, true, kLabelGrey});
-    labels.push_back({"lblLoad", "Load:", readoutX, 1200, 1500, 405, kResultsReadoutFont, kBlack, true, kLabelGrey});
+    ResultsLayout layout;
+    FreeRoom room(kLabelGap);
+    // Fixed: the schematic with the generator's texts, and the red load line under the readout.
+    DisplayList fixed;
+    DrawReadout(fixed, model);
+    FreeRoom strokes(0);
+    strokes.TakeAll(fixed, kStrokeReach);
+    for (const PageRect& stroke : strokes.Taken())
+        room.Take(stroke);
+    layout.taken.push_back(Union(strokes.Taken()));
+    for (const ControlPlace& control : ResultsControlPlaces())
+        room.Take({static_cast<float>(control.left), static_cast<float>(control.top),
+                   static_cast<float>(control.left + control.width), static_cast<float>(control.top + control.height)});
 
-    // The part labels stack in the page's order of them: C1, C2, C3, L1, L2, L3.
-    const auto parts = PartsOf(entries.Topology);
-    for (const std::string_view name : kPartNames) {
-        for (std::size_t position = 0; position < parts.size(); ++position) {
-            if (parts[position].name != name) continue;
-            const LabelPlace place = ResultsLabelPlace(entries.Topology, position);
-            const std::string text = PartLabel(entries, parts[position]);
-            // At most as wide as designed, but no wider than its text: the grey box of a label must
-            // not cover its neighbour or the red load line drawn on the page beside it.
-            const double width = std::min(kPartLabelWidth, TextWidth(kResultsPartFont, text) + kPartLabelMargin);
-            labels.push_back({"lbl" + std::string(name), text, place.left, place.top, width, kPartLabelHeight,
-                              kResultsPartFont, kBlack, true, kLabelGrey});
-        }
-    }
-
-    labels.push_back({"lblReactance",
-                      computed ? ReactanceLabel(model.run.load, entries.Frequency) : std::string(kLoadNotComputable),
-                      readoutX, static_cast<double>(kResultsSchematicY) - 400, 3400, 375, kResultsReadoutFont});
-    labels.push_back({"lblResistance", computed ? ResistanceLabel(model.run.load) : std::string(),
-                      static_cast<double>(ends.loadX) + 100, static_cast<double>(kResultsSchematicY) + 400, 2000, 375,
-                      kResultsReadoutFont});
+    PageLabel title = FittedLabel("lblTitle", "Vorelin - Results Page", 1000, 300, kResultsTitleFont, false);
+    title.textColour = kTitleBlue;
+    room.Take(RectOf(title));
+    layout.labels.push_back(title);
     if (view.hintShown) {
-        labels.push_back({"lblComment", std::string(kHint), kHintLeft, kHintTop, kHintWidth, kHintHeight,
-                          FittedHintFont(), kBlack, true, kHintBackground, false, true});
+        const PageLabel hint{"lblComment", std::string(kHint), kHintLeft, kHintTop, kHintWidth, kHintHeight,
+                             FittedHintFont(), kBlack, true, kHintBackground, false, true};
+        room.Take(RectOf(hint));
+        layout.labels.push_back(hint);
     }
-    return labels;
+
+    // The readout first: it is what the page is for; the part labels make room for it, the
+    // headings for both, and the chart's caption for all of them.
+    if (computed) {
+        PlaceLabel(FittedLabel("lblReactance", ReactanceLabel(model.run.load, entries.Frequency), readoutX,
+                               static_cast<double>(kResultsSchematicY) - 400, kResultsReadoutFont, false),
+                   kReadoutBounds, room, layout);
+        PlaceLabel(FittedLabel("lblResistance", ResistanceLabel(model.run.load), static_cast<double>(ends.loadX) + 100,
+                               static_cast<double>(kResultsSchematicY) + 400, kResultsReadoutFont, false),
+                   kReadoutBounds, room, layout);
+    } else {
+        // The sentence wraps within the readout's width rather than run into the chart.
+        PageLabel notComputable{"lblReactance", std::string(kLoadNotComputable), readoutX, 0, 3400, 0,
+                                kResultsReadoutFont};
+        notComputable.wrapped = true;
+        notComputable.height = static_cast<double>(WrapText(kResultsReadoutFont, kLoadNotComputable, 3400).size()) *
+                               LineSpacing(kResultsReadoutFont);
+        notComputable.top = static_cast<double>(kResultsSchematicY) - 400 - notComputable.height + 375;
+        PlaceLabel(notComputable, kReadoutBounds, room, layout);
+    }
+
+    const auto parts = PartsOf(entries.Topology);
+    for (std::size_t position = 0; position < parts.size(); ++position) {
+        const LabelPlace place = ResultsLabelPlace(entries.Topology, position);
+        PlaceLabel(FittedLabel("lbl" + std::string(parts[position].name), PartLabel(entries, parts[position]),
+                               place.left, place.top, kResultsPartFont, true),
+                   kLabelBounds, room, layout);
+    }
+
+    PlaceLabel(FittedLabel("lblNetwork", "Network:", 2200, 1200, kResultsReadoutFont, true), kLabelBounds, room,
+               layout);
+    PlaceLabel(FittedLabel("lblLoad", "Load:", readoutX, 1200, kResultsReadoutFont, true), kLabelBounds, room, layout);
+    PageLabel caption{"lblNormalized", "Load as shown on a " + SignedText(entries.Impedance) + " ohm chart:", 7000,
+                      1500, 4000, 300, kResultsPageFont, kBlack, true, kCaptionBackground, true};
+    PlaceLabel(caption, kCaptionBounds, room, layout);
+
+    for (const PageLabel& label : layout.labels)
+        layout.taken.push_back(RectOf(label));
+    for (const ControlPlace& control : ResultsControlPlaces())
+        layout.taken.push_back({static_cast<float>(control.left), static_cast<float>(control.top),
+                                static_cast<float>(control.left + control.width),
+                                static_cast<float>(control.top + control.height)});
+    layout.chartArea = kChartBounds;
+    return layout;
 }
 
 void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsView& view,
@@ -214,27 +293,48 @@ void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsV
     const ChartFrame frame = ResultsFrame(view.view, view.aspectRatio);
     const bool computed = model.run.Computed();
     const float impedance = model.entries.Impedance;
+    const ResultsLayout layout = LayoutResults(model, view);
+    // The chart keeps to its own part of the page, however far it is zoomed or panned.
+    const auto chart = [&](auto&& draw) {
+        surface.SetClip(layout.chartArea, layout.taken);
+        draw();
+        surface.ClearClip();
+    };
+    // The grid drawn over a region blanks its r = 5 disc: the region's loads there are marked
+    // again on the blank, under the lines that follow, so that none of them is lost.
+    const auto regionInFiveDisc = [&] {
+        for (const PagePoint& at : scratch.pagePoints) {
+            if (!NearFiveDisc(frame, at, kRegionDot.radius)) continue;
+            surface.SetPenWidth(1);
+            surface.Circle(at.x, at.y, kRegionDot.radius, kRegionDot.colour);
+        }
+    };
+    bool regionDrawn = false;
     const auto readoutAndGrid = [&] {
         DrawReadout(surface, model);
-        DrawGrid(surface, view.view, view.aspectRatio);
+        chart([&] {
+            DrawGrid(surface, view.view, view.aspectRatio,
+                     regionDrawn ? std::function<void()>(regionInFiveDisc) : std::function<void()>());
+        });
     };
 
     switch (view.drawing) {
     case ResultsDrawing::LoadMarked:
         readoutAndGrid();
-        if (computed) PlotDot(surface, model.run.load, impedance, frame, view.mark);
+        if (computed) chart([&] { PlotDot(surface, model.run.load, impedance, frame, view.mark); });
         break;
     case ResultsDrawing::ViewChanged:
     case ResultsDrawing::RegionChosen:
         if (view.drawing == ResultsDrawing::ViewChanged) readoutAndGrid();
-        DrawRegion(surface, model, frame, scratch);
+        chart([&] { DrawRegion(surface, model, frame, scratch); });
+        regionDrawn = model.region.nominal.Computed();
         readoutAndGrid();
-        if (computed) PlotDot2(surface, model.run.load, impedance, frame, kNominalDot.radius);
+        if (computed) chart([&] { PlotDot2(surface, model.run.load, impedance, frame, kNominalDot.radius); });
         break;
     }
 
     // The labels stand over the drawing, as the page's controls do.
-    for (const PageLabel& label : ResultsLabels(model, view))
+    for (const PageLabel& label : layout.labels)
         DrawLabel(surface, label);
 }
 

@@ -74,8 +74,15 @@ struct PageLabel {
     bool wrapped = false;
 };
 
-// The labels of the page for the model, in stacking order (later ones over earlier ones).
-std::vector<PageLabel> ResultsLabels(const ResultsModel& model, const ResultsView& view);
+// Where everything but the chart stands: the labels in their places (each at its designed place
+// where that is free, else at the nearest free place, so that no label, readout or stroke of the
+// schematic covers another), in stacking order, and the room the chart must leave alone.
+struct ResultsLayout {
+    std::vector<PageLabel> labels;
+    std::vector<PageRect> taken; // the schematic, the texts drawn with it, the labels, the controls
+    PageRect chartArea;          // the chart is drawn here, outside everything taken
+};
+ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view);
 
 // Draws the whole page for the model as `view` shows it (the surface is not cleared first).
 void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsView& view,

@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "core/readout.h"
 #include "core/topology.h"
+#include "graphics/page_layout.h"
 #include "graphics/whole_number.h"
 
 #include <array>
@@ -300,9 +301,15 @@ void Schematic::DrawNetwork(int topology, Anchor& at) {
                             Offset(at.Y, static_cast<double>(label.thumbnail.dy)), kThumbnailHighlight);
             m_surface.Print(part.name);
         } else if (m_page == SchematicPage::Printer) {
-            m_surface.MoveTo(Offset(at.X, static_cast<double>(label.printed.dx)),
-                             Offset(at.Y, static_cast<double>(label.printed.dy)));
-            m_surface.Print(PartValueText(m_entries.*part.value, part.kind));
+            const std::string text = PartValueText(m_entries.*part.value, part.kind);
+            const PagePoint wanted{Offset(at.X, static_cast<double>(label.printed.dx)),
+                                   Offset(at.Y, static_cast<double>(label.printed.dy))};
+            const std::optional<PagePoint> place =
+                m_placer != nullptr ? m_placer->Place(wanted, text, m_surface.CurrentFont()) : wanted;
+            if (place) {
+                m_surface.MoveTo(place->x, place->y);
+                m_surface.Print(text);
+            }
         }
         const bool series = part.placement == Placement::Series;
         if (part.kind == PartKind::Inductor) {

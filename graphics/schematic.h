@@ -5,6 +5,8 @@
 
 namespace vorelin {
 
+class TextPlacer;
+
 // The anchor a schematic is chained along: Y is the signal rail (the ground rail lies 1040
 // below it) and is never changed; X is the left end of the next symbol, and every symbol moves
 // it on by its own width.
@@ -40,6 +42,10 @@ public:
         : m_surface(surface), m_entries(entries), m_loadX(loadX), m_page(page) {}
     // The routines keep a reference to the entries, so they must outlive them.
     Schematic(Surface& surface, const Entries&& entries, float loadX, SchematicPage page) = delete;
+
+    // On paper: the part values are printed where `placer` puts them (when it is given; else at
+    // their designed places).
+    void PlaceLabelsWith(TextPlacer* placer) { m_placer = placer; }
 
     void Wire(Anchor& at);     // both rails, 160 long
     void SeriesL(Anchor& at);  // 960 (1280 on paper)
@@ -77,6 +83,7 @@ private:
     const Entries& m_entries;
     float m_loadX;
     SchematicPage m_page;
+    TextPlacer* m_placer = nullptr;
 };
 
 // A thumbnail of the entries page: the anchor its network is drawn from, the width of its

@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,12 @@ struct Font {
 };
 
 inline constexpr float kPageUnitsPerPoint = 20;
+
+// A rectangle of the page, in page units.
+struct PageRect {
+    float left, top, right, bottom;
+    friend bool operator==(const PageRect&, const PageRect&) = default;
+};
 
 // The drawing operations that the chart, the schematic symbols and the report are written
 // against. The surface keeps a current point: a line, a continuation and a point leave it at
@@ -41,6 +48,10 @@ public:
     // Text in the current font and text colour, its top-left corner at the current point.
     virtual void Print(std::string_view text) = 0;
     virtual void MoveTo(float x, float y) = 0;
+
+    // What follows is drawn only inside `area` and outside every hole, until ClearClip.
+    virtual void SetClip(const PageRect& area, std::span<const PageRect> holes) = 0;
+    virtual void ClearClip() = 0;
 
     virtual void SetPenWidth(int pixels) = 0;
     virtual void SetTextColour(Colour colour) = 0;

@@ -20,6 +20,7 @@ PageWindow::PageWindow(Colour background, PageSize page)
       m_mapping(page, QRectF(0, 0, page.width / 15, page.height / 15)) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    if (page.width == kWindowPage.width && page.height == kWindowPage.height) setMinimumSize(kSmallestPage);
 }
 
 void PageWindow::ShowPage() {

@@ -7,7 +7,11 @@
 #include "pages/results_page.h"
 #include "pages/user_dialogs.h"
 
+#include "pages/window_geometry.h"
+
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <array>
 
@@ -40,7 +44,16 @@ void Program::ShowInPlaceOfShownPage(PageWindow& next) {
     next.ShowPage();
 }
 
-void Program::ShowHelpPage() { m_help->ShowPage(); }
+void Program::ShowHelpPage() {
+    // Beside the entries page, so that the entries stay in sight while the help is read.
+    const QScreen* screen =
+        m_entriesPage->screen() != nullptr ? m_entriesPage->screen() : QGuiApplication::primaryScreen();
+    const QRect framed = m_entriesPage->frameGeometry();
+    const QRect inner = m_entriesPage->geometry();
+    const QMargins frame(inner.left() - framed.left(), inner.top() - framed.top(), framed.right() - inner.right(),
+                         framed.bottom() - inner.bottom());
+    m_help->ShowPageAt(HelpPageRect(framed, screen->availableGeometry(), frame.isNull() ? kFrameAllowance : frame));
+}
 
 void Program::EndProgram() {
     m_ended = true;

@@ -59,7 +59,7 @@ public:
     // What the last drawing's network run gave.
     NetworkResult LastNetworkResult() const { return m_model.run.result; }
     // The labels of the last drawing (drawn on the page, not widgets).
-    std::vector<PageLabel> Labels() const { return ResultsLabels(m_model, m_shown); }
+    std::vector<PageLabel> Labels() const { return LayoutResults(m_model, m_shown).labels; }
 
 protected:
     void Load() override;

@@ -2,6 +2,7 @@
 
 #include <QMargins>
 #include <QRect>
+#include <QSize>
 
 namespace vorelin {
 
@@ -12,5 +13,17 @@ inline constexpr QMargins kFrameAllowance{8, 40, 8, 8};
 // The largest rectangle of the page's 4:3 shape that, with `frame` around it, fits the screen's
 // available area; the framed window is centred there. The size a page window opens at.
 QRect LargestPageRect(const QRect& available, const QMargins& frame, double aspect = 12000.0 / 9000.0);
+
+// The smallest page a window may show: 920 x 690 pixels, where the smallest controls are still
+// about 24 pixels and the smallest texts 11.
+inline constexpr QSize kSmallestPage{920, 690};
+
+// Where the help page opens: beside the entries page (the window framed as `entries`), on the
+// side with more room (the right one when both have the same), as large as that room allows in
+// the page's shape but never smaller than the smallest page; where the room is smaller, it
+// stands at that side's screen edge over part of the entries page. The same place and size for
+// the same screen and entries window, every time.
+QRect HelpPageRect(const QRect& entries, const QRect& available, const QMargins& frame,
+                   double aspect = 12000.0 / 9000.0);
 
 } // namespace vorelin

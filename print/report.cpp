@@ -5,6 +5,9 @@
 #include "core/readout.h"
 #include "core/version.h"
 
+#include "graphics/page_layout.h"
+#include "graphics/text_metrics.h"
+
 #include <cmath>
 
 namespace vorelin {
@@ -33,11 +36,17 @@ std::string ReactanceText(float reactance) {
 }
 
 // The line under "Load:": "2.454566 +j47.01322", "50 -j12.5"; a purely resistive load in the
-// print form alone, " 50 ".
-std::string ReportLoadLine(const Load& load) {
-    const float reactance = load.LoadX;
-    if (reactance == 0) return PrintText(load.LoadR);
-    return PlainText(load.LoadR) + " " + ReactanceText(reactance);
+// print form alone, " 50 "; " cannot be computed" when there is no load.
+std::string LoadLineText(const NetworkRun& run) {
+    if (!run.Computed()) return std::string(kLoadLineNotComputable);
+    const float reactance = run.load.LoadX;
+    if (reactance == 0) return PrintText(run.load.LoadR);
+    return PlainText(run.load.LoadR) + " " + ReactanceText(reactance);
+}
+
+// The part the load's reactance amounts to: "( 526.929 nH )".
+std::string EquivalentText(const Load& load, float frequency) {
+    return "( " + EquivalentPartText(load, frequency) + " )";
 }
 
 } // namespace
@@ -48,9 +57,14 @@ std::string ChartCaption(float impedance) {
     return "Load as seen on a " + DecimalText(static_cast<double>(impedance), noLeadingZero) + " ohm chart:";
 }
 
-void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark) {
-    const NetworkRun run = RunNetwork(entries);
+namespace {
 
+constexpr float kTextGap = 30;
+constexpr float kStrokeReach = 20;
+constexpr PageRect kSheet{0, 0, 11500, 15200};
+
+// The sheet but its footer: the title, the chart, the network and the load.
+void DrawSheet(Surface& surface, const Entries& entries, const NetworkRun& run, DotStyle mark, TextPlacer& placer) {
     surface.SetTextColour(kBlack);
     surface.SetFont(ReportFont(kTitlePoints));
     PrintAt(surface, 2000, 500, kReportTitle);
@@ -58,7 +72,22 @@ void DrawReport(Surface& surface, const Entries& entries, std::string_view dateT
     std::optional<PrintedLoadMark> printedMark;
     if (run.Computed()) printedMark = PrintedLoadMark{run.load, entries.Impedance, mark};
     PrintChart(surface, entries.Impedance, printedMark);
-    PrintNetwork(surface, entries, run);
+    PrintNetwork(surface, entries, run, placer);
+}
+
+} // namespace
+
+void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark) {
+    const NetworkRun run = RunNetwork(entries);
+    // The sheet is drawn once without the part values and the load's texts, to see where
+    // everything else lies; then those texts go where they cover nothing.
+    DisplayList measured;
+    TextPlacer measuring = TextPlacer::ForMeasuring();
+    DrawSheet(measured, entries, run, mark, measuring);
+    FreeRoom room(kTextGap);
+    room.TakeAll(measured, kStrokeReach);
+    TextPlacer placer(std::move(room), kSheet);
+    DrawSheet(surface, entries, run, mark, placer);
 
     surface.SetTextColour(kBlack);
     surface.SetFont(ReportFont(kFooterPoints));
@@ -74,17 +103,18 @@ void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLo
     PrintAt(surface, 1800, 4000, ChartCaption(impedance));
 }
 
-void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& run) {
+void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& run, TextPlacer& placer) {
     surface.SetTextColour(kBlack);
     Anchor at = kSchematicStart;
     Schematic printed(surface, entries, run.load.LoadX, SchematicPage::Printer);
+    printed.PlaceLabelsWith(&placer);
     printed.Gen(at); // and the pen width 10 for the rest of the schematic
     printed.DrawNetwork(entries.Topology, at); // nothing outside topologies 1 to 8
-    PrintLoad(surface, entries, run, at);
+    PrintLoad(surface, entries, run, at, placer);
     surface.SetPenWidth(1);
 }
 
-void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at) {
+void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at, TextPlacer& placer) {
     // A load that was not found has no reactance to draw: its lead-in is a bare stretch.
     const bool loadFound = run.Computed();
     const float reactance = loadFound ? run.load.LoadX : 0;
@@ -95,16 +125,25 @@ void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, 
     surface.Line(at.X, Offset(at.Y, -300), at.X, Offset(at.Y, 1200), kBlack);
     printed.Load(at); // pen width 10, the lead-in, two Wires and the resistor; X stays at the resistor
 
-    if (loadFound) PrintAt(surface, Offset(at.X, 200), Offset(at.Y, 350), PrintText(run.load.LoadR));
+    const Font& font = surface.CurrentFont();
+    const auto printPlaced = [&](PagePoint wanted, const std::string& text) {
+        if (const auto place = placer.Place(wanted, text, font)) PrintAt(surface, place->x, place->y, text);
+    };
+    if (loadFound) printPlaced({Offset(at.X, 200), Offset(at.Y, 350)}, PrintText(run.load.LoadR));
     if (reactance != 0) {
-        PrintAt(surface, Offset(at.X, -1200), Offset(at.Y, -400), ReactanceText(reactance));
-        PrintAt(surface, Offset(at.X, 100), Offset(at.Y, -400),
-                "( " + EquivalentPartText(run.load, entries.Frequency) + " )");
+        printPlaced({Offset(at.X, -1200), Offset(at.Y, -400)}, ReactanceText(reactance));
+        printPlaced({Offset(at.X, 100), Offset(at.Y, -400)}, EquivalentText(run.load, entries.Frequency));
     }
 
     surface.SetFont(ReportFont(kBodyPoints));
+    const std::string line = LoadLineText(run);
+    // "Load:" keeps its place. Where the line under it would cover the generator's texts, it
+    // follows "Load:" on its row.
     PrintAt(surface, 1000, 1200, "Load:");
-    PrintAt(surface, 1000, 1500, loadFound ? ReportLoadLine(run.load) : std::string(kLoadLineNotComputable));
+    placer.Take({1000, 1200}, "Load:", surface.CurrentFont());
+    const PagePoint under{1000, 1500};
+    const PagePoint beside{static_cast<float>(1000 + TextWidth(surface.CurrentFont(), "Load: ")), 1200};
+    printPlaced(placer.IsFree(under, line, surface.CurrentFont()) ? under : beside, line);
 }
 
 } // namespace vorelin

@@ -4,6 +4,7 @@
 #include "core/networks.h"
 #include "graphics/chart_grid.h"
 #include "graphics/load_marks.h"
+#include "graphics/page_layout.h"
 #include "graphics/schematic.h"
 #include "graphics/surface.h"
 
@@ -34,12 +35,13 @@ void DrawReport(Surface& surface, const Entries& entries, std::string_view dateT
 
 // The printed grid with the load marked (when there is one) and its caption.
 void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLoadMark>& mark);
-// The generator, the network of Topology and PrintLoad for the network's run.
-void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& run);
+// The generator, the network of Topology and PrintLoad for the network's run; the part values
+// and the load's texts go where `placer` puts them.
+void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& run, TextPlacer& placer);
 // From the network's output end `at`: the output bar, the load with its lead-in and readouts,
 // and "Load:" with the load line at the top left. A run that found no load: no readouts, the
 // lead-in a bare stretch, and the load line says that the load cannot be computed.
-void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at);
+void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at, TextPlacer& placer);
 
 // "Load as seen on a 50 ohm chart:", ".5 ohm" for half an ohm.
 std::string ChartCaption(float impedance);

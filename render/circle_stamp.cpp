@@ -56,7 +56,7 @@ CircleStamp::CircleStamp(double radius, const QPen& pen) : m_colour(pen.color())
 
 bool CircleStamp::CanStampOn(const QImage& image) { return image.format() == QImage::Format_RGB32; }
 
-void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres) const {
+void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres, const QRegion& within) const {
     const int width = image.width(), height = image.height();
     // Snap every centre whose ring can touch the image; find the box all those rings lie in.
     std::vector<SnappedCentre> snapped;
@@ -105,15 +105,19 @@ void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres) cons
     const auto toward = [](float colour, int under, float keep) {
         return static_cast<int>(std::lround(colour + (static_cast<float>(under) - colour) * keep));
     };
-    for (int y = std::max(top, 0); y <= std::min(bottom, height - 1); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const float* sums = leftOver.data() + std::ptrdiff_t{y - top} * boxWidth - left;
-        for (int x = std::max(left, 0); x <= std::min(right, width - 1); ++x) {
-            if (sums[x] == 0) continue;
-            const float keep = std::exp(sums[x]);
-            const QRgb under = line[x];
-            line[x] = qRgb(toward(red, qRed(under), keep), toward(green, qGreen(under), keep),
-                           toward(blue, qBlue(under), keep));
+    const QRect box = QRect(left, top, boxWidth, boxHeight).intersected(image.rect());
+    const QRegion blended = within.isEmpty() ? QRegion(box) : within.intersected(box);
+    for (const QRect& part : blended) {
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const float* sums = leftOver.data() + std::ptrdiff_t{y - top} * boxWidth - left;
+            for (int x = part.left(); x <= part.right(); ++x) {
+                if (sums[x] == 0) continue;
+                const float keep = std::exp(sums[x]);
+                const QRgb under = line[x];
+                line[x] = qRgb(toward(red, qRed(under), keep), toward(green, qGreen(under), keep),
+                               toward(blue, qBlue(under), keep));
+            }
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPen>
 #include <QPointF>
+#include <QRegion>
 
 #include <array>
 #include <span>
@@ -23,8 +24,9 @@ public:
 
     // Whether an image's pixels can be written directly: opaque 32-bit RGB.
     static bool CanStampOn(const QImage& image);
-    // A ring centred at every point (device pixels), clipped to the image.
-    void StampAll(QImage& image, std::span<const QPointF> centres) const;
+    // A ring centred at every point (device pixels), clipped to the image and, when it is not
+    // empty, to `within`.
+    void StampAll(QImage& image, std::span<const QPointF> centres, const QRegion& within = {}) const;
 
 private:
     static constexpr int kPhases = 4; // sub-pixel positions per pixel, in x and in y

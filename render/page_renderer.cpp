@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QRegion>
 #include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -47,6 +48,8 @@ bool Drawable(const Primitive& p) {
     case Op::Point:
     case Op::Text:
         return Finite(p.x1) && Finite(p.y1);
+    case Op::Clip:
+        return true;
     }
     return false;
 }
@@ -190,7 +193,7 @@ private:
             m_centres.clear();
             for (const Primitive& p : run)
                 m_centres.push_back(m_mapping.Point(p.centreX, p.centreY));
-            stamp.StampAll(*image, m_centres);
+            stamp.StampAll(*image, m_centres, m_clip);
             return end;
         }
         for (const Primitive& p : run)
@@ -200,11 +203,11 @@ private:
 
     // The image whose pixels a run of this many circles may be stamped into, if any: stamping
     // pays for its set-up from a few dozen circles on, and needs plain pixels without a
-    // transformation or clipping in the way.
+    // transformation or a clip of the caller's in the way (the list's own clip it honours).
     QImage* StampTarget(std::size_t circles) const {
         constexpr std::size_t kShortestStampedRun = 64;
         if (!m_options.stampCircles || circles < kShortestStampedRun) return nullptr;
-        if (m_painter.hasClipping() || !m_painter.transform().isIdentity()) return nullptr;
+        if (m_outerClip || !m_painter.transform().isIdentity()) return nullptr;
         auto* image = dynamic_cast<QImage*>(m_painter.device());
         return image != nullptr && CircleStamp::CanStampOn(*image) ? image : nullptr;
     }
@@ -230,6 +233,9 @@ private:
             break;
         case Op::Text:
             PaintText(p);
+            break;
+        case Op::Clip:
+            Clip(m_list.ClipOf(p));
             break;
         case Op::Line:
         case Op::Continue:
@@ -280,12 +286,32 @@ private:
         m_painter.drawText(QPointF(at.x(), at.y() + ascent), QString::fromStdString(m_list.TextOf(p)));
     }
 
+    // The device pixels of a clip: the area's pixels without any pixel a hole touches.
+    void Clip(const DisplayList::ClipShape* clip) {
+        if (m_outerClip) return; // a caller's clip stays as it is
+        if (clip == nullptr) {
+            m_clip = QRegion();
+            // Not setClipping(false): a clip set again after that would not take (Qt 6.4).
+            m_painter.setClipRegion(QRegion(), Qt::NoClip);
+            return;
+        }
+        const auto device = [this](const PageRect& r) {
+            return QRectF(m_mapping.Point(r.left, r.top), m_mapping.Point(r.right, r.bottom)).normalized();
+        };
+        m_clip = QRegion(device(clip->area).toRect());
+        for (const PageRect& hole : clip->holes)
+            m_clip -= QRegion(device(hole).toAlignedRect());
+        m_painter.setClipRegion(m_clip);
+    }
+
     QPainter& m_painter;
     const DisplayList& m_list;
     const std::vector<Primitive>& m_primitives;
     const PageToDevice& m_mapping;
     const RenderOptions& m_options;
     std::vector<std::optional<QFont>> m_fonts; // by the list's font index
+    bool m_outerClip = m_painter.hasClipping(); // a clip set by the caller before painting
+    QRegion m_clip;                            // the list's own clip, in device pixels
     std::vector<QLineF> m_lines;               // reused by every run of lines
     std::vector<QPointF> m_centres;            // reused by every run of stamped circles
 };

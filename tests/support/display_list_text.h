@@ -39,6 +39,15 @@ inline std::string Show(const DisplayList& list, const Primitive& p) {
         return "Box " + at(p.x1, p.y1) + " " + at(p.x2, p.y2) + tail;
     case Op::BoxOutline:
         return "Outline " + at(p.x1, p.y1) + " " + at(p.x2, p.y2) + tail;
+    case Op::Clip: {
+        const auto* clip = list.ClipOf(p);
+        if (clip == nullptr) return "Clip none";
+        const auto rect = [&](const PageRect& r) { return at(r.left, r.top) + " " + at(r.right, r.bottom); };
+        std::string text = "Clip " + rect(clip->area);
+        for (const PageRect& hole : clip->holes)
+            text += " -" + rect(hole);
+        return text;
+    }
     case Op::Text: {
         const Font& font = list.FontOf(p);
         return "Text '" + list.TextOf(p) + "' " + at(p.x1, p.y1) + " " + font.family + " " +

@@ -288,6 +288,19 @@ ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) 
     return layout;
 }
 
+void DrawResultsPicture(Surface& surface, const Entries& entries, float aspectRatio, int accuracyPercent) {
+    ResultsScratch scratch;
+    const bool withRegion = accuracyPercent > 0;
+    const ResultsModel model = ComputeResults(entries, AccuracyFraction(accuracyPercent), withRegion, scratch);
+    ResultsView view;
+    MoveCentreHome(view.view);
+    EnsureScale(view.view);
+    view.aspectRatio = aspectRatio;
+    view.drawing = withRegion ? ResultsDrawing::RegionChosen : ResultsDrawing::LoadMarked;
+    view.hintShown = withRegion;
+    DrawResultsPage(surface, model, view, scratch);
+}
+
 void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsView& view,
                      ResultsScratch& scratch) {
     const ChartFrame frame = ResultsFrame(view.view, view.aspectRatio);

@@ -88,6 +88,10 @@ ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view);
 void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsView& view,
                      ResultsScratch& scratch);
 
+// The page as it stands when it opens, or with an accuracy as it stands after that accuracy's
+// button: what the calculator's and the picture tool's pictures show. The view is at home.
+void DrawResultsPicture(Surface& surface, const Entries& entries, float aspectRatio, int accuracyPercent = 0);
+
 // Where the page's controls stand (page units). The page places its widgets from here, and the
 // layout checks read it too.
 struct ControlPlace {

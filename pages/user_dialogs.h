@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 
@@ -23,6 +24,14 @@ public:
     // without an extension gets `defaultSuffix`.
     virtual QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& defaultSuffix) = 0;
+    // A save dialog offering several types of file, with overwrite confirmation. The chosen name
+    // (empty when the user cancels) and the index of the type chosen; a name typed without an
+    // extension gets the type's.
+    struct SaveChoice {
+        QString fileName;
+        int type = 0;
+    };
+    virtual SaveChoice AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) = 0;
     // Whether an existing file may be replaced (Yes or No).
     virtual bool AskOverwrite(QWidget* parent, const QString& fileName) = 0;
     // The platform's print dialog; false when the user cancels.
@@ -37,6 +46,7 @@ public:
     void Beep() override;
     QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                             const QString& defaultSuffix) override;
+    SaveChoice AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) override;
     bool AskOverwrite(QWidget* parent, const QString& fileName) override;
     bool AskPrinter(QWidget* parent, QPrinter& printer) override;
 

@@ -36,7 +36,8 @@ constexpr std::string_view kHint =
     "those values into the network schematic on the Entries page. The load will appear somewhere within "
     "the colored area. That area is defined by the above-selected accuracy of the component value "
     "measurement.";
-constexpr double kHintLeft = 3000, kHintTop = 6000, kHintWidth = 2100, kHintHeight = 2500;
+// The hint's box ends short of the aspect-ratio label beside its lower part.
+constexpr double kHintLeft = 3000, kHintTop = 6000, kHintWidth = 2000, kHintHeight = 2500;
 // The details block: in the free area left of the chart, below the generator's texts.
 constexpr double kDetailsLeft = 1000, kDetailsTop = 4200, kDetailsWidth = 4300;
 constexpr float kSmallestHintFont = PointFontSize(6);
@@ -151,7 +152,7 @@ const ControlPlace kControlPlaces[] = {
     {"plotwinButton", 1000, 7000, 1500, 300, kButtonFont},
     {"exitButton", 1000, 7500, 1500, 300, kButtonFont},
     {"saveAsButton", 1000, 8000, 1500, 300, kButtonFont},
-    {"aspectLabel", 4500, 7300, 1500, 300, kViewFont},
+    {"aspectLabel", 5050, 7300, 950, 300, kViewFont},
     {"aspectBox", 6100, 7300, 500, 300, kViewFont},
     {"aspectPercentBox", 6900, 7300, 400, 300, kViewFont},
     {"aspectSpinner", 6620, 7300, 300, 300, kViewFont},

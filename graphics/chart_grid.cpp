@@ -1,5 +1,6 @@
 #include "graphics/chart_grid.h"
 
+#include "graphics/text_metrics.h"
 #include "graphics/whole_number.h"
 
 #include <algorithm>
@@ -252,6 +253,33 @@ void DrawChartGrid(Surface& surface, const ChartFrame& frame, const ChartGridSty
 
 void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio, const std::function<void()>& afterBlanking) {
     DrawChartGrid(surface, ResultsFrame(view, aspectRatio), ResultsGridStyle(), afterBlanking);
+}
+
+bool GridMayReach(const ChartFrame& frame, const ChartGridStyle& style, const Font& font, const PageRect& rect) {
+    const double r = static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale);
+    const double k = static_cast<double>(frame.aspectRatio) * r;
+    const double cx = static_cast<double>(frame.centreX), cy = static_cast<double>(frame.centreY);
+    // The outer circle, widened by its pen: the rectangle's point nearest its centre lies inside.
+    constexpr double kReach = 40;
+    const double nearestX = std::clamp(cx, static_cast<double>(rect.left), static_cast<double>(rect.right));
+    const double nearestY = std::clamp(cy, static_cast<double>(rect.top), static_cast<double>(rect.bottom));
+    const double dx = (nearestX - cx) / (k + kReach), dy = (nearestY - cy) / (r + kReach);
+    if (dx * dx + dy * dy <= 1) return true;
+    const auto place = [&](const LabelCoordinate& c, bool across) {
+        return across ? cx + c.factor * k + c.offset : cy + c.factor * r + c.offset;
+    };
+    const auto overlaps = [&rect](double left, double top, double right, double bottom) {
+        return left < static_cast<double>(rect.right) && static_cast<double>(rect.left) < right &&
+               top < static_cast<double>(rect.bottom) && static_cast<double>(rect.top) < bottom;
+    };
+    for (const GridLabel& label : style.labels) {
+        const double x = place(label.x, true), y = place(label.y, false);
+        if (overlaps(x, y, x + TextWidth(font, label.text), y + TextHeight(font))) return true;
+        if (label.cleared && overlaps(place(label.left, true), place(label.top, false), place(label.right, true),
+                                      place(label.bottom, false)))
+            return true;
+    }
+    return false;
 }
 
 bool NearFiveDisc(const ChartFrame& frame, const PagePoint& point, float margin) {

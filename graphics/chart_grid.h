@@ -75,6 +75,10 @@ void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio,
 // Whether a point of the page lies within `margin` of the blanked r = 5 disc of a chart.
 bool NearFiveDisc(const ChartFrame& frame, const PagePoint& point, float margin);
 
+// Whether anything the grid draws in `frame` (its lines, all within the outer circle, and its
+// labels in `font`) may reach into a rectangle of the page.
+bool GridMayReach(const ChartFrame& frame, const ChartGridStyle& style, const Font& font, const PageRect& rect);
+
 inline constexpr float kPrintedCentreX = 6000;
 inline constexpr float kPrintedCentreY = 8000;
 inline constexpr int kPrintedLoadPen = 16;

@@ -12,6 +12,12 @@ void PlotDot(Surface& surface, const Load& load, float impedance, const ChartFra
 
 void PlotDots(Surface& surface, std::span<const Load> loads, float impedance, const ChartFrame& frame,
               DotStyle style, std::vector<PagePoint>& pagePoints) {
+    MapLoads(loads, impedance, frame, pagePoints);
+    PlotMapped(surface, pagePoints, style);
+}
+
+void MapLoads(std::span<const Load> loads, float impedance, const ChartFrame& frame,
+              std::vector<PagePoint>& pagePoints) {
     pagePoints.resize(loads.size());
     // Copied first and mapped in place: a mapping then reads and writes the same memory.
     for (std::size_t i = 0; i < loads.size(); ++i)
@@ -32,6 +38,9 @@ void PlotDots(Surface& surface, std::span<const Load> loads, float impedance, co
         map(0, half);
         second.join();
     }
+}
+
+void PlotMapped(Surface& surface, std::span<const PagePoint> pagePoints, DotStyle style) {
     for (const PagePoint& at : pagePoints) {
         surface.SetPenWidth(1);
         surface.Circle(at.x, at.y, style.radius, style.colour);

@@ -27,10 +27,14 @@ inline constexpr float kFinalMarkRingRadius = 30;
 void PlotDot(Surface& surface, const Load& load, float impedance, const ChartFrame& frame, DotStyle style);
 
 // Marks many loads (a tolerance region) exactly as PlotDot would mark each in turn, in the same
-// order. The mappings, the costly part, are shared out between two threads; `pagePoints` is
-// scratch space kept by the caller, so that a redraw allocates nothing once it has grown.
+// order: MapLoads, then PlotMapped. The mappings, the costly part, are shared out between two
+// threads; `pagePoints` is scratch space kept by the caller, so that a redraw allocates nothing
+// once it has grown.
 void PlotDots(Surface& surface, std::span<const Load> loads, float impedance, const ChartFrame& frame,
               DotStyle style, std::vector<PagePoint>& pagePoints);
+void MapLoads(std::span<const Load> loads, float impedance, const ChartFrame& frame,
+              std::vector<PagePoint>& pagePoints);
+void PlotMapped(Surface& surface, std::span<const PagePoint> pagePoints, DotStyle style);
 
 // The final mark of the nominal load, drawn over everything else: a white ring of radius 30 at
 // pen width 6, then a red circle of `radius` at pen width 1. Leaves the pen at 1.

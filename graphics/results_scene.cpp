@@ -10,6 +10,8 @@
 #include "graphics/text_metrics.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace vorelin {
 
@@ -94,11 +96,54 @@ void DrawReadout(Surface& surface, const ResultsModel& model) {
 }
 
 // The varied loads in green, then the nominal load in dark red.
-void DrawRegion(Surface& surface, const ResultsModel& model, const ChartFrame& frame, ResultsScratch& scratch) {
+// The varied loads (mapped into scratch.pagePoints beforehand) in green, then the nominal load in
+// dark red.
+void DrawRegion(Surface& surface, const ResultsModel& model, const ChartFrame& frame, const ResultsScratch& scratch) {
     if (!model.run.Computed()) return;
-    const float impedance = model.entries.Impedance;
-    PlotDots(surface, model.regionLoads, impedance, frame, kRegionDot, scratch.pagePoints);
-    if (model.region.nominal.Computed()) PlotDot(surface, model.region.nominal.load, impedance, frame, kNominalDot);
+    PlotMapped(surface, scratch.pagePoints, kRegionDot);
+    if (model.region.nominal.Computed())
+        PlotDot(surface, model.region.nominal.load, model.entries.Impedance, frame, kNominalDot);
+}
+
+// Which cells of a coarse grid over the page hold a point: whether many points come near a
+// rectangle is then asked of a few cells rather than of every point.
+class Occupancy {
+public:
+    Occupancy(std::span<const PagePoint> points, float reach) : m_reach(reach) {
+        for (const PagePoint& p : points) {
+            if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+            m_cells[static_cast<std::size_t>(Row(p.y) * kColumns + Column(p.x))] = true;
+        }
+    }
+    bool Near(const PageRect& r) const {
+        for (int row = Row(r.top - m_reach); row <= Row(r.bottom + m_reach); ++row) {
+            for (int column = Column(r.left - m_reach); column <= Column(r.right + m_reach); ++column) {
+                if (m_cells[static_cast<std::size_t>(row * kColumns + column)]) return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    // Cells of 100 page units; points off the page fall into the border cells.
+    static constexpr int kColumns = 122, kRows = 92;
+    static int Column(float x) { return std::clamp(static_cast<int>(std::floor(x / 100)) + 1, 0, kColumns - 1); }
+    static int Row(float y) { return std::clamp(static_cast<int>(std::floor(y / 100)) + 1, 0, kRows - 1); }
+    float m_reach;
+    std::array<bool, kColumns * kRows> m_cells{};
+};
+
+// The page's rectangle that the points lie in, each widened by `reach`; nothing for no points.
+std::optional<PageRect> Bounds(std::span<const PagePoint> points, float reach) {
+    std::optional<PageRect> bounds;
+    for (const PagePoint& p : points) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+        const PageRect around{p.x - reach, p.y - reach, p.x + reach, p.y + reach};
+        bounds = bounds ? PageRect{std::min(bounds->left, around.left), std::min(bounds->top, around.top),
+                                   std::max(bounds->right, around.right), std::max(bounds->bottom, around.bottom)}
+                        : around;
+    }
+    return bounds;
 }
 
 } // namespace
@@ -154,7 +199,6 @@ const ControlPlace kControlPlaces[] = {
     {"saveAsButton", 1000, 8000, 1500, 300, kButtonFont},
     {"aspectLabel", 5050, 7300, 950, 300, kViewFont},
     {"aspectBox", 6100, 7300, 500, 300, kViewFont},
-    {"aspectPercentBox", 6900, 7300, 400, 300, kViewFont},
     {"aspectSpinner", 6620, 7300, 300, 300, kViewFont},
     {"largerButton", 5400, 7700, 600, 300, kViewFont},
     {"smallerButton", 6000, 7700, 600, 300, kViewFont},
@@ -211,15 +255,6 @@ void PlaceLabel(PageLabel label, const PageRect& bounds, FreeRoom& room, Results
     layout.labels.push_back(std::move(label));
 }
 
-PageRect Union(std::span<const PageRect> rects) {
-    PageRect all = rects.front();
-    for (const PageRect& r : rects) {
-        all = {std::min(all.left, r.left), std::min(all.top, r.top), std::max(all.right, r.right),
-               std::max(all.bottom, r.bottom)};
-    }
-    return all;
-}
-
 } // namespace
 
 std::vector<std::string> DetailsLines(const ResultsModel& model) {
@@ -246,7 +281,8 @@ ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) 
     strokes.TakeAll(fixed, kStrokeReach);
     for (const PageRect& stroke : strokes.Taken())
         room.Take(stroke);
-    layout.taken.push_back(Union(strokes.Taken()));
+    // Stroke by stroke: the chart may come close to the schematic's corners without touching it.
+    layout.taken.insert(layout.taken.end(), strokes.Taken().begin(), strokes.Taken().end());
     for (const ControlPlace& control : ResultsControlPlaces())
         room.Take({static_cast<float>(control.left), static_cast<float>(control.top),
                    static_cast<float>(control.left + control.width), static_cast<float>(control.top + control.height)});
@@ -308,8 +344,10 @@ ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) 
     PlaceLabel(FittedLabel("lblNetwork", "Network:", 2200, 1200, kResultsReadoutFont, true), kLabelBounds, room,
                layout);
     PlaceLabel(FittedLabel("lblLoad", "Load:", readoutX, 1200, kResultsReadoutFont, true), kLabelBounds, room, layout);
-    PageLabel caption{"lblNormalized", "Load as shown on a " + SignedText(entries.Impedance) + " ohm chart:", 7000,
-                      1500, 4000, 300, kResultsPageFont, kBlack, true, kCaptionBackground, true};
+    // The caption's band is as high as its text: the designed 300 reached down to the chart's "+1".
+    PageLabel caption{"lblNormalized", "Load as shown on a " + SignedText(entries.Impedance) + " ohm chart:",
+                      7000, 1500, 4000, TextHeight(kResultsPageFont) + 10, kResultsPageFont, kBlack, true,
+                      kCaptionBackground, true};
     PlaceLabel(caption, kCaptionBounds, room, layout);
 
     for (const PageLabel& label : layout.labels)
@@ -341,15 +379,44 @@ void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsV
     const bool computed = model.run.Computed();
     const float impedance = model.entries.Impedance;
     const ResultsLayout layout = LayoutResults(model, view);
-    // The chart keeps to its own part of the page, however far it is zoomed or panned.
+    const bool region = view.drawing != ResultsDrawing::LoadMarked && computed;
+    scratch.pagePoints.clear();
+    if (region) MapLoads(model.regionLoads, impedance, frame, scratch.pagePoints);
+
+    // The chart keeps to its own part of the page, however far it is zoomed or panned. Only what
+    // it may reach is cut out of it (a clip of many holes costs the renderer dearly).
+    const PagePoint load = MapLoad(model.run.load.LoadR, model.run.load.LoadX, impedance, frame);
+    const std::optional<PageRect> regionBounds = Bounds(scratch.pagePoints, kRegionDot.radius + 10);
+    const Occupancy regionCells(scratch.pagePoints, kRegionDot.radius + 110);
+    const std::optional<PageRect> markBounds =
+        computed ? Bounds(std::span<const PagePoint>(&load, 1), kNominalDot.radius + 10) : std::nullopt;
+    const auto reached = [&](const PageRect& r) {
+        return GridMayReach(frame, ResultsGridStyle(), kResultsPageFont, r) ||
+               (regionBounds && Overlap(*regionBounds, r) && regionCells.Near(r)) ||
+               (markBounds && Overlap(*markBounds, r));
+    };
+    std::vector<PageRect> holes;
+    for (const PageRect& taken : layout.taken) {
+        if (reached(taken)) holes.push_back(taken);
+    }
+    const PageRect& area = layout.chartArea;
+    const bool leavesArea = reached({-1e6f, -1e6f, 1e6f, area.top}) || reached({-1e6f, area.bottom, 1e6f, 1e6f}) ||
+                            reached({-1e6f, -1e6f, area.left, 1e6f}) || reached({area.right, -1e6f, 1e6f, 1e6f});
+    const bool clipped = leavesArea || !holes.empty();
     const auto chart = [&](auto&& draw) {
-        surface.SetClip(layout.chartArea, layout.taken);
+        if (clipped) surface.SetClip(area, holes);
         draw();
-        surface.ClearClip();
+        if (clipped) surface.ClearClip();
     };
     // The grid drawn over a region blanks its r = 5 disc: the region's loads there are marked
     // again on the blank, under the lines that follow, so that none of them is lost.
     const auto regionInFiveDisc = [&] {
+        const double r = static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale);
+        const double k = static_cast<double>(frame.aspectRatio) * r;
+        const auto shifted = [](double base, double by) { return static_cast<float>(base + by); };
+        const double cx = static_cast<double>(frame.centreX), cy = static_cast<double>(frame.centreY);
+        const PageRect disc{shifted(cx, k * 4 / 6), shifted(cy, -r / 6), shifted(cx, k), shifted(cy, r / 6)};
+        if (!regionBounds || !Overlap(*regionBounds, disc)) return;
         for (const PagePoint& at : scratch.pagePoints) {
             if (!NearFiveDisc(frame, at, kRegionDot.radius)) continue;
             surface.SetPenWidth(1);

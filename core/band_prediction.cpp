@@ -169,6 +169,36 @@ double ToleranceReach(const TunedRow& row, float accuracy) {
     return reach;
 }
 
+// The first and last factors the sweep applies to each part.
+std::array<float, 2> SweepEnds(float accuracy) {
+    const ToleranceFactors factors = ToleranceFactors::For(accuracy);
+    float last = factors.start;
+    for (float f = factors.start; f <= factors.end; f = ToleranceFactors::Next(f))
+        last = f;
+    return {factors.start, last};
+}
+
+// The same reach over the corners of the sweep alone (every part at its first or last factor,
+// varied as the sweep varies it): a lower bound of ToleranceReach for eight network runs, which
+// spares the whole sweep for rows that stay near the trend.
+double CornerReach(const TunedRow& row, float accuracy) {
+    const std::array<float, 2> ends = SweepEnds(accuracy);
+    const auto parts = PartsOf(row.entries->Topology);
+    double reach = 0;
+    for (std::size_t corner = 0; corner < (std::size_t{1} << parts.size()); ++corner) {
+        Entries varied = *row.entries;
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            varied.*parts[i].value = static_cast<float>(static_cast<double>(row.entries->*parts[i].value) *
+                                                        static_cast<double>(ends[(corner >> i) & 1]));
+        }
+        const NetworkRun run = RunNetwork(varied);
+        if (!run.Computed()) continue;
+        if (const auto gamma = ReflectionOf(run.load, row.entries->Impedance))
+            reach = std::max(reach, std::abs(Complex(gamma->re, gamma->im) - row.gamma));
+    }
+    return reach;
+}
+
 } // namespace
 
 std::vector<MisreadRow> MisreadRows(const BandTable& table, int accuracyPercent) {
@@ -186,7 +216,9 @@ std::vector<MisreadRow> MisreadRows(const BandTable& table, int accuracyPercent)
     }
     for (std::size_t k = 1; k + 1 < tuned.size(); ++k) {
         if (!(deviation[k] > deviation[k - 1] && deviation[k] > deviation[k + 1])) continue;
-        const double allowance = kMisreadFactor * ToleranceReach(tuned[k], AccuracyFraction(accuracyPercent));
+        const float accuracy = AccuracyFraction(accuracyPercent);
+        if (deviation[k] <= kMisreadFactor * CornerReach(tuned[k], accuracy)) continue;
+        const double allowance = kMisreadFactor * ToleranceReach(tuned[k], accuracy);
         if (deviation[k] > allowance) flagged.push_back({tuned[k].index, deviation[k], allowance});
     }
     std::ranges::sort(flagged, {}, &MisreadRow::row);

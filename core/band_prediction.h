@@ -69,7 +69,9 @@ inline constexpr double kMisreadFactor = 2;
 // `accuracyPercent` (the farthest any load of SweepTolerance gets from the row's own, in Gamma)
 // and is larger than the deviations of both neighbours: a misread row also bends its
 // neighbours' interpolations, by about half as much. The first and last tuned rows are not
-// checked. Nothing is flagged for an accuracy outside 1 to 100 %. In order of the rows.
+// checked. Nothing is flagged for an accuracy outside 1 to 100 %. In order of the rows. A row
+// within reach of the trend costs eight network runs (the sweep's corners bound the reach from
+// below); only a row that strays farther is swept whole: 1,000 rows take well under a millisecond.
 std::vector<MisreadRow> MisreadRows(const BandTable& table, int accuracyPercent);
 
 } // namespace vorelin

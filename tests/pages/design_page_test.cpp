@@ -5,14 +5,13 @@
 #include "pages/design_page.h"
 #include "pages/program.h"
 #include "pages/results_page.h"
-#include "pages/user_dialogs.h"
+
+#include "page_test_support.h"
 #include "tests/support/entries.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <bit>
@@ -22,43 +21,16 @@
 namespace vorelin {
 namespace {
 
-// No page here asks anything; a message would be a fault.
-class NoDialogs final : public UserDialogs {
-public:
-    void ShowMessage(QWidget*, const QString& text) override { QFAIL(qPrintable(text)); }
-    void Beep() override {}
-    QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    SaveChoice AskSaveAs(QWidget*, const QString&, const QStringList&) override { return {}; }
-    bool AskOverwrite(QWidget*, const QString&) override { return false; }
-    bool AskPrinter(QWidget*, QPrinter&) override { return false; }
-};
-
-// The typical example's results page, and "Design..." clicked on it, in a fresh working folder
-// (where the program keeps its files).
-struct Fixture {
-    QTemporaryDir folder;
-    QString previous = QDir::currentPath();
-    NoDialogs dialogs;
-    Program program{dialogs, test::TypicalExample(7)};
-
-    Fixture() {
-        QDir::setCurrent(folder.path());
-        program.ShowResultsPage();
-        Click(program.ResultsWindow(), "designButton");
+// The typical example's results page, and "Design..." clicked on it.
+struct Fixture : test::TestProgram {
+    Fixture() : TestProgram(test::TypicalExample(7)) {
+        program->ShowResultsPage();
+        Click(Results(), "designButton");
     }
-    ~Fixture() { QDir::setCurrent(previous); }
-    DesignPage& Page() { return program.DesignWindow(); }
-    template <class T = QLineEdit> T* Find(QWidget& page, const char* name) {
-        return page.findChild<T*>(QString::fromLatin1(name));
-    }
-    void Click(QWidget& page, const char* name) {
-        QTest::mouseClick(Find<QPushButton>(page, name), Qt::LeftButton);
-    }
-    QString Text(const char* box) { return Find(Page(), box)->text(); }
-    void Type(const char* box, const QString& text) {
-        Find(Page(), box)->selectAll();
-        QTest::keyClicks(Find(Page(), box), text);
-    }
+    DesignPage& Page() { return program->DesignWindow(); }
+    ResultsPage& Results() { return program->ResultsWindow(); }
+    QString Text(const char* box) { return TestProgram::Text(Page(), box); }
+    void Type(const char* box, const QString& text) { TestProgram::Type(Page(), box, text); }
     // The page's drawn texts, one after another with a blank between.
     std::string DrawnText() {
         std::string all;
@@ -76,9 +48,9 @@ class DesignPageTest : public QObject {
 private slots:
     void opensWithTheLoadOfTheResultsPage() {
         Fixture f;
-        QCOMPARE(f.Find<QPushButton>(f.program.ResultsWindow(), "designButton")->text(),
+        QCOMPARE(test::Find<QPushButton>(f.Results(), "designButton")->text(),
                  QStringLiteral("Design\u2026"));
-        QVERIFY(f.Page().isVisible() && !f.program.ResultsWindow().isVisible());
+        QVERIFY(f.Page().isVisible() && !f.Results().isVisible());
         QCOMPARE(QStringList({f.Text("loadRBox"), f.Text("loadXBox"), f.Text("impedanceBox"),
                               f.Text("frequencyBox")}),
                  QStringList({"2.454566", "47.01322", "50", "14.2M"}));
@@ -93,8 +65,8 @@ private slots:
         QVERIFY(f.DrawnText().find(PartLabel(first, PartsOf(1)[0])) != std::string::npos);
         // Network 2 cannot reach this load, and says why in place of a solution.
         QVERIFY(f.DrawnText().find(kReasonInsideRCircle) != std::string::npos);
-        QVERIFY(f.Find<QPushButton>(f.Page(), "use1Button")->isVisible());
-        QVERIFY(!f.Find<QPushButton>(f.Page(), "use2Button")->isVisible());
+        QVERIFY(test::Find<QPushButton>(f.Page(), "use1Button")->isVisible());
+        QVERIFY(!test::Find<QPushButton>(f.Page(), "use2Button")->isVisible());
     }
 
     void loadedQAndHeldPart() {
@@ -104,9 +76,9 @@ private slots:
         QVERIFY(std::fabs(f.Page().Designs()[4].solutions.at(0).loadedQ - 40) < 1e-6);
         // Holding C2 starts from its value in the first solution; typed, the value is kept bit for bit.
         const float c2 = f.Page().Designs()[4].solutions[0].entries.C2;
-        f.Find<QComboBox>(f.Page(), "hold5Chooser")->setCurrentText(QStringLiteral("C2"));
-        QCOMPARE(f.Find(f.Page(), "hold5Box")->text(), QString::fromStdString(FormatCapacitance(c2)));
-        QVERIFY(f.Page().Designs()[4].held && !f.Find(f.Page(), "q5Box")->isEnabled());
+        test::Find<QComboBox>(f.Page(), "hold5Chooser")->setCurrentText(QStringLiteral("C2"));
+        QCOMPARE(f.Text("hold5Box"), QString::fromStdString(FormatCapacitance(c2)));
+        QVERIFY(f.Page().Designs()[4].held && !test::Find<QLineEdit>(f.Page(), "q5Box")->isEnabled());
         f.Type("hold5Box", QStringLiteral("20p"));
         QCOMPARE(std::bit_cast<std::uint32_t>(f.Page().Designs()[4].solutions.at(0).entries.C2),
                  std::bit_cast<std::uint32_t>(20e-12f));
@@ -117,10 +89,10 @@ private slots:
         const DesignTarget target = f.Page().Target();
         const Entries chosen = f.Page().Designs()[6].solutions.at(0).entries;
         f.Click(f.Page(), "use7Button");
-        QVERIFY(f.program.ResultsWindow().isVisible() && !f.Page().isVisible());
-        QVERIFY(f.program.TheEntries() == chosen); // the topology and every part, bit for bit
+        QVERIFY(f.Results().isVisible() && !f.Page().isVisible());
+        QVERIFY(f.program->TheEntries() == chosen); // the topology and every part, bit for bit
         const Load shown = RunNetwork(chosen).load;
-        const auto labels = f.program.ResultsWindow().Labels();
+        const auto labels = f.Results().Labels();
         QVERIFY(std::ranges::any_of(labels,
                                     [&](const PageLabel& l) { return l.text == ResistanceLabel(shown); }));
         const std::complex<double> wanted(target.loadR, target.loadX);
@@ -131,10 +103,11 @@ private slots:
     void backToTheResultsPage() {
         Fixture f;
         f.Click(f.Page(), "resultsButton");
-        QVERIFY(f.program.ResultsWindow().isVisible() && !f.Page().isVisible());
-        f.Click(f.program.ResultsWindow(), "designButton");
+        QVERIFY(f.Results().isVisible() && !f.Page().isVisible());
+        f.Click(f.Results(), "designButton");
         f.Page().close();
-        QVERIFY(f.program.ResultsWindow().isVisible() && !f.Page().isVisible());
+        QVERIFY(f.Results().isVisible() && !f.Page().isVisible());
+        QCOMPARE(f.dialogs.messages, QStringList());
     }
 };
 

@@ -197,6 +197,7 @@ const ControlPlace kControlPlaces[] = {
     {"plotwinButton", 1000, 7000, 1500, 300, kButtonFont},
     {"exitButton", 1000, 7500, 1500, 300, kButtonFont},
     {"saveAsButton", 1000, 8000, 1500, 300, kButtonFont},
+    {"designButton", 1000, 8500, 1500, 300, kButtonFont},
     {"aspectLabel", 5050, 7300, 950, 300, kViewFont},
     {"aspectBox", 6100, 7300, 500, 300, kViewFont},
     {"aspectSpinner", 6620, 7300, 300, 300, kViewFont},

@@ -8,6 +8,7 @@
 
 namespace vorelin {
 
+class DesignPage;
 class EntriesPage;
 class HelpPage;
 class OpeningPage;
@@ -29,10 +30,12 @@ public:
     EntriesPage& EntriesWindow() { return *m_entriesPage; }
     ResultsPage& ResultsWindow() { return *m_results; }
     HelpPage& HelpWindow() { return *m_help; }
+    DesignPage& DesignWindow() { return *m_design; }
 
     void ShowEntriesPage() override;
     void ShowResultsPage() override;
     void ShowHelpPage() override;
+    void ShowDesignPage() override;
     void EndProgram() override;
     void ExitKeepingEntries(QWidget* page) override;
 
@@ -52,6 +55,7 @@ private:
     std::unique_ptr<EntriesPage> m_entriesPage;
     std::unique_ptr<ResultsPage> m_results;
     std::unique_ptr<HelpPage> m_help;
+    std::unique_ptr<DesignPage> m_design;
     bool m_ended = false;
 };
 

@@ -66,6 +66,7 @@ void ResultsPage::MakeControls() {
     button("plotwinButton", QStringLiteral("Send to Plotwin"), [this] { onSendToPlotwin(); });
     button("exitButton", QStringLiteral("Exit"), [this] { onExit(); });
     button("saveAsButton", QStringLiteral("Save as\u2026"), [this] { onSaveAs(); });
+    button("designButton", QStringLiteral("Design\u2026"), [this] { onDesign(); });
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, [this] { onCopyPicture(); });
 
@@ -332,6 +333,11 @@ void ResultsPage::onSendToPlotwin() {
     if (target != chosen && QFileInfo::exists(target) && !m_dialogs.AskOverwrite(this, target)) return;
     const WriteResult result = WriteNetworkFile(m_entries, run.load, fileName, CurrentDateTimeText());
     if (result.Failed()) m_dialogs.ShowMessage(this, Text(result.message));
+}
+
+void ResultsPage::onDesign() {
+    m_navigation.ShowDesignPage();
+    Unload();
 }
 
 void ResultsPage::onExit() { m_navigation.ExitKeepingEntries(this); }

@@ -55,6 +55,8 @@ public:
     void onSendToPlotwin();
     void onSaveAs();
     void onCopyPicture();
+    // The design page, with the load this page shows.
+    void onDesign();
     void onExit();
 
     const ChartView& View() const { return m_view; }

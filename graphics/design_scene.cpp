@@ -1,0 +1,253 @@
+#include "graphics/design_scene.h"
+
+#include "core/number_text.h"
+#include "core/readout.h"
+#include "core/topology.h"
+#include "graphics/text_metrics.h"
+
+#include <array>
+#include <string>
+
+namespace vorelin {
+
+namespace {
+
+constexpr float ScreenFontSize(double factor) { return static_cast<float>(180000 * factor); }
+
+const Font kTextFont{"Arial", ScreenFontSize(0.0008), false};
+const Font kHeadingFont{"Arial", ScreenFontSize(0.0008), true};
+// The thumbnails' part names, as on the entries page.
+const Font kThumbnailFont{"MS Sans Serif", ScreenFontSize(0.0008), false};
+// The controls: the page's buttons in bold, the boxes and choosers as the entries page's boxes.
+const Font kButtonFont{"Arial", ScreenFontSize(0.0008), true};
+const Font kBoxFont{"MS Sans Serif", ScreenFontSize(0.0008), true};
+
+constexpr Colour kBlack = 0;
+constexpr Colour kTitleBlue = 0xFF0000;
+constexpr Colour kReasonRed = 0x000080;
+constexpr Colour kCellOutline = 0xD0D0D0;
+
+// Four cells a row: the L networks above, the T and pi networks (with their fields and up to
+// two solutions side by side) below.
+constexpr float kCellsLeft = 380, kCellWidth = 2750, kCellGap = 80;
+constexpr float kUpperTop = 1500, kUpperHeight = 2680;
+constexpr float kLowerTop = 4330, kLowerHeight = 3600;
+// Inside a cell, from its top: the heading, the thumbnail's box, the fields of T and pi
+// networks, then the solutions, a line each for the parts and the loaded Q, and a button.
+constexpr float kCellPadding = 40;
+constexpr float kInnerWidth = kCellWidth - 2 * kCellPadding;
+constexpr float kColumnWidth = (kInnerWidth - kCellGap) / 2;
+constexpr float kThumbnailTop = 250;
+constexpr float kQTop = 1750, kHoldTop = 2110;
+constexpr float kSolutionsTopL = 1750, kSolutionsTopTPi = 2500;
+constexpr float kLine = 180;
+constexpr float kButtonGap = 30, kControlHeight = 300;
+
+constexpr float kLoadRowTop = 950;
+constexpr float kButtonsTop = 8250;
+constexpr float kHintLeft = 2800, kHintTop = 8200, kHintWidth = 8800;
+constexpr std::string_view kHint =
+    "Type a load, Z0 or frequency, a loaded Q, or a part to hold at a value: the solutions follow as you "
+    "type. \"Use these values\" puts the network and its values into the entries and shows the results.";
+
+struct Caption {
+    std::string_view text;
+    float left;
+};
+constexpr std::array<Caption, 4> kLoadCaptions{
+    {{"Load R, ohms:", 1000}, {"Load X, ohms:", 3350}, {"Z0, ohms:", 5680}, {"Frequency, Hz:", 7520}}};
+// Inside a T or pi network's cell, from its left: the loaded Q's row, then the hold's.
+constexpr float kFieldLeft = 780, kQBoxWidth = 600, kHoldChooserWidth = 680;
+constexpr float kHoldBoxLeft = kFieldLeft + kHoldChooserWidth + 60,
+                kHoldBoxWidth = kInnerWidth - kHoldBoxLeft;
+
+constexpr std::array<std::string_view, 8> kUseNames{"use1Button", "use2Button", "use3Button", "use4Button",
+                                                    "use5Button", "use6Button", "use7Button", "use8Button"};
+constexpr std::array<std::string_view, 4> kSecondUseNames{"use5SecondButton", "use6SecondButton",
+                                                          "use7SecondButton", "use8SecondButton"};
+constexpr std::array<std::string_view, 4> kQBoxNames{"q5Box", "q6Box", "q7Box", "q8Box"};
+constexpr std::array<std::string_view, 4> kHoldChooserNames{"hold5Chooser", "hold6Chooser", "hold7Chooser",
+                                                            "hold8Chooser"};
+constexpr std::array<std::string_view, 4> kHoldBoxNames{"hold5Box", "hold6Box", "hold7Box", "hold8Box"};
+
+bool HasFields(int topology) { return PartsOf(topology).size() == 3; }
+
+// For the names of the T and pi networks' controls: 0 for topology 5; -1 for the others.
+int FieldIndex(int topology) { return IsKnownTopology(topology) && HasFields(topology) ? topology - 5 : -1; }
+
+std::string_view NameOf(std::span<const std::string_view> names, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < names.size()
+               ? names[static_cast<std::size_t>(index)]
+               : std::string_view();
+}
+
+float SolutionsTop(int topology) {
+    return DesignCellOf(topology).top + (HasFields(topology) ? kSolutionsTopTPi : kSolutionsTopL);
+}
+
+float ColumnLeft(int topology, std::size_t solution) {
+    return DesignCellOf(topology).left + kCellPadding +
+           static_cast<float>(solution) * (kColumnWidth + kCellGap);
+}
+
+// A caption beside a control of the same row, centred on the control's height.
+float CaptionTop(float rowTop, const Font& font) {
+    return static_cast<float>(static_cast<double>(rowTop) +
+                              (static_cast<double>(kControlHeight) - TextHeight(font)) / 2);
+}
+
+std::vector<ControlPlace> MakeControlPlaces() {
+    std::vector<ControlPlace> places;
+    const auto place = [&places](std::string_view name, float left, float top, float width,
+                                 const Font& font) {
+        places.push_back({name, static_cast<double>(left), static_cast<double>(top),
+                          static_cast<double>(width), static_cast<double>(kControlHeight), font});
+    };
+    place("loadRBox", 2050, kLoadRowTop, 1000, kBoxFont);
+    place("loadXBox", 4380, kLoadRowTop, 1000, kBoxFont);
+    place("impedanceBox", 6420, kLoadRowTop, 800, kBoxFont);
+    place("frequencyBox", 8600, kLoadRowTop, 1200, kBoxFont);
+    for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
+        const PageRect cell = DesignCellOf(topology);
+        const std::size_t solutions = HasFields(topology) ? 2 : 1;
+        if (HasFields(topology)) {
+            const float left = cell.left + kCellPadding;
+            place(QBoxName(topology), left + kFieldLeft, cell.top + kQTop, kQBoxWidth, kBoxFont);
+            place(HoldChooserName(topology), left + kFieldLeft, cell.top + kHoldTop, kHoldChooserWidth,
+                  kBoxFont);
+            place(HoldBoxName(topology), left + kHoldBoxLeft, cell.top + kHoldTop, kHoldBoxWidth, kBoxFont);
+        }
+        const float buttonTop =
+            SolutionsTop(topology) + static_cast<float>(PartsOf(topology).size() + 1) * kLine + kButtonGap;
+        for (std::size_t s = 0; s < solutions; ++s)
+            place(UseButtonName(topology, s), ColumnLeft(topology, s), buttonTop, kColumnWidth, kButtonFont);
+    }
+    place("resultsButton", 1000, kButtonsTop, 1500, kButtonFont);
+    return places;
+}
+
+void AddText(std::vector<DesignText>& texts, std::string text, float left, float top, const Font& font,
+             Colour colour = kBlack) {
+    texts.push_back({std::move(text), {left, top}, &font, colour});
+}
+
+// Wrapped lines of a text from a place down, a line each kLine.
+void AddWrapped(std::vector<DesignText>& texts, std::string_view text, float left, float top, double width,
+                Colour colour) {
+    float y = top;
+    for (std::string& line : WrapText(kTextFont, text, width)) {
+        AddText(texts, std::move(line), left, y, kTextFont, colour);
+        y += kLine;
+    }
+}
+
+std::string QText(double q) { return DecimalText(q, {.significantDigits = 3}); }
+
+void AddCellTexts(std::vector<DesignText>& texts, const Design& design) {
+    const int topology = design.topology;
+    const PageRect cell = DesignCellOf(topology);
+    const float left = cell.left + kCellPadding;
+    std::string heading = std::to_string(topology) + ": " + std::string(FormOf(topology));
+    if (design.leastQ > 0) heading += ", least Q " + QText(design.leastQ);
+    AddText(texts, std::move(heading), left, cell.top + kCellPadding, kHeadingFont);
+    if (HasFields(topology)) {
+        AddText(texts, "Loaded Q:", left, CaptionTop(cell.top + kQTop, kTextFont), kTextFont);
+        AddText(texts, "Hold:", left, CaptionTop(cell.top + kHoldTop, kTextFont), kTextFont);
+    }
+    const float top = SolutionsTop(topology);
+    if (design.solutions.empty()) {
+        AddWrapped(texts, design.reason, left, top, static_cast<double>(kInnerWidth), kReasonRed);
+        return;
+    }
+    const auto parts = PartsOf(topology);
+    for (std::size_t s = 0; s < design.solutions.size() && s < 2; ++s) {
+        const DesignSolution& solution = design.solutions[s];
+        const float column = ColumnLeft(topology, s);
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            AddText(texts, PartLabel(solution.entries, parts[i]), column, top + static_cast<float>(i) * kLine,
+                    kTextFont);
+        AddText(texts, "Loaded Q: " + QText(solution.loadedQ), column,
+                top + static_cast<float>(parts.size()) * kLine, kTextFont);
+    }
+}
+
+} // namespace
+
+PageRect DesignCellOf(int topology) {
+    const bool upper = topology <= 4;
+    const float left = kCellsLeft + static_cast<float>((topology - 1) % 4) * (kCellWidth + kCellGap);
+    const float top = upper ? kUpperTop : kLowerTop;
+    return {left, top, left + kCellWidth, top + (upper ? kUpperHeight : kLowerHeight)};
+}
+
+Anchor DesignThumbnailAnchor(int topology) {
+    const PageRect cell = DesignCellOf(topology);
+    return {cell.left + (kCellWidth - ThumbnailOf(topology).boxWidth) / 2, cell.top + kThumbnailTop + 200};
+}
+
+PageRect DesignThumbnailArea(int topology) {
+    const Anchor at = DesignThumbnailAnchor(topology);
+    return {at.X, at.Y - 200, at.X + ThumbnailOf(topology).boxWidth, at.Y + 1200};
+}
+
+std::vector<DesignText> DesignTexts(std::span<const Design> designs) {
+    std::vector<DesignText> texts;
+    AddText(texts, "Vorelin - Design", 1000, 300, kResultsTitleFont, kTitleBlue);
+    for (const Caption& caption : kLoadCaptions)
+        AddText(texts, std::string(caption.text), caption.left, CaptionTop(kLoadRowTop, kTextFont),
+                kTextFont);
+    for (const Design& design : designs) {
+        if (IsKnownTopology(design.topology)) AddCellTexts(texts, design);
+    }
+    AddWrapped(texts, kHint, kHintLeft, kHintTop, kHintWidth, kBlack);
+    return texts;
+}
+
+void DrawDesignPage(Surface& surface, std::span<const Design> designs, int entriesTopology) {
+    surface.SetPenWidth(1);
+    for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
+        const PageRect cell = DesignCellOf(topology);
+        surface.BoxOutline(cell.left, cell.top, cell.right, cell.bottom, kCellOutline);
+    }
+    Entries highlight;
+    highlight.Topology = static_cast<std::int16_t>(entriesTopology);
+    Schematic thumbnails(surface, highlight, 0, SchematicPage::Entries);
+    surface.SetPenWidth(2);
+    surface.SetFont(kThumbnailFont);
+    surface.SetTextColour(kBlack);
+    for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
+        Anchor at = DesignThumbnailAnchor(topology);
+        thumbnails.DrawNetwork(topology, at);
+    }
+    for (const DesignText& text : DesignTexts(designs)) {
+        surface.SetFont(*text.font);
+        surface.SetTextColour(text.colour);
+        surface.MoveTo(text.at.x, text.at.y);
+        surface.Print(text.text);
+    }
+    surface.SetTextColour(kBlack);
+}
+
+std::span<const ControlPlace> DesignControlPlaces() {
+    static const std::vector<ControlPlace> kPlaces = MakeControlPlaces();
+    return kPlaces;
+}
+
+const ControlPlace& DesignControlPlace(std::string_view name) {
+    for (const ControlPlace& place : DesignControlPlaces()) {
+        if (place.name == name) return place;
+    }
+    static const ControlPlace kNowhere{"", 0, 0, 0, 0, {}};
+    return kNowhere;
+}
+
+std::string_view UseButtonName(int topology, std::size_t solution) {
+    if (solution == 0) return NameOf(kUseNames, IsKnownTopology(topology) ? topology - 1 : -1);
+    return solution == 1 ? NameOf(kSecondUseNames, FieldIndex(topology)) : std::string_view();
+}
+
+std::string_view QBoxName(int topology) { return NameOf(kQBoxNames, FieldIndex(topology)); }
+std::string_view HoldChooserName(int topology) { return NameOf(kHoldChooserNames, FieldIndex(topology)); }
+std::string_view HoldBoxName(int topology) { return NameOf(kHoldBoxNames, FieldIndex(topology)); }
+
+} // namespace vorelin

@@ -1,6 +1,7 @@
 #include "pages/program.h"
 
 #include "files/last_session_file.h"
+#include "pages/band_page.h"
 #include "pages/entries_page.h"
 #include "pages/help_page.h"
 #include "pages/opening_page.h"
@@ -21,7 +22,7 @@ Program::Program(UserDialogs& dialogs, const Entries& entries)
     : m_entries(entries), m_dialogs(dialogs), m_opening(std::make_unique<OpeningPage>(m_entries, m_settings, *this)),
       m_entriesPage(std::make_unique<EntriesPage>(m_entries, dialogs, *this)),
       m_results(std::make_unique<ResultsPage>(m_entries, m_settings, dialogs, *this)),
-      m_help(std::make_unique<HelpPage>()) {}
+      m_help(std::make_unique<HelpPage>()), m_band(std::make_unique<BandPage>(m_entries, dialogs, *this)) {}
 
 Program::~Program() = default;
 
@@ -31,10 +32,13 @@ void Program::ShowEntriesPage() { ShowInPlaceOfShownPage(*m_entriesPage); }
 
 void Program::ShowResultsPage() { ShowInPlaceOfShownPage(*m_results); }
 
+void Program::ShowBandPage() { ShowInPlaceOfShownPage(*m_band); }
+
 void Program::ShowInPlaceOfShownPage(PageWindow& next) {
     // The page being left hands its place to the next one, so that the window stays where the
     // user put it and at the size the user gave it.
-    const std::array<const PageWindow*, 3> pages{m_opening.get(), m_entriesPage.get(), m_results.get()};
+    const std::array<const PageWindow*, 4> pages{m_opening.get(), m_entriesPage.get(), m_results.get(),
+                                                 m_band.get()};
     for (const PageWindow* shown : pages) {
         if (shown != &next && shown->isVisible()) {
             next.ShowPageAt(shown->geometry());
@@ -59,6 +63,7 @@ void Program::EndProgram() {
     m_ended = true;
     // Every page goes, the help page too: no hidden window may keep the run alive.
     m_help->Unload();
+    m_band->Unload();
     m_results->Unload();
     m_entriesPage->Unload();
     m_opening->Unload();

@@ -8,6 +8,7 @@
 
 namespace vorelin {
 
+class BandPage;
 class EntriesPage;
 class HelpPage;
 class OpeningPage;
@@ -15,7 +16,7 @@ class PageWindow;
 class ResultsPage;
 class UserDialogs;
 
-// The program as a whole: it owns the entries, the settings and the four pages for the whole run,
+// The program as a whole: it owns the entries, the settings and the pages for the whole run,
 // moves between the pages and ends the run. The dialogs belong to whoever runs the program.
 class Program final : public Navigation {
 public:
@@ -29,10 +30,12 @@ public:
     EntriesPage& EntriesWindow() { return *m_entriesPage; }
     ResultsPage& ResultsWindow() { return *m_results; }
     HelpPage& HelpWindow() { return *m_help; }
+    BandPage& BandWindow() { return *m_band; }
 
     void ShowEntriesPage() override;
     void ShowResultsPage() override;
     void ShowHelpPage() override;
+    void ShowBandPage() override;
     void EndProgram() override;
     void ExitKeepingEntries(QWidget* page) override;
 
@@ -52,6 +55,7 @@ private:
     std::unique_ptr<EntriesPage> m_entriesPage;
     std::unique_ptr<ResultsPage> m_results;
     std::unique_ptr<HelpPage> m_help;
+    std::unique_ptr<BandPage> m_band;
     bool m_ended = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -24,6 +25,20 @@ QString DesktopDialogs::AskSaveFileName(QWidget* parent, const QString& title, c
     // The dialog asks before it lets an existing file be overwritten.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
+}
+
+QString DesktopDialogs::AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+int DesktopDialogs::AskChoice(QWidget* parent, const QString& question, const QStringList& choices) {
+    bool picked = false;
+    const QString choice = QInputDialog::getItem(parent, m_title, question, choices, 0, false, &picked);
+    return picked ? static_cast<int>(choices.indexOf(choice)) : -1;
 }
 
 bool DesktopDialogs::AskOverwrite(QWidget* parent, const QString& fileName) {

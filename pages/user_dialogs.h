@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 
@@ -23,8 +24,12 @@ public:
     // without an extension gets `defaultSuffix`.
     virtual QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& defaultSuffix) = 0;
+    // An open dialog for an existing file; an empty name when the user cancels.
+    virtual QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // Whether an existing file may be replaced (Yes or No).
     virtual bool AskOverwrite(QWidget* parent, const QString& fileName) = 0;
+    // One of `choices` picked from a list under `question`: its index, or -1 when the user cancels.
+    virtual int AskChoice(QWidget* parent, const QString& question, const QStringList& choices) = 0;
     // The platform's print dialog; false when the user cancels.
     virtual bool AskPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
@@ -37,7 +42,9 @@ public:
     void Beep() override;
     QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                             const QString& defaultSuffix) override;
+    QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     bool AskOverwrite(QWidget* parent, const QString& fileName) override;
+    int AskChoice(QWidget* parent, const QString& question, const QStringList& choices) override;
     bool AskPrinter(QWidget* parent, QPrinter& printer) override;
 
 private:

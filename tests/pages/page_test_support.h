@@ -47,9 +47,18 @@ public:
         saveSuffixes << defaultSuffix;
         return saveAnswer;
     }
+    QString AskOpenFileName(QWidget* /*parent*/, const QString& title, const QString& /*filter*/) override {
+        openTitles << title;
+        return openAnswer;
+    }
     bool AskOverwrite(QWidget* /*parent*/, const QString& fileName) override {
         overwriteQuestions << fileName;
         return overwriteAnswer;
+    }
+    int AskChoice(QWidget* /*parent*/, const QString& question, const QStringList& choices) override {
+        choiceQuestions << question;
+        offeredChoices = choices;
+        return choiceAnswer;
     }
     bool AskPrinter(QWidget* /*parent*/, QPrinter& printer) override {
         ++printerQuestions;
@@ -61,8 +70,12 @@ public:
     int beeps = 0;
     QStringList saveTitles, saveFilters, saveSuffixes;
     QString saveAnswer;
+    QStringList openTitles;
+    QString openAnswer;
     QStringList overwriteQuestions;
     bool overwriteAnswer = false;
+    QStringList choiceQuestions, offeredChoices;
+    int choiceAnswer = -1;
     int printerQuestions = 0;
     bool printerAnswer = false;
     std::function<void(QPrinter&)> configurePrinter;

@@ -106,7 +106,8 @@ void PrintAt(Surface& surface, float x, float y, std::string_view text) {
 
 // The lowest and highest frequencies beside their marks, each where it covers neither mark nor
 // the other label.
-void LabelEnds(Surface& surface, const BandSceneModel& model, const std::vector<PagePoint>& marks) {
+void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& frame,
+               const std::vector<PagePoint>& marks) {
     std::vector<std::size_t> ends;
     for (std::size_t i = 0; i < marks.size(); ++i) {
         if (IsFinite(marks[i])) {
@@ -123,6 +124,13 @@ void LabelEnds(Surface& surface, const BandSceneModel& model, const std::vector<
     FreeRoom room(20);
     for (const std::size_t i : ends)
         room.Take(Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kSelectedRadius));
+    // Nor the grid's own labels.
+    const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
+    for (const GridLabel& label : ResultsGridStyle().labels) {
+        const PagePoint at{F(D(frame.centreX) + label.x.factor * k + label.x.offset),
+                           F(D(frame.centreY) + label.y.factor * r + label.y.offset)};
+        room.Take(TextRect(at, label.text, kSceneFont));
+    }
     surface.SetFont(kSceneFont);
     surface.SetTextColour(kBlack);
     for (const std::size_t i : ends) {
@@ -175,7 +183,7 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
         surface.Circle(drawn.marks[i].x, drawn.marks[i].y, kSelectedRadius, kSelectedRed);
         surface.SetPenWidth(1);
     }
-    LabelEnds(surface, model, drawn.marks);
+    LabelEnds(surface, model, frame, drawn.marks);
 
     surface.SetFont(kSceneFont);
     surface.SetTextColour(kBlack);
@@ -186,7 +194,7 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
 }
 
 // The SWR axis reaches the first of these that holds every row's SWR; a larger one runs off the top.
-constexpr double kSwrTops[] = {1.5, 2, 3, 5, 10};
+constexpr double kSwrTops[] = {1.5, 2, 3, 5, 10, 20, 50, 100};
 
 double SwrTop(const BandSceneModel& model) {
     double largest = 1;
@@ -203,6 +211,9 @@ std::vector<double> SwrTicks(double top) {
     if (top == 1.5) return {1, 1.25, 1.5};
     if (top == 2) return {1, 1.5, 2};
     if (top == 10) return {1, 2, 3, 5, 10};
+    if (top == 20) return {1, 5, 10, 15, 20};
+    if (top == 50) return {1, 10, 20, 30, 40, 50};
+    if (top == 100) return {1, 25, 50, 75, 100};
     std::vector<double> ticks;
     for (double swr = 1; swr <= top; swr += 1)
         ticks.push_back(swr);

@@ -28,7 +28,7 @@ inline constexpr PageRect kBandSwrArea{8400, 4550, 11800, 8450};
 // The widths of the table's columns (page units): the ten band columns, the load, SWR and |Γ|.
 inline constexpr std::size_t kBandViewColumns = kBandColumnCount + 3;
 inline constexpr std::array<float, kBandViewColumns> kBandColumnWidths{
-    950, 700, 800, 780, 780, 780, 780, 780, 780, 1100, 1650, 550, 550};
+    950, 700, 800, 720, 720, 720, 720, 720, 720, 1000, 1550, 550, 650};
 // The headings of those columns.
 inline constexpr std::array<std::string_view, kBandViewColumns> kBandColumnHeadings{
     "Frequency", "Topology", "Impedance", "C1", "C2", "C3", "L1", "L2", "L3", "Note", "Load R + jX", "SWR", "|Γ|"};

@@ -71,6 +71,36 @@ void DrawArea(Surface& surface, const ToleranceArea& area, const ChartFrame& fra
 
 bool IsFinite(const PagePoint& point) { return std::isfinite(point.x) && std::isfinite(point.y); }
 
+// Whether a mark of this radius at `at` shows in `area`.
+bool Near(const PagePoint& at, const PageRect& area, float radius) {
+    return IsFinite(at) && at.x >= area.left - radius && at.x <= area.right + radius && at.y >= area.top - radius &&
+           at.y <= area.bottom + radius;
+}
+
+// The part of a line inside `area` (Liang and Barsky's clipping), drawn as a line of its own: a
+// trace of a thousand crossing strokes is painted far faster as lines than as one polyline, and
+// a load far off the chart gives no huge coordinates to the painter.
+void ClippedLine(Surface& surface, PagePoint from, PagePoint to, const PageRect& area, Colour colour) {
+    if (!IsFinite(from) || !IsFinite(to)) return;
+    const double dx = D(to.x) - D(from.x), dy = D(to.y) - D(from.y);
+    double enter = 0, leave = 1;
+    const auto edge = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        const double t = q / p;
+        if (p < 0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+        return enter <= leave;
+    };
+    if (!edge(-dx, D(from.x) - D(area.left)) || !edge(dx, D(area.right) - D(from.x)) ||
+        !edge(-dy, D(from.y) - D(area.top)) || !edge(dy, D(area.bottom) - D(from.y)))
+        return;
+    surface.Line(F(D(from.x) + enter * dx), F(D(from.y) + enter * dy), F(D(from.x) + leave * dx),
+                 F(D(from.y) + leave * dy), colour);
+}
+
 // The selected row's area last, in the stronger green, so that no other area covers it.
 void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& frame) {
     const BandScenePoint* selected = nullptr;
@@ -158,25 +188,15 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
 
     // The trace: the loads in frequency order; a load off every chart breaks it.
     surface.SetPenWidth(2);
-    bool joined = false;
-    for (const PagePoint& at : drawn.marks) {
-        if (!IsFinite(at)) {
-            joined = false;
-            continue;
-        }
-        if (joined) {
-            surface.ContinueTo(at.x, at.y, kTraceBlue);
-        } else {
-            surface.MoveTo(at.x, at.y);
-        }
-        joined = true;
-    }
+    for (std::size_t i = 1; i < drawn.marks.size(); ++i)
+        ClippedLine(surface, drawn.marks[i - 1], drawn.marks[i], kBandChartArea, kTraceBlue);
     surface.SetPenWidth(1);
     for (const PagePoint& at : drawn.marks) {
-        if (IsFinite(at)) surface.Circle(at.x, at.y, kMarkRadius, kTraceBlue);
+        if (Near(at, kBandChartArea, kMarkRadius)) surface.Circle(at.x, at.y, kMarkRadius, kTraceBlue);
     }
     for (std::size_t i = 0; i < model.points.size(); ++i) {
-        if (model.points[i].row != model.selectedRow || !IsFinite(drawn.marks[i])) continue;
+        if (model.points[i].row != model.selectedRow || !Near(drawn.marks[i], kBandChartArea, kSelectedRadius))
+            continue;
         surface.SetPenWidth(6);
         surface.Circle(drawn.marks[i].x, drawn.marks[i].y, kFinalMarkRingRadius, kFinalMarkRing);
         surface.SetPenWidth(2);
@@ -262,12 +282,15 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
     // SWRs above the axis run off the top of the box.
     surface.SetClip(Inflated(box, kSwrSelectedRadius), {});
     surface.SetPenWidth(2);
-    surface.MoveTo(xOf(shown.front()->frequency), yOf(*shown.front()->swr));
-    for (const BandScenePoint* point : shown)
-        surface.ContinueTo(xOf(point->frequency), yOf(*point->swr), kTraceBlue);
+    const PageRect plotted = Inflated(box, kSwrSelectedRadius);
+    for (std::size_t i = 1; i < shown.size(); ++i)
+        ClippedLine(surface, {xOf(shown[i - 1]->frequency), yOf(*shown[i - 1]->swr)},
+                    {xOf(shown[i]->frequency), yOf(*shown[i]->swr)}, plotted, kTraceBlue);
     surface.SetPenWidth(1);
-    for (const BandScenePoint* point : shown)
-        surface.Circle(xOf(point->frequency), yOf(*point->swr), kSwrMarkRadius, kTraceBlue);
+    for (const BandScenePoint* point : shown) {
+        const PagePoint at{xOf(point->frequency), yOf(*point->swr)};
+        if (Near(at, box, kSwrMarkRadius)) surface.Circle(at.x, at.y, kSwrMarkRadius, kTraceBlue);
+    }
     for (const BandScenePoint* point : shown) {
         if (point->row != model.selectedRow) continue;
         surface.SetPenWidth(2);

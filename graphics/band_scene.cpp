@@ -61,11 +61,14 @@ PagePoint GammaOnPage(const ChartFrame& frame, float re, float im) {
     return {F(D(frame.centreX) + k * D(re)), F(D(frame.centreY) - r * D(im))};
 }
 
-void DrawArea(Surface& surface, const ToleranceArea& area, const ChartFrame& frame, Colour colour) {
+// The boxes of an area that reach into `within`.
+void DrawArea(Surface& surface, const ToleranceArea& area, const ChartFrame& frame, Colour colour,
+              const PageRect& within) {
     for (const GammaBox& box : area.boxes) {
         const PagePoint topLeft = GammaOnPage(frame, box.left, box.top);
         const PagePoint bottomRight = GammaOnPage(frame, box.right, box.bottom);
-        surface.FilledBox(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, colour);
+        if (Overlap({topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}, within))
+            surface.FilledBox(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, colour);
     }
 }
 
@@ -102,17 +105,17 @@ void ClippedLine(Surface& surface, PagePoint from, PagePoint to, const PageRect&
 }
 
 // The selected row's area last, in the stronger green, so that no other area covers it.
-void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& frame) {
+void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& frame, const PageRect& within) {
     const BandScenePoint* selected = nullptr;
     for (const BandScenePoint& point : model.points) {
         if (point.area == nullptr) continue;
         if (point.row == model.selectedRow) {
             selected = &point;
         } else {
-            DrawArea(surface, *point.area, frame, kAreaGreen);
+            DrawArea(surface, *point.area, frame, kAreaGreen, within);
         }
     }
-    if (selected != nullptr) DrawArea(surface, *selected->area, frame, kSelectedGreen);
+    if (selected != nullptr) DrawArea(surface, *selected->area, frame, kSelectedGreen, within);
 }
 
 // A text cut to `width` page units, with "…" where it was cut.
@@ -181,10 +184,13 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
         drawn.marks.push_back(MapLoad(point.load.LoadR, point.load.LoadX, model.impedance, frame));
 
     surface.SetClip(kBandChartArea, {});
-    DrawAreas(surface, model, frame);
+    DrawAreas(surface, model, frame, kBandChartArea);
     surface.SetFont(kSceneFont);
     // The grid blanks the small r = 5 disc: the areas there are filled again before its lines.
-    DrawChartGrid(surface, frame, ResultsGridStyle(), [&] { DrawAreas(surface, model, frame); });
+    const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
+    const PageRect fiveDisc{F(D(frame.centreX) + k * 2 / 3), F(D(frame.centreY) - r / 6), F(D(frame.centreX) + k),
+                            F(D(frame.centreY) + r / 6)};
+    DrawChartGrid(surface, frame, ResultsGridStyle(), [&] { DrawAreas(surface, model, frame, fiveDisc); });
 
     // The trace: the loads in frequency order; a load off every chart breaks it.
     surface.SetPenWidth(2);

@@ -28,8 +28,8 @@ std::string BandText(int rows, bool threeParts) {
     std::string text = "frequency,topology,impedance,c1,c2,c3,l1,l2,l3,note\r\n";
     for (int i = 0; i < rows; ++i) {
         const int topology = threeParts ? 5 + i % 4 : i % 8 + 1;
-        text += std::to_string(1800 + i * 28) + "k," + std::to_string(topology) + ",50" + kParts[topology - 1] +
-                "row " + std::to_string(i) + "\r\n";
+        text += std::to_string(1800 + i * 28) + "k," + std::to_string(topology) + ",50" +
+                kParts[topology - 1] + "row " + std::to_string(i) + "\r\n";
     }
     return text;
 }

@@ -27,7 +27,8 @@ std::string WithoutOwnHeader(std::string error) {
     const char* begin = error.data() + kLine.size();
     const auto [end, fault] = std::from_chars(begin, error.data() + error.size(), line);
     if (fault != std::errc() || line < 2) return error;
-    return std::string(kLine) + std::to_string(line - 1) + error.substr(static_cast<std::size_t>(end - error.data()));
+    return std::string(kLine) + std::to_string(line - 1) +
+           error.substr(static_cast<std::size_t>(end - error.data()));
 }
 
 } // namespace

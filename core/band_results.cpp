@@ -11,7 +11,8 @@ namespace vorelin {
 
 std::string BandResult::LoadText() const {
     if (!load) return {};
-    return FigureText(static_cast<double>(load->LoadR)) + " " + ReactanceText(static_cast<double>(load->LoadX));
+    return FigureText(static_cast<double>(load->LoadR)) + " " +
+           ReactanceText(static_cast<double>(load->LoadX));
 }
 
 std::string BandResult::SwrText() const { return load ? FigureText(figures.swr) : std::string(); }

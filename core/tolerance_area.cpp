@@ -56,7 +56,8 @@ std::optional<ToleranceArea> ToleranceAreaOf(const Entries& entries, float accur
             std::size_t end = column;
             while (end < columns && filled[row * columns + end])
                 ++end;
-            area.boxes.push_back({at(minRe.re, column), at(minIm.im, row), at(minRe.re, end), at(minIm.im, row + 1)});
+            area.boxes.push_back(
+                {at(minRe.re, column), at(minIm.im, row), at(minRe.re, end), at(minIm.im, row + 1)});
             column = end;
         }
     }

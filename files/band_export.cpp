@@ -26,7 +26,8 @@ std::vector<float> BandImpedances(const BandTable& table) {
     return impedances;
 }
 
-BandTouchstone BandTouchstoneOf(const BandTable& table, std::span<const BandResult> results, float reference) {
+BandTouchstone BandTouchstoneOf(const BandTable& table, std::span<const BandResult> results,
+                                float reference) {
     BandTouchstone file;
     if (table.rows.empty()) {
         file.problem = DescribeProblem({TouchstoneProblem::Kind::NoPoints}, {});
@@ -37,7 +38,8 @@ BandTouchstone BandTouchstoneOf(const BandTable& table, std::span<const BandResu
     std::vector<TouchstonePoint> byRow;
     for (std::size_t row = 0; row < table.rows.size(); ++row) {
         byRow.push_back({table.rows[row].entries.Frequency, results[row].load.value_or(Load{})});
-        if (!results[row].load) problems.push_back(RowName(row) + " has no load (" + results[row].reason + ")");
+        if (!results[row].load)
+            problems.push_back(RowName(row) + " has no load (" + results[row].reason + ")");
     }
     const std::vector<std::size_t> order = FrequencyOrder(table);
     for (const std::size_t row : order) {
@@ -62,8 +64,10 @@ BandTouchstone BandTouchstoneOf(const BandTable& table, std::span<const BandResu
     file.comments = {std::string(kProgramName) + " " + std::string(kVersionText),
                      "Band table of " + std::to_string(table.rows.size()) + " rows"};
     const std::int16_t topology = table.rows.front().entries.Topology;
-    if (std::ranges::all_of(table.rows, [topology](const BandRow& row) { return row.entries.Topology == topology; }))
-        file.comments.push_back("Topology " + std::to_string(topology) + ": " + std::string(FormOf(topology)));
+    if (std::ranges::all_of(table.rows,
+                            [topology](const BandRow& row) { return row.entries.Topology == topology; }))
+        file.comments.push_back("Topology " + std::to_string(topology) + ": " +
+                                std::string(FormOf(topology)));
     return file;
 }
 
@@ -82,8 +86,8 @@ std::vector<BandResultRow> BandResultRows(const BandTable& table, std::span<cons
     rows.reserve(table.rows.size());
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const BandRow& row = table.rows[i];
-        rows.push_back({row.entries.Frequency, row.entries.Impedance, results[i].load,
-                        row.Cell(BandColumn::Note)});
+        rows.push_back(
+            {row.entries.Frequency, row.entries.Impedance, results[i].load, row.Cell(BandColumn::Note)});
     }
     return rows;
 }

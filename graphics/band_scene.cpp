@@ -76,8 +76,8 @@ bool IsFinite(const PagePoint& point) { return std::isfinite(point.x) && std::is
 
 // Whether a mark of this radius at `at` shows in `area`.
 bool Near(const PagePoint& at, const PageRect& area, float radius) {
-    return IsFinite(at) && at.x >= area.left - radius && at.x <= area.right + radius && at.y >= area.top - radius &&
-           at.y <= area.bottom + radius;
+    return IsFinite(at) && at.x >= area.left - radius && at.x <= area.right + radius &&
+           at.y >= area.top - radius && at.y <= area.bottom + radius;
 }
 
 // The part of a line inside `area` (Liang and Barsky's clipping), drawn as a line of its own: a
@@ -105,7 +105,8 @@ void ClippedLine(Surface& surface, PagePoint from, PagePoint to, const PageRect&
 }
 
 // The selected row's area last, in the stronger green, so that no other area covers it.
-void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& frame, const PageRect& within) {
+void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& frame,
+               const PageRect& within) {
     const BandScenePoint* selected = nullptr;
     for (const BandScenePoint& point : model.points) {
         if (point.area == nullptr) continue;
@@ -176,7 +177,8 @@ void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& 
     }
 }
 
-void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartView& view, BandSceneDrawn& drawn) {
+void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartView& view,
+               BandSceneDrawn& drawn) {
     const ChartFrame frame = BandFrame(view);
     drawn.marks.clear();
     drawn.marks.reserve(model.points.size());
@@ -188,8 +190,8 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
     surface.SetFont(kSceneFont);
     // The grid blanks the small r = 5 disc: the areas there are filled again before its lines.
     const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
-    const PageRect fiveDisc{F(D(frame.centreX) + k * 2 / 3), F(D(frame.centreY) - r / 6), F(D(frame.centreX) + k),
-                            F(D(frame.centreY) + r / 6)};
+    const PageRect fiveDisc{F(D(frame.centreX) + k * 2 / 3), F(D(frame.centreY) - r / 6),
+                            F(D(frame.centreX) + k), F(D(frame.centreY) + r / 6)};
     DrawChartGrid(surface, frame, ResultsGridStyle(), [&] { DrawAreas(surface, model, frame, fiveDisc); });
 
     // The trace: the loads in frequency order; a load off every chart breaks it.
@@ -201,7 +203,8 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
         if (Near(at, kBandChartArea, kMarkRadius)) surface.Circle(at.x, at.y, kMarkRadius, kTraceBlue);
     }
     for (std::size_t i = 0; i < model.points.size(); ++i) {
-        if (model.points[i].row != model.selectedRow || !Near(drawn.marks[i], kBandChartArea, kSelectedRadius))
+        if (model.points[i].row != model.selectedRow ||
+            !Near(drawn.marks[i], kBandChartArea, kSelectedRadius))
             continue;
         surface.SetPenWidth(6);
         surface.Circle(drawn.marks[i].x, drawn.marks[i].y, kFinalMarkRingRadius, kFinalMarkRing);
@@ -311,8 +314,8 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
 std::span<const ControlPlace> BandControlPlaces() { return kControlPlaces; }
 
 BandChartView HomeBandView() {
-    return {(kBandChartArea.left + kBandChartArea.right) / 2, (kBandChartArea.top + kBandChartArea.bottom) / 2 + 25,
-            1};
+    return {(kBandChartArea.left + kBandChartArea.right) / 2,
+            (kBandChartArea.top + kBandChartArea.bottom) / 2 + 25, 1};
 }
 
 ChartFrame BandFrame(const BandChartView& view) {

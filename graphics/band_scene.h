@@ -27,11 +27,12 @@ inline constexpr PageRect kBandChartArea{3500, 4500, 8200, 8950};
 inline constexpr PageRect kBandSwrArea{8400, 4550, 11800, 8450};
 // The widths of the table's columns (page units): the ten band columns, the load, SWR and |Γ|.
 inline constexpr std::size_t kBandViewColumns = kBandColumnCount + 3;
-inline constexpr std::array<float, kBandViewColumns> kBandColumnWidths{
-    950, 700, 800, 720, 720, 720, 720, 720, 720, 1000, 1550, 550, 650};
+inline constexpr std::array<float, kBandViewColumns> kBandColumnWidths{950, 700, 800,  720,  720, 720, 720,
+                                                                       720, 720, 1000, 1550, 550, 650};
 // The headings of those columns.
 inline constexpr std::array<std::string_view, kBandViewColumns> kBandColumnHeadings{
-    "Frequency", "Topology", "Impedance", "C1", "C2", "C3", "L1", "L2", "L3", "Note", "Load R + jX", "SWR", "|Γ|"};
+    "Frequency", "Topology", "Impedance", "C1",          "C2",  "C3", "L1",
+    "L2",        "L3",       "Note",      "Load R + jX", "SWR", "|Γ|"};
 
 // The page's controls, as the page places them.
 std::span<const ControlPlace> BandControlPlaces();
@@ -60,14 +61,14 @@ struct BandScenePoint {
     std::size_t row; // in the table
     float frequency;
     Load load;
-    std::optional<double> swr;                   // against the row's own Z0
-    const ToleranceArea* area = nullptr;         // drawn around the point when there is one
+    std::optional<double> swr;           // against the row's own Z0
+    const ToleranceArea* area = nullptr; // drawn around the point when there is one
 };
 
 struct BandSceneModel {
-    std::vector<BandScenePoint> points; // in frequency order
+    std::vector<BandScenePoint> points;   // in frequency order
     float impedance = kFallbackImpedance; // the chart's Z0
-    bool mixedImpedances = false;          // some rows have another Z0
+    bool mixedImpedances = false;         // some rows have another Z0
     std::optional<std::size_t> selectedRow;
 };
 

@@ -45,7 +45,9 @@ constexpr float kHoverReach = 400;
 constexpr double kZoomPerNotch = 1.2;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 bool InChart(const QPointF& page) {
     return page.x() >= static_cast<double>(kBandChartArea.left) &&
@@ -63,11 +65,11 @@ struct ButtonCaption {
     const char* caption;
 };
 constexpr ButtonCaption kButtons[] = {
-    {"addRowButton", "Add row"},        {"deleteRowButton", "Delete rows"},
+    {"addRowButton", "Add row"},         {"deleteRowButton", "Delete rows"},
     {"sortButton", "Sort by frequency"}, {"pasteButton", "Paste rows"},
-    {"openButton", "Open table…"},      {"saveButton", "Save table…"},
+    {"openButton", "Open table…"},       {"saveButton", "Save table…"},
     {"touchstoneButton", "Touchstone…"}, {"resultsCsvButton", "Results CSV…"},
-    {"pictureButton", "Picture…"},      {"entriesButton", "Entries"},
+    {"pictureButton", "Picture…"},       {"entriesButton", "Entries"},
 };
 
 QString AreasText(int percent, bool computing) {
@@ -90,7 +92,8 @@ BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& nav
 BandPage::~BandPage() { StopAreas(); }
 
 void BandPage::MakeControls() {
-    m_titleLabel = MakeLabel(this, "titleLabel", QStringLiteral("Vorelin - Band"), {std::nullopt, kPageTitleColour});
+    m_titleLabel =
+        MakeLabel(this, "titleLabel", QStringLiteral("Vorelin - Band"), {std::nullopt, kPageTitleColour});
 
     m_tableView = new QTableView(this);
     m_tableView->setObjectName(QStringLiteral("bandTable"));
@@ -103,7 +106,8 @@ void BandPage::MakeControls() {
     m_tableView->setWordWrap(false);
     m_tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_tableView->horizontalHeader()->setHighlightSections(false);
-    connect(m_tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { DrawScene(); });
+    connect(m_tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { DrawScene(); });
     // While a cell is being edited its box takes the keys; otherwise they paste whole rows.
     auto* paste = new QShortcut(QKeySequence::Paste, m_tableView, nullptr, nullptr, Qt::WidgetShortcut);
     connect(paste, &QShortcut::activated, this, [this] { onPaste(); });
@@ -114,19 +118,21 @@ void BandPage::MakeControls() {
         &BandPage::onSaveTouchstone, &BandPage::onSaveResultsCsv, &BandPage::onSavePicture,
         &BandPage::onEntries};
     for (std::size_t i = 0; i < std::size(kButtons); ++i) {
-        QPushButton* button = MakeButton(this, kButtons[i].name, QString::fromUtf8(kButtons[i].caption),
-                                         kPageButtonColour);
+        QPushButton* button =
+            MakeButton(this, kButtons[i].name, QString::fromUtf8(kButtons[i].caption), kPageButtonColour);
         connect(button, &QPushButton::clicked, this, handlers[i]);
     }
 
-    MakeLabel(this, "accuracyLabel", QStringLiteral("Accuracy:"), {std::nullopt, 0, Qt::AlignLeft | Qt::AlignVCenter});
+    MakeLabel(this, "accuracyLabel", QStringLiteral("Accuracy:"),
+              {std::nullopt, 0, Qt::AlignLeft | Qt::AlignVCenter});
     m_accuracyBox = new QComboBox(this);
     m_accuracyBox->setObjectName(QStringLiteral("accuracyBox"));
     m_accuracyBox->addItem(QStringLiteral("None"));
     for (const int percent : kAccuracyPercents)
         m_accuracyBox->addItem(QString::number(percent) + '%');
     connect(m_accuracyBox, &QComboBox::currentIndexChanged, this, &BandPage::onAccuracyChosen);
-    m_areasLabel = MakeLabel(this, "areasLabel", QString(), {std::nullopt, 0, Qt::AlignLeft | Qt::AlignVCenter});
+    m_areasLabel =
+        MakeLabel(this, "areasLabel", QString(), {std::nullopt, 0, Qt::AlignLeft | Qt::AlignVCenter});
 
     m_hoverLabel = MakeLabel(this, "hoverLabel", QString(), {kHoverBackground});
     m_hoverLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -151,7 +157,9 @@ void BandPage::PlaceControls() {
 
 void BandPage::resizeEvent(QResizeEvent* event) {
     if (event != nullptr) PageWindow::resizeEvent(event);
-    const auto pixels = [this](float units) { return static_cast<int>(std::lround(Mapping().Length(units))); };
+    const auto pixels = [this](float units) {
+        return static_cast<int>(std::lround(Mapping().Length(units)));
+    };
     for (std::size_t column = 0; column < kBandViewColumns; ++column)
         m_tableView->setColumnWidth(static_cast<int>(column), pixels(kBandColumnWidths[column]));
     m_tableView->verticalHeader()->setDefaultSectionSize(pixels(kRowHeight));
@@ -174,7 +182,8 @@ void BandPage::ReadKeptTable() {
         // The file stays as it is until the user has rows of his own to keep; told once, when
         // the page stands on the screen.
         m_keptFileUnreadable = true;
-        QTimer::singleShot(0, this, [this, message = Text(read.error)] { m_dialogs.ShowMessage(this, message); });
+        QTimer::singleShot(0, this,
+                           [this, message = Text(read.error)] { m_dialogs.ShowMessage(this, message); });
     }
     m_readingKeptFile = true;
     m_model.Replace(std::move(read.table));
@@ -201,7 +210,8 @@ void BandPage::ShowReasonSpans() {
     m_tableView->clearSpans();
     const auto results = m_model.Results();
     for (std::size_t row = 0; row < results.size(); ++row) {
-        if (!results[row].load) m_tableView->setSpan(static_cast<int>(row), static_cast<int>(kBandColumnCount), 1, 3);
+        if (!results[row].load)
+            m_tableView->setSpan(static_cast<int>(row), static_cast<int>(kBandColumnCount), 1, 3);
     }
 }
 
@@ -256,7 +266,9 @@ void BandPage::StartAreas() {
     // The sweeps run on their own threads; the areas come back through the page's event queue.
     m_areaThread = std::thread([this, job] {
         job->areas = ToleranceAreasOf(job->entries, job->accuracy, job->impedance, job->stop);
-        if (!job->stop.load()) QMetaObject::invokeMethod(this, [this, job] { onAreasReady(job); }, Qt::QueuedConnection);
+        if (!job->stop.load())
+            QMetaObject::invokeMethod(
+                this, [this, job] { onAreasReady(job); }, Qt::QueuedConnection);
     });
 }
 
@@ -333,8 +345,8 @@ void BandPage::PasteRows(const QString& text) {
 }
 
 void BandPage::onOpenTable() {
-    const QString chosen = m_dialogs.AskOpenFileName(this, QStringLiteral("Open Band Table"),
-                                                     QStringLiteral("Band tables (*.csv *.txt);;All files (*)"));
+    const QString chosen = m_dialogs.AskOpenFileName(
+        this, QStringLiteral("Open Band Table"), QStringLiteral("Band tables (*.csv *.txt);;All files (*)"));
     if (chosen.isEmpty()) return;
     const std::string path = chosen.toStdString();
     const FileContent content = ReadWholeFile(path, kLargestBandFile);
@@ -373,8 +385,8 @@ void BandPage::ReportIfFailed(const WriteResult& result) {
 }
 
 void BandPage::onSaveTable() {
-    const QString chosen =
-        AskSaveName(QStringLiteral("Save Band Table"), QStringLiteral("Band tables (*.csv)"), QStringLiteral("csv"));
+    const QString chosen = AskSaveName(QStringLiteral("Save Band Table"),
+                                       QStringLiteral("Band tables (*.csv)"), QStringLiteral("csv"));
     if (!chosen.isEmpty()) ReportIfFailed(WriteBandTableFile(chosen.toStdString(), m_model.Table()));
 }
 
@@ -393,32 +405,36 @@ void BandPage::onSaveTouchstone() {
         for (const float impedance : impedances)
             choices << Text(PlainText(impedance) + " ohms");
         const int picked = m_dialogs.AskChoice(
-            this, QStringLiteral("The rows have different system impedances. Which one should the file refer to?"),
+            this,
+            QStringLiteral("The rows have different system impedances. Which one should the file refer to?"),
             choices);
         if (picked < 0) return;
         reference = impedances[static_cast<std::size_t>(picked)];
     }
-    const QString chosen = AskSaveName(QStringLiteral("Save Touchstone File"),
-                                       QStringLiteral("Touchstone one-port files (*.s1p)"), QStringLiteral("s1p"));
+    const QString chosen =
+        AskSaveName(QStringLiteral("Save Touchstone File"),
+                    QStringLiteral("Touchstone one-port files (*.s1p)"), QStringLiteral("s1p"));
     if (!chosen.isEmpty())
         ReportIfFailed(WriteBandTouchstone(chosen.toStdString(), table, m_model.Results(), reference));
 }
 
 void BandPage::onSaveResultsCsv() {
-    const QString chosen = AskSaveName(QStringLiteral("Save Band Results"), QStringLiteral("CSV files (*.csv)"),
-                                       QStringLiteral("csv"));
+    const QString chosen = AskSaveName(QStringLiteral("Save Band Results"),
+                                       QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
     if (!chosen.isEmpty())
-        ReportIfFailed(WriteBandCsv(chosen.toStdString(), BandResultRows(m_model.Table(), m_model.Results())));
+        ReportIfFailed(
+            WriteBandCsv(chosen.toStdString(), BandResultRows(m_model.Table(), m_model.Results())));
 }
 
 void BandPage::onSavePicture() {
-    const QString chosen = AskSaveName(QStringLiteral("Save Page as Picture"),
-                                       QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)"),
-                                       QStringLiteral("png"));
+    const QString chosen =
+        AskSaveName(QStringLiteral("Save Page as Picture"),
+                    QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)"), QStringLiteral("png"));
     if (chosen.isEmpty()) return;
     DisplayList picture;
     const int firstRow = std::max(0, m_tableView->rowAt(0));
-    DrawBandPicture(picture, m_model.Table(), m_model.Results(), static_cast<std::size_t>(firstRow), m_scene, m_view);
+    DrawBandPicture(picture, m_model.Table(), m_model.Results(), static_cast<std::size_t>(firstRow), m_scene,
+                    m_view);
     // Twice the window's pixels: sharp when printed or shown on a denser screen.
     const QSize pixels = size() * 2;
     const std::string path = chosen.toStdString();
@@ -448,7 +464,8 @@ void BandPage::mousePressEvent(QMouseEvent* event) {
 void BandPage::mouseMoveEvent(QMouseEvent* event) {
     const QPointF page = ToPage(event->position());
     if (m_pressedAt && (event->buttons() & Qt::LeftButton)) {
-        const double pixels = Mapping().Length(std::hypot(page.x() - m_pressedAt->x(), page.y() - m_pressedAt->y()));
+        const double pixels =
+            Mapping().Length(std::hypot(page.x() - m_pressedAt->x(), page.y() - m_pressedAt->y()));
         if (pixels >= QApplication::startDragDistance()) m_dragging = true;
         if (m_dragging) {
             PanBandView(m_view, static_cast<float>(page.x() - m_draggedTo.x()),

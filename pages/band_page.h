@@ -111,7 +111,7 @@ private:
     WriteFailureLatch m_keptFailures;
 
     int m_accuracyPercent = 0;
-    float m_areasAccuracy = 0;  // what the kept areas were computed for
+    float m_areasAccuracy = 0; // what the kept areas were computed for
     float m_areasImpedance = 0;
     std::shared_ptr<AreaJob> m_areaJob;
     std::thread m_areaThread;

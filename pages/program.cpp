@@ -19,7 +19,8 @@
 namespace vorelin {
 
 Program::Program(UserDialogs& dialogs, const Entries& entries)
-    : m_entries(entries), m_dialogs(dialogs), m_opening(std::make_unique<OpeningPage>(m_entries, m_settings, *this)),
+    : m_entries(entries), m_dialogs(dialogs),
+      m_opening(std::make_unique<OpeningPage>(m_entries, m_settings, *this)),
       m_entriesPage(std::make_unique<EntriesPage>(m_entries, dialogs, *this)),
       m_results(std::make_unique<ResultsPage>(m_entries, m_settings, dialogs, *this)),
       m_help(std::make_unique<HelpPage>()), m_band(std::make_unique<BandPage>(m_entries, dialogs, *this)) {}

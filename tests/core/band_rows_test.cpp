@@ -52,7 +52,8 @@ TEST(BandRows, TheChartTakesTheImpedanceMostRowsShare) {
 }
 
 TEST(BandRows, PastedRowsWithOrWithoutTheirHeader) {
-    const BandRead plain = PastedRows("\r\n14.2M\t7\t50\t150p\t\t300p\t\t2.2u\r\n7.1M\t3\t75\t\t330p\t\t1.1u\r\n");
+    const BandRead plain =
+        PastedRows("\r\n14.2M\t7\t50\t150p\t\t300p\t\t2.2u\r\n7.1M\t3\t75\t\t330p\t\t1.1u\r\n");
     ASSERT_TRUE(plain.Ok()) << plain.error;
     ASSERT_EQ(plain.table.rows.size(), 2u);
     EXPECT_EQ(plain.table.rows[0].entries, Row("14.2M", "7", "50").entries);
@@ -64,7 +65,8 @@ TEST(BandRows, PastedRowsWithOrWithoutTheirHeader) {
     EXPECT_EQ(headed.table.rows[0].Cell(BandColumn::Frequency), "14.2M");
     EXPECT_EQ(headed.table.rows[0].Cell(BandColumn::L2), "2.2u");
 
-    EXPECT_EQ(PastedRows("14.2M,7,50\n7.1M,7,\"50\n").error, "Line 2 opens a quoted cell that is never closed.");
+    EXPECT_EQ(PastedRows("14.2M,7,50\n7.1M,7,\"50\n").error,
+              "Line 2 opens a quoted cell that is never closed.");
     EXPECT_TRUE(PastedRows(" \r\n").table.rows.empty());
 }
 

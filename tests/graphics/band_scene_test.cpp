@@ -34,8 +34,8 @@ struct SmallBand {
 };
 
 PageRect RectOf(const ControlPlace& place) {
-    return {static_cast<float>(place.left), static_cast<float>(place.top), static_cast<float>(place.left + place.width),
-            static_cast<float>(place.top + place.height)};
+    return {static_cast<float>(place.left), static_cast<float>(place.top),
+            static_cast<float>(place.left + place.width), static_cast<float>(place.top + place.height)};
 }
 
 bool Inside(const PageRect& inner, const PageRect& outer) {

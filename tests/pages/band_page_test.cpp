@@ -100,7 +100,9 @@ struct Fixture {
             cells << Cell(row, column);
         return cells;
     }
-    void Click(const char* name) { QTest::mouseClick(page->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton); }
+    void Click(const char* name) {
+        QTest::mouseClick(page->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
     QTableView& Table() { return *page->findChild<QTableView*>(QStringLiteral("bandTable")); }
     // The window point of the mark of the scene's point `index`.
     QPoint MarkOf(std::size_t index) const {
@@ -134,9 +136,9 @@ private slots:
         f.Click("deleteRowButton");
         QCOMPARE(f.Column(9), QStringList({"with header", "pasted", ""}));
         f.page->PasteRows(QStringLiteral("7.1M\t7\t50\t150p\t1\t2\t3\t4\t5\t6\t7\n"));
-        QCOMPARE(f.dialogs.messages,
-                 QStringList(QStringLiteral("The pasted rows were not added: Line 1 has more cells than the 10 "
-                                            "columns of the header on line 1.")));
+        QCOMPARE(f.dialogs.messages, QStringList(QStringLiteral(
+                                         "The pasted rows were not added: Line 1 has more cells than the 10 "
+                                         "columns of the header on line 1.")));
     }
 
     void aFailingRowIsKeptWithItsReason() {
@@ -198,8 +200,9 @@ private slots:
     void touchstoneNeedsUniqueFrequenciesAndAReference() {
         Fixture f({}, kThreeRows);
         f.Click("touchstoneButton");
-        QCOMPARE(f.dialogs.messages, QStringList(QStringLiteral("No Touchstone file was written: rows 1 and 3 have "
-                                                                "the same frequency (14200000 Hz).")));
+        QCOMPARE(f.dialogs.messages,
+                 QStringList(QStringLiteral("No Touchstone file was written: rows 1 and 3 have "
+                                            "the same frequency (14200000 Hz).")));
         QCOMPARE(f.dialogs.saveQuestions, 0);
         f.page->SelectRow(2);
         QVERIFY(f.Table().model()->setData(f.Table().model()->index(2, 0), QStringLiteral("21.2M")));
@@ -221,7 +224,8 @@ private slots:
         f.dialogs.saveAnswer = f.folder.filePath(QStringLiteral("missing/band.csv"));
         f.Click("saveButton");
         QCOMPARE(f.dialogs.messages.size(), 1);
-        QVERIFY(f.dialogs.messages.front().startsWith(QStringLiteral("The band table ") + f.dialogs.saveAnswer));
+        QVERIFY(
+            f.dialogs.messages.front().startsWith(QStringLiteral("The band table ") + f.dialogs.saveAnswer));
     }
 
     void tolerancesAreasArriveFromAnotherThread() {

@@ -1,6 +1,7 @@
 // The entries and opening pages as a user meets them, rendered at 1200 x 900 like a window:
 // - a click on a thumbnail: the topology picked, the part boxes switched, the eight thumbnails
 //   drawn afresh and the page image rendered. Target: <= 5 ms, so that a click feels immediate.
+// - a change of an entry box given 10,000 characters. Target: well under a frame (16 ms).
 // - the opening page's load: start-up, the last-session read, the title, both illustrations
 //   (a full Smith chart grid among them) and the page image. Target: <= 50 ms.
 #include "pages/entries_page.h"
@@ -12,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 namespace {
@@ -48,6 +50,21 @@ void BM_ThumbnailClick(benchmark::State& state) {
     state.counters["primitives"] = static_cast<double>(page.Drawing().Primitives().size());
 }
 BENCHMARK(BM_ThumbnailClick)->Unit(benchmark::kMillisecond);
+
+// A keystroke into an entry box holding 10,000 characters (pasted, or typed by a key held down):
+// the box keeps 40 and the change handler parses those. Target: well under a frame.
+void BM_EntryBoxChangeOnALongText(benchmark::State& state) {
+    vorelin::EntriesPage& page = TheRun().program.EntriesWindow();
+    auto* box = page.findChild<QLineEdit*>(QStringLiteral("frequencyBox"));
+    const QString texts[] = {QString(10000, QLatin1Char('7')), QString(10000, QLatin1Char('8'))};
+    int next = 0;
+    for (auto _ : state) {
+        box->setText(texts[next]);
+        next = 1 - next;
+    }
+    state.counters["kept_characters"] = static_cast<double>(box->text().size());
+}
+BENCHMARK(BM_EntryBoxChangeOnALongText)->Unit(benchmark::kMicrosecond);
 
 void BM_OpeningPageLoad(benchmark::State& state) {
     vorelin::OpeningPage& page = TheRun().program.OpeningWindow();

@@ -1,6 +1,7 @@
 #include "graphics/results_scene.h"
 
 #include "core/number_text.h"
+#include "core/figures_text.h"
 #include "core/readout.h"
 #include "core/topology.h"
 #include "graphics/chart_grid.h"
@@ -35,7 +36,10 @@ constexpr std::string_view kHint =
     "those values into the network schematic on the Entries page. The load will appear somewhere within "
     "the colored area. That area is defined by the above-selected accuracy of the component value "
     "measurement.";
-constexpr double kHintLeft = 3000, kHintTop = 6000, kHintWidth = 2100, kHintHeight = 2500;
+// The hint's box ends short of the aspect-ratio label beside its lower part.
+constexpr double kHintLeft = 3000, kHintTop = 6000, kHintWidth = 2000, kHintHeight = 2500;
+// The details block: in the free area left of the chart, below the generator's texts.
+constexpr double kDetailsLeft = 1000, kDetailsTop = 4200, kDetailsWidth = 4300;
 constexpr float kSmallestHintFont = PointFontSize(6);
 
 // The largest size, at most the hint font's own, at which the hint wrapped into its box fits it,
@@ -110,12 +114,18 @@ ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withReg
     model.entries = entries;
     model.run = RunNetwork(entries);
     model.accuracy = accuracy;
+    model.figures = FiguresOf(model.run.load, entries.Impedance, entries.Frequency);
     scratch.loads.clear();
     if (withRegion && model.run.Computed()) {
         scratch.loads.reserve(static_cast<std::size_t>(SweepCombinations(entries.Topology, accuracy)));
-        model.region = SweepTolerance(entries, accuracy, [&scratch](const SweepPoint& point) {
-            if (!point.nominal) scratch.loads.push_back({point.loadR, point.loadX});
+        // The ranges come from the very loads the region draws: no second sweep.
+        ToleranceRanges ranges(entries.Impedance);
+        model.region = SweepTolerance(entries, accuracy, [&scratch, &ranges](const SweepPoint& point) {
+            if (point.nominal) return;
+            scratch.loads.push_back({point.loadR, point.loadX});
+            ranges.Add(point.loadR, point.loadX);
         });
+        model.ranges = ranges.Figures();
     }
     model.regionLoads = scratch.loads;
     return model;
@@ -141,7 +151,8 @@ const ControlPlace kControlPlaces[] = {
     {"printButton", 1000, 6500, 1500, 300, kButtonFont},
     {"plotwinButton", 1000, 7000, 1500, 300, kButtonFont},
     {"exitButton", 1000, 7500, 1500, 300, kButtonFont},
-    {"aspectLabel", 4500, 7300, 1500, 300, kViewFont},
+    {"saveAsButton", 1000, 8000, 1500, 300, kButtonFont},
+    {"aspectLabel", 5050, 7300, 950, 300, kViewFont},
     {"aspectBox", 6100, 7300, 500, 300, kViewFont},
     {"aspectPercentBox", 6900, 7300, 400, 300, kViewFont},
     {"aspectSpinner", 6620, 7300, 300, 300, kViewFont},
@@ -211,6 +222,14 @@ PageRect Union(std::span<const PageRect> rects) {
 
 } // namespace
 
+std::vector<std::string> DetailsLines(const ResultsModel& model) {
+    if (!model.run.Computed()) return {};
+    const auto lines = DetailLines(model.figures);
+    std::vector<std::string> details(lines.begin(), lines.end());
+    if (model.ranges) details.push_back(RangeLine(*model.ranges, model.accuracy));
+    return details;
+}
+
 ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) {
     const Entries& entries = model.entries;
     const bool computed = model.run.Computed();
@@ -241,6 +260,21 @@ ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) 
                              FittedHintFont(), kBlack, true, kHintBackground, false, true};
         room.Take(RectOf(hint));
         layout.labels.push_back(hint);
+    }
+
+    // The details block keeps its place (nothing else is designed into that area); the labels and
+    // the chart make room for it.
+    const std::vector<std::string> details = DetailsLines(model);
+    if (!details.empty()) {
+        std::string text;
+        for (const std::string& line : details)
+            text += (text.empty() ? "" : "\n") + line;
+        PageLabel block{"details", text, kDetailsLeft, kDetailsTop, kDetailsWidth, 0, kResultsPageFont};
+        block.wrapped = true;
+        block.height = static_cast<double>(WrapText(kResultsPageFont, text, kDetailsWidth * 0.95).size()) *
+                       LineSpacing(kResultsPageFont);
+        room.Take(RectOf(block));
+        layout.labels.push_back(block);
     }
 
     // The readout first: it is what the page is for; the part labels make room for it, the

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "core/entries.h"
+#include "core/load_figures.h"
 #include "core/networks.h"
+#include "core/tolerance_ranges.h"
 #include "core/tolerance_sweep.h"
 #include "graphics/chart_view.h"
 #include "graphics/load_marks.h"
 #include "graphics/surface.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,7 +28,13 @@ struct ResultsModel {
     float accuracy = 0;       // the accuracy the region was swept at
     SweepSummary region;      // the sweep, when one ran
     std::span<const Load> regionLoads; // its varied loads, in drawing order (storage: the caller's)
+    LoadFigures figures;      // SWR and the other figures of the load
+    std::optional<ToleranceRangeFigures> ranges; // the smallest and largest figures over the region
 };
+
+// The details block: the load's figures, and with a region the ranges over it, in the page's type
+// in the free area left of the chart.
+std::vector<std::string> DetailsLines(const ResultsModel& model);
 
 // Storage a redraw reuses, so that the page allocates nothing once it has grown.
 struct ResultsScratch {

@@ -427,20 +427,19 @@ void BandPage::onSaveResultsCsv() {
 }
 
 void BandPage::onSavePicture() {
-    const QString chosen =
-        AskSaveName(QStringLiteral("Save Page as Picture"),
-                    QStringLiteral("PNG pictures (*.png);;SVG drawings (*.svg)"), QStringLiteral("png"));
-    if (chosen.isEmpty()) return;
+    const QStringList types{QStringLiteral("PNG picture of the page (*.png)"),
+                            QStringLiteral("SVG drawing of the page (*.svg)")};
+    const UserDialogs::SaveChoice choice = m_dialogs.AskSaveAs(this, QStringLiteral("Save as"), types);
+    if (choice.fileName.isEmpty()) return;
     DisplayList picture;
     const int firstRow = std::max(0, m_tableView->rowAt(0));
     DrawBandPicture(picture, m_model.Table(), m_model.Results(), static_cast<std::size_t>(firstRow), m_scene,
                     m_view);
     // Twice the window's pixels: sharp when printed or shown on a denser screen.
     const QSize pixels = size() * 2;
-    const std::string path = chosen.toStdString();
-    ReportIfFailed(chosen.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
-                       ? WritePageSvg(path, picture, kWindowPage, pixels, 0xFFFFFF)
-                       : WritePagePng(path, picture, kWindowPage, pixels, 0xFFFFFF));
+    const std::string path = choice.fileName.toStdString();
+    ReportIfFailed(choice.type == 1 ? WritePageSvg(path, picture, kWindowPage, pixels, 0xFFFFFF)
+                                    : WritePagePng(path, picture, kWindowPage, pixels, 0xFFFFFF));
 }
 
 void BandPage::onEntries() {

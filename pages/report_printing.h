@@ -12,6 +12,7 @@ class UserDialogs;
 // "Send to printer": the print dialog, then the report of the entries (its load marked in
 // `mark`) on the chosen printer or PDF file. Cancelling prints nothing and says nothing; a
 // failure after the dialog is told in one message box that names the printer or the file.
-void SendReportToPrinter(QWidget* parent, const Entries& entries, DotStyle mark, UserDialogs& dialogs);
+void SendReportToPrinter(QWidget* parent, const Entries& entries, DotStyle mark, int accuracyPercent,
+                         UserDialogs& dialogs);
 
 } // namespace vorelin

@@ -6,15 +6,25 @@
 #include "core/tolerance_sweep.h"
 #include "files/defaults_file.h"
 #include "files/local_date_time.h"
+#include "files/load_csv.h"
 #include "files/network_file.h"
+#include "files/touchstone.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
 #include "pages/page_looks.h"
 #include "pages/report_printing.h"
 #include "pages/user_dialogs.h"
+#include "render/page_pictures.h"
+#include "render/page_renderer.h"
+#include "render/report_pdf.h"
 #include "render/vector_state.h"
 
+#include <QClipboard>
+#include <QPageLayout>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +65,9 @@ void ResultsPage::MakeControls() {
     button("printButton", QStringLiteral("Send to printer"), [this] { onPrint(); });
     button("plotwinButton", QStringLiteral("Send to Plotwin"), [this] { onSendToPlotwin(); });
     button("exitButton", QStringLiteral("Exit"), [this] { onExit(); });
+    button("saveAsButton", QStringLiteral("Save as\u2026"), [this] { onSaveAs(); });
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, [this] { onCopyPicture(); });
 
     m_aspectLabel = MakeLabel(this, "aspectLabel", QStringLiteral("Aspect  ratio: "),
                               {std::nullopt, 0, Qt::AlignRight | Qt::AlignVCenter});
@@ -118,7 +131,7 @@ void ResultsPage::DrawChart(ResultsDrawing drawing) {
     ShowResults();
     ClearUpperVectorState(); // the controls ran Qt's text layout
     const bool withRegion = drawing == ResultsDrawing::RegionChosen || drawing == ResultsDrawing::ViewChanged;
-    m_model = ComputeResults(m_entries, m_accuracy, withRegion, m_scratch);
+    m_model = ComputeResults(m_entries, AccuracyFraction(m_accuracyPercent), withRegion, m_scratch);
     m_shown = {m_view, m_settings.AspectRatio, m_mark, drawing, m_hintShown};
     ClearPage();
     DrawResultsPage(Drawing(), m_model, m_shown, m_scratch);
@@ -220,7 +233,7 @@ void ResultsPage::onShowAccuracies() {
 }
 
 void ResultsPage::onAccuracy(int percent) {
-    m_accuracy = AccuracyFraction(percent);
+    m_accuracyPercent = percent;
     m_hintShown = true;
     DrawToleranceRegion();
 }
@@ -230,7 +243,75 @@ void ResultsPage::onEntries() {
     Unload();
 }
 
-void ResultsPage::onPrint() { SendReportToPrinter(this, m_entries, m_mark, m_dialogs); }
+// The report carries the ranges of the region the page shows, once an accuracy was chosen.
+void ResultsPage::onPrint() { SendReportToPrinter(this, m_entries, m_mark, m_hintShown ? m_accuracyPercent : 0, m_dialogs); }
+
+QSize ResultsPage::PicturePixels() const { return size() * 2; }
+
+DisplayList ResultsPage::PictureOfPage() const {
+    DisplayList picture;
+    ResultsScratch scratch;
+    const ResultsModel model = ComputeResults(m_entries, AccuracyFraction(m_accuracyPercent),
+                                              m_shown.drawing != ResultsDrawing::LoadMarked, scratch);
+    DrawResultsPage(picture, model, m_shown, scratch);
+    return picture;
+}
+
+void ResultsPage::onCopyPicture() {
+    QGuiApplication::clipboard()->setImage(RenderPage(PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF));
+}
+
+void ResultsPage::onSaveAs() {
+    enum Type { Png, Svg, Pdf, Touchstone, Csv };
+    const QStringList types{QStringLiteral("PNG picture of the page (*.png)"),
+                            QStringLiteral("SVG drawing of the page (*.svg)"), QStringLiteral("PDF report (*.pdf)"),
+                            QStringLiteral("Touchstone one-port file of the load (*.s1p)"),
+                            QStringLiteral("CSV of the tolerance area's loads (*.csv)")};
+    const UserDialogs::SaveChoice choice = m_dialogs.AskSaveAs(this, QStringLiteral("Save as"), types);
+    if (choice.fileName.isEmpty()) return;
+    const std::string path = choice.fileName.toStdString();
+    const NetworkRun run = RunNetwork(m_entries);
+    WriteResult result;
+    switch (choice.type) {
+    case Png:
+        result = WritePagePng(path, PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF);
+        break;
+    case Svg:
+        result = WritePageSvg(path, PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF);
+        break;
+    case Pdf:
+        result = WriteReportPdfFile(DrawnReport(m_entries, CurrentDateTimeText(), m_mark,
+                                                m_hintShown ? m_accuracyPercent : 0),
+                                    path, LocalPaper(), kReportPdfDotsPerInch);
+        break;
+    case Touchstone:
+    case Csv:
+        // Both files carry loads: without one there is nothing to write.
+        if (!run.Computed()) {
+            m_dialogs.ShowMessage(this, QString::fromStdString("The file " + path + " was not written: ") +
+                                            Latin1(kLoadNotComputable).toLower());
+            return;
+        }
+        if (choice.type == Touchstone) {
+            const std::optional<float> accuracy =
+                m_hintShown ? std::optional<float>(AccuracyFraction(m_accuracyPercent)) : std::nullopt;
+            const TouchstonePoint point{m_entries.Frequency, run.load};
+            result = WriteTouchstone(path, TouchstoneComments(m_entries, accuracy), m_entries.Impedance,
+                                     std::span<const TouchstonePoint>(&point, 1));
+        } else if (!m_hintShown) {
+            m_dialogs.ShowMessage(this, QString::fromStdString("The file " + path +
+                                                               " was not written: choose an accuracy first; the "
+                                                               "file holds the loads of its tolerance area."));
+            return;
+        } else {
+            result = WriteRegionCsv(path, m_entries, AccuracyFraction(m_accuracyPercent));
+        }
+        break;
+    default:
+        return;
+    }
+    if (result.Failed()) m_dialogs.ShowMessage(this, Text(result.message));
+}
 
 void ResultsPage::onSendToPlotwin() {
     // The file carries the load: without one it would hand on an earlier load beside these entries.

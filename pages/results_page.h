@@ -53,6 +53,8 @@ public:
     void onEntries();
     void onPrint();
     void onSendToPlotwin();
+    void onSaveAs();
+    void onCopyPicture();
     void onExit();
 
     const ChartView& View() const { return m_view; }
@@ -75,6 +77,9 @@ private:
     void ShowAspectText(const QString& text);
     void ShowAspectTexts(float ratio);
     void ApplyAspectRatio(float ratio);
+    // The page's drawing as a picture at twice the window's pixels.
+    QSize PicturePixels() const;
+    DisplayList PictureOfPage() const;
 
     const Entries& m_entries;
     Settings& m_settings;
@@ -82,7 +87,7 @@ private:
     Navigation& m_navigation;
 
     ChartView m_view;
-    float m_accuracy = 0;
+    int m_accuracyPercent = 0; // the accuracy last chosen; 0 before any
     DotStyle m_mark = kLoadMark; // how the load mark is drawn: blue at first, dark red after a region
     bool m_hintShown = false;
     WriteFailureLatch m_defaultsFailures;

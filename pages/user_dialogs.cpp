@@ -27,6 +27,28 @@ QString DesktopDialogs::AskSaveFileName(QWidget* parent, const QString& title, c
     return dialog.selectedFiles().front();
 }
 
+namespace {
+
+// "PNG picture of the page (*.png)" -> "png".
+QString SuffixOf(const QString& type) {
+    const auto star = type.indexOf(QStringLiteral("*."));
+    return star < 0 ? QString() : type.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
+}
+
+} // namespace
+
+UserDialogs::SaveChoice DesktopDialogs::AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) {
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(types);
+    dialog.setDefaultSuffix(SuffixOf(types.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& type) { dialog.setDefaultSuffix(SuffixOf(type)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return {dialog.selectedFiles().front(), static_cast<int>(types.indexOf(dialog.selectedNameFilter()))};
+}
+
 QString DesktopDialogs::AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) {
     QFileDialog dialog(parent, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

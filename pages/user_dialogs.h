@@ -24,6 +24,14 @@ public:
     // without an extension gets `defaultSuffix`.
     virtual QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& defaultSuffix) = 0;
+    // A save dialog offering several types of file, with overwrite confirmation. The chosen name
+    // (empty when the user cancels) and the index of the type chosen; a name typed without an
+    // extension gets the type's.
+    struct SaveChoice {
+        QString fileName;
+        int type = 0;
+    };
+    virtual SaveChoice AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) = 0;
     // An open dialog for an existing file; an empty name when the user cancels.
     virtual QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // Whether an existing file may be replaced (Yes or No).
@@ -42,6 +50,7 @@ public:
     void Beep() override;
     QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                             const QString& defaultSuffix) override;
+    SaveChoice AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) override;
     QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     bool AskOverwrite(QWidget* parent, const QString& fileName) override;
     int AskChoice(QWidget* parent, const QString& question, const QStringList& choices) override;

@@ -2,7 +2,11 @@
 
 #include "core/networks.h"
 #include "core/number_text.h"
+#include "core/figures_text.h"
+#include "core/load_figures.h"
 #include "core/readout.h"
+#include "core/tolerance_ranges.h"
+#include "core/tolerance_sweep.h"
 #include "core/version.h"
 
 #include "graphics/page_layout.h"
@@ -77,7 +81,8 @@ void DrawSheet(Surface& surface, const Entries& entries, const NetworkRun& run, 
 
 } // namespace
 
-void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark) {
+void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark,
+                int accuracyPercent) {
     const NetworkRun run = RunNetwork(entries);
     // The sheet is drawn once without the part values and the load's texts, to see where
     // everything else lies; then those texts go where they cover nothing.
@@ -94,6 +99,22 @@ void DrawReport(Surface& surface, const Entries& entries, std::string_view dateT
     PrintAt(surface, 2000, 11300, dateTimeText);
     PrintAt(surface, 2000, 11500,
             std::string(kProgramName) + " " + std::string(kVersionText) + " - " + std::string(kPublisherAddress));
+
+    if (!run.Computed()) return;
+    std::vector<std::string> lines;
+    for (const std::string& line : DetailLines(FiguresOf(run.load, entries.Impedance, entries.Frequency)))
+        lines.push_back(line);
+    if (accuracyPercent > 0) {
+        ToleranceRanges ranges(entries.Impedance);
+        SweepTolerance(entries, AccuracyFraction(accuracyPercent), ranges);
+        lines.push_back(RangeLine(ranges.Figures(), AccuracyFraction(accuracyPercent)));
+    }
+    const Font body = ReportFont(kBodyPoints);
+    surface.SetFont(body);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        PrintAt(surface, kReportDetailsLeft,
+                static_cast<float>(static_cast<double>(kReportDetailsTop) + static_cast<double>(i) * LineSpacing(body)),
+                lines[i]);
 }
 
 void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLoadMark>& mark) {

@@ -25,11 +25,17 @@ inline constexpr float kTitlePoints = 18;
 inline constexpr float kBodyPoints = 12;
 inline constexpr float kFooterPoints = 8;
 
-// The whole sheet, drawn on `surface` from the entries: title, chart, network, load and footer
-// with `dateTimeText` (the user's local date and time). The load is marked on the chart in
-// `mark`, the style the results page marks it with. When the entries give no load, the chart is
-// left unmarked and the load line says so.
-void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark);
+// The whole sheet, drawn on `surface` from the entries: title, chart, network, load, footer with
+// `dateTimeText` (the user's local date and time), and below it the load's figures (with an
+// accuracy in percent, also their ranges over the tolerance region). The load is marked on the
+// chart in `mark`, the style the results page marks it with. When the entries give no load, the
+// chart is left unmarked and the load line says so.
+void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark,
+                int accuracyPercent = 0);
+
+// Where the figures stand on the sheet: in its empty lower part.
+inline constexpr float kReportDetailsLeft = 1000;
+inline constexpr float kReportDetailsTop = 12000;
 
 // The report's steps, in the order DrawReport runs them.
 

@@ -19,19 +19,11 @@ namespace {
 
 // The report's pen widths are pixels of a printer of this resolution.
 constexpr double kPenDotsPerInch = 600;
-// The resolution of a PDF: fine enough that every pen width keeps its weight.
-constexpr int kPdfDotsPerInch = 1200;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A portrait sheet of the paper the user's locale uses, the whole sheet printable.
-QPageLayout LocalPaper() {
-    const bool usUnits = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-    return QPageLayout(QPageSize(usUnits ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0));
-}
 
 // The report as the bytes of a one-page PDF document; empty when it could not be made.
 QByteArray ReportPdf(const DisplayList& report, const QPageLayout& layout, int dotsPerInch) {
@@ -51,6 +43,12 @@ QByteArray ReportPdf(const DisplayList& report, const QPageLayout& layout, int d
 
 } // namespace
 
+QPageLayout LocalPaper() {
+    const bool usUnits = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(usUnits ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
 bool PaintReport(QPagedPaintDevice& device, const DisplayList& report) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
@@ -62,10 +60,10 @@ bool PaintReport(QPagedPaintDevice& device, const DisplayList& report) {
     return painter.end();
 }
 
-DisplayList DrawnReport(const Entries& entries, std::string_view dateTimeText, DotStyle mark) {
+DisplayList DrawnReport(const Entries& entries, std::string_view dateTimeText, DotStyle mark, int accuracyPercent) {
     ClearUpperVectorState(); // after Qt's dialogs and start-up, before the grid's arithmetic
     DisplayList report;
-    DrawReport(report, entries, dateTimeText, mark);
+    DrawReport(report, entries, dateTimeText, mark, accuracyPercent);
     return report;
 }
 
@@ -88,9 +86,10 @@ WriteResult WriteReportPdfFile(const DisplayList& report, const std::string& pat
 }
 
 WriteResult WriteReportPdf(const Entries& entries, const std::string& path, std::string_view dateTimeText,
-                           DotStyle mark) {
+                           DotStyle mark, int accuracyPercent) {
     const GuiForFonts gui;
-    return WriteReportPdfFile(DrawnReport(entries, dateTimeText, mark), path, LocalPaper(), kPdfDotsPerInch);
+    return WriteReportPdfFile(DrawnReport(entries, dateTimeText, mark, accuracyPercent), path, LocalPaper(),
+                              kReportPdfDotsPerInch);
 }
 
 } // namespace vorelin

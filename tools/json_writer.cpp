@@ -45,6 +45,16 @@ void JsonWriter::Float(std::string_view key, float value) {
     m_text += FloatText(value);
 }
 
+void JsonWriter::Double(std::string_view key, std::optional<double> value) {
+    Key(key);
+    m_text += value ? DoubleText(*value) : "null";
+}
+
+void JsonWriter::Null(std::string_view key) {
+    Key(key);
+    m_text += "null";
+}
+
 void JsonWriter::String(std::string_view key, std::string_view value) {
     Key(key);
     m_text += Quoted(value);
@@ -55,6 +65,13 @@ std::string JsonWriter::FloatText(float value) {
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                       static_cast<double>(value), std::chars_format::general, 9);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string JsonWriter::DoubleText(double value) {
+    if (!std::isfinite(value)) return "null";
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }
 

@@ -1,11 +1,9 @@
 #include "page_test_support.h"
 
-#include "files/start_up.h"
 #include "pages/page_window.h"
 #include "pages/program.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -17,43 +15,40 @@ void ClickPage(PageWindow& page, double x, double y) {
     QTest::mouseClick(&page, Qt::LeftButton, Qt::NoModifier, at.toPoint());
 }
 
-QByteArray WorkingFolder::Read(const QString& name) const {
-    QFile file(m_folder.filePath(name));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+TestProgram::TestProgram(const Entries& entries) {
+    QDir::setCurrent(folder.path());
+    program = std::make_unique<Program>(dialogs, entries);
 }
 
-void WorkingFolder::Write(const QString& name, const QByteArray& bytes) const {
-    QFile file(m_folder.filePath(name));
+TestProgram::~TestProgram() {
+    program.reset();
+    QDir::setCurrent(previousFolder);
+}
+
+QByteArray TestProgram::Read(const QString& name) const {
+    QFile file(Path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestProgram::Write(const QString& name, const QByteArray& bytes) const {
+    QFile file(Path(name));
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
-TestProgram::TestProgram() : program(std::make_unique<Program>(session, dialogs)) {}
-
-TestProgram::TestProgram(const Session& entries) : session(entries) {
-    InitProgram(session);
-    program = std::make_unique<Program>(session, dialogs);
-}
-
-TestProgram::~TestProgram() = default;
-
 void TestProgram::Click(QWidget& page, const char* name) {
-    QPushButton* button = Find<QPushButton>(page, name);
+    auto* button = Find<QAbstractButton>(page, name);
     QVERIFY2(button != nullptr && button->isVisible(), name);
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-QString TestProgram::Text(QWidget& page, const char* name) {
-    if (auto* label = Find<QLabel>(page, name)) return label->text();
-    return Find<QLineEdit>(page, name)->text();
+void TestProgram::Type(QWidget& page, const char* name, const QString& text) {
+    auto* box = Find<QLineEdit>(page, name);
+    QVERIFY2(box != nullptr && box->isVisible(), name);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
 }
 
-std::vector<Primitive> CirclesOf(const DisplayList& list, Colour colour, float radius) {
-    std::vector<Primitive> circles;
-    for (const Primitive& p : list.Primitives()) {
-        if (p.op == Op::Circle && p.colour == colour && p.radius == radius) circles.push_back(p);
-    }
-    return circles;
-}
+QString TestProgram::Text(QWidget& page, const char* name) { return Find<QLineEdit>(page, name)->text(); }
 
 } // namespace vorelin::test

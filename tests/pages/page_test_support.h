@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/session.h"
+#include "core/entries.h"
 #include "graphics/display_list.h"
 #include "pages/user_dialogs.h"
 
@@ -11,11 +11,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <bit>
-#include <cstdint>
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace vorelin {
 class PageWindow;
@@ -27,10 +24,7 @@ namespace vorelin::test {
 // Clicks a page with the left button at a point given in page units, as the mouse would.
 void ClickPage(PageWindow& page, double x, double y);
 
-// The bits of a float, so that a comparison is exact (QCOMPARE compares floats fuzzily).
-inline std::uint32_t Bits(float value) { return std::bit_cast<std::uint32_t>(value); }
-
-// A control of a page, found by its name on the page ("txtFrequency", "cmdExit").
+// A control of a page, found by its name on the page ("frequencyBox", "exitButton").
 template <class Control> Control* Find(QWidget& page, const char* name) {
     return page.findChild<Control*>(QString::fromLatin1(name));
 }
@@ -38,88 +32,67 @@ template <class Control> Control* Find(QWidget& page, const char* name) {
 // Dialogs that never block: messages are recorded, and the answers are set by the test.
 class FakeDialogs final : public UserDialogs {
 public:
-    void ShowMessage(QWidget* /*parent*/, const QString& text) override { messages << text; }
+    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
     void Beep() override { ++beeps; }
-    QString AskSaveFileName(QWidget* /*parent*/, const QString& title, const QString& filter,
-                            const QString& defaultSuffix) override {
-        saveTitles << title;
-        saveFilters << filter;
-        saveSuffixes << defaultSuffix;
+    QString AskSaveFileName(QWidget*, const QString& title, const QString& filter, const QString&) override {
+        questions << title + " " + filter;
         return saveAnswer;
     }
-    QString AskOpenFileName(QWidget* /*parent*/, const QString& title, const QString& /*filter*/) override {
-        openTitles << title;
-        return openAnswer;
+    SaveChoice AskSaveAs(QWidget*, const QString& title, const QStringList& types) override {
+        questions << title + " " + types.join(QStringLiteral("; "));
+        return {saveAnswer, saveType};
     }
-    bool AskOverwrite(QWidget* /*parent*/, const QString& fileName) override {
-        overwriteQuestions << fileName;
+    bool AskOverwrite(QWidget*, const QString& fileName) override {
+        questions << QStringLiteral("replace ") + fileName;
         return overwriteAnswer;
     }
-    int AskChoice(QWidget* /*parent*/, const QString& question, const QStringList& choices) override {
-        choiceQuestions << question;
-        offeredChoices = choices;
+    QString AskOpenFileName(QWidget*, const QString& title, const QString&) override {
+        questions << QStringLiteral("open ") + title;
+        return openAnswer;
+    }
+    int AskChoice(QWidget*, const QString& question, const QStringList& choices) override {
+        questions << question + " " + choices.join(QStringLiteral("; "));
         return choiceAnswer;
     }
-    bool AskPrinter(QWidget* /*parent*/, QPrinter& printer) override {
-        ++printerQuestions;
+    bool AskPrinter(QWidget*, QPrinter& printer) override {
+        questions << QStringLiteral("printer");
         if (configurePrinter) configurePrinter(printer);
         return printerAnswer;
     }
 
-    QStringList messages;
+    QStringList messages, questions;
     int beeps = 0;
-    QStringList saveTitles, saveFilters, saveSuffixes;
     QString saveAnswer;
-    QStringList openTitles;
-    QString openAnswer;
-    QStringList overwriteQuestions;
+    int saveType = 0;
     bool overwriteAnswer = false;
-    QStringList choiceQuestions, offeredChoices;
+    QString openAnswer;
     int choiceAnswer = -1;
-    int printerQuestions = 0;
     bool printerAnswer = false;
     std::function<void(QPrinter&)> configurePrinter;
 };
 
-// Runs a test in a fresh empty working folder: the program's files live in the working folder.
-class WorkingFolder {
-public:
-    WorkingFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_folder.path()); }
-    ~WorkingFolder() { QDir::setCurrent(m_previous); }
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
-
-    QString Path() const { return m_folder.path(); }
-    QByteArray Read(const QString& name) const;
-    void Write(const QString& name, const QByteArray& bytes) const;
-
-private:
-    QTemporaryDir m_folder;
-    QString m_previous;
-};
-
-// The program in a fresh empty working folder, with dialogs the test answers.
+// The program in a fresh empty working folder (where it keeps its files), with dialogs the test
+// answers and the entries as if the last-session file had held them.
 struct TestProgram {
-    WorkingFolder folder;
-    Session session;
+    QTemporaryDir folder;
+    QString previousFolder = QDir::currentPath();
     FakeDialogs dialogs;
     std::unique_ptr<Program> program;
 
-    // A fresh session, as main() begins.
-    TestProgram();
-    // Start-up has run on these entries, as if the last-session file had held them.
-    explicit TestProgram(const Session& entries);
+    explicit TestProgram(const Entries& entries = {});
     ~TestProgram();
     TestProgram(const TestProgram&) = delete;
     TestProgram& operator=(const TestProgram&) = delete;
 
+    QString Path(const QString& name) const { return folder.filePath(name); }
+    QByteArray Read(const QString& name) const;
+    void Write(const QString& name, const QByteArray& bytes) const;
     // Clicks a button of a page with the mouse; a missing or hidden button fails the test.
     void Click(QWidget& page, const char* name);
-    // The text of a label or a box of a page.
+    // Types into a box of a page as the keyboard would, replacing what it held.
+    void Type(QWidget& page, const char* name, const QString& text);
+    // The text of a box of a page.
     QString Text(QWidget& page, const char* name);
 };
-
-// The circles of a colour and radius on a page, in drawing order.
-std::vector<Primitive> CirclesOf(const DisplayList& list, Colour colour, float radius);
 
 } // namespace vorelin::test

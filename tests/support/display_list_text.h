@@ -70,6 +70,48 @@ inline std::vector<std::string> ShowAll(const DisplayList& list) {
     return ShowAll(list, [](const Primitive&) { return true; });
 }
 
+// The list as an outline to review by eye: a polyline (a point or a line and the continuations
+// from its end) is one line with its point count and ends, a fan of lines from one point one line
+// with its count; every other primitive is shown whole. ListText pins the exact bits.
+inline std::string Outline(const DisplayList& list) {
+    const auto& all = list.Primitives();
+    const auto point = [](float x, float y) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.9g,%.9g", static_cast<double>(x), static_cast<double>(y));
+        return std::string(text);
+    };
+    std::string text;
+    for (std::size_t i = 0; i < all.size();) {
+        const Primitive& p = all[i];
+        std::size_t end = i + 1;
+        if (p.op == Op::Point || p.op == Op::Line) {
+            while (end < all.size() && all[end].op == Op::Continue && all[end].colour == p.colour) ++end;
+        }
+        if (end > i + 1) {
+            text += Show(list, p) + " ...(" + std::to_string(end - i - 1) + " more) to " +
+                    point(all[end - 1].x2, all[end - 1].y2) + "\n";
+        } else if (p.op == Op::Circle) {
+            while (end < all.size() && all[end].op == Op::Circle && all[end].radius == p.radius &&
+                   all[end].colour == p.colour && all[end].penWidth == p.penWidth)
+                ++end;
+            text += Show(list, p) + (end > i + 1 ? " ...(" + std::to_string(end - i - 1) + " more) last at " +
+                                                       point(all[end - 1].centreX, all[end - 1].centreY)
+                                                 : std::string()) +
+                    "\n";
+        } else if (p.op == Op::Line) {
+            while (end < all.size() && all[end].op == Op::Line && all[end].x1 == p.x1 && all[end].y1 == p.y1 &&
+                   all[end].colour == p.colour)
+                ++end;
+            text += end > i + 1 ? "Fan of " + std::to_string(end - i) + " lines from " + point(p.x1, p.y1) + "\n"
+                                : Show(list, p) + "\n";
+        } else {
+            text += Show(list, p) + "\n";
+        }
+        i = end;
+    }
+    return text;
+}
+
 // The whole list as text, one primitive a line.
 inline std::string ListText(const DisplayList& list) {
     std::string text;

@@ -1,12 +1,18 @@
 #include "render/page_renderer.h"
 
 #include "graphics/chart_grid.h"
+#include "core/tolerance_sweep.h"
 #include "graphics/display_list.h"
+#include "graphics/results_scene.h"
+#include "graphics/text_metrics.h"
+#include "render/font_substitutes.h"
+#include "tests/support/entries.h"
 
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -30,6 +36,7 @@ protected:
         static char name[] = "page_renderer_test";
         static char* argv[] = {name, nullptr};
         static QGuiApplication app(argc, argv);
+        SubstituteClassicFonts();
     }
 };
 
@@ -77,12 +84,9 @@ TEST_F(PageRenderer, ArialAndTimesResolveToMetricCompatibleFaces) {
 // The grid at 1200 x 900 pixels, shifted by half a pixel so that page points on whole tens
 // fall on pixel centres and one-pixel lines cover whole pixels.
 QImage ChartImage(const ChartGridStyle& style) {
-    Session s;
-    InitConstants(s);
-    s.AspectRatio = 0.75f;
     DisplayList list;
     list.SetFont(Font{"Arial", 216, false});
-    DrawChartGrid(list, ChartFrame{9000, 5000, 3000, 1, 0.75f}, s.Pi, style);
+    DrawChartGrid(list, ChartFrame{9000, 5000, 3000, 1, 0.75f}, style);
     QImage image(1200, 900, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -108,12 +112,9 @@ TEST_F(PageRenderer, ChartPixels) {
 }
 
 TEST_F(PageRenderer, SameListGivesIdenticalPixels) {
-    Session s;
-    InitConstants(s);
-    s.AspectRatio = 0.75f;
     DisplayList list;
     list.SetFont(Font{"Arial", 216, false});
-    DrawChartGrid(list, ChartFrame{9000, 5000, 3000, 1.3f, 0.75f}, s.Pi, ResultsGridStyle());
+    DrawChartGrid(list, ChartFrame{9000, 5000, 3000, 1.3f, 0.75f}, ResultsGridStyle());
     const QImage first = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
     const QImage second = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
     EXPECT_EQ(first, second);
@@ -267,11 +268,8 @@ TEST_F(PageRenderer, StampedCirclesLookLikePaintedOnes) {
 
 TEST_F(PageRenderer, DenseFanPaintsWhatItsLinesPaint) {
     // The chart's blanked r = 5 disc: 1800 white spokes of pen 3 over the grid.
-    Session s;
-    InitConstants(s);
-    s.AspectRatio = 0.75f;
     DisplayList list;
-    DrawGrid(list, s, ChartView{9000, 5000, 1, 1});
+    DrawGrid(list, ChartView{9000, 5000, 1, 1}, 0.75f);
     const QImage filled = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite);
     const QImage stroked = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite, kOneByOne);
     const Difference d = Compare(filled, stroked);
@@ -279,6 +277,84 @@ TEST_F(PageRenderer, DenseFanPaintsWhatItsLinesPaint) {
     EXPECT_LT(d.clear, 0.0002);
     // Inside the disc only the axis and the emphasised arcs remain: its centre right of the axis is white.
     EXPECT_TRUE(IsColour(filled.pixel(1087, 494), kWhite));
+}
+
+// A clip keeps everything but its area's free part untouched, set once or again after clearing,
+// and the stamped circles of a region honour it as the painted ones do.
+TEST_F(PageRenderer, ClipsHoldForLinesTextsAndStampedCircles) {
+    const PageRect hole{5000, 3000, 7000, 6000};
+    DisplayList list;
+    list.SetFont(Font{"Arial", 400, false});
+    for (int pass = 0; pass < 2; ++pass) {
+        list.SetClip({0, 850, 12000, 9000}, std::span<const PageRect>(&hole, 1));
+        list.SetPenWidth(3);
+        list.Line(0, 500, 12000, 500, kRed);   // above the area
+        list.Line(0, 4500, 12000, 4500, kRed); // through the hole
+        list.SetPenWidth(1);
+        list.MoveTo(8000, 100);
+        list.Print("above the area");
+        for (int i = 0; i < 200; ++i) // a run long enough to be stamped, across the hole's edge
+            list.Circle(4000 + 15 * static_cast<float>(i), 5000, 20, 0x66CC00);
+        list.ClearClip();
+    }
+    for (const RenderOptions& options : {RenderOptions{}, kOneByOne}) {
+        const QImage image = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite, options);
+        EXPECT_TRUE(IsColour(image.pixel(300, 50), kWhite)) << "the line above the area";
+        EXPECT_TRUE(IsColour(image.pixel(600, 450), kWhite)) << "the line in the hole";
+        EXPECT_TRUE(IsColour(image.pixel(300, 450), kRed, 8)) << "the line outside the hole";
+        int textPixels = 0;
+        for (int x = 800; x < 1200; ++x)
+            textPixels += IsColour(image.pixel(x, 25), kWhite) ? 0 : 1;
+        EXPECT_EQ(textPixels, 0) << "the text above the area";
+        EXPECT_TRUE(IsColour(image.pixel(450, 498), 0x66CC00, 60)) << "circles outside the hole";
+        EXPECT_TRUE(IsColour(image.pixel(650, 498), kWhite)) << "circles under the hole";
+    }
+}
+
+// The page's text widths, worked out without Qt for its layouts, agree with what Qt draws.
+TEST_F(PageRenderer, TextMetricsAgreeWithTheDrawnFaces) {
+    const char* texts[] = {"Network:", "L1: 1000 nH", "+j47.01322  ( 526.929 nH )", "Vorelin - Results Page",
+                           "SWR 3, return loss 6.021 dB", "|Γ| 0.5 ∠ -90°, |Z| 50 Ω"};
+    for (const Font& font : {Font{"Arial", 240, false}, Font{"MS Sans Serif", 240, true},
+                             Font{"Times New Roman", 360, true}}) {
+        QFont qfont(QString::fromStdString(font.family));
+        qfont.setBold(font.bold);
+        qfont.setPixelSize(static_cast<int>(font.size));
+        const QFontMetricsF metrics(qfont);
+        for (const char* text : texts) {
+            EXPECT_NEAR(TextWidth(font, text), metrics.horizontalAdvance(QString::fromUtf8(text)),
+                        0.02 * TextWidth(font, text) + 2)
+                << font.family << " " << text;
+        }
+        EXPECT_NEAR(TextHeight(font), metrics.ascent() + metrics.descent(), 0.05 * static_cast<double>(font.size));
+    }
+}
+
+// Region loads beyond r = 5 leave their green where they map, over the blanked disc.
+TEST_F(PageRenderer, RegionStaysVisibleInsideTheFiveDisc) {
+    const Entries entries = test::MakeEntries(8, 14.2e6f, 50, {.c2 = 100e-12f, .l1 = 2.2e-6f, .l3 = 1.5e-6f});
+    DisplayList page;
+    DrawResultsPicture(page, entries, 0.75f, 20);
+    const QImage image = RenderPage(page, kWindowPage, QSize(1200, 900), kWhite);
+    const ChartFrame frame = ResultsFrame({9000, 5000, 1, 1}, 0.75f);
+    int beyond = 0, green = 0;
+    SweepTolerance(entries, 0.2f, [&](const SweepPoint& p) {
+        if (p.nominal || p.loadR <= 250 || (++beyond % 97) != 0) return;
+        const PagePoint at = MapLoad(p.loadR, p.loadX, 50, frame);
+        // Somewhere on the ring of radius 20 around the point (2 pixels) the green shows.
+        bool seen = false;
+        for (int dx = -3; dx <= 3 && !seen; ++dx) {
+            for (int dy = -3; dy <= 3 && !seen; ++dy)
+                seen = IsColour(image.pixel(static_cast<int>(at.x / 10) + dx, static_cast<int>(at.y / 10) + dy), 0x66CC00, 90);
+        }
+        // What the final mark and the label "5" (with its white box) cover is not asked for.
+        const PagePoint nominal = MapLoad(251.709808f, 46.8894043f, 50, frame);
+        const bool underMark = std::hypot(at.x - nominal.x, at.y - nominal.y) < 80;
+        const bool underLabel = at.x > 10440 && at.x < 10600 && at.y > 4920 && at.y < 5120;
+        green += seen || underMark || underLabel ? 1 : 0;
+    });
+    EXPECT_GT(beyond, 30000);
+    EXPECT_EQ(green, beyond / 97);
 }
 
 } // namespace

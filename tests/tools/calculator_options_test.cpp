@@ -1,0 +1,286 @@
+#include "tools/calculator.h"
+
+#include "core/band_table.h"
+#include "core/load_figures.h"
+#include "graphics/load_marks.h"
+#include "graphics/results_scene.h"
+#include "render/page_renderer.h"
+#include "tests/support/entries.h"
+#include "tests/support/golden.h"
+#include "tests/tools/scratch_folder.h"
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace vorelin {
+namespace {
+
+using test::ScratchFolder;
+
+const std::string kData = VORELIN_TOOLS_TESTS "/data/";
+const std::string kExample = "--topology 7 --frequency 14.2M --impedance 50 --c1 150p --l2 2.2u --c3 300p ";
+// The example's load, as the single-load calculator gives it.
+const std::string kDesign =
+    "--design --load-r 2.45456648 --load-x 47.0132179 --frequency 14.2M --impedance 50 ";
+
+struct Result {
+    int exitCode;
+    std::string out, err;
+};
+
+// "@" stands for the scratch folder, "%" for tests/tools/data (both with their "/").
+std::string Expand(const std::string& text, const ScratchFolder& folder) {
+    std::string expanded;
+    for (const char c : text)
+        expanded += c == '@' ? folder.Path().string() + "/" : c == '%' ? kData : std::string(1, c);
+    return expanded;
+}
+
+Result Calculate(const std::string& line, const ScratchFolder& folder) {
+    std::vector<std::string> arguments;
+    std::istringstream words(Expand(line, folder));
+    for (std::string word; words >> word;)
+        arguments.push_back(word);
+    std::ostringstream out, err;
+    const int code = RunCalculator(arguments, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+QJsonObject Json(const std::string& text) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+}
+
+// A command's exit status and standard output.
+std::pair<int, std::string> Command(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    for (int c; (c = std::fgetc(pipe)) != EOF;)
+        output += static_cast<char>(c);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+// Every output as reviewed (exit code, stdout, stderr and each file written), under a decimal-comma locale.
+TEST(CalculatorOptions, OutputsAsReviewed) {
+    const struct {
+        std::string golden, line;
+    } kCases[] = {
+        {"help", "--help"},
+        {"version", "--version"},
+        {"load-text", kExample + "--accuracy 5"},
+        {"load-json-files", kExample + "--accuracy 1 --json --s1p @load.s1p --csv @region.csv"},
+        {"table-text-files", "--table %band.csv --s1p @band.s1p --reference 50 --csv @results.csv"},
+        {"table-json", "--table %band.csv --json"},
+        {"table-bad-rows", "--table %band-bad.csv"},
+        {"design-text", kDesign + "--hold c1=150p"},
+        {"design-json", kDesign + "--json --q 30"},
+        {"design-none", "--design --load-r 0 --load-x 10 --frequency 1M --impedance 50 --json"},
+    };
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C");
+    for (const auto& c : kCases) {
+        const ScratchFolder folder;
+        const auto run = Calculate(c.line, folder);
+        std::string text = "exit " + std::to_string(run.exitCode) + "\n" + run.out + "--- stderr\n" + run.err;
+        auto names = folder.Entries();
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names)
+            text += "--- " + name + "\n" + FileText(folder / name);
+        for (const auto& [path, mark] : {std::pair{folder.Path().string() + "/", "@"}, {kData, "%"}})
+            for (std::size_t at; (at = text.find(path)) != std::string::npos;)
+                text.replace(at, path.size(), mark);
+        EXPECT_EQ(test::GoldenMismatch("tools/golden/" + c.golden + ".txt", text), "");
+        EXPECT_TRUE(!run.out.starts_with('{') || !Json(run.out).isEmpty()) << c.golden; // JSON parses
+    }
+    std::setlocale(LC_ALL, "C");
+}
+
+// Each failure: its exit code and first message; nothing on stdout, no file written or replaced.
+TEST(CalculatorOptions, ExitCodesAndMessages) {
+    const struct {
+        std::string line;
+        int exitCode;
+        std::string errStart;
+    } kCases[] = {
+        {kExample + "--csv @old.csv", 2, "vorelin-calc: --csv needs --accuracy\n"},
+        {kExample + "--s1p --json", 2, "vorelin-calc: missing value after --s1p\n"},
+        {kExample + "--s1p @a.s1p --png @./a.s1p", 2, "vorelin-calc: --s1p and --png name the same file\n"},
+        {kExample + "--export @a.txt --svg @a.PWF", 2,
+         "vorelin-calc: --export and --svg name the same file\n"},
+        {kExample + "--c1 1p", 2, "vorelin-calc: --c1 is given twice\n"},
+        {kExample + "--hold c1=1p", 2, "vorelin-calc: --hold needs --design\n"},
+        {kExample + "--reference 50", 2, "vorelin-calc: --reference needs --table\n"},
+        {"--table %band.csv --design", 2, "vorelin-calc: --table and --design cannot be used together\n"},
+        {"--table %band.csv --accuracy 5", 2, "vorelin-calc: --accuracy does not apply to --table\n"},
+        {"--table %band.csv --csv @old.csv --reference 50", 2, "vorelin-calc: --reference needs --s1p\n"},
+        {"--table %band.csv --s1p @old.s1p --reference 0", 2,
+         "vorelin-calc: the reference impedance must be a number above zero\n"},
+        {"--table %band.csv --csv %band.csv", 2, "vorelin-calc: --table and --csv name the same file\n"},
+        {"--table %none.csv", 2,
+         "vorelin-calc: the band table %none.csv was not read. There is no such file.\n"},
+        {"--table %band-bad.csv --csv @old.csv", 2,
+         "%band-bad.csv:2: Shunt inductor must have a positive value\n"},
+        {"--table %band-no-load.csv --csv @old.csv", 3,
+         "%band-no-load.csv:3: The load cannot be computed from these entries.\n"},
+        {"--table %band-same-frequency.csv --s1p @old.s1p --csv @old.csv", 2,
+         "vorelin-calc: lines 2 and 4 have the same frequency (7100000 Hz)"},
+        {"--table %band.csv --s1p @old.s1p", 2,
+         "vorelin-calc: the rows have different impedances (50, 75 ohms)"},
+        {"--table %band.csv --csv @folder", 4, "The CSV file @folder could not be written: "},
+        {kExample + "--s1p @folder", 4, "The Touchstone file @folder could not be written"},
+        {kExample + "--png @missing/p.png", 4, "The picture file @missing/p.png could not be written: "},
+        {"--design --load-r 50 --load-x 0 --frequency 0 --impedance 50", 2,
+         "vorelin-calc: The frequency must be a number above zero.\n"},
+        {kDesign + "--q -1", 2, "vorelin-calc: The loaded Q must be a number above zero.\n"},
+        {kDesign + "--hold l1=0", 2, "vorelin-calc: The held part's value must be a number above zero.\n"},
+        {kDesign + "--hold x1=1p", 2, "vorelin-calc: --hold needs PART=VALUE with PART one of c1, c2"},
+        {"--design --load-x 1 --frequency 1M --impedance 50", 2,
+         "vorelin-calc: --load-r is required with --design\n"},
+    };
+    for (const auto& c : kCases) {
+        const ScratchFolder folder;
+        std::filesystem::create_directory(folder / "folder");
+        std::ofstream(folder / "old.csv") << "old";
+        std::ofstream(folder / "old.s1p") << "old";
+        const auto run = Calculate(c.line, folder);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.line;
+        EXPECT_EQ(run.err.rfind(Expand(c.errStart, folder), 0), 0u) << c.line << "\n" << run.err;
+        EXPECT_EQ(run.out, "") << c.line;
+        auto names = folder.Entries();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"folder", "old.csv", "old.s1p"})) << c.line;
+        EXPECT_EQ(FileText(folder / "old.csv") + FileText(folder / "old.s1p"), "oldold") << c.line;
+    }
+}
+
+// Each row's load and figures are the single-entry calculator's, bit for bit (%.9g gives every float back).
+TEST(CalculatorOptions, TableRowsAreSingleRuns) {
+    const ScratchFolder folder;
+    const QJsonArray rows = Json(Calculate("--table %band.csv --json", folder).out)["rows"].toArray();
+    const BandRead read = ReadBandTable(FileText(kData + "band.csv"));
+    ASSERT_EQ(static_cast<std::size_t>(rows.size()), read.table.rows.size());
+    for (std::size_t i = 0; i < read.table.rows.size(); ++i) {
+        std::string line = "--json";
+        for (std::size_t column = 0; column < static_cast<std::size_t>(BandColumn::Note); ++column)
+            if (!read.table.rows[i].cells[column].empty())
+                line +=
+                    " --" + std::string(kBandColumnNames[column]) + " " + read.table.rows[i].cells[column];
+        const QJsonObject single = Json(Calculate(line, folder).out);
+        const QJsonObject row = rows[static_cast<qsizetype>(i)].toObject();
+        for (const char* key : {"load_r", "load_x", "figures"})
+            EXPECT_EQ(row[key], single[key]) << line << ' ' << key;
+    }
+}
+
+// The worked example designed back from its load with C1 held at 150 pF gives its L2 and C3 again.
+TEST(CalculatorOptions, DesignGivesTheWorkedExampleBack) {
+    const ScratchFolder folder;
+    const auto run = Calculate(kDesign + "--topology 7 --hold c1=150p --json", folder);
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+    const QJsonArray designs = Json(run.out)["designs"].toArray();
+    ASSERT_EQ(designs.size(), 1);
+    const QJsonArray solutions = designs[0]["solutions"].toArray();
+    const auto near = [](const QJsonValue& value, double want) {
+        return std::abs(value.toDouble() / want - 1) < 1e-4;
+    };
+    EXPECT_TRUE(std::any_of(solutions.begin(), solutions.end(), [&](const QJsonValue& s) {
+        return static_cast<float>(s["c1"].toDouble()) == 150e-12f && near(s["l2"], 2.2e-6) &&
+               near(s["c3"], 300e-12);
+    })) << run.out;
+}
+
+// scikit-rf (Debian's python3-scikit-rf) reads the table's Touchstone file with the same gamma.
+TEST(CalculatorOptions, ScikitRfReadsTheTableTouchstoneFile) {
+    const ScratchFolder folder;
+    const auto run = Calculate("--table %band.csv --json --reference 50 --s1p @band.s1p", folder);
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+    const auto [status, output] =
+        Command(VORELIN_PYTHON " " VORELIN_FILES_TESTS "/read_s1p.py " + folder / "band.s1p" + " 2>&1");
+    if (status == 77 || status == 127) GTEST_SKIP() << "python3 with skrf is missing";
+    ASSERT_EQ(status, 0) << output;
+    std::istringstream lines(output);
+    const QJsonArray rows = Json(run.out)["rows"].toArray();
+    for (qsizetype i = rows.size() - 1; i >= 0; --i) { // band.csv descends in frequency
+        double frequency = 0, re = 0, im = 0, z0 = 0;
+        ASSERT_TRUE(lines >> frequency >> re >> im >> z0) << output;
+        const Load load{static_cast<float>(rows[i]["load_r"].toDouble()),
+                        static_cast<float>(rows[i]["load_x"].toDouble())};
+        EXPECT_EQ(frequency, rows[i]["frequency"].toDouble());
+        EXPECT_NEAR(re, ReflectionOf(load, 50)->re, 1e-9);
+        EXPECT_NEAR(im, ReflectionOf(load, 50)->im, 1e-9);
+        EXPECT_EQ(z0, 50);
+    }
+}
+
+// The results page picture without a display: its size, its white ground, the blue load mark where
+// the page draws it at the working folder's aspect ratio, and an SVG document of the same size.
+TEST(CalculatorOptions, PicturesNeedNoDisplay) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        unsetenv(name);
+    const ScratchFolder folder;
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    std::ofstream("Defaults.TXT") << "1.2\r\n1000\r\n200\r\n";
+    const auto run = Calculate(kExample + "--png @p.png --svg @p.svg", folder);
+    std::filesystem::current_path(previous);
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+
+    const QImage png(QString::fromStdString(folder / "p.png"));
+    ASSERT_EQ(png.size(), QSize(2400, 1800));
+    EXPECT_EQ(png.pixel(0, 0), qRgb(255, 255, 255));
+    DisplayList page;
+    DrawResultsPicture(page, test::TypicalExample(), 1.2f);
+    const auto mark =
+        std::find_if(page.Primitives().begin(), page.Primitives().end(), [](const Primitive& p) {
+            return p.op == Op::Circle && p.colour == kLoadMark.colour && p.radius == kLoadMark.radius;
+        });
+    ASSERT_NE(mark, page.Primitives().end());
+    const QPoint rim = PageToDevice(kWindowPage, QRectF(0, 0, 2400, 1800))
+                           .Point(mark->centreX + mark->radius, mark->centreY)
+                           .toPoint();
+    int bluePixels = 0; // the ring is one smoothed pixel wide
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QRgb pixel = png.pixel(rim.x() + dx, rim.y() + dy);
+            bluePixels += qBlue(pixel) > 180 && qRed(pixel) < 100 && qGreen(pixel) < 100;
+        }
+    EXPECT_GT(bluePixels, 0);
+
+    QFile file(QString::fromStdString(folder / "p.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&file);
+    ASSERT_TRUE(svg.readNextStartElement());
+    EXPECT_EQ(svg.name(), u"svg");
+    EXPECT_EQ(svg.attributes().value("viewBox"), u"0 0 2400 1800");
+    while (!svg.atEnd())
+        svg.readNext();
+    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+}
+
+TEST(CalculatorOptions, LinksQtGuiWithoutWidgets) {
+    const auto [status, libraries] = Command("ldd " VORELIN_CALC);
+    ASSERT_EQ(status, 0) << libraries;
+    EXPECT_NE(libraries.find("libQt6Gui"), std::string::npos) << libraries;
+    EXPECT_EQ(libraries.find("Qt6Widgets"), std::string::npos) << libraries;
+    EXPECT_EQ(libraries.find("Qt6PrintSupport"), std::string::npos) << libraries;
+}
+
+} // namespace
+} // namespace vorelin

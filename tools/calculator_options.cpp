@@ -1,0 +1,277 @@
+#include "tools/calculator_options.h"
+
+#include "core/engineering_value.h"
+#include "core/tolerance_sweep.h"
+#include "files/network_file.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <map>
+
+namespace vorelin {
+
+const std::string_view kCalcUsage =
+    "usage: vorelin-calc --topology N --frequency F --impedance Z0 [--c1 V] ... [--l3 V] [options]\n"
+    "       vorelin-calc --table IN.csv [--json] [--s1p PATH] [--csv PATH] [--reference Z0]\n"
+    "       vorelin-calc --design --load-r R --load-x X --frequency F --impedance Z0\n"
+    "                    [--topology N] [--hold PART=V] [--q Q] [--json]\n"
+    "       vorelin-calc --help | --version\n"
+    "Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u.\n"
+    "One load from the tuner's settings:\n"
+    "  --topology N         the network, 1 to 8\n"
+    "  --frequency F        the test frequency, Hz\n"
+    "  --impedance Z0       the system impedance, ohms\n"
+    "  --c1 ... --l3 V      the part values (--c1 --c2 --c3 --l1 --l2 --l3); a part not given is 0\n"
+    "  --accuracy PERCENT   the tolerance region for 1, 2, 5, 10 or 20 % accuracy\n"
+    "  --points             every load of the region (needs --accuracy)\n"
+    "  --json               JSON instead of text\n"
+    "  --export PATH        the Plotwin network file, its extension replaced by .PWF\n"
+    "  --report PATH.pdf    the printed report as a PDF file\n"
+    "  --s1p PATH           the load as a Touchstone one-port file\n"
+    "  --csv PATH           the region's loads as CSV (needs --accuracy)\n"
+    "  --png PATH           the results page as a PNG picture, 2400 x 1800 pixels\n"
+    "  --svg PATH           the results page as an SVG drawing\n"
+    "A band table (columns frequency, topology, impedance, c1 ... l3, note), one load per row:\n"
+    "  --table IN.csv       the table to compute\n"
+    "  --json               JSON instead of text\n"
+    "  --s1p PATH           the loads as a Touchstone one-port file, frequencies ascending\n"
+    "  --csv PATH           frequency, R, X, SWR, return loss, |gamma| and note of every row\n"
+    "  --reference Z0       the Touchstone file's reference when the rows' impedances differ\n"
+    "The part values that match a load:\n"
+    "  --design             design the networks for a load\n"
+    "  --load-r R           the load's resistance, ohms\n"
+    "  --load-x X           the load's reactance, ohms (negative: capacitive)\n"
+    "  --frequency F        the frequency, Hz\n"
+    "  --impedance Z0       the system impedance, ohms\n"
+    "  --topology N         this network only (all eight when not given)\n"
+    "  --hold PART=V        keep this part of the T and pi networks at V (c1=150p)\n"
+    "  --q Q                the loaded Q of the T and pi networks (twice their least Q when not given)\n"
+    "  --json               JSON instead of text\n"
+    "Exit codes: 0 computed, 2 a usage error or failed checks, 3 not computable (--design: no\n"
+    "solution), 4 a file could not be written (a file that existed keeps its old content).\n";
+
+namespace {
+
+enum ModeBit : unsigned { kLoad = 1, kTable = 2, kDesign = 4, kAnyMode = 7 };
+
+struct OptionSpec {
+    std::string_view name;
+    bool takesValue;
+    unsigned modes;
+};
+
+constexpr OptionSpec kOptionSpecs[] = {
+    {"--help", false, kAnyMode},
+    {"--version", false, kAnyMode},
+    {"--table", true, kTable},
+    {"--design", false, kDesign},
+    {"--topology", true, kLoad | kDesign},
+    {"--frequency", true, kLoad | kDesign},
+    {"--impedance", true, kLoad | kDesign},
+    {"--c1", true, kLoad},
+    {"--c2", true, kLoad},
+    {"--c3", true, kLoad},
+    {"--l1", true, kLoad},
+    {"--l2", true, kLoad},
+    {"--l3", true, kLoad},
+    {"--accuracy", true, kLoad},
+    {"--points", false, kLoad},
+    {"--json", false, kAnyMode},
+    {"--export", true, kLoad},
+    {"--report", true, kLoad},
+    {"--s1p", true, kLoad | kTable},
+    {"--csv", true, kLoad | kTable},
+    {"--png", true, kLoad},
+    {"--svg", true, kLoad},
+    {"--reference", true, kTable},
+    {"--load-r", true, kDesign},
+    {"--load-x", true, kDesign},
+    {"--hold", true, kDesign},
+    {"--q", true, kDesign},
+};
+
+const OptionSpec* SpecOf(std::string_view name) {
+    const auto found = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
+                                    [name](const OptionSpec& spec) { return spec.name == name; });
+    return found == std::end(kOptionSpecs) ? nullptr : found;
+}
+
+// Option name -> value ("" for a flag); the keys are the names in kOptionSpecs.
+using Given = std::map<std::string_view, std::string>;
+
+const std::string* ValueOf(const Given& given, std::string_view name) {
+    const auto found = given.find(name);
+    return found == given.end() ? nullptr : &found->second;
+}
+
+// The index in kPartNames of the part an option such as "--l2" gives.
+std::optional<std::size_t> PartOption(std::string_view name) {
+    for (std::size_t i = 0; i < std::size(kPartNames); ++i)
+        if (name == "--" + PartKey(kPartNames[i])) return i;
+    return std::nullopt;
+}
+
+std::optional<int> WholeNumber(std::string_view text) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// Whether two paths name the same file, as far as their texts tell.
+bool SameFile(const std::string& a, const std::string& b) {
+    const auto normal = [](const std::string& path) {
+        return std::filesystem::absolute(std::filesystem::path(path)).lexically_normal();
+    };
+    return normal(a) == normal(b);
+}
+
+unsigned BitOf(CalcMode mode) {
+    return mode == CalcMode::Table ? kTable : mode == CalcMode::Design ? kDesign : kLoad;
+}
+
+// Every option must belong to the mode, and the mode's required options must be there.
+std::optional<UsageError> CheckModeOptions(const Given& given, CalcMode mode) {
+    for (const auto& [name, value] : given) {
+        const unsigned modes = SpecOf(name)->modes;
+        if ((modes & BitOf(mode)) != 0) continue;
+        if (mode == CalcMode::Load)
+            return UsageError{std::string(name) +
+                              ((modes & kDesign) != 0 ? " needs --design" : " needs --table")};
+        return UsageError{std::string(name) + " does not apply to " +
+                          (mode == CalcMode::Table ? "--table" : "--design")};
+    }
+    const auto require = [&given](std::string_view name, std::string_view with) -> std::optional<UsageError> {
+        if (given.contains(name)) return std::nullopt;
+        return UsageError{std::string(name) + " is required" + std::string(with)};
+    };
+    std::optional<UsageError> missing;
+    if (mode == CalcMode::Load) {
+        for (const std::string_view name : {"--topology", "--frequency", "--impedance"})
+            if (!missing) missing = require(name, "");
+    } else if (mode == CalcMode::Design) {
+        for (const std::string_view name : {"--load-r", "--load-x", "--frequency", "--impedance"})
+            if (!missing) missing = require(name, " with --design");
+    }
+    return missing;
+}
+
+std::optional<UsageError> ReadHold(std::string_view text, CalcOptions& options) {
+    const auto equals = text.find('=');
+    const std::string part = PartKey(text.substr(0, equals));
+    const auto name = std::find_if(std::begin(kPartNames), std::end(kPartNames),
+                                   [&part](std::string_view known) { return PartKey(known) == part; });
+    if (equals == std::string_view::npos || name == std::end(kPartNames))
+        return UsageError{"--hold needs PART=VALUE with PART one of c1, c2, c3, l1, l2, l3"};
+    options.hold = DesignHold{*name, static_cast<float>(ParseValue(text.substr(equals + 1)))};
+    return std::nullopt;
+}
+
+// The values of the given options, checked where the text alone tells.
+std::optional<UsageError> ReadValues(const Given& given, CalcOptions& options) {
+    for (const auto& [name, value] : given) {
+        if (name == "--topology") {
+            const auto number = WholeNumber(value);
+            if (!number || !IsKnownTopology(*number))
+                return UsageError{"the topology must be a whole number from 1 to 8"};
+            options.topology = *number;
+        } else if (name == "--accuracy") {
+            const auto number = WholeNumber(value);
+            if (!number || std::find(kAccuracyPercents.begin(), kAccuracyPercents.end(), *number) ==
+                               kAccuracyPercents.end())
+                return UsageError{"the accuracy must be 1, 2, 5, 10 or 20 (percent)"};
+            options.accuracyPercent = *number;
+        } else if (name == "--reference") {
+            const auto reference = static_cast<float>(ParseValue(value));
+            if (!(std::isfinite(reference) && reference > 0))
+                return UsageError{"the reference impedance must be a number above zero"};
+            options.reference = reference;
+        } else if (name == "--hold") {
+            if (auto problem = ReadHold(value, options)) return problem;
+        } else if (name == "--q") {
+            options.loadedQ = ParseValue(value);
+        } else if (const auto part = PartOption(name)) {
+            options.parts[*part] = value;
+        }
+    }
+    const auto text = [&given](std::string_view name) {
+        const std::string* value = ValueOf(given, name);
+        return value ? *value : std::string();
+    };
+    options.frequency = text("--frequency");
+    options.impedance = text("--impedance");
+    options.loadR = text("--load-r");
+    options.loadX = text("--load-x");
+    options.points = given.contains("--points");
+    options.json = given.contains("--json");
+    return std::nullopt;
+}
+
+// The files: each must be named, and no two may be one file (the band table read is one too).
+std::optional<UsageError> ReadFiles(const Given& given, CalcOptions& options) {
+    const std::pair<std::string_view, std::string*> kFiles[] = {
+        {"--table", &options.tablePath}, {"--export", &options.exportPath}, {"--report", &options.reportPath},
+        {"--s1p", &options.s1pPath},     {"--csv", &options.csvPath},       {"--png", &options.pngPath},
+        {"--svg", &options.svgPath}};
+    std::vector<std::pair<std::string_view, std::string>> named; // option, the file it writes or reads
+    for (const auto& [name, path] : kFiles) {
+        const std::string* value = ValueOf(given, name);
+        if (value == nullptr) continue;
+        if (value->empty()) return UsageError{std::string(name) + " needs a file name"};
+        *path = *value;
+        named.emplace_back(name, name == "--export" ? BaseName(*value) + ".PWF" : *value);
+    }
+    for (std::size_t i = 0; i < named.size(); ++i)
+        for (std::size_t j = i + 1; j < named.size(); ++j)
+            if (SameFile(named[i].second, named[j].second))
+                return UsageError{std::string(named[i].first) + " and " + std::string(named[j].first) +
+                                  " name the same file"};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string PartKey(std::string_view partName) {
+    std::string key(partName);
+    for (char& c : key)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return key;
+}
+
+std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments, CalcOptions& options) {
+    Given given;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view name = arguments[i];
+        const OptionSpec* spec = SpecOf(name);
+        if (spec == nullptr) return UsageError{"unknown option: " + std::string(name)};
+        if (name == "--help" || name == "--version") {
+            options.mode = name == "--help" ? CalcMode::Help : CalcMode::Version;
+            return std::nullopt;
+        }
+        std::string value;
+        if (spec->takesValue) {
+            if (i + 1 >= arguments.size() || SpecOf(arguments[i + 1]) != nullptr)
+                return UsageError{"missing value after " + std::string(name)};
+            value = arguments[++i];
+        }
+        if (!given.emplace(spec->name, std::move(value)).second)
+            return UsageError{std::string(name) + " is given twice"};
+    }
+
+    if (given.contains("--table") && given.contains("--design"))
+        return UsageError{"--table and --design cannot be used together"};
+    options.mode = given.contains("--table")    ? CalcMode::Table
+                   : given.contains("--design") ? CalcMode::Design
+                                                : CalcMode::Load;
+    if (auto problem = CheckModeOptions(given, options.mode)) return problem;
+    if (auto problem = ReadValues(given, options)) return problem;
+    if (options.points && options.accuracyPercent == 0) return UsageError{"--points needs --accuracy"};
+    if (options.mode == CalcMode::Load && given.contains("--csv") && options.accuracyPercent == 0)
+        return UsageError{"--csv needs --accuracy"};
+    if (options.reference && !given.contains("--s1p")) return UsageError{"--reference needs --s1p"};
+    return ReadFiles(given, options);
+}
+
+} // namespace vorelin

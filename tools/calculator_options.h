@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/design.h"
+#include "core/topology.h"
+
+#include <array>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorelin {
+
+// What one run of vorelin-calc does.
+enum class CalcMode {
+    Load,   // one load from the tuner's settings (the default)
+    Table,  // --table: one load per row of a band table
+    Design, // --design: the part values that match a load
+    Help,   // --help: the usage text on stdout
+    Version // --version
+};
+
+// The command line, read but not yet computed: values stay the texts the user typed where the
+// entries page would parse them.
+struct CalcOptions {
+    CalcMode mode = CalcMode::Load;
+    int topology = 0; // 1 to 8; 0 when not given (only --design may leave it out)
+    std::string frequency, impedance;
+    std::array<std::string, std::size(kPartNames)> parts; // in kPartNames order; empty: 0
+    int accuracyPercent = 0;                              // 0: no tolerance region
+    bool points = false;
+    bool json = false;
+    // Output files; empty when not asked for.
+    std::string exportPath, reportPath, s1pPath, csvPath, pngPath, svgPath;
+    std::string tablePath;
+    std::optional<float> reference; // the Touchstone reference impedance of a table
+    std::string loadR, loadX;       // --design's load
+    std::optional<DesignHold> hold; // its part name is one of kPartNames
+    std::optional<double> loadedQ;
+};
+
+struct UsageError {
+    std::string message; // "--csv needs --accuracy"
+};
+
+// Reads the arguments (without the program name). Options may come in any order; each at most
+// once. A known option name where a value belongs ("--l1 --json") is a forgotten value. --help
+// and --version end the reading where they stand. Two output files that are one file (after the
+// .PWF rule of --export), or an output that is the band table itself, are refused.
+std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments, CalcOptions& options);
+
+// A part's name as the options and the JSON keys write it: "C1" -> "c1".
+std::string PartKey(std::string_view partName);
+
+// The usage text of --help and of every usage error: every option, one line each.
+extern const std::string_view kCalcUsage;
+
+} // namespace vorelin

@@ -404,10 +404,10 @@ void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const B
             if (reasonSpans && column == kBandColumnCount) break;
         }
     };
-    surface.SetFont(kHeadingFont);
-    printRow(area.top, kHeadingFont, false,
-             [](std::size_t column) { return std::string(kBandColumnHeadings[column]); });
+    // The headings in the grid's own regular face, which their columns were made wide enough for.
     surface.SetFont(kSceneFont);
+    printRow(area.top, kSceneFont, false,
+             [](std::size_t column) { return std::string(kBandColumnHeadings[column]); });
     float y = area.top + rowHeight;
     for (std::size_t row = firstRow; row < table.rows.size() && y + rowHeight <= area.bottom; ++row) {
         const BandResult& result = results[row];

@@ -89,7 +89,12 @@ BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& nav
     m_model.onRowsChanged = [this] { onRowsChanged(); };
 }
 
-BandPage::~BandPage() { StopAreas(); }
+BandPage::~BandPage() {
+    StopAreas();
+    // The grid goes with the window's children, after the model it shows.
+    disconnect(m_tableView->selectionModel(), nullptr, this, nullptr);
+    m_tableView->setModel(nullptr);
+}
 
 void BandPage::MakeControls() {
     m_titleLabel =

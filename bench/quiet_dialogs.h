@@ -11,6 +11,8 @@ public:
     void Beep() override {}
     QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     SaveChoice AskSaveAs(QWidget*, const QString&, const QStringList&) override { return {}; }
+    QString AskOpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
     bool AskOverwrite(QWidget*, const QString&) override { return false; }
+    int AskChoice(QWidget*, const QString&, const QStringList&) override { return -1; }
     bool AskPrinter(QWidget*, QPrinter&) override { return false; }
 };

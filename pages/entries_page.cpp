@@ -95,6 +95,8 @@ void EntriesPage::MakeControls() {
     connect(m_seeResultsButton, &QPushButton::clicked, this, &EntriesPage::onSeeResults);
     connect(m_helpButton, &QPushButton::clicked, this, &EntriesPage::onHelp);
     connect(m_exitButton, &QPushButton::clicked, this, &EntriesPage::onExit);
+    m_bandButton = MakeButton(this, "bandButton", QStringLiteral("Band…"), kPageButtonColour);
+    connect(m_bandButton, &QPushButton::clicked, this, &EntriesPage::onBand);
 
     // Tab goes down the boxes as they stand on the page (hidden ones are passed over), then
     // through the buttons. Each position's C and L boxes share a place; one at most is shown.
@@ -109,6 +111,7 @@ void EntriesPage::MakeControls() {
     chain(m_seeResultsButton);
     chain(m_helpButton);
     chain(m_exitButton);
+    chain(m_bandButton);
 }
 
 EntriesPage::EntryBox EntriesPage::MakeEntryBox(const char* name, float Entries::*field) {
@@ -188,6 +191,7 @@ void EntriesPage::PlaceControls() {
     Place(m_seeResultsButton, {1000, 6000, 1500, 300}, kPageButtonFont);
     Place(m_helpButton, {1000, 6500, 1500, 300}, kPageButtonFont);
     Place(m_exitButton, {1000, 7000, 1500, 300}, kPageButtonFont);
+    Place(m_bandButton, {1000, 7500, 1500, 300}, kPageButtonFont);
     Place(m_multipliersHint, {4500, 7200, 5000, 300}, kHintFont);
 }
 
@@ -272,6 +276,12 @@ void EntriesPage::onSeeResults() {
 }
 
 void EntriesPage::onHelp() { m_navigation.ShowHelpPage(); }
+
+// The band table's new rows start from these entries; they stay as they are.
+void EntriesPage::onBand() {
+    m_navigation.ShowBandPage();
+    Unload();
+}
 
 void EntriesPage::onExit() { m_navigation.ExitKeepingEntries(this); }
 

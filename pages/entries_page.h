@@ -31,6 +31,7 @@ public:
 
     void onSeeResults();
     void onHelp();
+    void onBand();
     void onExit();
 
 protected:
@@ -82,6 +83,7 @@ private:
     QPushButton* m_seeResultsButton = nullptr;
     QPushButton* m_helpButton = nullptr;
     QPushButton* m_exitButton = nullptr;
+    QPushButton* m_bandButton = nullptr;
 };
 
 } // namespace vorelin

@@ -2,6 +2,7 @@
 
 #include "files/last_session_file.h"
 #include "pages/design_page.h"
+#include "pages/band_page.h"
 #include "pages/entries_page.h"
 #include "pages/help_page.h"
 #include "pages/opening_page.h"
@@ -23,7 +24,8 @@ Program::Program(UserDialogs& dialogs, const Entries& entries)
       m_opening(std::make_unique<OpeningPage>(m_entries, m_settings, *this)),
       m_entriesPage(std::make_unique<EntriesPage>(m_entries, dialogs, *this)),
       m_results(std::make_unique<ResultsPage>(m_entries, m_settings, dialogs, *this)),
-      m_help(std::make_unique<HelpPage>()), m_design(std::make_unique<DesignPage>(m_entries, *this)) {}
+      m_help(std::make_unique<HelpPage>()), m_design(std::make_unique<DesignPage>(m_entries, *this)),
+      m_band(std::make_unique<BandPage>(m_entries, dialogs, *this)) {}
 
 Program::~Program() = default;
 
@@ -34,12 +36,13 @@ void Program::ShowEntriesPage() { ShowInPlaceOfShownPage(*m_entriesPage); }
 void Program::ShowResultsPage() { ShowInPlaceOfShownPage(*m_results); }
 
 void Program::ShowDesignPage() { ShowInPlaceOfShownPage(*m_design); }
+void Program::ShowBandPage() { ShowInPlaceOfShownPage(*m_band); }
 
 void Program::ShowInPlaceOfShownPage(PageWindow& next) {
     // The page being left hands its place to the next one, so that the window stays where the
     // user put it and at the size the user gave it.
-    const std::array<const PageWindow*, 4> pages{m_opening.get(), m_entriesPage.get(), m_results.get(),
-                                                 m_design.get()};
+    const std::array<const PageWindow*, 5> pages{m_opening.get(), m_entriesPage.get(), m_results.get(),
+                                                 m_design.get(), m_band.get()};
     for (const PageWindow* shown : pages) {
         if (shown != &next && shown->isVisible()) {
             next.ShowPageAt(shown->geometry());
@@ -65,6 +68,7 @@ void Program::EndProgram() {
     // Every page goes, the help page too: no hidden window may keep the run alive.
     m_help->Unload();
     m_design->Unload();
+    m_band->Unload();
     m_results->Unload();
     m_entriesPage->Unload();
     m_opening->Unload();

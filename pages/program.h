@@ -9,6 +9,7 @@
 namespace vorelin {
 
 class DesignPage;
+class BandPage;
 class EntriesPage;
 class HelpPage;
 class OpeningPage;
@@ -16,7 +17,7 @@ class PageWindow;
 class ResultsPage;
 class UserDialogs;
 
-// The program as a whole: it owns the entries, the settings and the four pages for the whole run,
+// The program as a whole: it owns the entries, the settings and the pages for the whole run,
 // moves between the pages and ends the run. The dialogs belong to whoever runs the program.
 class Program final : public Navigation {
 public:
@@ -31,11 +32,13 @@ public:
     ResultsPage& ResultsWindow() { return *m_results; }
     HelpPage& HelpWindow() { return *m_help; }
     DesignPage& DesignWindow() { return *m_design; }
+    BandPage& BandWindow() { return *m_band; }
 
     void ShowEntriesPage() override;
     void ShowResultsPage() override;
     void ShowHelpPage() override;
     void ShowDesignPage() override;
+    void ShowBandPage() override;
     void EndProgram() override;
     void ExitKeepingEntries(QWidget* page) override;
 
@@ -56,6 +59,7 @@ private:
     std::unique_ptr<ResultsPage> m_results;
     std::unique_ptr<HelpPage> m_help;
     std::unique_ptr<DesignPage> m_design;
+    std::unique_ptr<BandPage> m_band;
     bool m_ended = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -46,6 +47,20 @@ UserDialogs::SaveChoice DesktopDialogs::AskSaveAs(QWidget* parent, const QString
                      [&dialog](const QString& type) { dialog.setDefaultSuffix(SuffixOf(type)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return {dialog.selectedFiles().front(), static_cast<int>(types.indexOf(dialog.selectedNameFilter()))};
+}
+
+QString DesktopDialogs::AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+int DesktopDialogs::AskChoice(QWidget* parent, const QString& question, const QStringList& choices) {
+    bool picked = false;
+    const QString choice = QInputDialog::getItem(parent, m_title, question, choices, 0, false, &picked);
+    return picked ? static_cast<int>(choices.indexOf(choice)) : -1;
 }
 
 bool DesktopDialogs::AskOverwrite(QWidget* parent, const QString& fileName) {

@@ -32,8 +32,12 @@ public:
         int type = 0;
     };
     virtual SaveChoice AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) = 0;
+    // An open dialog for an existing file; an empty name when the user cancels.
+    virtual QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // Whether an existing file may be replaced (Yes or No).
     virtual bool AskOverwrite(QWidget* parent, const QString& fileName) = 0;
+    // One of `choices` picked from a list under `question`: its index, or -1 when the user cancels.
+    virtual int AskChoice(QWidget* parent, const QString& question, const QStringList& choices) = 0;
     // The platform's print dialog; false when the user cancels.
     virtual bool AskPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
@@ -47,7 +51,9 @@ public:
     QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                             const QString& defaultSuffix) override;
     SaveChoice AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) override;
+    QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     bool AskOverwrite(QWidget* parent, const QString& fileName) override;
+    int AskChoice(QWidget* parent, const QString& question, const QStringList& choices) override;
     bool AskPrinter(QWidget* parent, QPrinter& printer) override;
 
 private:

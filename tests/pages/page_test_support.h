@@ -46,6 +46,14 @@ public:
         questions << QStringLiteral("replace ") + fileName;
         return overwriteAnswer;
     }
+    QString AskOpenFileName(QWidget*, const QString& title, const QString&) override {
+        questions << QStringLiteral("open ") + title;
+        return openAnswer;
+    }
+    int AskChoice(QWidget*, const QString& question, const QStringList& choices) override {
+        questions << question + " " + choices.join(QStringLiteral("; "));
+        return choiceAnswer;
+    }
     bool AskPrinter(QWidget*, QPrinter& printer) override {
         questions << QStringLiteral("printer");
         if (configurePrinter) configurePrinter(printer);
@@ -57,6 +65,8 @@ public:
     QString saveAnswer;
     int saveType = 0;
     bool overwriteAnswer = false;
+    QString openAnswer;
+    int choiceAnswer = -1;
     bool printerAnswer = false;
     std::function<void(QPrinter&)> configurePrinter;
 };

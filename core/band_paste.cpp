@@ -1,0 +1,62 @@
+#include "core/band_paste.h"
+
+#include "core/csv_records.h"
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace vorelin {
+
+namespace {
+
+bool NamesAColumn(std::string_view cell) {
+    const std::string name = Trimmed(cell);
+    return std::ranges::any_of(kBandColumnNames, [&name](std::string_view column) {
+        return std::ranges::equal(name, column, [](char a, char b) {
+            return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+        });
+    });
+}
+
+// "Line 3 ..." of a text read below a header line of our own is line 2 of what was pasted.
+std::string WithoutOwnHeader(std::string error) {
+    constexpr std::string_view kLine = "Line ";
+    if (!error.starts_with(kLine)) return error;
+    std::size_t line = 0;
+    const char* begin = error.data() + kLine.size();
+    const auto [end, fault] = std::from_chars(begin, error.data() + error.size(), line);
+    if (fault != std::errc() || line < 2) return error;
+    return std::string(kLine) + std::to_string(line - 1) +
+           error.substr(static_cast<std::size_t>(end - error.data()));
+}
+
+} // namespace
+
+BandRead PastedRows(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    const std::size_t firstText = text.find_first_not_of(" \r\n");
+    if (firstText == std::string_view::npos) return {};
+    const std::size_t lineStart = text.find_last_of("\r\n", firstText);
+    text.remove_prefix(lineStart == std::string_view::npos ? 0 : lineStart + 1);
+    const char separator = CsvSeparatorOf(text);
+    CsvReader reader(text, separator, 1, kMostBandCellBytes);
+    CsvRecord first;
+    reader.Next(first, kBandColumnCount + 1);
+    if (std::ranges::any_of(first.cells, NamesAColumn)) return ReadBandTable(text);
+
+    std::string withHeader;
+    for (const std::string_view name : kBandColumnNames) {
+        if (!withHeader.empty()) withHeader += separator;
+        withHeader += name;
+    }
+    withHeader += "\n";
+    withHeader += text;
+    BandRead read = ReadBandTable(withHeader);
+    read.error = WithoutOwnHeader(std::move(read.error));
+    for (BandRow& row : read.table.rows)
+        --row.line;
+    return read;
+}
+
+} // namespace vorelin

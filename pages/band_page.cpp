@@ -1,0 +1,540 @@
+#include "pages/band_page.h"
+
+#include "core/band_paste.h"
+#include "core/number_text.h"
+#include "core/tolerance_sweep.h"
+#include "files/band_export.h"
+#include "files/band_file.h"
+#include "files/load_csv.h"
+#include "graphics/text_metrics.h"
+#include "pages/navigation.h"
+#include "pages/page_controls.h"
+#include "pages/page_looks.h"
+#include "pages/user_dialogs.h"
+#include "render/page_pictures.h"
+#include "render/vector_state.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vorelin {
+
+namespace {
+
+constexpr Colour kHoverBackground = 0xE1FFFF;
+const PageFont kTableFont{"Arial", ScreenFont(0.0008), false};
+const PageFont kHoverFont{"Arial", ScreenFont(0.0008), false};
+constexpr float kRowHeight = 260;
+// How near the pointer must come to a mark to pick it or to tell about it (page units).
+constexpr float kPickReach = 250;
+constexpr float kHoverReach = 400;
+// The wheel enlarges the chart by this much per notch (120 units of angle).
+constexpr double kZoomPerNotch = 1.2;
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool InChart(const QPointF& page) {
+    return page.x() >= static_cast<double>(kBandChartArea.left) &&
+           page.x() <= static_cast<double>(kBandChartArea.right) &&
+           page.y() >= static_cast<double>(kBandChartArea.top) &&
+           page.y() <= static_cast<double>(kBandChartArea.bottom);
+}
+
+PagePoint ToPagePoint(const QPointF& point) {
+    return {static_cast<float>(point.x()), static_cast<float>(point.y())};
+}
+
+struct ButtonCaption {
+    const char* name;
+    const char* caption;
+};
+constexpr ButtonCaption kButtons[] = {
+    {"addRowButton", "Add row"},         {"deleteRowButton", "Delete rows"},
+    {"sortButton", "Sort by frequency"}, {"pasteButton", "Paste rows"},
+    {"openButton", "Open table…"},       {"saveButton", "Save table…"},
+    {"touchstoneButton", "Touchstone…"}, {"resultsCsvButton", "Results CSV…"},
+    {"pictureButton", "Picture…"},       {"entriesButton", "Entries"},
+};
+
+QString AreasText(int percent, bool computing) {
+    return QStringLiteral("Tolerance areas at %1 %%2")
+        .arg(percent)
+        .arg(computing ? QStringLiteral(": computing…") : QString());
+}
+
+} // namespace
+
+BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation)
+    : PageWindow(0xFFFFFF), m_entries(entries), m_dialogs(dialogs), m_navigation(navigation) {
+    setObjectName(QStringLiteral("bandPage"));
+    setWindowTitle(QStringLiteral("Vorelin - Band page"));
+    setMouseTracking(true);
+    MakeControls();
+    m_model.onRowsChanged = [this] { onRowsChanged(); };
+}
+
+BandPage::~BandPage() {
+    StopAreas();
+    // The grid goes with the window's children, after the model it shows.
+    disconnect(m_tableView->selectionModel(), nullptr, this, nullptr);
+    m_tableView->setModel(nullptr);
+}
+
+void BandPage::MakeControls() {
+    m_titleLabel =
+        MakeLabel(this, "titleLabel", QStringLiteral("Vorelin - Band"), {std::nullopt, kPageTitleColour});
+
+    m_tableView = new QTableView(this);
+    m_tableView->setObjectName(QStringLiteral("bandTable"));
+    m_tableView->setModel(&m_model);
+    m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Typing into a cell replaces it, as in a spreadsheet.
+    m_tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                 QAbstractItemView::AnyKeyPressed);
+    m_tableView->setWordWrap(false);
+    m_tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_tableView->horizontalHeader()->setHighlightSections(false);
+    connect(m_tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { DrawScene(); });
+    // While a cell is being edited its box takes the keys; otherwise they paste whole rows.
+    auto* paste = new QShortcut(QKeySequence::Paste, m_tableView, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(paste, &QShortcut::activated, this, [this] { onPaste(); });
+
+    const auto handlers = std::array<void (BandPage::*)(), std::size(kButtons)>{
+        &BandPage::onAddRow,         &BandPage::onDeleteRows,     &BandPage::onSortByFrequency,
+        &BandPage::onPaste,          &BandPage::onOpenTable,      &BandPage::onSaveTable,
+        &BandPage::onSaveTouchstone, &BandPage::onSaveResultsCsv, &BandPage::onSavePicture,
+        &BandPage::onEntries};
+    for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+        QPushButton* button =
+            MakeButton(this, kButtons[i].name, QString::fromUtf8(kButtons[i].caption), kPageButtonColour);
+        connect(button, &QPushButton::clicked, this, handlers[i]);
+    }
+
+    MakeLabel(this, "accuracyLabel", QStringLiteral("Accuracy:"),
+              {std::nullopt, 0, Qt::AlignLeft | Qt::AlignVCenter});
+    m_accuracyBox = new QComboBox(this);
+    m_accuracyBox->setObjectName(QStringLiteral("accuracyBox"));
+    m_accuracyBox->addItem(QStringLiteral("None"));
+    for (const int percent : kAccuracyPercents)
+        m_accuracyBox->addItem(QString::number(percent) + '%');
+    connect(m_accuracyBox, &QComboBox::currentIndexChanged, this, &BandPage::onAccuracyChosen);
+    m_areasLabel =
+        MakeLabel(this, "areasLabel", QString(), {std::nullopt, 0, Qt::AlignLeft | Qt::AlignVCenter});
+
+    m_hoverLabel = MakeLabel(this, "hoverLabel", QString(), {kHoverBackground});
+    m_hoverLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_hoverLabel->setMargin(2);
+    m_hoverLabel->hide();
+}
+
+void BandPage::PlaceControls() {
+    Place(m_titleLabel, kPageTitlePlace, kPageTitleFont);
+    const PageRect& table = kBandTableArea;
+    Place(m_tableView,
+          {static_cast<double>(table.left), static_cast<double>(table.top),
+           static_cast<double>(table.right - table.left), static_cast<double>(table.bottom - table.top)},
+          kTableFont);
+    for (const ControlPlace& place : BandControlPlaces()) {
+        if (QWidget* control = findChild<QWidget*>(Text(place.name)))
+            Place(control, {place.left, place.top, place.width, place.height},
+                  {place.font.family.c_str(), place.font.size, place.font.bold});
+    }
+    resizeEvent(nullptr);
+}
+
+void BandPage::resizeEvent(QResizeEvent* event) {
+    if (event != nullptr) PageWindow::resizeEvent(event);
+    const auto pixels = [this](float units) {
+        return static_cast<int>(std::lround(Mapping().Length(units)));
+    };
+    for (std::size_t column = 0; column < kBandViewColumns; ++column)
+        m_tableView->setColumnWidth(static_cast<int>(column), pixels(kBandColumnWidths[column]));
+    m_tableView->verticalHeader()->setDefaultSectionSize(pixels(kRowHeight));
+}
+
+void BandPage::Load() {
+    PlaceControls();
+    if (!m_tableRead) {
+        m_tableRead = true;
+        ReadKeptTable();
+    }
+    m_hoverLabel->hide();
+    StartAreas();
+    DrawScene();
+}
+
+void BandPage::ReadKeptTable() {
+    BandRead read = ReadBandFile();
+    if (!read.Ok()) {
+        // The file stays as it is until the user has rows of his own to keep; told once, when
+        // the page stands on the screen.
+        m_keptFileUnreadable = true;
+        QTimer::singleShot(0, this,
+                           [this, message = Text(read.error)] { m_dialogs.ShowMessage(this, message); });
+    }
+    m_readingKeptFile = true;
+    m_model.Replace(std::move(read.table));
+    m_readingKeptFile = false;
+}
+
+void BandPage::onRowsChanged() {
+    if (!m_readingKeptFile) WriteKeptTable();
+    ShowReasonSpans();
+    StartAreas();
+    DrawScene();
+}
+
+void BandPage::WriteKeptTable() {
+    if (m_keptFileUnreadable && m_model.RowCount() == 0) return;
+    const WriteResult result = WriteBandFile(m_model.Table());
+    if (!result.Failed()) m_keptFileUnreadable = false;
+    // Every edit writes: a folder that cannot be written is told once.
+    if (m_keptFailures.ShouldReport(result)) m_dialogs.ShowMessage(this, Text(result.message));
+}
+
+void BandPage::ShowReasonSpans() {
+    // A row without a load tells why across the three result columns.
+    m_tableView->clearSpans();
+    const auto results = m_model.Results();
+    for (std::size_t row = 0; row < results.size(); ++row) {
+        if (!results[row].load)
+            m_tableView->setSpan(static_cast<int>(row), static_cast<int>(kBandColumnCount), 1, 3);
+    }
+}
+
+std::optional<std::size_t> BandPage::SelectedRow() const {
+    const QModelIndex current = m_tableView->currentIndex();
+    if (!current.isValid()) return std::nullopt;
+    return static_cast<std::size_t>(current.row());
+}
+
+void BandPage::SelectRow(std::size_t row) {
+    if (row >= m_model.RowCount()) return;
+    const QModelIndex index = m_model.index(static_cast<int>(row), 0);
+    m_tableView->setCurrentIndex(index);
+    m_tableView->selectRow(static_cast<int>(row));
+    m_tableView->scrollTo(index);
+}
+
+void BandPage::DrawScene() {
+    ClearUpperVectorState(); // the controls ran Qt's text layout
+    m_scene = MakeBandSceneModel(m_model.Table(), m_model.Results(), m_model.Areas(), SelectedRow());
+    ClearPage();
+    m_drawn = DrawBandScene(Drawing(), m_scene, m_view);
+    Redraw();
+}
+
+void BandPage::StartAreas() {
+    StopAreas();
+    if (m_accuracyPercent == 0) {
+        m_areasLabel->clear();
+        return;
+    }
+    const float accuracy = AccuracyFraction(m_accuracyPercent);
+    const float impedance = ChartImpedance(m_model.Table(), m_model.Results());
+    if (accuracy != m_areasAccuracy || impedance != m_areasImpedance) {
+        m_model.ClearAreas();
+        m_areasAccuracy = accuracy;
+        m_areasImpedance = impedance;
+    }
+    auto job = std::make_shared<AreaJob>();
+    job->accuracy = accuracy;
+    job->impedance = impedance;
+    const auto results = m_model.Results();
+    const auto areas = m_model.Areas();
+    for (std::size_t row = 0; row < results.size(); ++row) {
+        if (!results[row].load || areas[row]) continue;
+        job->rows.push_back(row);
+        job->entries.push_back(m_model.Table().rows[row].entries);
+    }
+    m_areasLabel->setText(AreasText(m_accuracyPercent, !job->rows.empty()));
+    if (job->rows.empty()) return;
+    m_areaJob = job;
+    // The sweeps run on their own threads; the areas come back through the page's event queue.
+    m_areaThread = std::thread([this, job] {
+        job->areas = ToleranceAreasOf(job->entries, job->accuracy, job->impedance, job->stop);
+        if (!job->stop.load())
+            QMetaObject::invokeMethod(
+                this, [this, job] { onAreasReady(job); }, Qt::QueuedConnection);
+    });
+}
+
+void BandPage::StopAreas() {
+    if (m_areaJob) m_areaJob->stop = true;
+    if (m_areaThread.joinable()) m_areaThread.join();
+    m_areaJob.reset();
+}
+
+void BandPage::onAreasReady(const std::shared_ptr<AreaJob>& job) {
+    if (job != m_areaJob) return; // a job since stopped
+    if (m_areaThread.joinable()) m_areaThread.join();
+    m_areaJob.reset();
+    if (!job->areas) return;
+    for (std::size_t i = 0; i < job->rows.size(); ++i)
+        m_model.SetArea(job->rows[i], std::move((*job->areas)[i]));
+    m_areasLabel->setText(AreasText(m_accuracyPercent, false));
+    DrawScene();
+}
+
+void BandPage::onAccuracyChosen(int index) {
+    m_accuracyPercent = index > 0 ? kAccuracyPercents[static_cast<std::size_t>(index - 1)] : 0;
+    StartAreas();
+    DrawScene();
+}
+
+std::size_t BandPage::InsertionRow() const {
+    const auto current = SelectedRow();
+    return current ? *current + 1 : m_model.RowCount();
+}
+
+bool BandPage::RoomFor(std::size_t rows) {
+    if (m_model.RowCount() + rows <= kMostBandRows) return true;
+    m_dialogs.ShowMessage(this, QStringLiteral("A band table holds at most %1 rows.").arg(kMostBandRows));
+    return false;
+}
+
+void BandPage::onAddRow() {
+    if (!RoomFor(1)) return;
+    const std::size_t at = InsertionRow();
+    m_model.Insert(at, {BandRowFromEntries(m_entries)});
+    SelectRow(at);
+}
+
+void BandPage::onDeleteRows() {
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : m_tableView->selectionModel()->selectedRows())
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    if (rows.empty() && SelectedRow()) rows.push_back(*SelectedRow());
+    if (rows.empty()) return;
+    const std::size_t first = *std::ranges::min_element(rows);
+    m_model.Remove(std::move(rows));
+    if (m_model.RowCount() > 0) SelectRow(std::min(first, m_model.RowCount() - 1));
+}
+
+void BandPage::onSortByFrequency() {
+    m_model.SortByFrequency();
+    if (m_tableView->currentIndex().isValid()) m_tableView->scrollTo(m_tableView->currentIndex());
+}
+
+void BandPage::onPaste() { PasteRows(QApplication::clipboard()->text()); }
+
+void BandPage::PasteRows(const QString& text) {
+    BandRead read = PastedRows(text.toStdString());
+    if (!read.Ok()) {
+        m_dialogs.ShowMessage(this, QStringLiteral("The pasted rows were not added: ") + Text(read.error));
+        return;
+    }
+    const std::size_t count = read.table.rows.size();
+    if (count == 0 || !RoomFor(count)) return;
+    const std::size_t at = InsertionRow();
+    m_model.Insert(at, std::move(read.table.rows));
+    SelectRow(at);
+}
+
+void BandPage::onOpenTable() {
+    const QString chosen = m_dialogs.AskOpenFileName(
+        this, QStringLiteral("Open Band Table"), QStringLiteral("Band tables (*.csv *.txt);;All files (*)"));
+    if (chosen.isEmpty()) return;
+    const std::string path = chosen.toStdString();
+    const FileContent content = ReadWholeFile(path, kLargestBandFile);
+    std::string reason;
+    switch (content.status) {
+    case FileContent::Status::Missing:
+        reason = "it does not exist.";
+        break;
+    case FileContent::Status::NotReadable:
+        reason = "it cannot be read: " + content.reason + ".";
+        break;
+    case FileContent::Status::TooLarge:
+        reason = "it is larger than " + std::to_string(kLargestBandFile >> 20) + " MB.";
+        break;
+    case FileContent::Status::Read:
+        break;
+    }
+    BandRead read;
+    if (reason.empty()) {
+        read = ReadBandTable(content.bytes);
+        reason = read.error;
+    }
+    if (!reason.empty()) {
+        m_dialogs.ShowMessage(this, Text("The band table " + path + " was not read: " + reason));
+        return;
+    }
+    m_model.Replace(std::move(read.table));
+}
+
+QString BandPage::AskSaveName(const QString& title, const QString& filter, const QString& suffix) {
+    return m_dialogs.AskSaveFileName(this, title, filter, suffix);
+}
+
+void BandPage::ReportIfFailed(const WriteResult& result) {
+    if (result.Failed()) m_dialogs.ShowMessage(this, Text(result.message));
+}
+
+void BandPage::onSaveTable() {
+    const QString chosen = AskSaveName(QStringLiteral("Save Band Table"),
+                                       QStringLiteral("Band tables (*.csv)"), QStringLiteral("csv"));
+    if (!chosen.isEmpty()) ReportIfFailed(WriteBandTableFile(chosen.toStdString(), m_model.Table()));
+}
+
+void BandPage::onSaveTouchstone() {
+    const BandTable& table = m_model.Table();
+    const std::vector<float> impedances = BandImpedances(table);
+    float reference = impedances.empty() ? kFallbackImpedance : impedances.front();
+    // What keeps the rows from making a file is told before any name is asked for.
+    const BandTouchstone check = BandTouchstoneOf(table, m_model.Results(), reference);
+    if (!check.problem.empty()) {
+        m_dialogs.ShowMessage(this, Text("No Touchstone file was written: " + check.problem + "."));
+        return;
+    }
+    if (impedances.size() > 1) {
+        QStringList choices;
+        for (const float impedance : impedances)
+            choices << Text(PlainText(impedance) + " ohms");
+        const int picked = m_dialogs.AskChoice(
+            this,
+            QStringLiteral("The rows have different system impedances. Which one should the file refer to?"),
+            choices);
+        if (picked < 0) return;
+        reference = impedances[static_cast<std::size_t>(picked)];
+    }
+    const QString chosen =
+        AskSaveName(QStringLiteral("Save Touchstone File"),
+                    QStringLiteral("Touchstone one-port files (*.s1p)"), QStringLiteral("s1p"));
+    if (!chosen.isEmpty())
+        ReportIfFailed(WriteBandTouchstone(chosen.toStdString(), table, m_model.Results(), reference));
+}
+
+void BandPage::onSaveResultsCsv() {
+    const QString chosen = AskSaveName(QStringLiteral("Save Band Results"),
+                                       QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    if (!chosen.isEmpty())
+        ReportIfFailed(
+            WriteBandCsv(chosen.toStdString(), BandResultRows(m_model.Table(), m_model.Results())));
+}
+
+void BandPage::onSavePicture() {
+    const QStringList types{QStringLiteral("PNG picture of the page (*.png)"),
+                            QStringLiteral("SVG drawing of the page (*.svg)")};
+    const UserDialogs::SaveChoice choice = m_dialogs.AskSaveAs(this, QStringLiteral("Save as"), types);
+    if (choice.fileName.isEmpty()) return;
+    DisplayList picture;
+    const int firstRow = std::max(0, m_tableView->rowAt(0));
+    DrawBandPicture(picture, m_model.Table(), m_model.Results(), static_cast<std::size_t>(firstRow), m_scene,
+                    m_view);
+    // Twice the window's pixels: sharp when printed or shown on a denser screen.
+    const QSize pixels = size() * 2;
+    const std::string path = choice.fileName.toStdString();
+    ReportIfFailed(choice.type == 1 ? WritePageSvg(path, picture, kWindowPage, pixels, 0xFFFFFF)
+                                    : WritePagePng(path, picture, kWindowPage, pixels, 0xFFFFFF));
+}
+
+void BandPage::onEntries() {
+    StopAreas();
+    WriteKeptTable();
+    m_hoverLabel->hide();
+    m_navigation.ShowEntriesPage();
+    Unload();
+}
+
+void BandPage::mousePressEvent(QMouseEvent* event) {
+    const QPointF page = ToPage(event->position());
+    if (event->button() == Qt::LeftButton && InChart(page)) {
+        m_pressedAt = page;
+        m_draggedTo = page;
+        m_dragging = false;
+    }
+    PageWindow::mousePressEvent(event);
+}
+
+void BandPage::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF page = ToPage(event->position());
+    if (m_pressedAt && (event->buttons() & Qt::LeftButton)) {
+        const double pixels =
+            Mapping().Length(std::hypot(page.x() - m_pressedAt->x(), page.y() - m_pressedAt->y()));
+        if (pixels >= QApplication::startDragDistance()) m_dragging = true;
+        if (m_dragging) {
+            PanBandView(m_view, static_cast<float>(page.x() - m_draggedTo.x()),
+                        static_cast<float>(page.y() - m_draggedTo.y()));
+            m_draggedTo = page;
+            m_hoverLabel->hide();
+            DrawScene();
+        }
+        return;
+    }
+    ShowHover(page);
+}
+
+void BandPage::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_pressedAt && !m_dragging) {
+        if (const auto point = PointNear(m_drawn, ToPagePoint(*m_pressedAt), kPickReach))
+            SelectRow(m_scene.points[*point].row);
+    }
+    m_pressedAt.reset();
+    m_dragging = false;
+    PageWindow::mouseReleaseEvent(event);
+}
+
+void BandPage::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (InChart(ToPage(event->position()))) {
+        m_view = HomeBandView();
+        DrawScene();
+    }
+}
+
+void BandPage::wheelEvent(QWheelEvent* event) {
+    const QPointF page = ToPage(event->position());
+    if (!InChart(page)) return;
+    ZoomBandView(m_view, ToPagePoint(page), std::pow(kZoomPerNotch, event->angleDelta().y() / 120.0));
+    DrawScene();
+    ShowHover(page);
+    event->accept();
+}
+
+void BandPage::leaveEvent(QEvent* event) {
+    m_hoverLabel->hide();
+    PageWindow::leaveEvent(event);
+}
+
+void BandPage::ShowHover(const QPointF& page) {
+    const auto point = InChart(page) ? PointNear(m_drawn, ToPagePoint(page), kHoverReach) : std::nullopt;
+    if (!point) {
+        m_hoverLabel->hide();
+        return;
+    }
+    const auto lines = PointTexts(m_scene.points[*point]);
+    const Font font{kHoverFont.family, kHoverFont.size, kHoverFont.bold};
+    double width = 0;
+    for (const std::string& line : lines)
+        width = std::max(width, vorelin::TextWidth(font, line));
+    width += 200;
+    const double height = vorelin::LineSpacing(font) * static_cast<double>(lines.size()) + 120;
+    // Beside the pointer, turned back where it would leave the chart.
+    double left = page.x() + 150, top = page.y() + 150;
+    if (left + width > static_cast<double>(kBandChartArea.right)) left = page.x() - 150 - width;
+    if (top + height > static_cast<double>(kBandChartArea.bottom)) top = page.y() - 150 - height;
+    m_hoverLabel->setText(Text(lines[0] + "\n" + lines[1] + "\n" + lines[2]));
+    Place(m_hoverLabel, {left, top, width, height}, kHoverFont);
+    m_hoverLabel->show();
+    m_hoverLabel->raise();
+}
+
+} // namespace vorelin

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "core/entries.h"
+#include "core/tolerance_area.h"
+#include "files/file_io.h"
+#include "graphics/band_scene.h"
+#include "pages/band_table_model.h"
+#include "pages/page_window.h"
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QTableView;
+
+namespace vorelin {
+
+class Navigation;
+class UserDialogs;
+
+// The band page: the band table (tuner settings per frequency) in an editable grid with each
+// row's load, the loads on a Smith chart joined in frequency order, their SWR against frequency,
+// and for a chosen accuracy each row's tolerance area, computed away from the user-interface
+// thread. The table is kept in the band table file, read when the page first opens and written
+// at every change and when the page is left.
+class BandPage final : public PageWindow {
+public:
+    BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation);
+    ~BandPage() override;
+
+    // A new row from the entries, after the current row (at the end when there is none).
+    void onAddRow();
+    void onDeleteRows();
+    void onSortByFrequency();
+    // Rows from the clipboard's text, after the current row.
+    void onPaste();
+    void PasteRows(const QString& text);
+    void onOpenTable();
+    void onSaveTable();
+    void onSaveTouchstone();
+    void onSaveResultsCsv();
+    void onSavePicture();
+    // An index of the accuracy box: 0 for none, then each of kAccuracyPercents.
+    void onAccuracyChosen(int index);
+    void onEntries();
+
+    const BandTableModel& Model() const { return m_model; }
+    std::optional<std::size_t> SelectedRow() const;
+    void SelectRow(std::size_t row);
+    const BandChartView& View() const { return m_view; }
+    // Where the last drawing marked each row with a load, in frequency order.
+    const BandSceneModel& Scene() const { return m_scene; }
+    const BandSceneDrawn& Drawn() const { return m_drawn; }
+    // Whether tolerance areas are being computed.
+    bool AreasPending() const { return m_areaJob != nullptr; }
+
+protected:
+    void Load() override;
+    // Closing the window from its frame goes back to the entries page, as "Entries" does.
+    void CloseFromFrame() override { onEntries(); }
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    struct AreaJob {
+        std::atomic<bool> stop{false};
+        std::vector<std::size_t> rows;
+        std::vector<Entries> entries;
+        float accuracy = 0;
+        float impedance = 0;
+        std::optional<std::vector<ToleranceArea>> areas;
+    };
+
+    void MakeControls();
+    void PlaceControls();
+    void ReadKeptTable();
+    void onRowsChanged();
+    void WriteKeptTable();
+    void ShowReasonSpans();
+    void DrawScene();
+    void StartAreas();
+    void StopAreas();
+    void onAreasReady(const std::shared_ptr<AreaJob>& job);
+    void ShowHover(const QPointF& pagePoint);
+    std::size_t InsertionRow() const;
+    bool RoomFor(std::size_t rows);
+    void ReportIfFailed(const WriteResult& result);
+    QString AskSaveName(const QString& title, const QString& filter, const QString& suffix);
+
+    const Entries& m_entries;
+    UserDialogs& m_dialogs;
+    Navigation& m_navigation;
+
+    BandTableModel m_model;
+    BandChartView m_view = HomeBandView();
+    BandSceneModel m_scene;
+    BandSceneDrawn m_drawn;
+
+    bool m_tableRead = false;
+    bool m_keptFileUnreadable = false; // not written over while the table is empty
+    bool m_readingKeptFile = false;
+    WriteFailureLatch m_keptFailures;
+
+    int m_accuracyPercent = 0;
+    float m_areasAccuracy = 0; // what the kept areas were computed for
+    float m_areasImpedance = 0;
+    std::shared_ptr<AreaJob> m_areaJob;
+    std::thread m_areaThread;
+
+    std::optional<QPointF> m_pressedAt; // page units, while the left button is down on the chart
+    QPointF m_draggedTo;
+    bool m_dragging = false;
+
+    QLabel* m_titleLabel = nullptr;
+    QTableView* m_tableView = nullptr;
+    QComboBox* m_accuracyBox = nullptr;
+    QLabel* m_areasLabel = nullptr;
+    QLabel* m_hoverLabel = nullptr;
+};
+
+} // namespace vorelin

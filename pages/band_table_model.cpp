@@ -1,0 +1,179 @@
+#include "pages/band_table_model.h"
+
+#include "graphics/band_scene.h"
+#include "pages/page_controls.h"
+
+#include <QBrush>
+
+#include <algorithm>
+
+namespace vorelin {
+
+namespace {
+
+constexpr Colour kResultBackground = 0xF4F4F4;
+constexpr Colour kProblemBackground = 0xDDDDFF; // light red: the cell a row's problem names
+constexpr Colour kProblemText = 0x0000CC;
+
+constexpr auto kLoadColumn = static_cast<int>(kBandColumnCount);
+
+QString Utf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A cell of at most the reader's limit, cut before a character that would not fit whole.
+std::string WithinCellLimit(std::string text) {
+    if (text.size() <= kMostBandCellBytes) return text;
+    std::size_t end = kMostBandCellBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    text.resize(end);
+    return text;
+}
+
+} // namespace
+
+void BandTableModel::Replace(BandTable table) {
+    beginResetModel();
+    m_table = std::move(table);
+    m_results.clear();
+    for (const BandRow& row : m_table.rows)
+        m_results.push_back(ResultOf(row));
+    m_areas.assign(m_table.rows.size(), std::nullopt);
+    endResetModel();
+    RowsChanged();
+}
+
+void BandTableModel::Insert(std::size_t at, std::vector<BandRow> rows) {
+    if (rows.empty()) return;
+    at = std::min(at, m_table.rows.size());
+    beginInsertRows({}, static_cast<int>(at), static_cast<int>(at + rows.size() - 1));
+    const auto offset = static_cast<std::ptrdiff_t>(at);
+    std::vector<BandResult> results;
+    for (const BandRow& row : rows)
+        results.push_back(ResultOf(row));
+    m_results.insert(m_results.begin() + offset, std::make_move_iterator(results.begin()),
+                     std::make_move_iterator(results.end()));
+    m_areas.insert(m_areas.begin() + offset, rows.size(), std::nullopt);
+    m_table.rows.insert(m_table.rows.begin() + offset, std::make_move_iterator(rows.begin()),
+                        std::make_move_iterator(rows.end()));
+    endInsertRows();
+    RowsChanged();
+}
+
+void BandTableModel::Remove(std::vector<std::size_t> rows) {
+    std::ranges::sort(rows, std::greater<>());
+    for (const std::size_t row : rows) {
+        if (row >= m_table.rows.size()) continue;
+        const auto offset = static_cast<std::ptrdiff_t>(row);
+        beginRemoveRows({}, static_cast<int>(row), static_cast<int>(row));
+        m_table.rows.erase(m_table.rows.begin() + offset);
+        m_results.erase(m_results.begin() + offset);
+        m_areas.erase(m_areas.begin() + offset);
+        endRemoveRows();
+    }
+    if (!rows.empty()) RowsChanged();
+}
+
+std::vector<std::size_t> BandTableModel::SortByFrequency() {
+    const std::vector<std::size_t> order = FrequencyOrder(m_table);
+    std::vector<std::size_t> moved(order.size());
+    emit layoutAboutToBeChanged();
+    BandTable table;
+    std::vector<BandResult> results;
+    std::vector<std::optional<ToleranceArea>> areas;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        moved[order[i]] = i;
+        table.rows.push_back(std::move(m_table.rows[order[i]]));
+        results.push_back(std::move(m_results[order[i]]));
+        areas.push_back(std::move(m_areas[order[i]]));
+    }
+    m_table = std::move(table);
+    m_results = std::move(results);
+    m_areas = std::move(areas);
+    // The view's selection and current cell follow their rows.
+    QModelIndexList from, to;
+    for (const QModelIndex& index : persistentIndexList()) {
+        from << index;
+        to << createIndex(static_cast<int>(moved[static_cast<std::size_t>(index.row())]), index.column());
+    }
+    changePersistentIndexList(from, to);
+    emit layoutChanged();
+    RowsChanged();
+    return moved;
+}
+
+void BandTableModel::SetCell(std::size_t row, std::size_t column, std::string text) {
+    if (row >= m_table.rows.size() || column >= kBandColumnCount) return;
+    text = WithinCellLimit(std::move(text));
+    BandRow& kept = m_table.rows[row];
+    if (kept.cells[column] == text) return;
+    BandCells cells = kept.cells;
+    cells[column] = std::move(text);
+    kept = BandRowFromCells(std::move(cells), kept.line);
+    m_results[row] = ResultOf(kept);
+    m_areas[row].reset();
+    emit dataChanged(index(static_cast<int>(row), 0), index(static_cast<int>(row), columnCount() - 1));
+    RowsChanged();
+}
+
+void BandTableModel::ClearAreas() { std::ranges::fill(m_areas, std::nullopt); }
+
+int BandTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_table.rows.size());
+}
+
+int BandTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(kBandViewColumns);
+}
+
+QVariant BandTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    const auto column = static_cast<std::size_t>(index.column());
+    const BandResult& result = m_results[row];
+    const bool resultColumn = column >= kBandColumnCount;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        if (!resultColumn) return Utf8(m_table.rows[row].cells[column]);
+        if (!result.load) return column == kBandColumnCount ? Utf8(result.reason) : QString();
+        if (column == kBandColumnCount) return Utf8(result.LoadText());
+        return Utf8(column == kBandColumnCount + 1 ? result.SwrText() : result.GammaText());
+    case Qt::ToolTipRole:
+        if (!result.load) return Utf8(result.reason);
+        return {};
+    case Qt::ForegroundRole:
+        if (resultColumn && !result.load) return QBrush(ToColor(kProblemText));
+        return {};
+    case Qt::BackgroundRole:
+        if (!resultColumn && ProblemColumn(m_table.rows[row]) == static_cast<BandColumn>(column))
+            return QBrush(ToColor(kProblemBackground));
+        if (resultColumn) return QBrush(ToColor(kResultBackground));
+        return {};
+    default:
+        return {};
+    }
+}
+
+bool BandTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || index.column() >= kLoadColumn) return false;
+    SetCell(static_cast<std::size_t>(index.row()), static_cast<std::size_t>(index.column()),
+            value.toString().toStdString());
+    return true;
+}
+
+Qt::ItemFlags BandTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    return index.column() < kLoadColumn ? flags | Qt::ItemIsEditable : flags;
+}
+
+QVariant BandTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return section + 1;
+    const std::string_view heading = kBandColumnHeadings[static_cast<std::size_t>(section)];
+    return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+}
+
+} // namespace vorelin

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/band_results.h"
+#include "core/band_table.h"
+#include "core/tolerance_area.h"
+
+#include <QAbstractTableModel>
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace vorelin {
+
+// The band table as the page's grid shows it: the ten columns of a row as typed (editable),
+// then its load, SWR and |Γ| or the reason there is no load. Beside each row it keeps the row's
+// result and its tolerance area, so that every change of the rows moves them along.
+class BandTableModel final : public QAbstractTableModel {
+public:
+    // After every change of the rows (not of the areas alone).
+    std::function<void()> onRowsChanged;
+
+    const BandTable& Table() const { return m_table; }
+    std::span<const BandResult> Results() const { return m_results; }
+    std::span<const std::optional<ToleranceArea>> Areas() const { return m_areas; }
+    std::size_t RowCount() const { return m_table.rows.size(); }
+
+    void Replace(BandTable table);
+    void Insert(std::size_t at, std::vector<BandRow> rows);
+    // Removes the rows at these indices (any order, each once).
+    void Remove(std::vector<std::size_t> rows);
+    // Orders the rows by frequency; rows of one frequency keep their order. Returns where each
+    // row went: moved[old index] = new index.
+    std::vector<std::size_t> SortByFrequency();
+    // One cell as typed, cut to the reader's limit; the row is read again.
+    void SetCell(std::size_t row, std::size_t column, std::string text);
+
+    void SetArea(std::size_t row, std::optional<ToleranceArea> area) { m_areas[row] = std::move(area); }
+    void ClearAreas();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    void RowsChanged() {
+        if (onRowsChanged) onRowsChanged();
+    }
+
+    BandTable m_table;
+    std::vector<BandResult> m_results;
+    std::vector<std::optional<ToleranceArea>> m_areas;
+};
+
+} // namespace vorelin

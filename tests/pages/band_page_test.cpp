@@ -1,0 +1,265 @@
+#include "core/band_table.h"
+#include "files/band_file.h"
+#include "files/load_csv.h"
+#include "graphics/load_marks.h"
+#include "pages/band_page.h"
+#include "pages/entries_page.h"
+#include "pages/navigation.h"
+#include "pages/program.h"
+#include "pages/user_dialogs.h"
+
+#include "page_test_support.h"
+#include "tests/support/entries.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace vorelin {
+
+namespace {
+
+constexpr auto kLoadColumn = static_cast<int>(kBandColumnCount);
+
+class Pages final : public Navigation {
+public:
+    void ShowEntriesPage() override { ++entriesShown; }
+    void ShowResultsPage() override {}
+    void ShowHelpPage() override {}
+    void ShowDesignPage() override {}
+    void ShowBandPage() override {}
+    void EndProgram() override {}
+    void ExitKeepingEntries(QWidget*) override {}
+    int entriesShown = 0;
+};
+
+// The band page on the typical entries, in an empty working folder (the kept file lives there),
+// opened on `kept` as the band table file when one is given.
+struct Fixture {
+    QTemporaryDir folder;
+    QString previous = QDir::currentPath();
+    test::FakeDialogs dialogs;
+    Pages pages;
+    Entries entries = test::TypicalExample();
+    std::unique_ptr<BandPage> page;
+
+    explicit Fixture(const QByteArray& kept = {}, const QString& paste = {}) {
+        QDir::setCurrent(folder.path());
+        if (!kept.isEmpty()) Write(QString::fromLatin1(kBandFileName), kept);
+        page = std::make_unique<BandPage>(entries, dialogs, pages);
+        page->ShowPage();
+        if (!paste.isEmpty()) page->PasteRows(paste);
+    }
+    ~Fixture() {
+        page.reset();
+        QDir::setCurrent(previous);
+    }
+    void Write(const QString& name, const QByteArray& bytes) const {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray Read(const QString& name) {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QByteArray Kept() const { return Read(QString::fromLatin1(kBandFileName)); }
+    QString Cell(int row, int column) const { return page->Model().index(row, column).data().toString(); }
+    QStringList Column(int column) const {
+        QStringList cells;
+        for (int row = 0; row < page->Model().rowCount(); ++row)
+            cells << Cell(row, column);
+        return cells;
+    }
+    void Click(const char* name) {
+        QTest::mouseClick(page->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    QTableView& Table() { return *page->findChild<QTableView*>(QStringLiteral("bandTable")); }
+    // The window point of the mark of the scene's point `index`.
+    QPoint MarkOf(std::size_t index) const {
+        const PagePoint at = page->Drawn().marks[index];
+        return page->Mapping().Point(at.x, at.y).toPoint();
+    }
+};
+
+const QString kThreeRows = QStringLiteral("14.2M\t7\t50\t150p\t\t300p\t\t2.2u\t\tfirst\r\n"
+                                          "7.1M\t7\t50\t150p\t\t300p\t\t2.2u\t\tsecond\r\n"
+                                          "14.2M\t7\t75\t160p\t\t310p\t\t2.3u\t\tthird\r\n");
+
+} // namespace
+
+class BandPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowsAreAddedPastedSortedAndDeleted() {
+        Fixture f;
+        f.Click("addRowButton"); // from the entries page's values
+        QCOMPARE(f.page->Model().Table().rows.front().cells, BandRowFromEntries(f.entries).cells);
+        QApplication::clipboard()->setText(QStringLiteral("7.1M\t7\t50\t150p\t\t300p\t\t2.2u\t\tpasted\n"));
+        f.Click("pasteButton");
+        f.page->PasteRows(QStringLiteral("Note,Frequency,Topology,Impedance\r\nwith header,3.5M,7,50\r\n"));
+        QCOMPARE(f.Column(0), QStringList({"14.2M", "7.1M", "3.5M"}));
+        f.page->PasteRows(QStringLiteral("7.1M\t7\t50\t\t\t\t\t\t\tsame frequency\n"));
+        f.Click("sortButton"); // stable: the rows at 7.1 MHz keep their order
+        QCOMPARE(f.Column(9), QStringList({"with header", "pasted", "same frequency", ""}));
+        QCOMPARE(f.page->SelectedRow(), std::optional<std::size_t>(2)); // the selection went along
+        f.Click("deleteRowButton");
+        QCOMPARE(f.Column(9), QStringList({"with header", "pasted", ""}));
+        f.page->PasteRows(QStringLiteral("7.1M\t7\t50\t150p\t1\t2\t3\t4\t5\t6\t7\n"));
+        QCOMPARE(f.dialogs.messages, QStringList(QStringLiteral(
+                                         "The pasted rows were not added: Line 1 has more cells than the 10 "
+                                         "columns of the header on line 1.")));
+    }
+
+    void aFailingRowIsKeptWithItsReason() {
+        Fixture f({}, QStringLiteral("14.2M\t6\t50\t\t\t300p\t\t2.2u\n"));
+        QCOMPARE(f.Cell(0, kLoadColumn), QStringLiteral("Series capacitor must have a positive value"));
+        QCOMPARE(f.Table().columnSpan(0, kLoadColumn), 3);
+        QVERIFY(f.Kept().contains("14.2M,6,50,,,300p,,2.2u,,"));
+        QVERIFY(f.Table().model()->setData(f.Table().model()->index(0, 3), QStringLiteral("150p")));
+        QCOMPARE(f.Cell(0, kLoadColumn), QStringLiteral("111.5 +j112.2 Ω"));
+        QCOMPARE(f.Table().columnSpan(0, kLoadColumn), 1);
+        QVERIFY(f.Kept().contains("14.2M,6,50,150p,,300p,,2.2u,,"));
+    }
+
+    void selectingARowHighlightsItsPointAndTheOtherWayRound() {
+        Fixture f({}, kThreeRows);
+        f.page->SelectRow(0);
+        const auto highlighted = [&f] {
+            std::vector<std::size_t> rows;
+            for (const Primitive& p : f.page->Drawing().Primitives()) {
+                if (p.op != Op::Circle || p.colour != kFinalMarkRed || p.radius != 80) continue;
+                for (std::size_t i = 0; i < f.page->Drawn().marks.size(); ++i) {
+                    if (f.page->Drawn().marks[i].x == p.centreX && f.page->Drawn().marks[i].y == p.centreY)
+                        rows.push_back(f.page->Scene().points[i].row);
+                }
+            }
+            return rows;
+        };
+        QCOMPARE(highlighted(), std::vector<std::size_t>{0});
+        QCOMPARE(f.page->Scene().points.front().row, 1u); // 7.1 MHz, lowest
+        QTest::mouseClick(f.page.get(), Qt::LeftButton, Qt::NoModifier, f.MarkOf(0));
+        QCOMPARE(f.page->SelectedRow(), std::optional<std::size_t>(1));
+        QCOMPARE(highlighted(), std::vector<std::size_t>{1});
+    }
+
+    void theKeptTableIsWrittenAndReadBack() {
+        QByteArray kept;
+        {
+            Fixture f({}, kThreeRows);
+            kept = f.Kept();
+            QCOMPARE(kept.toStdString(), BandTableText(f.page->Model().Table()));
+        }
+        Fixture again(kept);
+        QCOMPARE(again.Column(9), QStringList({"first", "second", "third"}));
+        QCOMPARE(again.Kept(), kept);
+    }
+
+    void anUnreadableKeptFileIsToldOnceAndNotEmptied() {
+        Fixture f("frequency,topology,impedance\r\n14.2M,\"7\r\n");
+        QTRY_COMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages.front().startsWith(QString::fromLatin1(kBandFileNotRead)));
+        f.Click("entriesButton");
+        QCOMPARE(f.pages.entriesShown, 1);
+        QCOMPARE(f.Kept(), QByteArray("frequency,topology,impedance\r\n14.2M,\"7\r\n"));
+        f.Click("addRowButton"); // the user's own rows are kept
+        QVERIFY(f.Kept().startsWith("frequency,topology,impedance,c1"));
+        QCOMPARE(f.dialogs.messages.size(), 1);
+    }
+
+    void touchstoneNeedsUniqueFrequenciesAndAReference() {
+        Fixture f({}, kThreeRows);
+        f.Click("touchstoneButton");
+        QCOMPARE(f.dialogs.messages,
+                 QStringList(QStringLiteral("No Touchstone file was written: rows 1 and 3 have "
+                                            "the same frequency (14200000 Hz).")));
+        QVERIFY(f.dialogs.questions.isEmpty());
+        f.page->SelectRow(2);
+        QVERIFY(f.Table().model()->setData(f.Table().model()->index(2, 0), QStringLiteral("21.2M")));
+        f.dialogs.choiceAnswer = 1;
+        f.dialogs.saveAnswer = f.folder.filePath(QStringLiteral("band.s1p"));
+        f.Click("touchstoneButton");
+        QVERIFY(f.dialogs.questions.front().endsWith(QStringLiteral("refer to? 50 ohms; 75 ohms")));
+        QVERIFY(Fixture::Read(f.dialogs.saveAnswer).contains("\n# Hz S RI R 75\n7100000 "));
+    }
+
+    void exportsWriteTheirFilesOrNameThem() {
+        Fixture f({}, kThreeRows);
+        f.dialogs.saveAnswer = f.folder.filePath(QStringLiteral("results.csv"));
+        f.Click("resultsCsvButton");
+        QVERIFY(Fixture::Read(f.dialogs.saveAnswer).startsWith("frequency_hz,r_ohm,x_ohm,swr"));
+        f.dialogs.saveAnswer = f.folder.filePath(QStringLiteral("page.png"));
+        f.Click("pictureButton");
+        QVERIFY(Fixture::Read(f.dialogs.saveAnswer).startsWith("\x89PNG"));
+        f.dialogs.saveAnswer = f.folder.filePath(QStringLiteral("missing/band.csv"));
+        f.Click("saveButton");
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(
+            f.dialogs.messages.front().startsWith(QStringLiteral("The band table ") + f.dialogs.saveAnswer));
+    }
+
+    void tolerancesAreasArriveFromAnotherThread() {
+        Fixture f({}, kThreeRows);
+        f.page->findChild<QComboBox*>(QStringLiteral("accuracyBox"))->setCurrentIndex(5); // 20 %
+        QVERIFY(f.page->AreasPending()); // the page goes on meanwhile
+        const auto* label = f.page->findChild<QLabel*>(QStringLiteral("areasLabel"));
+        QCOMPARE(label->text(), QStringLiteral("Tolerance areas at 20 %: computing…"));
+        QTRY_VERIFY(!f.page->AreasPending());
+        QCOMPARE(label->text(), QStringLiteral("Tolerance areas at 20 %"));
+        for (const auto& area : f.page->Model().Areas())
+            QVERIFY(area && !area->boxes.empty());
+        QVERIFY(std::ranges::any_of(f.page->Drawing().Primitives(), [](const Primitive& p) {
+            return p.op == Op::FilledBox && p.colour == 0xAAEEAA;
+        }));
+    }
+
+    void theMouseZoomsPansTellsAndResets() {
+        Fixture f({}, kThreeRows);
+        const QPoint mark = f.MarkOf(0);
+        QTest::mouseMove(f.page.get(), mark);
+        const auto* hover = f.page->findChild<QLabel*>(QStringLiteral("hoverLabel"));
+        QVERIFY(hover->isVisible());
+        QCOMPARE(hover->text(), QStringLiteral("7.1 MHz\n120 +j97.08 Ω\nSWR 4.146"));
+        QWheelEvent wheel(mark, f.page->mapToGlobal(mark), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.page.get(), &wheel);
+        QCOMPARE(f.page->View().scale, 1.2f);
+        QVERIFY((f.MarkOf(0) - mark).manhattanLength() <= 1); // about the pointer
+        const BandChartView zoomed = f.page->View();
+        QTest::mousePress(f.page.get(), Qt::LeftButton, {}, mark);
+        QMouseEvent drag(QEvent::MouseMove, mark + QPoint(40, 0), f.page->mapToGlobal(mark + QPoint(40, 0)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.page.get(), &drag);
+        QTest::mouseRelease(f.page.get(), Qt::LeftButton, {}, mark + QPoint(40, 0));
+        QVERIFY(f.page->View().centreX > zoomed.centreX);
+        QCOMPARE(f.page->View().centreY, zoomed.centreY);
+        QTest::mouseDClick(f.page.get(), Qt::LeftButton, {}, mark);
+        QCOMPARE(f.page->View(), HomeBandView());
+    }
+
+    void theBandButtonLeadsThereAndClosingLeadsBack() {
+        Fixture f; // for its working folder
+        Program program(f.dialogs, f.entries);
+        program.ShowEntriesPage();
+        QTest::mouseClick(program.EntriesWindow().findChild<QPushButton*>(QStringLiteral("bandButton")),
+                          Qt::LeftButton);
+        QVERIFY(program.BandWindow().isVisible() && !program.EntriesWindow().isVisible());
+        program.BandWindow().close();
+        QVERIFY(!program.BandWindow().isVisible() && program.EntriesWindow().isVisible());
+        QVERIFY(QFile::exists(QString::fromLatin1(kBandFileName))); // written on the way out
+    }
+};
+
+} // namespace vorelin
+
+QTEST_MAIN(vorelin::BandPageTest)
+#include "band_page_test.moc"

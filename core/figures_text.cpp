@@ -1,9 +1,10 @@
 #include "core/figures_text.h"
 
+#include "core/decimal_number.h"
+
 #include "core/engineering_value.h"
 #include "core/number_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -17,9 +18,7 @@ constexpr std::string_view kOhm = " Ω";
 // digits), so that 12345 shows as "12350" rather than "1.235E+04"; exponent form only from 1e7.
 std::string Number(double value, int digits) {
     const std::string rounded = DecimalText(value, {digits, false, true, false});
-    double shown = 0;
-    std::from_chars(rounded.data(), rounded.data() + rounded.size(), shown);
-    return DecimalText(shown, {7, false, true, false});
+    return DecimalText(ScanDecimalPrefix(rounded).value, {7, false, true, false});
 }
 
 // "+43.7" or "-12.5": the sign always shown, as a reactance range needs it.

@@ -1,5 +1,7 @@
 #include "pages/page_controls.h"
 
+#include "core/decimal_number.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,11 +77,13 @@ UpDown::UpDown(QWidget* page, const char* name, QLineEdit& buddy, int minimum, i
 }
 
 void UpDown::Step(int direction) {
-    // The spinner's value is what its buddy shows, read as a whole number.
-    bool ok = false;
-    const double shown = m_buddy.text().trimmed().toDouble(&ok);
-    const int current =
-        ok && std::isfinite(shown) ? static_cast<int>(std::lround(std::clamp(shown, -1e6, 1e6))) : m_minimum;
+    // The spinner's value is what its buddy shows, read as a whole number (the program's one
+    // number scanner reads it; a box without a number starts from the lowest value).
+    const std::string text = m_buddy.text().trimmed().toStdString();
+    const DecimalPrefix shown = ScanDecimalPrefix(text, Exponent::NotAllowed);
+    const int current = shown.length > 0 && shown.length == text.size() && !shown.overflow
+                            ? static_cast<int>(std::lround(std::clamp(shown.value, -1e6, 1e6)))
+                            : m_minimum;
     const int next = std::clamp(current + direction, m_minimum, m_maximum);
     m_buddy.setText(QString::number(next));
     if (m_changed) m_changed();

@@ -102,6 +102,7 @@ const test::CaseFunctions kCoreFunctions{
     {"Reactance", [](const Arguments& a) { return ReactanceLabel(LoadOf(a), FloatField(a[2])); }},
     {"Resistance", [](const Arguments& a) { return ResistanceLabel(LoadOf(a)); }},
     {"LoadLine", [](const Arguments& a) { return LoadLine(LoadOf(a)); }},
+    {"Equivalent", [](const Arguments& a) { return EquivalentPartText(LoadOf(a), FloatField(a[2])); }},
     {"PartLabel",
      [](const Arguments& a) {
          const PartSlot& part = PartsOf(test::IntField(a[0]))[static_cast<std::size_t>(test::IntField(a[1]))];

@@ -53,6 +53,7 @@ std::vector<Writer> Writers() {
 }
 
 constexpr std::string_view kOld = "an older and much longer file\r\n";
+constexpr std::size_t kMebibyte = std::size_t{1} << 20; // the largest file the program reads
 
 TEST(Writers, ReplaceTheWholeFile) {
     for (const Writer& writer : Writers()) {
@@ -138,9 +139,7 @@ TEST(Readers, FilesThatCannotBeReadGiveTheFallbacks) {
     const std::function<void(const std::string&)> kSpoilers[] = {
         [](const std::string&) {},
         [](const std::string& name) { fs::create_directory(name); },
-        [](const std::string& name) {
-            PutFile(name, "0.9,500,300,1\n" + std::string(kLargestReadableFile, '1'));
-        },
+        [](const std::string& name) { PutFile(name, "0.9,500,300,1\n" + std::string(kMebibyte, '1')); },
     };
     for (const auto& spoil : kSpoilers) {
         const test::WorkingFolder folder;
@@ -174,7 +173,7 @@ TEST(Readers, OnlyRegularFilesOfSensibleSize) {
     const test::WorkingFolder folder;
     PutFile("empty", "");
     EXPECT_EQ(ReadSmallFile("empty"), "");
-    const std::string largest(kLargestReadableFile, 'x');
+    const std::string largest(kMebibyte, 'x');
     PutFile("largest", largest);
     EXPECT_EQ(ReadSmallFile("largest"), largest);
     ASSERT_EQ(mkfifo("pipe", 0600), 0); // opening a pipe without a writer would wait for ever

@@ -4,7 +4,7 @@
 #include "core/tolerance_ranges.h"
 #include "core/tolerance_sweep.h"
 
-#include "tests/support/example_entries.h"
+#include "tests/support/entries.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +16,7 @@ using namespace vorelin;
 
 std::vector<Load> RegionLoads() {
     std::vector<Load> loads;
-    SweepTolerance(test::LargestRegionEntries(), 0.2f, [&loads](const SweepPoint& p) {
+    SweepTolerance(test::LargestRegion(), 0.2f, [&loads](const SweepPoint& p) {
         if (!p.nominal) loads.push_back({p.loadR, p.loadX});
     });
     return loads;
@@ -38,7 +38,7 @@ BENCHMARK(BM_ToleranceRanges)->Unit(benchmark::kMicrosecond);
 // The sweep as the region runs it, without and with the ranges: the difference is what the
 // ranges add to a redraw.
 void BM_Sweep(benchmark::State& state) {
-    const Entries entries = test::LargestRegionEntries();
+    const Entries entries = test::LargestRegion();
     for (auto _ : state) {
         float sum = 0;
         SweepTolerance(entries, 0.2f, [&sum](const SweepPoint& p) { sum += p.loadR; });
@@ -49,7 +49,7 @@ void BM_Sweep(benchmark::State& state) {
 BENCHMARK(BM_Sweep)->Unit(benchmark::kMicrosecond);
 
 void BM_SweepWithRanges(benchmark::State& state) {
-    const Entries entries = test::LargestRegionEntries();
+    const Entries entries = test::LargestRegion();
     for (auto _ : state) {
         float sum = 0;
         ToleranceRanges ranges(entries.Impedance);

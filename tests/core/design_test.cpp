@@ -2,7 +2,7 @@
 
 #include "core/networks.h"
 #include "core/topology.h"
-#include "float_bits.h"
+#include "tests/support/float_bits.h"
 
 #include <gtest/gtest.h>
 

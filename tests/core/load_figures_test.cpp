@@ -2,7 +2,7 @@
 #include "core/load_figures.h"
 #include "core/tolerance_ranges.h"
 
-#include "tests/support/example_entries.h"
+#include "tests/support/entries.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ TEST(LoadFigures, HandWorkedCases) {
 }
 
 TEST(ToleranceRanges, MatchTheFiguresOfEveryVariedLoad) {
-    const Entries entries = test::LargestRegionEntries();
+    const Entries entries = test::LargestRegion();
     ToleranceRanges ranges(entries.Impedance);
     FigureRange r{INFINITY, -INFINITY}, x = r, gamma = r, swr = r;
     const auto widen = [](FigureRange& range, double value) {
@@ -108,7 +108,7 @@ TEST(FiguresText, LinesAsReviewed) {
     }
     for (const int percent : kAccuracyPercents) {
         ToleranceRanges ranges(50);
-        SweepTolerance(test::LargestRegionEntries(), AccuracyFraction(percent), ranges);
+        SweepTolerance(test::LargestRegion(), AccuracyFraction(percent), ranges);
         text += RangeLine(ranges.Figures(), AccuracyFraction(percent)) + "\n";
     }
     ToleranceRanges negative(50), empty(50);

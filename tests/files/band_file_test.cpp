@@ -1,6 +1,6 @@
 #include "files/band_file.h"
 
-#include "tests/files/file_test_support.h"
+#include "tests/support/folders.h"
 
 #include <QDir>
 
@@ -11,7 +11,7 @@
 namespace vorelin {
 namespace {
 
-const QString kName = QString::fromUtf8(kBandFileName.data(), static_cast<qsizetype>(kBandFileName.size()));
+const std::string kName(kBandFileName);
 const std::string kNotRead = std::string(kBandFileNotRead) + " ";
 
 TEST(BandFile, NoFileIsAnEmptyTable) {
@@ -25,7 +25,7 @@ TEST(BandFile, WritesAtomicallyAndReadsBack) {
     test::WorkingFolder folder;
     const BandTable table = ReadBandTable("frequency,topology,impedance\r\n14.2M,7,50\r\n0,7,50\r\n").table;
     EXPECT_EQ(WriteBandFile(table).status, WriteResult::Status::Written);
-    EXPECT_EQ(folder.Entries(), QStringList{kName});
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{kName});
     EXPECT_EQ(test::FileBytes(kName), BandTableText(table));
     EXPECT_EQ(ReadBandFile().table, table);
 }
@@ -37,13 +37,13 @@ TEST(BandFile, UnreadableFileGivesItsReason) {
                                                "impedance are needed.");
     test::PutFile(kName, std::string(kLargestBandFile + 1, '\n'));
     EXPECT_EQ(ReadBandFile().error, kNotRead + "It is larger than 16 MB.");
-    ASSERT_TRUE(QDir(folder.Path()).remove(kName) && QDir(folder.Path()).mkdir(kName));
+    ASSERT_TRUE(std::filesystem::remove(kName) && std::filesystem::create_directory(kName));
     EXPECT_EQ(ReadBandFile().error, kNotRead + "It cannot be read: not a regular file.");
 }
 
 TEST(BandFile, FailedWriteSaysWhichFile) {
     test::WorkingFolder folder;
-    ASSERT_TRUE(QDir(folder.Path()).mkdir(kName));
+    ASSERT_TRUE(std::filesystem::create_directory(kName));
     EXPECT_EQ(WriteBandFile({}).message, kBandFileNotWritten);
 }
 

@@ -2,8 +2,8 @@
 #include "files/load_csv.h"
 #include "files/touchstone.h"
 
-#include "tests/files/file_test_support.h"
-#include "tests/support/example_entries.h"
+#include "tests/support/folders.h"
+#include "tests/support/entries.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -25,7 +25,7 @@ const std::vector<TouchstonePoint> kPoints{
     {10.1e6f, {38.1758537f, -106.751892f}}, {14.2e6f, {25, -0.0f}}, {2.1e9f, {-10, 3.5e-4f}}};
 
 std::vector<std::string> Comments() {
-    auto comments = TouchstoneComments(test::LargestRegionEntries(), 0.05f);
+    auto comments = TouchstoneComments(test::LargestRegion(), 0.05f);
     comments.push_back("Antenna: 40 m dipole, 50 Ω ±2 %");
     return comments;
 }
@@ -38,12 +38,11 @@ std::vector<BandResultRow> BandRows() {
 
 std::string WriteAndRead(const char* name, const WriteResult& result) {
     EXPECT_EQ(result.status, WriteResult::Status::Written) << result.message;
-    return test::FileBytes(QString::fromUtf8(name)).value_or("");
+    return test::FileBytes(name).value_or("");
 }
 
 std::string Golden(const char* name) {
-    return test::FileBytes(QStringLiteral(VORELIN_FILES_GOLDEN "/") + QString::fromUtf8(name))
-        .value_or("missing");
+    return test::FileBytes(std::string(VORELIN_FILES_GOLDEN "/") + name).value_or("missing");
 }
 
 TEST(Exports, BytesAsReviewedUnderEveryLocale) {
@@ -54,7 +53,7 @@ TEST(Exports, BytesAsReviewedUnderEveryLocale) {
         EXPECT_EQ(WriteAndRead("load.s1p", WriteTouchstone("load.s1p", Comments(), 50, kPoints)),
                   Golden("load.s1p"));
         EXPECT_EQ(
-            WriteAndRead("region.csv", WriteRegionCsv("region.csv", test::LargestRegionEntries(), 0.01f)),
+            WriteAndRead("region.csv", WriteRegionCsv("region.csv", test::LargestRegion(), 0.01f)),
             Golden("region.csv"));
         EXPECT_EQ(WriteAndRead("band.csv", WriteBandCsv("band.csv", BandRows())), Golden("band.csv"));
     }
@@ -77,7 +76,7 @@ TEST(Touchstone, RefusesAnyRowThatBreaksTheFile) {
         "The Touchstone file bad.s1p was not written: rows 1 and 2 have the same frequency (14000000 Hz); "
         "row 3 has a lower frequency than row 2 (the frequencies must ascend); row 4 has no valid "
         "frequency; row 5 has no reflection coefficient.");
-    EXPECT_TRUE(folder.Entries().isEmpty());
+    EXPECT_TRUE(folder.Entries().empty());
 }
 
 TEST(Exports, AFailedWriteNamesTheFile) {

@@ -35,10 +35,14 @@ inline Entries TypicalExample(int topology = 7) {
 
 // The largest tolerance region: a T network (topology 5) at 10.1 MHz, 50 ohms, L1 1.1u, C2 330p,
 // L3 2.7u, at 20 % accuracy: 41^3 = 68,921 varied loads.
-inline Entries LargestRegion() { return MakeEntries(5, 10.1e6f, 50, {.c2 = 330e-12f, .l1 = 1.1e-6f, .l3 = 2.7e-6f}); }
+inline Entries LargestRegion() {
+    return MakeEntries(5, 10.1e6f, 50, {.c2 = 330e-12f, .l1 = 1.1e-6f, .l3 = 2.7e-6f});
+}
 inline constexpr int kLargestRegionPercent = 20;
 
 // Entries whose load cannot be computed: 10 GHz with a 10 GH series inductor overflow the steps.
-inline Entries NotComputable() { return MakeEntries(7, 1e10f, 50, {.c1 = 150e-12f, .c3 = 300e-12f, .l2 = 1e10f}); }
+inline Entries NotComputable() {
+    return MakeEntries(7, 1e10f, 50, {.c1 = 150e-12f, .c3 = 300e-12f, .l2 = 1e10f});
+}
 
 } // namespace vorelin::test

@@ -49,6 +49,21 @@ std::string GoldenMismatch(std::string_view relativePath, std::string_view actua
            "\n  actual:   " + LineAt(actual, line) + "\n(VORELIN_UPDATE_GOLDEN=1 rewrites it)";
 }
 
+std::string Visible(std::string_view bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+        text += c == '\n'                    ? "\n"
+                : c == '\r'                  ? "\\r"
+                : c == '\\'                  ? "\\\\"
+                : byte < 0x20 || byte > 0x7E ? escaped
+                                             : std::string(1, c);
+    }
+    return text;
+}
+
 std::string Fingerprint(std::string_view text) {
     std::uint64_t hash = 14695981039346656037ull;
     std::size_t lines = 0;

@@ -16,6 +16,10 @@ std::string GoldenMismatch(std::string_view relativePath, std::string_view actua
 // The content of a file under tests/ (empty when it cannot be read).
 std::string ReadTestFile(std::string_view relativePath);
 
+// Bytes as lines a reviewer can read: line feeds stay, a carriage return shows as \r, a backslash
+// as \\, and any other control or non-ASCII byte as \xHH.
+std::string Visible(std::string_view bytes);
+
 // A short fingerprint of a long text (FNV-1a, 64 bits, in hex) with its line count: golden files
 // hold it for drawings too long to review line by line.
 std::string Fingerprint(std::string_view text);

@@ -7,7 +7,7 @@
 #include "render/page_renderer.h"
 #include "tests/support/entries.h"
 #include "tests/support/golden.h"
-#include "tests/tools/scratch_folder.h"
+#include "tests/support/folders.h"
 
 #include <QFile>
 #include <QImage>
@@ -272,14 +272,6 @@ TEST(CalculatorOptions, PicturesNeedNoDisplay) {
     while (!svg.atEnd())
         svg.readNext();
     EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
-}
-
-TEST(CalculatorOptions, LinksQtGuiWithoutWidgets) {
-    const auto [status, libraries] = Command("ldd " VORELIN_CALC);
-    ASSERT_EQ(status, 0) << libraries;
-    EXPECT_NE(libraries.find("libQt6Gui"), std::string::npos) << libraries;
-    EXPECT_EQ(libraries.find("Qt6Widgets"), std::string::npos) << libraries;
-    EXPECT_EQ(libraries.find("Qt6PrintSupport"), std::string::npos) << libraries;
 }
 
 } // namespace

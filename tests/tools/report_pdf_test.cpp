@@ -1,132 +1,92 @@
-// vorelin-calc --report, run as a user runs it (no display, no platform chosen), and the PDF
-// read back with poppler's tools: one portrait page with the chart where the layout puts it.
-#include "scratch_folder.h"
+// vorelin-calc --report run as a user runs it (no display, no platform chosen), and the PDF read
+// back with poppler's tools: one portrait page of the locale's paper with the chart in its place.
+#include "tests/support/folders.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <numbers>
 #include <regex>
-#include <sstream>
 #include <string>
-#include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
-using Folder = vorelin::test::ScratchFolder;
 
 // A load of practically 50 ohms (50.00004 -j0.047): the mark sits on the chart's centre.
 const std::string kMatched = "--topology 1 --frequency 1M --impedance 50 --l1 10n --c2 1p --report";
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
-
-int Shell(const std::string& command) { return std::system(command.c_str()); }
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// What a command writes to its standard output; a failing command fails the test.
+std::string Output(const std::string& command) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    for (int c; pipe != nullptr && (c = std::fgetc(pipe)) != EOF;)
+        text += static_cast<char>(c);
+    EXPECT_EQ(pipe == nullptr ? -1 : pclose(pipe), 0) << command;
+    return text;
 }
 
-// Runs a command and returns what it wrote to stdout.
-std::string Output(const std::string& command, const Folder& folder) {
-    const fs::path out = folder.Path() / "output.txt";
-    EXPECT_EQ(Shell(command + " > " + Quoted(out)), 0) << command;
-    return ReadAll(out);
-}
-
-// Writes the report for the matched load under the given locale.
-fs::path WriteReport(const Folder& folder, const std::string& locale) {
-    const fs::path pdf = folder.Path() / "report.pdf";
-    const std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=" + locale +
-                                " " + VORELIN_CALC + " " + kMatched + " " + Quoted(pdf) + " > /dev/null";
-    EXPECT_EQ(Shell(command), 0) << command;
+// Writes the report of the matched load under a locale and returns the PDF's path.
+std::string WriteReport(const vorelin::test::ScratchFolder& folder, const std::string& locale) {
+    const std::string pdf = folder / "report.pdf";
+    Output("env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=" + locale + " " VORELIN_CALC " " +
+           kMatched + " '" + pdf + "' > /dev/null");
     return pdf;
 }
 
-// A binary PPM image as pdftoppm writes it.
-struct Picture {
+// The page rendered by pdftoppm at 150 dpi, read as a binary PPM; colours of points on the
+// report's page of 11500 x 15200 units, fitted into the sheet and centred on it.
+struct Page {
     int width = 0, height = 0;
     std::string pixels;
-    struct Rgb {
-        int red, green, blue;
-    };
-    Rgb At(double x, double y) const {
-        const auto index =
-            (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
-        const auto byte = [&](std::size_t i) {
-            return static_cast<int>(static_cast<std::uint8_t>(pixels[index + i]));
-        };
-        return {byte(0), byte(1), byte(2)};
+    std::string ColourAt(double x, double y) const {
+        const double scale = std::min(width / 11500.0, height / 15200.0);
+        const auto column = static_cast<long>((width - scale * 11500) / 2 + scale * x);
+        const auto row = static_cast<long>((height - scale * 15200) / 2 + scale * y);
+        const auto at = static_cast<std::size_t>((row * width + column) * 3);
+        const auto level = [&](std::size_t i) { return static_cast<unsigned char>(pixels[at + i]); };
+        const auto high = [](int v) { return v > 200; };
+        const auto low = [](int v) { return v < 90; };
+        if (high(level(0)) && high(level(1)) && high(level(2))) return "white";
+        if (high(level(0)) && low(level(1)) && low(level(2))) return "red";
+        if (low(level(0)) && low(level(1)) && high(level(2))) return "blue";
+        return "other";
     }
 };
 
-Picture ReadPpm(const fs::path& path) {
-    std::istringstream in(ReadAll(path));
-    std::string magic;
-    int maximum = 0;
-    Picture picture;
-    in >> magic >> picture.width >> picture.height >> maximum;
-    in.get();
-    EXPECT_EQ(magic, "P6");
-    EXPECT_EQ(maximum, 255);
-    picture.pixels.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(picture.width * picture.height * 3));
-    return picture;
+Page Render(const std::string& pdf) {
+    const std::string ppm = Output("pdftoppm -r 150 -singlefile '" + pdf + "'");
+    Page page;
+    int maximum = 0, consumed = 0;
+    EXPECT_EQ(std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &page.width, &page.height, &maximum, &consumed), 3);
+    page.pixels = ppm.substr(static_cast<std::size_t>(consumed) + 1);
+    EXPECT_EQ(page.pixels.size(), static_cast<std::size_t>(page.width * page.height * 3));
+    return page;
 }
 
-// The report's page, 11500 x 15200 units, fitted into the sheet and centred on it.
-struct Sheet {
-    double scale, left, top;
-    explicit Sheet(const Picture& p)
-        : scale(std::min(p.width / 11500.0, p.height / 15200.0)), left((p.width - scale * 11500) / 2),
-          top((p.height - scale * 15200) / 2) {}
-    double X(double x) const { return left + scale * x; }
-    double Y(double y) const { return top + scale * y; }
-};
-
-bool IsBlue(Picture::Rgb c) { return c.blue > 200 && c.red < 90 && c.green < 90; }
-bool IsRed(Picture::Rgb c) { return c.red > 200 && c.green < 90 && c.blue < 90; }
-bool IsWhite(Picture::Rgb c) { return c.red > 245 && c.green > 245 && c.blue > 245; }
-
-TEST(ReportPdf, OnePortraitPageWithTheChartInPlace) {
-    const Folder folder;
-    const fs::path pdf = WriteReport(folder, "de_DE.UTF-8");
-
-    const std::string info = Output("pdfinfo " + Quoted(pdf), folder);
+TEST(ReportPdf, OnePortraitA4PageWithTheChartInPlace) {
+    const vorelin::test::ScratchFolder folder;
+    const std::string pdf = WriteReport(folder, "de_DE.UTF-8");
+    const std::string info = Output("pdfinfo '" + pdf + "'");
     EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Page size:       595 x 842 pts (A4)"), std::string::npos) << info;
     EXPECT_NE(info.find("Title:           Vorelin Output\n"), std::string::npos) << info;
 
-    ASSERT_EQ(Shell("pdftoppm -r 150 -singlefile " + Quoted(pdf) + " " + Quoted(folder.Path() / "page")), 0);
-    const Picture page = ReadPpm(folder.Path() / "page.ppm");
-    ASSERT_LT(page.width, page.height); // portrait
-    const Sheet sheet(page);
-
-    // The load's blue ring of radius 50 around the centre (6000, 8000), its pen 16 dots of 600 dpi.
-    for (const auto& [dx, dy] : {std::pair{50, 0}, {-50, 0}, {0, 50}, {0, -50}}) {
-        const auto colour = page.At(sheet.X(6000 + dx), sheet.Y(8000 + dy));
-        EXPECT_TRUE(IsBlue(colour)) << dx << ", " << dy << ": " << colour.red << " " << colour.green << " "
-                                    << colour.blue;
-    }
-    // The outer circle, radius 3000, in red; white just outside it and at the sheet's corner.
+    // The load's blue ring of radius 50 around the centre; the outer circle of radius 3000 in
+    // red, white just outside it and at the sheet's corner.
+    const Page page = Render(pdf);
+    ASSERT_LT(page.width, page.height);
+    for (const auto& [dx, dy] : {std::pair{50, 0}, {-50, 0}, {0, 50}, {0, -50}})
+        EXPECT_EQ(page.ColourAt(6000 + dx, 8000 + dy), "blue") << dx << ", " << dy;
     for (const double degrees : {45.0, 135.0, 225.0, 315.0}) {
-        const double angle = degrees * std::numbers::pi / 180;
-        const double x = 6000 + 3000 * std::cos(angle), y = 8000 - 3000 * std::sin(angle);
-        EXPECT_TRUE(IsRed(page.At(sheet.X(x), sheet.Y(y)))) << degrees;
-        const double outX = 6000 + 3100 * std::cos(angle), outY = 8000 - 3100 * std::sin(angle);
-        EXPECT_TRUE(IsWhite(page.At(sheet.X(outX), sheet.Y(outY)))) << degrees;
+        const double c = std::cos(degrees * std::numbers::pi / 180),
+                     s = std::sin(degrees * std::numbers::pi / 180);
+        EXPECT_EQ(page.ColourAt(6000 + 3000 * c, 8000 - 3000 * s), "red") << degrees;
+        EXPECT_EQ(page.ColourAt(6000 + 3100 * c, 8000 - 3100 * s), "white") << degrees;
     }
-    EXPECT_TRUE(IsWhite(page.At(2, 2)));
+    EXPECT_EQ(page.ColourAt(50, 50), "white");
 
     // The texts are real text in the document; the date follows the German short form.
-    const std::string text = Output("pdftotext -layout " + Quoted(pdf) + " -", folder);
+    const std::string text = Output("pdftotext -layout '" + pdf + "' -");
     for (const char* expected :
          {"Vorelin Output", "Load as seen on a 50 ohm chart:", "Test freq:", "50.00004 -j0.04712391",
           "Vorelin Version 2.03 - https://vorelin.example.org"})
@@ -135,13 +95,12 @@ TEST(ReportPdf, OnePortraitPageWithTheChartInPlace) {
 }
 
 TEST(ReportPdf, LetterPaperWhereTheLocaleMeasuresInUsUnits) {
-    const Folder folder;
-    const fs::path pdf = WriteReport(folder, "en_US.UTF-8");
-    const std::string info = Output("pdfinfo " + Quoted(pdf), folder);
-    EXPECT_NE(info.find("Page size:       612 x 792 pts (letter)"), std::string::npos) << info;
-    const std::string text = Output("pdftotext " + Quoted(pdf) + " -", folder);
-    EXPECT_TRUE(std::regex_search(text, std::regex(R"(\b\d{1,2}/\d{1,2}/\d\d \d{1,2}:\d\d\s?[AP]M\b)")))
-        << text;
+    const vorelin::test::ScratchFolder folder;
+    const std::string pdf = WriteReport(folder, "en_US.UTF-8");
+    EXPECT_NE(Output("pdfinfo '" + pdf + "'").find("Page size:       612 x 792 pts (letter)"),
+              std::string::npos);
+    EXPECT_TRUE(std::regex_search(Output("pdftotext '" + pdf + "' -"),
+                                  std::regex(R"(\b\d{1,2}/\d{1,2}/\d\d \d{1,2}:\d\d\s?[AP]M\b)")));
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 """Independent reference for the network routines' expected bits.
 
 Evaluates every step of the eight networks in double precision (Python floats) and rounds to
-single precision at the end of each step, then prints GoogleTest table rows with the float bits
-of LoadR and LoadX. Run it to regenerate the rows of networks_test.cpp:
+single precision at the end of each step, then prints the case table of the networks with the
+float bits of the entries and of LoadR and LoadX. Run it to regenerate that table:
 
-    python3 tests/core/reference/network_reference.py
+    python3 tests/core/reference/network_reference.py > tests/core/data/networks.txt
 """
 import math
 import struct
@@ -124,15 +124,13 @@ CASES = [
 
 
 def main():
+    print("# Written by tests/core/reference/network_reference.py: Network topology, then the bits of")
+    print("# the frequency, Z0, C1, C2, C3, L1, L2, L3, and the bits of LoadR and LoadX.")
     for name, topology, f, z0, c1, c2, c3, l1, l2, l3 in CASES:
-        f, z0, c1, c2, c3, l1, l2, l3 = (f32(v) for v in (f, z0, c1, c2, c3, l1, l2, l3))
-        r, x = network(topology, f, z0, c1, c2, c3, l1, l2, l3)
-        print(
-            f'    {{"{name}", {topology}, {bits(f):#010x}u, {bits(z0):#010x}u, '
-            f"{{{bits(c1):#010x}u, {bits(c2):#010x}u, {bits(c3):#010x}u}}, "
-            f"{{{bits(l1):#010x}u, {bits(l2):#010x}u, {bits(l3):#010x}u}}, "
-            f"{bits(r):#010x}u, {bits(x):#010x}u}},  // R {r:.9g}, X {x:.9g}"
-        )
+        entries = [f32(v) for v in (f, z0, c1, c2, c3, l1, l2, l3)]
+        r, x = network(topology, *entries)
+        fields = " ".join(f"{bits(v):#010x}" for v in entries)
+        print(f'Network {topology} {fields} "{bits(r):#010x} {bits(x):#010x}"  # {name}: R {r:.9g}, X {x:.9g}')
 
 
 if __name__ == "__main__":

@@ -166,8 +166,8 @@ BandRow BandRowFromEntries(const Entries& entries) {
     cells[Index(BandColumn::Topology)] = std::to_string(entries.Topology);
     cells[Index(BandColumn::Impedance)] = Trimmed(FormatValue(entries.Impedance));
     for (const PartSlot& part : PartsOf(entries.Topology)) {
-        const auto* name = std::ranges::find(kPartNames, part.name);
-        cells[Index(BandColumn::C1) + static_cast<std::size_t>(name - std::begin(kPartNames))] =
+        const auto entry = std::ranges::find(kEntryParts, part.name, &EntryPart::name);
+        cells[Index(BandColumn::C1) + static_cast<std::size_t>(entry - kEntryParts.begin())] =
             Trimmed(PartValueText(entries.*part.value, part.kind));
     }
     return BandRowFromCells(std::move(cells));

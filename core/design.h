@@ -17,7 +17,7 @@ struct DesignTarget {
     float frequency = 0; // Hz
 };
 
-// A part kept at a given value: its name as in kPartNames ("C1" ... "L3") and its value in farads
+// A part kept at a given value: its name as in kEntryParts ("C1" ... "L3") and its value in farads
 // or henries.
 struct DesignHold {
     std::string_view part;
@@ -27,7 +27,7 @@ struct DesignHold {
 // How the T and pi networks (topologies 5 to 8), which have one degree of freedom, are designed.
 // A hold applies to those of them that have the held part: they keep that part at its value bit
 // for bit and get the other two to match. The others are designed at the loaded Q; a part name
-// outside kPartNames gives all four the reason kReasonBadHoldPart. The L networks (1 to 4) have no
+// outside kEntryParts gives all four the reason kReasonBadHoldPart. The L networks (1 to 4) have no
 // freedom and ignore both options.
 struct DesignOptions {
     // The loaded Q to design at: the largest |X| / R met along the network, at the input, the two

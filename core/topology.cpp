@@ -6,18 +6,24 @@ namespace vorelin {
 
 namespace {
 
-constexpr PartSlot kSeriesL1{"L1", &Entries::L1, PartKind::Inductor, Placement::Series};
-constexpr PartSlot kShuntL1{"L1", &Entries::L1, PartKind::Inductor, Placement::Shunt};
-constexpr PartSlot kSeriesL2{"L2", &Entries::L2, PartKind::Inductor, Placement::Series};
-constexpr PartSlot kShuntL2{"L2", &Entries::L2, PartKind::Inductor, Placement::Shunt};
-constexpr PartSlot kSeriesL3{"L3", &Entries::L3, PartKind::Inductor, Placement::Series};
-constexpr PartSlot kShuntL3{"L3", &Entries::L3, PartKind::Inductor, Placement::Shunt};
-constexpr PartSlot kSeriesC1{"C1", &Entries::C1, PartKind::Capacitor, Placement::Series};
-constexpr PartSlot kShuntC1{"C1", &Entries::C1, PartKind::Capacitor, Placement::Shunt};
-constexpr PartSlot kSeriesC2{"C2", &Entries::C2, PartKind::Capacitor, Placement::Series};
-constexpr PartSlot kShuntC2{"C2", &Entries::C2, PartKind::Capacitor, Placement::Shunt};
-constexpr PartSlot kSeriesC3{"C3", &Entries::C3, PartKind::Capacitor, Placement::Series};
-constexpr PartSlot kShuntC3{"C3", &Entries::C3, PartKind::Capacitor, Placement::Shunt};
+// A part of the entries (0 = C1 ... 5 = L3) as it sits in a network.
+constexpr PartSlot Slot(std::size_t part, Placement placement) {
+    const EntryPart& entry = kEntryParts[part];
+    return {entry.name, entry.value, entry.kind, placement};
+}
+
+constexpr PartSlot kSeriesC1 = Slot(0, Placement::Series);
+constexpr PartSlot kShuntC1 = Slot(0, Placement::Shunt);
+constexpr PartSlot kSeriesC2 = Slot(1, Placement::Series);
+constexpr PartSlot kShuntC2 = Slot(1, Placement::Shunt);
+constexpr PartSlot kSeriesC3 = Slot(2, Placement::Series);
+constexpr PartSlot kShuntC3 = Slot(2, Placement::Shunt);
+constexpr PartSlot kSeriesL1 = Slot(3, Placement::Series);
+constexpr PartSlot kShuntL1 = Slot(3, Placement::Shunt);
+constexpr PartSlot kSeriesL2 = Slot(4, Placement::Series);
+constexpr PartSlot kShuntL2 = Slot(4, Placement::Shunt);
+constexpr PartSlot kSeriesL3 = Slot(5, Placement::Series);
+constexpr PartSlot kShuntL3 = Slot(5, Placement::Shunt);
 
 constexpr std::array kTopology1{kSeriesL1, kShuntC2};
 constexpr std::array kTopology2{kShuntC1, kSeriesL2};
@@ -30,9 +36,6 @@ constexpr std::array kTopology8{kShuntL1, kSeriesC2, kShuntL3};
 
 constexpr std::array<std::span<const PartSlot>, kTopologyCount> kTopologies{
     kTopology1, kTopology2, kTopology3, kTopology4, kTopology5, kTopology6, kTopology7, kTopology8};
-
-constexpr std::array<float Entries::*, 6> kPartFields{&Entries::C1, &Entries::C2, &Entries::C3,
-                                                       &Entries::L1, &Entries::L2, &Entries::L3};
 
 } // namespace
 
@@ -47,8 +50,8 @@ std::string_view FormOf(int topology) {
 }
 
 float Entries::*PartField(std::string_view name) {
-    for (std::size_t i = 0; i < kPartFields.size(); ++i) {
-        if (kPartNames[i] == name) return kPartFields[i];
+    for (const EntryPart& part : kEntryParts) {
+        if (part.name == name) return part.value;
     }
     return nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include "core/entries.h"
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -36,8 +37,22 @@ std::span<const PartSlot> PartsOf(int topology);
 // "L network" for 1 to 4, "T network" for 5 and 6, "pi network" for 7 and 8; empty otherwise.
 std::string_view FormOf(int topology);
 
-// Every part name in the order the entries keep them: C1, C2, C3, L1, L2, L3.
-inline constexpr std::string_view kPartNames[] = {"C1", "C2", "C3", "L1", "L2", "L3"};
+// A part as the entries keep it: its name on the pages and its value field.
+struct EntryPart {
+    std::string_view name;
+    float Entries::*value;
+    PartKind kind;
+};
+
+// Every part in the order the entries keep them: C1, C2, C3, L1, L2, L3.
+inline constexpr std::array<EntryPart, 6> kEntryParts{{
+    {"C1", &Entries::C1, PartKind::Capacitor},
+    {"C2", &Entries::C2, PartKind::Capacitor},
+    {"C3", &Entries::C3, PartKind::Capacitor},
+    {"L1", &Entries::L1, PartKind::Inductor},
+    {"L2", &Entries::L2, PartKind::Inductor},
+    {"L3", &Entries::L3, PartKind::Inductor},
+}};
 
 // The value field of a part name ("C1" ... "L3"); nullptr for any other name.
 float Entries::*PartField(std::string_view name);

@@ -155,8 +155,8 @@ void DesignPage::onUseValues(int topology, std::size_t solution) {
     m_entries.Topology = chosen.Topology;
     m_entries.Frequency = chosen.Frequency;
     m_entries.Impedance = chosen.Impedance;
-    for (const std::string_view name : kPartNames)
-        m_entries.*PartField(name) = chosen.*PartField(name);
+    for (const EntryPart& part : kEntryParts)
+        m_entries.*part.value = chosen.*part.value;
     m_navigation.ShowResultsPage();
     Unload();
 }

@@ -67,18 +67,18 @@ void EntriesPage::MakeControls() {
     // Labels first: a box sits over the lower part of its label and must stay on top of it.
     m_titleLabel = MakeLabel(this, "titleLabel", QStringLiteral("Vorelin - Entries Page"),
                              {std::nullopt, kPageTitleColour});
-    m_chooseNetworkLabel = MakeLabel(this, "chooseNetworkLabel", QStringLiteral("  Click on a network to choose it:"),
-                                     {kLabelColour});
+    m_chooseNetworkLabel = MakeLabel(this, "chooseNetworkLabel",
+                                     QStringLiteral("  Click on a network to choose it:"), {kLabelColour});
     m_frequencyLabel =
         MakeLabel(this, "frequencyLabel", QStringLiteral("  Enter the test frequency, Hz:"), {kLabelColour});
-    m_impedanceLabel = MakeLabel(this, "impedanceLabel", QStringLiteral("  Enter the system impedance, ohms:"),
-                                 {kLabelColour});
+    m_impedanceLabel = MakeLabel(this, "impedanceLabel",
+                                 QStringLiteral("  Enter the system impedance, ohms:"), {kLabelColour});
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
-        const std::string_view part = kPartNames[i];
+        const std::string_view part = kEntryParts[i].name;
         QString name = BoxName(part);
         name.replace(QStringLiteral("Box"), QStringLiteral("Label"));
-        m_parts[i].label =
-            MakeLabel(this, name.toLatin1().constData(), QString::fromStdString(PartCaption(part)), {kLabelColour});
+        m_parts[i].label = MakeLabel(this, name.toLatin1().constData(),
+                                     QString::fromStdString(PartCaption(part)), {kLabelColour});
     }
     m_multipliersHint =
         MakeLabel(this, "multipliersHint",
@@ -87,9 +87,11 @@ void EntriesPage::MakeControls() {
     m_frequency = MakeEntryBox("frequencyBox", &Entries::Frequency);
     m_impedance = MakeEntryBox("impedanceBox", &Entries::Impedance);
     for (std::size_t i = 0; i < m_parts.size(); ++i)
-        m_parts[i].entry = MakeEntryBox(BoxName(kPartNames[i]).toLatin1().constData(), PartField(kPartNames[i]));
+        m_parts[i].entry =
+            MakeEntryBox(BoxName(kEntryParts[i].name).toLatin1().constData(), kEntryParts[i].value);
 
-    m_seeResultsButton = MakeButton(this, "seeResultsButton", QStringLiteral("See results"), kPageButtonColour);
+    m_seeResultsButton =
+        MakeButton(this, "seeResultsButton", QStringLiteral("See results"), kPageButtonColour);
     m_helpButton = MakeButton(this, "helpButton", QStringLiteral("Help"), kPageButtonColour);
     m_exitButton = MakeButton(this, "exitButton", QStringLiteral("Exit"), kPageButtonColour);
     connect(m_seeResultsButton, &QPushButton::clicked, this, &EntriesPage::onSeeResults);
@@ -184,7 +186,7 @@ void EntriesPage::PlaceControls() {
     Place(m_impedanceLabel, {1000, 3000, 3000, 500}, kLabelFont);
     Place(m_impedance.box, {1300, 3200, 1200, 200}, kBoxFont);
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
-        const double top = PartLabelTop(PositionOf(kPartNames[i]));
+        const double top = PartLabelTop(PositionOf(kEntryParts[i].name));
         Place(m_parts[i].label, {1000, top, 3000, 500}, kLabelFont);
         Place(m_parts[i].entry.box, {1300, top + 200, 2000, 360}, kBoxFont);
     }
@@ -217,7 +219,7 @@ void EntriesPage::ShowPartFields() {
     }
     for (const PartSlot& slot : PartsOf(m_entries.Topology)) {
         for (std::size_t i = 0; i < m_parts.size(); ++i) {
-            if (kPartNames[i] != slot.name) continue;
+            if (kEntryParts[i].name != slot.name) continue;
             m_parts[i].label->show();
             m_parts[i].entry.box->show();
         }

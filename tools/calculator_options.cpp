@@ -106,10 +106,10 @@ const std::string* ValueOf(const Given& given, std::string_view name) {
     return found == given.end() ? nullptr : &found->second;
 }
 
-// The index in kPartNames of the part an option such as "--l2" gives.
+// The index in kEntryParts of the part an option such as "--l2" gives.
 std::optional<std::size_t> PartOption(std::string_view name) {
-    for (std::size_t i = 0; i < std::size(kPartNames); ++i)
-        if (name == "--" + PartKey(kPartNames[i])) return i;
+    for (std::size_t i = 0; i < kEntryParts.size(); ++i)
+        if (name == "--" + PartKey(kEntryParts[i].name)) return i;
     return std::nullopt;
 }
 
@@ -161,11 +161,11 @@ std::optional<UsageError> CheckModeOptions(const Given& given, CalcMode mode) {
 std::optional<UsageError> ReadHold(std::string_view text, CalcOptions& options) {
     const auto equals = text.find('=');
     const std::string part = PartKey(text.substr(0, equals));
-    const auto name = std::find_if(std::begin(kPartNames), std::end(kPartNames),
-                                   [&part](std::string_view known) { return PartKey(known) == part; });
-    if (equals == std::string_view::npos || name == std::end(kPartNames))
+    const auto held = std::ranges::find_if(
+        kEntryParts, [&part](const EntryPart& known) { return PartKey(known.name) == part; });
+    if (equals == std::string_view::npos || held == kEntryParts.end())
         return UsageError{"--hold needs PART=VALUE with PART one of c1, c2, c3, l1, l2, l3"};
-    options.hold = DesignHold{*name, static_cast<float>(ParseValue(text.substr(equals + 1)))};
+    options.hold = DesignHold{held->name, static_cast<float>(ParseValue(text.substr(equals + 1)))};
     return std::nullopt;
 }
 
@@ -245,7 +245,11 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view name = arguments[i];
         const OptionSpec* spec = SpecOf(name);
-        if (spec == nullptr) return UsageError{"unknown option: " + std::string(name)};
+        if (spec == nullptr) {
+            // An empty argument would otherwise print as nothing at all.
+            if (name.empty()) return UsageError{"empty argument where an option was expected"};
+            return UsageError{"unknown option: " + std::string(name)};
+        }
         if (name == "--help" || name == "--version") {
             options.mode = name == "--help" ? CalcMode::Help : CalcMode::Version;
             return std::nullopt;

@@ -27,8 +27,8 @@ struct CalcOptions {
     CalcMode mode = CalcMode::Load;
     int topology = 0; // 1 to 8; 0 when not given (only --design may leave it out)
     std::string frequency, impedance;
-    std::array<std::string, std::size(kPartNames)> parts; // in kPartNames order; empty: 0
-    int accuracyPercent = 0;                              // 0: no tolerance region
+    std::array<std::string, kEntryParts.size()> parts; // in kEntryParts order; empty: 0
+    int accuracyPercent = 0;                           // 0: no tolerance region
     bool points = false;
     bool json = false;
     // Output files; empty when not asked for.
@@ -36,7 +36,7 @@ struct CalcOptions {
     std::string tablePath;
     std::optional<float> reference; // the Touchstone reference impedance of a table
     std::string loadR, loadX;       // --design's load
-    std::optional<DesignHold> hold; // its part name is one of kPartNames
+    std::optional<DesignHold> hold; // its part name is one of kEntryParts'
     std::optional<double> loadedQ;
 };
 

@@ -25,8 +25,8 @@ Entries StoredEntries(const CalcOptions& options) {
     entries.Topology = static_cast<std::int16_t>(options.topology);
     entries.Frequency = Parsed(options.frequency);
     entries.Impedance = Parsed(options.impedance);
-    for (std::size_t i = 0; i < std::size(kPartNames); ++i)
-        entries.*PartField(kPartNames[i]) = Parsed(options.parts[i]);
+    for (std::size_t i = 0; i < kEntryParts.size(); ++i)
+        entries.*kEntryParts[i].value = Parsed(options.parts[i]);
     return entries;
 }
 

@@ -108,7 +108,7 @@ TEST(Design, RandomLoadsComeBack) {
     for (int i = 0; i < 2000; ++i) {
         const DesignTarget t{logUniform(0.5, 5000), static_cast<float>(10000 * unit(random) - 5000),
                              i % 2 ? 75.0f : 50.0f, logUniform(1.8e6, 54e6)};
-        const std::string_view part = kPartNames[i % 6];
+        const std::string_view part = kEntryParts[static_cast<std::size_t>(i % 6)].name;
         const DesignOptions held{
             .hold = DesignHold{part, part[0] == 'C' ? logUniform(1e-11, 2e-9) : logUniform(1e-7, 2e-5)}};
         const auto designs = DesignAll(t), heldDesigns = DesignAll(t, held);

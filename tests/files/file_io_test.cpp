@@ -68,7 +68,8 @@ TEST(Writers, ReplaceTheWholeFile) {
 }
 
 // A failed write leaves the old file as it was, no temporary file, and a message for the user.
-void ExpectFailureKeepsTheOldFile(const std::function<void()>& spoil, const std::function<void()>& repair) {
+void ExpectFailureKeepsTheOldFile(const std::function<void()>& spoil, const std::function<void()>& repair,
+                                  const std::string& reason) {
     for (const Writer& writer : Writers()) {
         const test::WorkingFolder folder;
         PutFile(writer.fileName, kOld);
@@ -76,7 +77,7 @@ void ExpectFailureKeepsTheOldFile(const std::function<void()>& spoil, const std:
         const WriteResult result = writer.write();
         repair();
         EXPECT_EQ(result.status, WriteResult::Status::Failed) << writer.fileName;
-        EXPECT_FALSE(result.reason.empty()) << writer.fileName;
+        EXPECT_EQ(result.reason, reason) << writer.fileName;
         EXPECT_EQ(result.message, writer.message(result.reason));
         EXPECT_EQ(FileBytes(writer.fileName), kOld);
         EXPECT_EQ(folder.Entries(), Names{writer.fileName});
@@ -85,12 +86,12 @@ void ExpectFailureKeepsTheOldFile(const std::function<void()>& spoil, const std:
 
 TEST(Writers, FullDiskKeepsTheOldFile) {
     std::optional<test::FileSizeLimit> fullDisk;
-    ExpectFailureKeepsTheOldFile([&] { fullDisk.emplace(8); }, [&] { fullDisk.reset(); });
+    ExpectFailureKeepsTheOldFile([&] { fullDisk.emplace(8); }, [&] { fullDisk.reset(); }, "File too large");
 }
 
 TEST(Writers, ReadOnlyFolderKeepsTheOldFile) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders; the full-disk test covers this";
-    ExpectFailureKeepsTheOldFile([] { chmod(".", 0555); }, [] { chmod(".", 0755); });
+    ExpectFailureKeepsTheOldFile([] { chmod(".", 0555); }, [] { chmod(".", 0755); }, "Permission denied");
 }
 
 TEST(Writers, VanishedWorkingFolderFails) {

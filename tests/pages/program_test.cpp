@@ -8,13 +8,11 @@
 
 #include "page_test_support.h"
 #include "tests/support/entries.h"
+#include "tests/support/folders.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace vorelin {
 
@@ -56,7 +54,8 @@ private slots:
         QCOMPARE(run.Text(entries, "frequencyBox"), QStringLiteral("14.2M"));
         run.Click(entries, "exitButton");
         QVERIFY(run.program->Ended());
-        QCOMPARE(run.Read("VORELIN.DAT"), QByteArray::fromStdString(LastSessionFileText(test::TypicalExample(7))));
+        QCOMPARE(run.Read("VORELIN.DAT"),
+                 QByteArray::fromStdString(LastSessionFileText(test::TypicalExample(7))));
         QVERIFY(!run.program->ResultsWindow().isVisible() && !entries.isVisible());
     }
 
@@ -80,15 +79,10 @@ private slots:
 
         test::TestProgram full(test::TypicalExample(7));
         full.program->ShowEntriesPage();
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = previous;
-        limit.rlim_cur = 1;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        full.Click(full.program->EntriesWindow(), "exitButton");
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, handler);
+        {
+            const test::FileSizeLimit fullDisk(1);
+            full.Click(full.program->EntriesWindow(), "exitButton");
+        }
         QCOMPARE(full.dialogs.beeps, 1);
         QCOMPARE(full.dialogs.messages, QStringList{QString::fromLatin1(kLastSessionNotWritten.data())});
         QVERIFY(full.program->Ended());

@@ -8,15 +8,13 @@
 #include "page_test_support.h"
 #include "tests/support/display_list_text.h"
 #include "tests/support/entries.h"
+#include "tests/support/folders.h"
 
 #include <QFile>
 #include <QFileDevice>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace vorelin {
 
@@ -31,12 +29,15 @@ struct Fixture : test::TestProgram {
     ResultsPage& Page() { return program->ResultsWindow(); }
     void Click(const char* name) { TestProgram::Click(Page(), name); }
     // The page's drawing as it should be for a view of the entries at an accuracy.
-    std::string Expected(ResultsDrawing drawing, const ChartView& view, int percent, DotStyle mark, bool hint) {
+    std::string Expected(ResultsDrawing drawing, const ChartView& view, int percent, DotStyle mark,
+                         bool hint) {
         ResultsScratch scratch;
         const bool region = drawing != ResultsDrawing::LoadMarked;
-        const ResultsModel model = ComputeResults(program->TheEntries(), AccuracyFraction(percent), region, scratch);
+        const ResultsModel model =
+            ComputeResults(program->TheEntries(), AccuracyFraction(percent), region, scratch);
         DisplayList list;
-        DrawResultsPage(list, model, {view, program->TheSettings().AspectRatio, mark, drawing, hint}, scratch);
+        DrawResultsPage(list, model, {view, program->TheSettings().AspectRatio, mark, drawing, hint},
+                        scratch);
         return test::ListText(list);
     }
     std::string Drawn() { return test::ListText(Page().Drawing()); }
@@ -60,11 +61,13 @@ private slots:
         QCOMPARE(f.Drawn(), f.Expected(ResultsDrawing::RegionChosen, home, 5, kNominalDot, true));
         f.Click("leftButton");
         f.Click("upButton");
-        QCOMPARE(f.Drawn(), f.Expected(ResultsDrawing::ViewChanged, {8500, 4500, 1, 0}, 5, kNominalDot, true));
+        QCOMPARE(f.Drawn(),
+                 f.Expected(ResultsDrawing::ViewChanged, {8500, 4500, 1, 0}, 5, kNominalDot, true));
         f.Click("largerButton");
         f.Click("rightButton");
         f.Click("downButton");
-        QCOMPARE(f.Drawn(), f.Expected(ResultsDrawing::ViewChanged, {9000, 5000, 1.1f, 1.1f}, 5, kNominalDot, true));
+        QCOMPARE(f.Drawn(),
+                 f.Expected(ResultsDrawing::ViewChanged, {9000, 5000, 1.1f, 1.1f}, 5, kNominalDot, true));
         f.Click("resetButton");
         f.Click("smallerButton");
         QCOMPARE(f.Page().View().Zoom, static_cast<float>(1 / 1.1));
@@ -85,8 +88,9 @@ private slots:
         f.Click("accuracy20Button");
         QVERIFY(f.Drawn().find("#66CC00") == std::string::npos);
         f.Click("plotwinButton");
-        QCOMPARE(f.dialogs.messages,
-                 QStringList{"The Plotwin file was not written: the load cannot be computed from these entries."});
+        QCOMPARE(
+            f.dialogs.messages,
+            QStringList{"The Plotwin file was not written: the load cannot be computed from these entries."});
         QVERIFY(f.dialogs.questions.isEmpty());
     }
 
@@ -96,7 +100,7 @@ private slots:
         QLineEdit* percent = Find<QLineEdit>(f.Page(), "aspectPercentBox");
         QCOMPARE(box->text(), QStringLiteral(" .75"));
         QVERIFY(!QFile::exists(f.Path("Defaults.TXT"))); // opening the page writes nothing
-        f.Type(f.Page(), "aspectBox", "2"); // held at the limit, and shown so at once
+        f.Type(f.Page(), "aspectBox", "2");              // held at the limit, and shown so at once
         QCOMPARE(box->text(), QStringLiteral(" 1.5"));
         QCOMPARE(f.program->TheSettings().AspectRatio, 1.5f);
         f.Type(f.Page(), "aspectBox", "1.2"); // typed key by key: "1", "1.", "1.2"
@@ -109,7 +113,7 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral(" .5"));
         QCOMPARE(percent->text(), QStringLiteral(" 50"));
         QVERIFY(f.Drawn().find("#FF0000") != std::string::npos); // the load stays marked
-        box->setText("0.8"); // the program's "one change"
+        box->setText("0.8");                                     // the program's "one change"
         QCOMPARE(box->text(), QStringLiteral(" .8"));
         QCOMPARE(f.program->TheSettings().AspectRatio, 0.8f);
         percent->setText("75");
@@ -126,17 +130,12 @@ private slots:
         f.Click("entriesButton");
         f.program->ShowResultsPage();
         QCOMPARE(Find<QLineEdit>(f.Page(), "aspectBox")->text(), QStringLiteral(" 1.5"));
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN); // past the limit a write fails with EFBIG
-        rlimit full = previous;
-        full.rlim_cur = 1;
-        setrlimit(RLIMIT_FSIZE, &full);
-        Find<QLineEdit>(f.Page(), "aspectBox")->setText("0.9");
-        Find<QLineEdit>(f.Page(), "aspectBox")->setText("0.7");
-        f.Click("leftButton");
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, handler);
+        {
+            const test::FileSizeLimit fullDisk(1);
+            Find<QLineEdit>(f.Page(), "aspectBox")->setText("0.9");
+            Find<QLineEdit>(f.Page(), "aspectBox")->setText("0.7");
+            f.Click("leftButton");
+        }
         QCOMPARE(f.program->TheSettings().AspectRatio, 0.7f);
         QCOMPARE(Find<QLineEdit>(f.Page(), "aspectBox")->text(), QStringLiteral(" .7"));
         QCOMPARE(f.dialogs.messages.size(), 1);
@@ -170,7 +169,8 @@ private slots:
         QTest::newRow("svg") << 1 << false << QByteArray("<?xml") << QString();
         QTest::newRow("pdf") << 2 << true << QByteArray("%PDF") << QString();
         QTest::newRow("s1p") << 3 << false << QByteArray("! Vorelin") << QString();
-        QTest::newRow("csv") << 4 << true << QByteArray("frequency_hz,r_ohm,x_ohm,swr\r\n14200000,") << QString();
+        QTest::newRow("csv") << 4 << true << QByteArray("frequency_hz,r_ohm,x_ohm,swr\r\n14200000,")
+                             << QString();
         QTest::newRow("csv without an accuracy") << 4 << false << QByteArray() << "choose an accuracy first";
     }
     void saveAs() {
@@ -210,7 +210,8 @@ private slots:
             Fixture f;
             close ? (void)f.Page().close() : f.Click("exitButton");
             QVERIFY(f.program->Ended());
-            QCOMPARE(f.Read("VORELIN.DAT"), QByteArray::fromStdString(LastSessionFileText(test::TypicalExample(7))));
+            QCOMPARE(f.Read("VORELIN.DAT"),
+                     QByteArray::fromStdString(LastSessionFileText(test::TypicalExample(7))));
         }
     }
 };

@@ -27,11 +27,12 @@ struct TunedRow {
 };
 
 // The rows without a problem whose load can be computed, by frequency (equal ones in table order).
+// A prediction is left out: it would pull the trend toward itself and hide a misread neighbour.
 std::vector<TunedRow> TunedRows(const BandTable& table) {
     std::vector<TunedRow> tuned;
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const BandRow& row = table.rows[i];
-        if (row.problem) continue;
+        if (row.problem || IsPredictedRow(row)) continue;
         const NetworkRun run = RunNetwork(row.entries);
         if (!run.Computed()) continue;
         if (const auto gamma = ReflectionOf(run.load, row.entries.Impedance))

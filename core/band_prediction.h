@@ -10,10 +10,14 @@
 namespace vorelin {
 
 // What the band table's tuned rows say about the frequencies between them. Only rows without a
-// problem whose load can be computed take part; they are taken in order of frequency.
+// problem whose load can be computed take part, and not predicted rows (they hold no reading);
+// they are taken in order of frequency.
 
 // The note a predicted row carries in the table.
 inline constexpr std::string_view kPredictionNote = "predicted";
+
+// A row is a prediction while its note is kPredictionNote.
+inline bool IsPredictedRow(const BandRow& row) { return row.Cell(BandColumn::Note) == kPredictionNote; }
 
 // A row suggested for a frequency that has not been tuned, or the reason there is none.
 struct BandPrediction {

@@ -22,11 +22,16 @@ constexpr Colour kAreaGreen = 0xAAEEAA;     // light: the areas of the other row
 constexpr Colour kSelectedGreen = 0x66CC00; // the tolerance region's green: the selected row's area
 constexpr Colour kHeadingGrey = 0xE0E0E0;
 constexpr Colour kProblemRed = 0x0000CC;
+constexpr Colour kPredictedPurple = 0xC040A0;
+constexpr Colour kMisreadOrange = 0x0080FF;
 
 constexpr float kMarkRadius = 40;
 constexpr float kSelectedRadius = 80;
 constexpr float kSwrMarkRadius = 25;
 constexpr float kSwrSelectedRadius = 60;
+// A flagged row's ring, between its mark and the selected row's.
+constexpr float kMisreadRadius = 62;
+constexpr float kSwrMisreadRadius = 42;
 
 const Font kSceneFont = kResultsPageFont;
 const Font kHeadingFont{"Arial", kResultsPageFont.size, true};
@@ -48,6 +53,8 @@ const ControlPlace kControlPlaces[] = {
     {"accuracyLabel", kLeftColumn, 6950, kButtonWidth, kButtonHeight, kControlFont},
     {"accuracyBox", kRightColumn, 6950, kButtonWidth, kButtonHeight, kControlFont},
     {"areasLabel", kLeftColumn, 7350, 3000, kButtonHeight, kControlFont},
+    {"predictFrequencyBox", kLeftColumn, 7800, kButtonWidth, kButtonHeight, kControlFont},
+    {"predictButton", kRightColumn, 7800, kButtonWidth, kButtonHeight, kButtonFont},
     {"entriesButton", kLeftColumn, 8300, kButtonWidth, kButtonHeight, kButtonFont},
 };
 
@@ -78,6 +85,24 @@ bool IsFinite(const PagePoint& point) { return std::isfinite(point.x) && std::is
 bool Near(const PagePoint& at, const PageRect& area, float radius) {
     return IsFinite(at) && at.x >= area.left - radius && at.x <= area.right + radius &&
            at.y >= area.top - radius && at.y <= area.bottom + radius;
+}
+
+// A row's mark: a circle, a predicted row's a square of its own colour (its settings were never
+// tuned), and a ring around a row flagged as likely misread.
+void Mark(Surface& surface, const BandScenePoint& point, PagePoint at, float radius, float ringRadius,
+          const PageRect& area) {
+    if (!Near(at, area, ringRadius)) return;
+    if (point.predicted) {
+        surface.SetPenWidth(2);
+        surface.BoxOutline(at.x - radius, at.y - radius, at.x + radius, at.y + radius, kPredictedPurple);
+    } else {
+        surface.Circle(at.x, at.y, radius, kTraceBlue);
+    }
+    if (point.misread) {
+        surface.SetPenWidth(3);
+        surface.Circle(at.x, at.y, ringRadius, kMisreadOrange);
+    }
+    surface.SetPenWidth(1);
 }
 
 // The part of a line inside `area` (Liang and Barsky's clipping), drawn as a line of its own: a
@@ -158,6 +183,11 @@ void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& 
     FreeRoom room(20);
     for (const std::size_t i : ends)
         room.Take(Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kSelectedRadius));
+    // Nor a flag of a likely misread row.
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (model.points[i].misread && IsFinite(marks[i]))
+            room.Take(Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kMisreadRadius));
+    }
     // Nor the grid's own labels.
     const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
     for (const GridLabel& label : ResultsGridStyle().labels) {
@@ -199,9 +229,8 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
     for (std::size_t i = 1; i < drawn.marks.size(); ++i)
         ClippedLine(surface, drawn.marks[i - 1], drawn.marks[i], kBandChartArea, kTraceBlue);
     surface.SetPenWidth(1);
-    for (const PagePoint& at : drawn.marks) {
-        if (Near(at, kBandChartArea, kMarkRadius)) surface.Circle(at.x, at.y, kMarkRadius, kTraceBlue);
-    }
+    for (std::size_t i = 0; i < model.points.size(); ++i)
+        Mark(surface, model.points[i], drawn.marks[i], kMarkRadius, kMisreadRadius, kBandChartArea);
     for (std::size_t i = 0; i < model.points.size(); ++i) {
         if (model.points[i].row != model.selectedRow ||
             !Near(drawn.marks[i], kBandChartArea, kSelectedRadius))
@@ -296,10 +325,9 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
         ClippedLine(surface, {xOf(shown[i - 1]->frequency), yOf(*shown[i - 1]->swr)},
                     {xOf(shown[i]->frequency), yOf(*shown[i]->swr)}, plotted, kTraceBlue);
     surface.SetPenWidth(1);
-    for (const BandScenePoint* point : shown) {
-        const PagePoint at{xOf(point->frequency), yOf(*point->swr)};
-        if (Near(at, box, kSwrMarkRadius)) surface.Circle(at.x, at.y, kSwrMarkRadius, kTraceBlue);
-    }
+    for (const BandScenePoint* point : shown)
+        Mark(surface, *point, {xOf(point->frequency), yOf(*point->swr)}, kSwrMarkRadius, kSwrMisreadRadius,
+             box);
     for (const BandScenePoint* point : shown) {
         if (point->row != model.selectedRow) continue;
         surface.SetPenWidth(2);
@@ -337,7 +365,8 @@ void PanBandView(BandChartView& view, float dx, float dy) {
 
 BandSceneModel MakeBandSceneModel(const BandTable& table, std::span<const BandResult> results,
                                   std::span<const std::optional<ToleranceArea>> areas,
-                                  std::optional<std::size_t> selectedRow) {
+                                  std::optional<std::size_t> selectedRow,
+                                  std::span<const MisreadRow> misread) {
     BandSceneModel model;
     model.selectedRow = selectedRow;
     model.impedance = ChartImpedance(table, results);
@@ -348,7 +377,9 @@ BandSceneModel MakeBandSceneModel(const BandTable& table, std::span<const BandRe
         const Entries& entries = table.rows[row].entries;
         if (entries.Impedance != model.impedance) model.mixedImpedances = true;
         const ToleranceArea* area = row < areas.size() && areas[row] ? &*areas[row] : nullptr;
-        model.points.push_back({row, entries.Frequency, *result.load, result.figures.swr, area});
+        const bool flagged = std::ranges::binary_search(misread, row, {}, &MisreadRow::row);
+        model.points.push_back({row, entries.Frequency, *result.load, result.figures.swr, area,
+                                IsPredictedRow(table.rows[row]), flagged});
     }
     return model;
 }
@@ -379,7 +410,8 @@ std::string FrequencyLabel(float frequency) { return Trimmed(FormatFrequency(fre
 std::array<std::string, 3> PointTexts(const BandScenePoint& point) {
     BandResult result;
     result.load = point.load;
-    return {FrequencyLabel(point.frequency), result.LoadText(), "SWR " + FigureText(point.swr)};
+    const char* const kind = point.predicted ? ", predicted" : point.misread ? ", likely misread" : "";
+    return {FrequencyLabel(point.frequency) + kind, result.LoadText(), "SWR " + FigureText(point.swr)};
 }
 
 void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const BandResult> results,
@@ -393,29 +425,46 @@ void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const B
     const PageRect& area = kBandTableArea;
     surface.FilledBox(area.left, area.top, area.right, area.top + rowHeight, kHeadingGrey);
     surface.SetTextColour(kBlack);
-    // A row without a load tells why across the three result columns.
-    const auto printRow = [&](float y, const Font& font, bool reasonSpans, const auto& textOf) {
+    const auto columnLeft = [&](std::size_t column) {
         float x = area.left;
+        for (std::size_t c = 0; c < column; ++c)
+            x += kBandColumnWidths[c];
+        return x;
+    };
+    // A row without a load tells why across the three result columns, a flagged row across the
+    // last two: the text from column `spanFrom` on takes the rest of the line.
+    const auto printRow = [&](float y, const Font& font, std::size_t spanFrom, const auto& textOf) {
         for (std::size_t column = 0; column < kBandViewColumns; ++column) {
-            float width = kBandColumnWidths[column];
-            if (reasonSpans && column == kBandColumnCount) width += kBandColumnWidths[column + 1] * 2;
-            PrintAt(surface, x + 40, y + 40, Fitted(font, textOf(column), D(width) - 80));
-            x += width;
-            if (reasonSpans && column == kBandColumnCount) break;
+            const float right = columnLeft(column == spanFrom ? kBandViewColumns : column + 1);
+            PrintAt(surface, columnLeft(column) + 40, y + 40,
+                    Fitted(font, textOf(column), D(right) - D(columnLeft(column)) - 80));
+            if (column == spanFrom) break;
         }
     };
     // The headings in the grid's own regular face, which their columns were made wide enough for.
     surface.SetFont(kSceneFont);
-    printRow(area.top, kSceneFont, false,
+    printRow(area.top, kSceneFont, kBandViewColumns,
              [](std::size_t column) { return std::string(kBandColumnHeadings[column]); });
     float y = area.top + rowHeight;
     for (std::size_t row = firstRow; row < table.rows.size() && y + rowHeight <= area.bottom; ++row) {
         const BandResult& result = results[row];
+        const bool misread = std::ranges::any_of(
+            model.points, [row](const BandScenePoint& point) { return point.row == row && point.misread; });
+        if (IsPredictedRow(table.rows[row]))
+            surface.FilledBox(area.left, y, columnLeft(kBandViewColumns), y + rowHeight,
+                              kPredictedBackground);
+        if (misread)
+            surface.FilledBox(columnLeft(kBandColumnCount), y, columnLeft(kBandViewColumns), y + rowHeight,
+                              kMisreadBackground);
         surface.SetTextColour(result.load ? kBlack : kProblemRed);
-        printRow(y, kSceneFont, !result.load, [&](std::size_t column) {
+        const std::size_t spanFrom = !result.load ? kBandColumnCount
+                                     : misread    ? kBandColumnCount + 1
+                                                  : kBandViewColumns;
+        printRow(y, kSceneFont, spanFrom, [&](std::size_t column) {
             if (column < kBandColumnCount) return table.rows[row].cells[column];
             if (!result.load) return result.reason;
             if (column == kBandColumnCount) return result.LoadText();
+            if (misread) return std::string(kMisreadText);
             return column == kBandColumnCount + 1 ? result.SwrText() : result.GammaText();
         });
         y += rowHeight;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/band_prediction.h"
 #include "core/band_results.h"
 #include "core/band_table.h"
 #include "core/networks.h"
@@ -34,6 +35,13 @@ inline constexpr std::array<std::string_view, kBandViewColumns> kBandColumnHeadi
     "Frequency", "Topology", "Impedance", "C1",          "C2",  "C3", "L1",
     "L2",        "L3",       "Note",      "Load R + jX", "SWR", "|Γ|"};
 
+// The grid's and the picture's backgrounds of a predicted row and of a flagged row's results.
+inline constexpr Colour kPredictedBackground = 0xFAECF4; // pale purple, as the predicted marks
+inline constexpr Colour kMisreadBackground = 0xB8E0FF;   // pale orange, as the misread rings
+
+// What the grid tells beside the load of a row flagged by MisreadRows.
+inline constexpr std::string_view kMisreadText = "likely misread: far off its neighbours' trend";
+
 // The page's controls, as the page places them.
 std::span<const ControlPlace> BandControlPlaces();
 
@@ -63,6 +71,8 @@ struct BandScenePoint {
     Load load;
     std::optional<double> swr;           // against the row's own Z0
     const ToleranceArea* area = nullptr; // drawn around the point when there is one
+    bool predicted = false;              // a suggested row: a square of its own colour
+    bool misread = false;                // flagged as likely misread: ringed in orange
 };
 
 struct BandSceneModel {
@@ -72,10 +82,12 @@ struct BandSceneModel {
     std::optional<std::size_t> selectedRow;
 };
 
-// The rows with a load in frequency order. `areas`, when not empty, holds one entry per row.
+// The rows with a load in frequency order. `areas`, when not empty, holds one entry per row;
+// `misread` holds the rows MisreadRows flagged, in order of rows as it gives them.
 BandSceneModel MakeBandSceneModel(const BandTable& table, std::span<const BandResult> results,
                                   std::span<const std::optional<ToleranceArea>> areas,
-                                  std::optional<std::size_t> selectedRow);
+                                  std::optional<std::size_t> selectedRow,
+                                  std::span<const MisreadRow> misread = {});
 
 // Where each point of the model was marked on the page (not finite for one off every chart).
 struct BandSceneDrawn {
@@ -88,7 +100,8 @@ BandSceneDrawn DrawBandScene(Surface& surface, const BandSceneModel& model, cons
 // The point (an index into model.points) whose mark is nearest to `at` within `reach` page units.
 std::optional<std::size_t> PointNear(const BandSceneDrawn& drawn, PagePoint at, float reach);
 
-// What hovering over a point tells: "14.2 MHz", "25 -j62.5 Ω", "SWR 3".
+// What hovering over a point tells: "14.2 MHz", "25 -j62.5 Ω", "SWR 3"; a predicted or misread
+// row says so after its frequency ("14.2 MHz, predicted").
 std::array<std::string, 3> PointTexts(const BandScenePoint& point);
 // 14.2e6 -> "14.2 MHz".
 std::string FrequencyLabel(float frequency);

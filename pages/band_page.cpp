@@ -1,6 +1,8 @@
 #include "pages/band_page.h"
 
 #include "core/band_paste.h"
+#include "core/band_prediction.h"
+#include "core/engineering_value.h"
 #include "core/number_text.h"
 #include "core/tolerance_sweep.h"
 #include "files/band_export.h"
@@ -20,6 +22,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -139,6 +142,15 @@ void BandPage::MakeControls() {
     m_areasLabel =
         MakeLabel(this, "areasLabel", QString(), {std::nullopt, 0, Qt::AlignLeft | Qt::AlignVCenter});
 
+    m_predictBox = MakeTextBox(this, "predictFrequencyBox");
+    m_predictBox->setPlaceholderText(QStringLiteral("Frequency"));
+    m_predictBox->setToolTip(QStringLiteral("A frequency between tuned rows, such as 7.15M"));
+    connect(m_predictBox, &QLineEdit::returnPressed, this, &BandPage::onPredict);
+    QPushButton* predict = MakeButton(this, "predictButton", QStringLiteral("Predict"), kPageButtonColour);
+    predict->setToolTip(
+        QStringLiteral("Settings between tuned frequencies: a suggested row for this frequency"));
+    connect(predict, &QPushButton::clicked, this, &BandPage::onPredict);
+
     m_hoverLabel = MakeLabel(this, "hoverLabel", QString(), {kHoverBackground});
     m_hoverLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_hoverLabel->setMargin(2);
@@ -218,6 +230,9 @@ void BandPage::ShowReasonSpans() {
         if (!results[row].load)
             m_tableView->setSpan(static_cast<int>(row), static_cast<int>(kBandColumnCount), 1, 3);
     }
+    // A flagged row keeps its load and tells what it is across the other two.
+    for (const MisreadRow& misread : m_model.Misread())
+        m_tableView->setSpan(static_cast<int>(misread.row), static_cast<int>(kBandColumnCount) + 1, 1, 2);
 }
 
 std::optional<std::size_t> BandPage::SelectedRow() const {
@@ -236,7 +251,8 @@ void BandPage::SelectRow(std::size_t row) {
 
 void BandPage::DrawScene() {
     ClearUpperVectorState(); // the controls ran Qt's text layout
-    m_scene = MakeBandSceneModel(m_model.Table(), m_model.Results(), m_model.Areas(), SelectedRow());
+    m_scene = MakeBandSceneModel(m_model.Table(), m_model.Results(), m_model.Areas(), SelectedRow(),
+                                 m_model.Misread());
     ClearPage();
     m_drawn = DrawBandScene(Drawing(), m_scene, m_view);
     Redraw();
@@ -296,8 +312,23 @@ void BandPage::onAreasReady(const std::shared_ptr<AreaJob>& job) {
 
 void BandPage::onAccuracyChosen(int index) {
     m_accuracyPercent = index > 0 ? kAccuracyPercents[static_cast<std::size_t>(index - 1)] : 0;
+    m_model.SetMisreadAccuracy(m_accuracyPercent);
+    ShowReasonSpans();
     StartAreas();
     DrawScene();
+}
+
+void BandPage::onPredict() {
+    const auto frequency = static_cast<float>(ParseValue(m_predictBox->text().toStdString()));
+    BandPrediction prediction = PredictBandRow(m_model.Table(), frequency);
+    if (!prediction.Ok()) {
+        m_dialogs.ShowMessage(this, QStringLiteral("No settings were predicted. ") + Text(prediction.reason));
+        return;
+    }
+    if (!RoomFor(1)) return;
+    const std::size_t at = prediction.below + 1;
+    m_model.Insert(at, {std::move(prediction.row)});
+    SelectRow(at);
 }
 
 std::size_t BandPage::InsertionRow() const {

@@ -15,6 +15,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QTableView;
 
 namespace vorelin {
@@ -25,8 +26,9 @@ class UserDialogs;
 // The band page: the band table (tuner settings per frequency) in an editable grid with each
 // row's load, the loads on a Smith chart joined in frequency order, their SWR against frequency,
 // and for a chosen accuracy each row's tolerance area, computed away from the user-interface
-// thread. The table is kept in the band table file, read when the page first opens and written
-// at every change and when the page is left.
+// thread, and the rows whose settings were likely misread. For a frequency between tuned rows it
+// suggests the settings as a new row, marked as a prediction. The table is kept in the band table
+// file, read when the page first opens and written at every change and when the page is left.
 class BandPage final : public PageWindow {
 public:
     BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation);
@@ -46,6 +48,9 @@ public:
     void onSavePicture();
     // An index of the accuracy box: 0 for none, then each of kAccuracyPercents.
     void onAccuracyChosen(int index);
+    // The settings for the frequency typed beside the button, as a predicted row after the tuned
+    // row below that frequency; or a message with the reason there are none.
+    void onPredict();
     void onEntries();
 
     const BandTableModel& Model() const { return m_model; }
@@ -124,6 +129,7 @@ private:
     QTableView* m_tableView = nullptr;
     QComboBox* m_accuracyBox = nullptr;
     QLabel* m_areasLabel = nullptr;
+    QLineEdit* m_predictBox = nullptr;
     QLabel* m_hoverLabel = nullptr;
 };
 

@@ -1,9 +1,11 @@
 #include "pages/band_table_model.h"
 
+#include "core/figures_text.h"
 #include "graphics/band_scene.h"
 #include "pages/page_controls.h"
 
 #include <QBrush>
+#include <QFont>
 
 #include <algorithm>
 
@@ -16,6 +18,7 @@ constexpr Colour kProblemBackground = 0xDDDDFF; // light red: the cell a row's p
 constexpr Colour kProblemText = 0x0000CC;
 
 constexpr auto kLoadColumn = static_cast<int>(kBandColumnCount);
+constexpr std::size_t kNoteColumn = static_cast<std::size_t>(BandColumn::Note);
 
 QString Utf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -29,6 +32,14 @@ std::string WithinCellLimit(std::string text) {
         --end;
     text.resize(end);
     return text;
+}
+
+// The numbers behind a flag: how far the load strays and how far readings within the accuracy may
+// take it, both as distances in the reflection plane.
+QString MisreadTip(const MisreadRow& misread) {
+    return QStringLiteral("Likely misread: the load lies %1 from its neighbours' trend (|ΔΓ|); readings "
+                          "within the accuracy explain at most %2.")
+        .arg(Utf8(FigureText(misread.deviation)), Utf8(FigureText(misread.allowance)));
 }
 
 } // namespace
@@ -110,6 +121,7 @@ void BandTableModel::SetCell(std::size_t row, std::size_t column, std::string te
     if (kept.cells[column] == text) return;
     BandCells cells = kept.cells;
     cells[column] = std::move(text);
+    if (column != kNoteColumn && IsPredictedRow(kept)) cells[kNoteColumn].clear();
     kept = BandRowFromCells(std::move(cells), kept.line);
     m_results[row] = ResultOf(kept);
     m_areas[row].reset();
@@ -118,6 +130,25 @@ void BandTableModel::SetCell(std::size_t row, std::size_t column, std::string te
 }
 
 void BandTableModel::ClearAreas() { std::ranges::fill(m_areas, std::nullopt); }
+
+bool BandTableModel::IsMisread(std::size_t row) const {
+    return std::ranges::binary_search(m_misread, row, {}, &MisreadRow::row);
+}
+
+void BandTableModel::SetMisreadAccuracy(int percent) {
+    if (percent == m_misreadPercent) return;
+    m_misreadPercent = percent;
+    FindMisreadRows();
+}
+
+void BandTableModel::FindMisreadRows() {
+    std::vector<MisreadRow> misread = MisreadRows(m_table, m_misreadPercent);
+    const bool same = std::ranges::equal(misread, m_misread, {}, &MisreadRow::row, &MisreadRow::row);
+    m_misread = std::move(misread);
+    // A change of one row may flag or free its neighbours: every row's results are shown again.
+    if (!same && !m_table.rows.empty())
+        emit dataChanged(index(0, kLoadColumn), index(rowCount() - 1, columnCount() - 1));
+}
 
 int BandTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_table.rows.size());
@@ -133,22 +164,34 @@ QVariant BandTableModel::data(const QModelIndex& index, int role) const {
     const auto column = static_cast<std::size_t>(index.column());
     const BandResult& result = m_results[row];
     const bool resultColumn = column >= kBandColumnCount;
+    const bool misread = resultColumn && result.load && IsMisread(row);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
         if (!resultColumn) return Utf8(m_table.rows[row].cells[column]);
         if (!result.load) return column == kBandColumnCount ? Utf8(result.reason) : QString();
         if (column == kBandColumnCount) return Utf8(result.LoadText());
+        if (misread) return column == kBandColumnCount + 1 ? Utf8(std::string(kMisreadText)) : QString();
         return Utf8(column == kBandColumnCount + 1 ? result.SwrText() : result.GammaText());
     case Qt::ToolTipRole:
         if (!result.load) return Utf8(result.reason);
+        if (misread) return MisreadTip(*std::ranges::lower_bound(m_misread, row, {}, &MisreadRow::row));
         return {};
     case Qt::ForegroundRole:
         if (resultColumn && !result.load) return QBrush(ToColor(kProblemText));
         return {};
+    case Qt::FontRole:
+        if (IsPredictedRow(m_table.rows[row])) {
+            QFont italic;
+            italic.setItalic(true); // only this is taken over: the grid's own font stays
+            return italic;
+        }
+        return {};
     case Qt::BackgroundRole:
         if (!resultColumn && ProblemColumn(m_table.rows[row]) == static_cast<BandColumn>(column))
             return QBrush(ToColor(kProblemBackground));
+        if (misread) return QBrush(ToColor(kMisreadBackground));
+        if (IsPredictedRow(m_table.rows[row])) return QBrush(ToColor(kPredictedBackground));
         if (resultColumn) return QBrush(ToColor(kResultBackground));
         return {};
     default:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/band_prediction.h"
 #include "core/band_results.h"
 #include "core/band_table.h"
 #include "core/tolerance_area.h"
@@ -16,7 +17,10 @@ namespace vorelin {
 
 // The band table as the page's grid shows it: the ten columns of a row as typed (editable),
 // then its load, SWR and |Γ| or the reason there is no load. Beside each row it keeps the row's
-// result and its tolerance area, so that every change of the rows moves them along.
+// result and its tolerance area, so that every change of the rows moves them along. A predicted
+// row is shown in italics on pale purple; editing any cell but its note makes it an ordinary row
+// (its note "predicted" is cleared: the values are the user's own now). With an accuracy set, the
+// rows whose settings were likely misread show that instead of their SWR and |Γ|, on pale orange.
 class BandTableModel final : public QAbstractTableModel {
 public:
     // After every change of the rows (not of the areas alone).
@@ -26,6 +30,11 @@ public:
     std::span<const BandResult> Results() const { return m_results; }
     std::span<const std::optional<ToleranceArea>> Areas() const { return m_areas; }
     std::size_t RowCount() const { return m_table.rows.size(); }
+    // The rows MisreadRows flags at the accuracy set, found again at every change of the rows.
+    std::span<const MisreadRow> Misread() const { return m_misread; }
+    bool IsMisread(std::size_t row) const;
+    // A percent of kAccuracyPercents, or 0 for none.
+    void SetMisreadAccuracy(int percent);
 
     void Replace(BandTable table);
     void Insert(std::size_t at, std::vector<BandRow> rows);
@@ -49,12 +58,16 @@ public:
 
 private:
     void RowsChanged() {
+        FindMisreadRows();
         if (onRowsChanged) onRowsChanged();
     }
+    void FindMisreadRows();
 
     BandTable m_table;
     std::vector<BandResult> m_results;
     std::vector<std::optional<ToleranceArea>> m_areas;
+    int m_misreadPercent = 0;
+    std::vector<MisreadRow> m_misread;
 };
 
 } // namespace vorelin

@@ -74,9 +74,10 @@ TEST(BandPrediction, MisreadRowIsFlagged) {
 }
 
 TEST(BandPrediction, Reasons) {
-    BandTable mixed = Band({7.0, 7.1}), impedances = mixed;
+    BandTable mixed = Band({7.0, 7.1}), impedances = mixed, predicted = mixed;
     mixed.rows[1] = Tuned(7.1, Antenna(7.1e6), 8);
     impedances.rows[1].entries.Impedance = 75;
+    predicted.rows[1].cells[static_cast<std::size_t>(BandColumn::Note)] = kPredictionNote;
     // This L network matches both loads, but not the one between them (inside the R = Z0 circle).
     const BandTable across{{Tuned(7.0, LoadOf({-0.6, 0.1}), 2), Tuned(7.2, LoadOf({0.7, -0.5}), 2)}};
     const struct {
@@ -90,6 +91,7 @@ TEST(BandPrediction, Reasons) {
         {Band({7.0, 7.1}), 7.11e6f, kPredictionOutsideRange},
         {mixed, 7.05e6f, kPredictionMixedTopologies},
         {impedances, 7.05e6f, kPredictionMixedImpedances},
+        {predicted, 7.05e6f, kPredictionTooFewRows}, // a prediction is no tuned row
         {across, 7.1e6f, kReasonInsideRCircle},
         {Band({7.0, 7.1}), 7.1e6f, ""}, // the highest tuned frequency gives its row back
     };

@@ -12,11 +12,11 @@
 namespace vorelin {
 namespace {
 
-// Pi networks around 14.2 MHz in table order 14.3, 14.1, (a T network without its C1), 14.2 MHz;
-// the 14.1 MHz row has its 1 % tolerance area.
+// Pi networks around 14.2 MHz in table order 14.3 (predicted), 14.1, (a T network without its
+// C1), 14.2 MHz; the 14.1 MHz row has its 1 % tolerance area and is flagged as misread.
 struct SmallBand {
-    BandTable table = ReadBandTable("frequency,topology,impedance,c1,c2,c3,l1,l2,l3\n"
-                                    "14.3M,7,50,150p,,300p,,2.2u\n14.1M,7,50,160p,,310p,,2.3u\n"
+    BandTable table = ReadBandTable("frequency,topology,impedance,c1,c2,c3,l1,l2,l3,note\n"
+                                    "14.3M,7,50,150p,,300p,,2.2u,,predicted\n14.1M,7,50,160p,,310p,,2.3u\n"
                                     "14.2M,6,50,,,300p,,2.2u\n14.2M,7,50,155p,,305p,,2.25u\n")
                           .table;
     std::vector<BandResult> results;
@@ -29,7 +29,8 @@ struct SmallBand {
         areas[1] = ToleranceAreaOf(table.rows[1].entries, AccuracyFraction(1), 50, stop);
     }
     BandSceneModel Model(std::optional<std::size_t> selected) const {
-        return MakeBandSceneModel(table, results, areas, selected);
+        const MisreadRow misread{1, 0.2, 0.1};
+        return MakeBandSceneModel(table, results, areas, selected, {&misread, 1});
     }
 };
 
@@ -113,6 +114,8 @@ TEST(BandScene, HoverTellsFrequencyLoadAndSwr) {
     EXPECT_EQ(model.points[1].row, 3u);
     const std::array<std::string, 3> expected{"14.2 MHz", "2.455 +j47.01 Ω", "SWR 38.4"};
     EXPECT_EQ(PointTexts(BandScenePoint{0, 14.2e6f, {2.454566f, 47.01322f}, 38.4, nullptr}), expected);
+    EXPECT_EQ(PointTexts(model.points[0])[0], "14.1 MHz, likely misread");
+    EXPECT_EQ(PointTexts(model.points[2])[0], "14.3 MHz, predicted");
 }
 
 } // namespace

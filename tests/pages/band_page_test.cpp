@@ -1,7 +1,10 @@
+#include "core/band_prediction.h"
 #include "core/band_table.h"
+#include "core/topology.h"
 #include "files/band_file.h"
 #include "files/load_csv.h"
 #include "graphics/load_marks.h"
+#include "graphics/page_layout.h"
 #include "pages/band_page.h"
 #include "pages/entries_page.h"
 #include "pages/navigation.h"
@@ -16,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -93,6 +97,14 @@ struct Fixture {
 const QString kThreeRows = QStringLiteral("14.2M\t7\t50\t150p\t\t300p\t\t2.2u\t\tfirst\r\n"
                                           "7.1M\t7\t50\t150p\t\t300p\t\t2.2u\t\tsecond\r\n"
                                           "14.2M\t7\t75\t160p\t\t310p\t\t2.3u\t\tthird\r\n");
+
+// A pi network tuned to a short antenna, 6.9 to 7.4 MHz; at 7.2 MHz C1 (1326.29 pF) read 25 % high.
+const QString kMisreadBand = QStringLiteral("6.9M\t7\t50\t1383.96 pF\t\t1268.23 pF\t\t617.524 nH\n"
+                                            "7M\t7\t50\t1364.19 pF\t\t1511.81 pF\t\t580.706 nH\n"
+                                            "7.1M\t7\t50\t1344.97 pF\t\t1752.28 pF\t\t560.68 nH\n"
+                                            "7.2M\t7\t50\t1657.86 pF\t\t1915.46 pF\t\t558.4 nH\n"
+                                            "7.3M\t7\t50\t1308.12 pF\t\t1950.01 pF\t\t571.378 nH\n"
+                                            "7.4M\t7\t50\t1290.45 pF\t\t1872.01 pF\t\t595.151 nH\n");
 
 } // namespace
 
@@ -244,6 +256,55 @@ private slots:
         QCOMPARE(f.page->View().centreY, zoomed.centreY);
         QTest::mouseDClick(f.page.get(), Qt::LeftButton, {}, mark);
         QCOMPARE(f.page->View(), HomeBandView());
+    }
+
+    void predictionsAreAddedMarkedOrTheReasonIsTold() {
+        Fixture f({}, kMisreadBand);
+        auto* box = f.page->findChild<QLineEdit*>(QStringLiteral("predictFrequencyBox"));
+        QTest::keyClicks(box, QStringLiteral("9M"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(f.dialogs.messages, QStringList(QStringLiteral("No settings were predicted. ") +
+                                                 QString::fromUtf8(kPredictionOutsideRange.data())));
+        const BandPrediction expected = PredictBandRow(f.page->Model().Table(), 7.05e6f);
+        box->setText(QStringLiteral("7.05M"));
+        f.Click("predictButton");
+        QCOMPARE(f.Column(0), QStringList({"6.9M", "7M", "7.05M", "7.1M", "7.2M", "7.3M", "7.4M"}));
+        QCOMPARE(f.Cell(2, 9), QStringLiteral("predicted"));
+        const Entries& added = f.page->Model().Table().rows[2].entries;
+        for (const PartSlot& part : PartsOf(7))
+            QVERIFY(std::fabs(added.*part.value / expected.entries.*part.value - 1) < 1e-5f);
+        QCOMPARE(f.page->SelectedRow(), std::optional<std::size_t>(2));
+        QVERIFY(f.page->Model().index(2, 0).data(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(f.page->Scene().points[2].predicted);
+        // A reading typed into it makes it the user's own row.
+        QVERIFY(f.Table().model()->setData(f.Table().model()->index(2, 3), QStringLiteral("1350p")));
+        QCOMPARE(f.Cell(2, 9), QString());
+        QVERIFY(!f.page->Scene().points[2].predicted);
+    }
+
+    void misreadRowsAreFlaggedForTheChosenAccuracy() {
+        Fixture f({}, kMisreadBand);
+        auto* accuracy = f.page->findChild<QComboBox*>(QStringLiteral("accuracyBox"));
+        const auto flagged = [&f] {
+            return std::ranges::count_if(f.page->Scene().points, &BandScenePoint::misread);
+        };
+        accuracy->setCurrentIndex(2); // 2 %
+        QVERIFY(flagged() == 1 && f.page->Scene().points[3].misread);
+        QCOMPARE(f.Cell(3, kLoadColumn), QStringLiteral("34.98 +j24.95 Ω"));
+        QCOMPARE(f.Cell(3, kLoadColumn + 1), QString::fromUtf8(kMisreadText.data()));
+        QCOMPARE(f.Table().columnSpan(3, kLoadColumn + 1), 2);
+        const PagePoint ring = f.page->Drawn().marks[3]; // the 7.4 MHz label keeps off its flag
+        for (const Primitive& p : f.page->Drawing().Primitives()) {
+            PageRect text{};
+            if (p.op == Op::Text && ExtentOf(f.page->Drawing(), p, 0, text))
+                QVERIFY(!Overlap(text, Inflated({ring.x, ring.y, ring.x, ring.y}, 60)));
+        }
+        accuracy->setCurrentIndex(3); // 5 % explains the reading
+        QCOMPARE(flagged(), 0);
+        accuracy->setCurrentIndex(2);
+        QVERIFY(f.Table().model()->setData(f.Table().model()->index(3, 3), QStringLiteral("1326.29p")));
+        QCOMPARE(flagged(), 0);
+        QCOMPARE(f.Table().columnSpan(3, kLoadColumn + 1), 1);
     }
 
     void theBandButtonLeadsThereAndClosingLeadsBack() {

@@ -3,10 +3,10 @@
 // marks) and rendered at 1200 x 900. Target: <= 10 ms. Beside it the straightforward rendering,
 // one antialiased ellipse per circle and one stroke per line; the counters give the share of
 // pixels in which the two images differ. With VORELIN_BENCH_IMAGES=DIR both images are saved.
-#include "render/page_renderer.h"
 #include "pages/program.h"
 #include "pages/results_page.h"
 #include "quiet_dialogs.h"
+#include "render/page_renderer.h"
 
 #include "tests/support/entries.h"
 
@@ -59,6 +59,19 @@ void BM_ViewChange(benchmark::State& state, vorelin::RenderOptions options) {
 }
 BENCHMARK_CAPTURE(BM_ViewChange, Stamped, vorelin::RenderOptions{})->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ViewChange, Straightforward, kStraightforward)->Unit(benchmark::kMillisecond);
+
+// What the window does at a view change: the new drawing painted over its retained image.
+void BM_ViewChangeInTheWindow(benchmark::State& state) {
+    vorelin::ResultsPage& page = View().Page();
+    vorelin::PageImageCache window;
+    for (auto _ : state) {
+        ChangeView(page);
+        benchmark::DoNotOptimize(
+            window.Image(page.Drawing(), vorelin::kWindowPage, kPixels, 0xFFFFFF).constBits());
+    }
+    state.counters["primitives"] = static_cast<double>(page.Drawing().Primitives().size());
+}
+BENCHMARK(BM_ViewChangeInTheWindow)->Unit(benchmark::kMillisecond);
 
 // The drawing alone, without rendering.
 void BM_ViewChangeDrawingOnly(benchmark::State& state) {

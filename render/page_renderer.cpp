@@ -6,13 +6,13 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QRegion>
 #include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
+#include <QRegion>
 #include <QString>
 
 #include <algorithm>
@@ -191,6 +191,7 @@ private:
             const CircleStamp stamp(radius, m_painter.pen());
             ClearUpperVectorState(); // the stamp was rendered by Qt; what follows is ours
             m_centres.clear();
+            m_centres.reserve(run.size());
             for (const Primitive& p : run)
                 m_centres.push_back(m_mapping.Point(p.centreX, p.centreY));
             stamp.StampAll(*image, m_centres, m_clip);
@@ -309,11 +310,11 @@ private:
     const std::vector<Primitive>& m_primitives;
     const PageToDevice& m_mapping;
     const RenderOptions& m_options;
-    std::vector<std::optional<QFont>> m_fonts; // by the list's font index
+    std::vector<std::optional<QFont>> m_fonts;  // by the list's font index
     bool m_outerClip = m_painter.hasClipping(); // a clip set by the caller before painting
-    QRegion m_clip;                            // the list's own clip, in device pixels
-    std::vector<QLineF> m_lines;               // reused by every run of lines
-    std::vector<QPointF> m_centres;            // reused by every run of stamped circles
+    QRegion m_clip;                             // the list's own clip, in device pixels
+    std::vector<QLineF> m_lines;                // reused by every run of lines
+    std::vector<QPointF> m_centres;             // reused by every run of stamped circles
 };
 
 } // namespace
@@ -339,13 +340,23 @@ void RenderDisplayList(QPainter& painter, const DisplayList& list, const PageToD
     ClearUpperVectorState();
 }
 
+namespace {
+
+// The whole image filled with the page colour, then the list fitted and centred on it.
+void PaintPage(QImage& image, const DisplayList& list, PageSize page, Colour background,
+               const RenderOptions& options) {
+    image.fill(ToQColor(background));
+    QPainter painter(&image);
+    RenderDisplayList(painter, list, PageToDevice(page, QRectF(QPointF(0, 0), QSizeF(image.size()))),
+                      options);
+}
+
+} // namespace
+
 QImage RenderPage(const DisplayList& list, PageSize page, QSize pixels, Colour background,
                   const RenderOptions& options) {
     QImage image(pixels, QImage::Format_RGB32);
-    if (image.isNull()) return image;
-    image.fill(ToQColor(background));
-    QPainter painter(&image);
-    RenderDisplayList(painter, list, PageToDevice(page, QRectF(QPointF(0, 0), QSizeF(pixels))), options);
+    if (!image.isNull()) PaintPage(image, list, page, background, options);
     return image;
 }
 
@@ -354,7 +365,10 @@ const QImage& PageImageCache::Image(const DisplayList& list, PageSize page, QSiz
                        m_background != background || m_page.width != page.width ||
                        m_page.height != page.height;
     if (stale) {
-        m_image = RenderPage(list, page, pixels, background);
+        // A window of the same size is painted over in place: a new image of several megabytes
+        // at every view change would cost fresh pages from the system each time.
+        if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_RGB32);
+        if (!m_image.isNull()) PaintPage(m_image, list, page, background, {});
         m_list = &list;
         m_revision = list.Revision();
         m_background = background;

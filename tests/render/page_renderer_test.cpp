@@ -1,7 +1,7 @@
 #include "render/page_renderer.h"
 
-#include "graphics/chart_grid.h"
 #include "core/tolerance_sweep.h"
+#include "graphics/chart_grid.h"
 #include "graphics/display_list.h"
 #include "graphics/results_scene.h"
 #include "graphics/text_metrics.h"
@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace vorelin {
 namespace {
@@ -27,16 +28,19 @@ constexpr Colour kBlue = 0xFF0000;
 
 class PageRenderer : public ::testing::Test {
 protected:
-    // Fonts need a running application; the offscreen platform needs no display. It stays for
-    // the whole test run.
+    // Fonts need a running application; the offscreen platform needs no display. It goes with
+    // the suite, before the program's static objects, so that it hands its fonts back.
     static void SetUpTestSuite() {
-        if (QGuiApplication::instance() != nullptr) return;
         static int argc = 1;
         static char name[] = "page_renderer_test";
         static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
+        s_application = std::make_unique<QGuiApplication>(argc, argv);
         SubstituteClassicFonts();
     }
+    static void TearDownTestSuite() { s_application.reset(); }
+
+private:
+    static inline std::unique_ptr<QGuiApplication> s_application;
 };
 
 bool IsColour(QRgb pixel, Colour colour, int tolerance = 0) {
@@ -298,10 +302,14 @@ TEST_F(PageRenderer, ClipsHoldForLinesTextsAndStampedCircles) {
 
 // The page's text widths, worked out without Qt for its layouts, agree with what Qt draws.
 TEST_F(PageRenderer, TextMetricsAgreeWithTheDrawnFaces) {
-    const char* texts[] = {"Network:", "L1: 1000 nH", "+j47.01322  ( 526.929 nH )", "Vorelin - Results Page",
-                           "SWR 3, return loss 6.021 dB", "|Γ| 0.5 ∠ -90°, |Z| 50 Ω"};
-    for (const Font& font : {Font{"Arial", 240, false}, Font{"MS Sans Serif", 240, true},
-                             Font{"Times New Roman", 360, true}}) {
+    const char* texts[] = {"Network:",
+                           "L1: 1000 nH",
+                           "+j47.01322  ( 526.929 nH )",
+                           "Vorelin - Results Page",
+                           "SWR 3, return loss 6.021 dB",
+                           "|Γ| 0.5 ∠ -90°, |Z| 50 Ω"};
+    for (const Font& font :
+         {Font{"Arial", 240, false}, Font{"MS Sans Serif", 240, true}, Font{"Times New Roman", 360, true}}) {
         QFont qfont(QString::fromStdString(font.family));
         qfont.setBold(font.bold);
         qfont.setPixelSize(static_cast<int>(font.size));
@@ -311,7 +319,8 @@ TEST_F(PageRenderer, TextMetricsAgreeWithTheDrawnFaces) {
                         0.02 * TextWidth(font, text) + 2)
                 << font.family << " " << text;
         }
-        EXPECT_NEAR(TextHeight(font), metrics.ascent() + metrics.descent(), 0.05 * static_cast<double>(font.size));
+        EXPECT_NEAR(TextHeight(font), metrics.ascent() + metrics.descent(),
+                    0.05 * static_cast<double>(font.size));
     }
 }
 
@@ -330,7 +339,9 @@ TEST_F(PageRenderer, RegionStaysVisibleInsideTheFiveDisc) {
         bool seen = false;
         for (int dx = -3; dx <= 3 && !seen; ++dx) {
             for (int dy = -3; dy <= 3 && !seen; ++dy)
-                seen = IsColour(image.pixel(static_cast<int>(at.x / 10) + dx, static_cast<int>(at.y / 10) + dy), 0x66CC00, 90);
+                seen =
+                    IsColour(image.pixel(static_cast<int>(at.x / 10) + dx, static_cast<int>(at.y / 10) + dy),
+                             0x66CC00, 90);
         }
         // What the final mark and the label "5" (with its white box) cover is not asked for.
         const PagePoint nominal = MapLoad(251.709808f, 46.8894043f, 50, frame);

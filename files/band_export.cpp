@@ -21,8 +21,7 @@ std::vector<float> BandImpedances(const BandTable& table) {
     for (const BandRow& row : table.rows)
         impedances.push_back(row.entries.Impedance);
     std::ranges::sort(impedances);
-    const auto repeated = std::ranges::unique(impedances);
-    impedances.erase(repeated.begin(), repeated.end());
+    impedances.erase(std::unique(impedances.begin(), impedances.end()), impedances.end());
     return impedances;
 }
 

@@ -199,7 +199,7 @@ std::vector<DesignText> DesignTexts(std::span<const Design> designs) {
     for (const Design& design : designs) {
         if (IsKnownTopology(design.topology)) AddCellTexts(texts, design);
     }
-    AddWrapped(texts, kHint, kHintLeft, kHintTop, kHintWidth, kBlack);
+    AddWrapped(texts, kHint, kHintLeft, kHintTop, static_cast<double>(kHintWidth), kBlack);
     return texts;
 }
 

@@ -7,7 +7,6 @@
 #include "graphics/page_layout.h"
 #include "pages/band_page.h"
 #include "pages/entries_page.h"
-#include "pages/navigation.h"
 #include "pages/program.h"
 #include "pages/user_dialogs.h"
 
@@ -17,12 +16,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -33,47 +30,18 @@ namespace {
 
 constexpr auto kLoadColumn = static_cast<int>(kBandColumnCount);
 
-class Pages final : public Navigation {
-public:
-    void ShowEntriesPage() override { ++entriesShown; }
-    void ShowResultsPage() override {}
-    void ShowHelpPage() override {}
-    void ShowDesignPage() override {}
-    void ShowBandPage() override {}
-    void EndProgram() override {}
-    void ExitKeepingEntries(QWidget*) override {}
-    int entriesShown = 0;
-};
+// The band page opened from the entries page on the typical entries, in the program's empty
+// working folder (the kept file lives there), on `kept` as the band table file when one is given.
+struct Fixture : test::TestProgram {
+    BandPage* page = nullptr;
 
-// The band page on the typical entries, in an empty working folder (the kept file lives there),
-// opened on `kept` as the band table file when one is given.
-struct Fixture {
-    QTemporaryDir folder;
-    QString previous = QDir::currentPath();
-    test::FakeDialogs dialogs;
-    Pages pages;
-    Entries entries = test::TypicalExample();
-    std::unique_ptr<BandPage> page;
-
-    explicit Fixture(const QByteArray& kept = {}, const QString& paste = {}) {
-        QDir::setCurrent(folder.path());
+    explicit Fixture(const QByteArray& kept = {}, const QString& paste = {})
+        : TestProgram(test::TypicalExample()) {
         if (!kept.isEmpty()) Write(QString::fromLatin1(kBandFileName), kept);
-        page = std::make_unique<BandPage>(entries, dialogs, pages);
-        page->ShowPage();
+        program->ShowEntriesPage();
+        TestProgram::Click(program->EntriesWindow(), "bandButton");
+        page = &program->BandWindow();
         if (!paste.isEmpty()) page->PasteRows(paste);
-    }
-    ~Fixture() {
-        page.reset();
-        QDir::setCurrent(previous);
-    }
-    void Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static QByteArray Read(const QString& name) {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QByteArray Kept() const { return Read(QString::fromLatin1(kBandFileName)); }
     QString Cell(int row, int column) const { return page->Model().index(row, column).data().toString(); }
@@ -83,9 +51,7 @@ struct Fixture {
             cells << Cell(row, column);
         return cells;
     }
-    void Click(const char* name) {
-        QTest::mouseClick(page->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
-    }
+    void Click(const char* name) { TestProgram::Click(*page, name); }
     QTableView& Table() { return *page->findChild<QTableView*>(QStringLiteral("bandTable")); }
     // The window point of the mark of the scene's point `index`.
     QPoint MarkOf(std::size_t index) const {
@@ -115,7 +81,8 @@ private slots:
     void rowsAreAddedPastedSortedAndDeleted() {
         Fixture f;
         f.Click("addRowButton"); // from the entries page's values
-        QCOMPARE(f.page->Model().Table().rows.front().cells, BandRowFromEntries(f.entries).cells);
+        QCOMPARE(f.page->Model().Table().rows.front().cells,
+                 BandRowFromEntries(test::TypicalExample()).cells);
         QApplication::clipboard()->setText(QStringLiteral("7.1M\t7\t50\t150p\t\t300p\t\t2.2u\t\tpasted\n"));
         f.Click("pasteButton");
         f.page->PasteRows(QStringLiteral("Note,Frequency,Topology,Impedance\r\nwith header,3.5M,7,50\r\n"));
@@ -159,7 +126,7 @@ private slots:
         };
         QCOMPARE(highlighted(), std::vector<std::size_t>{0});
         QCOMPARE(f.page->Scene().points.front().row, 1u); // 7.1 MHz, lowest
-        QTest::mouseClick(f.page.get(), Qt::LeftButton, Qt::NoModifier, f.MarkOf(0));
+        QTest::mouseClick(f.page, Qt::LeftButton, Qt::NoModifier, f.MarkOf(0));
         QCOMPARE(f.page->SelectedRow(), std::optional<std::size_t>(1));
         QCOMPARE(highlighted(), std::vector<std::size_t>{1});
     }
@@ -181,9 +148,10 @@ private slots:
         QTRY_COMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages.front().startsWith(QString::fromLatin1(kBandFileNotRead)));
         f.Click("entriesButton");
-        QCOMPARE(f.pages.entriesShown, 1);
+        QVERIFY(f.program->EntriesWindow().isVisible());
         QCOMPARE(f.Kept(), QByteArray("frequency,topology,impedance\r\n14.2M,\"7\r\n"));
-        f.Click("addRowButton"); // the user's own rows are kept
+        f.program->ShowBandPage(); // the user's own rows are kept
+        f.Click("addRowButton");
         QVERIFY(f.Kept().startsWith("frequency,topology,impedance,c1"));
         QCOMPARE(f.dialogs.messages.size(), 1);
     }
@@ -198,21 +166,21 @@ private slots:
         f.page->SelectRow(2);
         QVERIFY(f.Table().model()->setData(f.Table().model()->index(2, 0), QStringLiteral("21.2M")));
         f.dialogs.choiceAnswer = 1;
-        f.dialogs.saveAnswer = f.folder.filePath(QStringLiteral("band.s1p"));
+        f.dialogs.saveAnswer = f.Path(QStringLiteral("band.s1p"));
         f.Click("touchstoneButton");
         QVERIFY(f.dialogs.questions.front().endsWith(QStringLiteral("refer to? 50 ohms; 75 ohms")));
-        QVERIFY(Fixture::Read(f.dialogs.saveAnswer).contains("\n# Hz S RI R 75\n7100000 "));
+        QVERIFY(f.Read(QStringLiteral("band.s1p")).contains("\n# Hz S RI R 75\n7100000 "));
     }
 
     void exportsWriteTheirFilesOrNameThem() {
         Fixture f({}, kThreeRows);
-        f.dialogs.saveAnswer = f.folder.filePath(QStringLiteral("results.csv"));
+        f.dialogs.saveAnswer = f.Path(QStringLiteral("results.csv"));
         f.Click("resultsCsvButton");
-        QVERIFY(Fixture::Read(f.dialogs.saveAnswer).startsWith("frequency_hz,r_ohm,x_ohm,swr"));
-        f.dialogs.saveAnswer = f.folder.filePath(QStringLiteral("page.png"));
+        QVERIFY(f.Read(QStringLiteral("results.csv")).startsWith("frequency_hz,r_ohm,x_ohm,swr"));
+        f.dialogs.saveAnswer = f.Path(QStringLiteral("page.png"));
         f.Click("pictureButton");
-        QVERIFY(Fixture::Read(f.dialogs.saveAnswer).startsWith("\x89PNG"));
-        f.dialogs.saveAnswer = f.folder.filePath(QStringLiteral("missing/band.csv"));
+        QVERIFY(f.Read(QStringLiteral("page.png")).startsWith("\x89PNG"));
+        f.dialogs.saveAnswer = f.Path(QStringLiteral("missing/band.csv"));
         f.Click("saveButton");
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(
@@ -237,24 +205,24 @@ private slots:
     void theMouseZoomsPansTellsAndResets() {
         Fixture f({}, kThreeRows);
         const QPoint mark = f.MarkOf(0);
-        QTest::mouseMove(f.page.get(), mark);
+        QTest::mouseMove(f.page, mark);
         const auto* hover = f.page->findChild<QLabel*>(QStringLiteral("hoverLabel"));
         QVERIFY(hover->isVisible());
         QCOMPARE(hover->text(), QStringLiteral("7.1 MHz\n120 +j97.08 Ω\nSWR 4.146"));
         QWheelEvent wheel(mark, f.page->mapToGlobal(mark), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
-        QApplication::sendEvent(f.page.get(), &wheel);
+        QApplication::sendEvent(f.page, &wheel);
         QCOMPARE(f.page->View().scale, 1.2f);
         QVERIFY((f.MarkOf(0) - mark).manhattanLength() <= 1); // about the pointer
         const BandChartView zoomed = f.page->View();
-        QTest::mousePress(f.page.get(), Qt::LeftButton, {}, mark);
+        QTest::mousePress(f.page, Qt::LeftButton, {}, mark);
         QMouseEvent drag(QEvent::MouseMove, mark + QPoint(40, 0), f.page->mapToGlobal(mark + QPoint(40, 0)),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(f.page.get(), &drag);
-        QTest::mouseRelease(f.page.get(), Qt::LeftButton, {}, mark + QPoint(40, 0));
+        QApplication::sendEvent(f.page, &drag);
+        QTest::mouseRelease(f.page, Qt::LeftButton, {}, mark + QPoint(40, 0));
         QVERIFY(f.page->View().centreX > zoomed.centreX);
         QCOMPARE(f.page->View().centreY, zoomed.centreY);
-        QTest::mouseDClick(f.page.get(), Qt::LeftButton, {}, mark);
+        QTest::mouseDClick(f.page, Qt::LeftButton, {}, mark);
         QCOMPARE(f.page->View(), HomeBandView());
     }
 
@@ -308,14 +276,10 @@ private slots:
     }
 
     void theBandButtonLeadsThereAndClosingLeadsBack() {
-        Fixture f; // for its working folder
-        Program program(f.dialogs, f.entries);
-        program.ShowEntriesPage();
-        QTest::mouseClick(program.EntriesWindow().findChild<QPushButton*>(QStringLiteral("bandButton")),
-                          Qt::LeftButton);
-        QVERIFY(program.BandWindow().isVisible() && !program.EntriesWindow().isVisible());
-        program.BandWindow().close();
-        QVERIFY(!program.BandWindow().isVisible() && program.EntriesWindow().isVisible());
+        Fixture f;
+        QVERIFY(f.page->isVisible() && !f.program->EntriesWindow().isVisible());
+        f.page->close();
+        QVERIFY(!f.page->isVisible() && f.program->EntriesWindow().isVisible());
         QVERIFY(QFile::exists(QString::fromLatin1(kBandFileName))); // written on the way out
     }
 };

@@ -203,6 +203,10 @@ TEST_F(PageRenderer, CachedImageIsKeptUntilTheListOrTheSizeChanges) {
     EXPECT_NE(changed.cacheKey(), first);
     EXPECT_TRUE(IsColour(changed.pixel(150, 145), kBlue, 8)); // the top of the new circle
 
+    list.Clear(); // painted over in place: nothing of the last drawing stays
+    list.Circle(3000, 3000, 100, kBlue);
+    EXPECT_TRUE(IsColour(cache.Image(list, kWindowPage, QSize(600, 450), kWhite).pixel(300, 50), kWhite));
+
     const QImage& resized = cache.Image(list, kWindowPage, QSize(800, 600), kWhite);
     EXPECT_EQ(resized.size(), QSize(800, 600));
     const qint64 third = resized.cacheKey();

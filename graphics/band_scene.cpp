@@ -417,7 +417,7 @@ std::array<std::string, 3> PointTexts(const BandScenePoint& point) {
 void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const BandResult> results,
                      std::size_t firstRow, const BandSceneModel& model, const BandChartView& view) {
     surface.SetFont(kResultsTitleFont);
-    surface.SetTextColour(0xFF0000);
+    surface.SetTextColour(kPageTitleColour);
     PrintAt(surface, 1000, 300, "Vorelin - Band");
 
     // The table as the page shows it: the headings on grey, then one line a row.

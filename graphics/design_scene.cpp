@@ -23,7 +23,6 @@ const Font kButtonFont{"Arial", ScreenFontSize(0.0008), true};
 const Font kBoxFont{"MS Sans Serif", ScreenFontSize(0.0008), true};
 
 constexpr Colour kBlack = 0;
-constexpr Colour kTitleBlue = 0xFF0000;
 constexpr Colour kReasonRed = 0x000080;
 constexpr Colour kCellOutline = 0xD0D0D0;
 
@@ -192,7 +191,7 @@ PageRect DesignThumbnailArea(int topology) {
 
 std::vector<DesignText> DesignTexts(std::span<const Design> designs) {
     std::vector<DesignText> texts;
-    AddText(texts, "Vorelin - Design", 1000, 300, kResultsTitleFont, kTitleBlue);
+    AddText(texts, "Vorelin - Design", 1000, 300, kResultsTitleFont, kPageTitleColour);
     for (const Caption& caption : kLoadCaptions)
         AddText(texts, std::string(caption.text), caption.left, CaptionTop(kLoadRowTop, kTextFont),
                 kTextFont);

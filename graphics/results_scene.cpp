@@ -1,7 +1,7 @@
 #include "graphics/results_scene.h"
 
-#include "core/number_text.h"
 #include "core/figures_text.h"
+#include "core/number_text.h"
 #include "core/readout.h"
 #include "core/topology.h"
 #include "graphics/chart_grid.h"
@@ -24,14 +24,12 @@ constexpr float PointFontSize(double points) { return static_cast<float>(20 * po
 
 constexpr Colour kBlack = 0;
 constexpr Colour kLoadTextRed = 0x0000FF;
-constexpr Colour kTitleBlue = 0xFF0000;
 constexpr Colour kLabelGrey = 0xE0E0E0;
 constexpr Colour kCaptionBackground = 0xEEEEFF;
 constexpr Colour kHintBackground = 0xFFFFFF;
 
 constexpr float kLoadTextTop = 3200;
 constexpr float kLoadLineTop = 3400;
-
 
 constexpr std::string_view kHint =
     "Adjust the network for a flat input. Then measure each of the network's component values and enter "
@@ -59,8 +57,8 @@ Font FittedHintFont() {
 void DrawLabel(Surface& surface, const PageLabel& label) {
     if (label.filled)
         surface.FilledBox(static_cast<float>(label.left), static_cast<float>(label.top),
-                          static_cast<float>(label.left + label.width), static_cast<float>(label.top + label.height),
-                          label.background);
+                          static_cast<float>(label.left + label.width),
+                          static_cast<float>(label.top + label.height), label.background);
     surface.SetFont(label.font);
     surface.SetTextColour(label.textColour);
     if (label.wrapped) {
@@ -85,7 +83,8 @@ void DrawReadout(Surface& surface, const ResultsModel& model) {
     surface.SetFont(kResultsPageFont);
     surface.SetPenWidth(2);
     // A load that was not found has no reactance to show: its lead-in is a bare Wire.
-    const ResultsSchematicEnds ends = DrawResultsSchematic(surface, model.entries, computed ? model.run.load.LoadX : 0);
+    const ResultsSchematicEnds ends =
+        DrawResultsSchematic(surface, model.entries, computed ? model.run.load.LoadX : 0);
     const float readoutX = ends.networkEndX + 200;
     surface.SetTextColour(kLoadTextRed);
     surface.MoveTo(readoutX + 100, kLoadTextTop);
@@ -98,7 +97,8 @@ void DrawReadout(Surface& surface, const ResultsModel& model) {
 // The varied loads in green, then the nominal load in dark red.
 // The varied loads (mapped into scratch.pagePoints beforehand) in green, then the nominal load in
 // dark red.
-void DrawRegion(Surface& surface, const ResultsModel& model, const ChartFrame& frame, const ResultsScratch& scratch) {
+void DrawRegion(Surface& surface, const ResultsModel& model, const ChartFrame& frame,
+                const ResultsScratch& scratch) {
     if (!model.run.Computed()) return;
     PlotMapped(surface, scratch.pagePoints, kRegionDot);
     if (model.region.nominal.Computed())
@@ -127,7 +127,9 @@ public:
 private:
     // Cells of 100 page units; points off the page fall into the border cells.
     static constexpr int kColumns = 122, kRows = 92;
-    static int Column(float x) { return std::clamp(static_cast<int>(std::floor(x / 100)) + 1, 0, kColumns - 1); }
+    static int Column(float x) {
+        return std::clamp(static_cast<int>(std::floor(x / 100)) + 1, 0, kColumns - 1);
+    }
     static int Row(float y) { return std::clamp(static_cast<int>(std::floor(y / 100)) + 1, 0, kRows - 1); }
     float m_reach;
     std::array<bool, kColumns * kRows> m_cells{};
@@ -139,9 +141,10 @@ std::optional<PageRect> Bounds(std::span<const PagePoint> points, float reach) {
     for (const PagePoint& p : points) {
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
         const PageRect around{p.x - reach, p.y - reach, p.x + reach, p.y + reach};
-        bounds = bounds ? PageRect{std::min(bounds->left, around.left), std::min(bounds->top, around.top),
-                                   std::max(bounds->right, around.right), std::max(bounds->bottom, around.bottom)}
-                        : around;
+        bounds =
+            bounds ? PageRect{std::min(bounds->left, around.left), std::min(bounds->top, around.top),
+                              std::max(bounds->right, around.right), std::max(bounds->bottom, around.bottom)}
+                   : around;
     }
     return bounds;
 }
@@ -154,7 +157,8 @@ const Font kResultsPartFont{"MS Sans Serif", PointFontSize(12), false};
 const Font kResultsTitleFont{"Times New Roman", ScreenFontSize(0.002), true};
 const Font kResultsHintFont{"Arial", PointFontSize(9.75), false};
 
-ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withRegion, ResultsScratch& scratch) {
+ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withRegion,
+                            ResultsScratch& scratch) {
     ResultsModel model;
     model.entries = entries;
     model.run = RunNetwork(entries);
@@ -224,8 +228,8 @@ const ControlPlace& ResultsControlPlace(std::string_view name) {
 
 namespace {
 
-constexpr float kLabelGap = 30;     // between a label and anything else
-constexpr float kStrokeReach = 20;  // how far a stroke of the schematic reaches beside its line
+constexpr float kLabelGap = 30;    // between a label and anything else
+constexpr float kStrokeReach = 20; // how far a stroke of the schematic reaches beside its line
 constexpr float kSearchStep = 50;
 constexpr float kSearchReach = 4000;
 constexpr double kLabelMargin = 120; // the grey box reaches this far beyond its text
@@ -238,14 +242,16 @@ constexpr PageRect kCaptionBounds{5400, 850, 11900, 1950};
 constexpr PageRect kChartBounds{0, 850, 12000, 9000};
 
 PageRect RectOf(const PageLabel& label) {
-    return {static_cast<float>(label.left), static_cast<float>(label.top), static_cast<float>(label.left + label.width),
-            static_cast<float>(label.top + label.height)};
+    return {static_cast<float>(label.left), static_cast<float>(label.top),
+            static_cast<float>(label.left + label.width), static_cast<float>(label.top + label.height)};
 }
 
 // A label as large as its text (and its margin where it has a grey box), at its designed place.
-PageLabel FittedLabel(std::string name, std::string text, double left, double top, const Font& font, bool grey) {
+PageLabel FittedLabel(std::string name, std::string text, double left, double top, const Font& font,
+                      bool grey) {
     const double width = TextWidth(font, text) + (grey ? kLabelMargin : 0);
-    return {std::move(name), std::move(text), left, top, width, TextHeight(font) + 8, font, kBlack, grey, kLabelGrey};
+    return {std::move(name), std::move(text), left, top, width, TextHeight(font) + 8, font, kBlack, grey,
+            kLabelGrey};
 }
 
 void PlaceLabel(PageLabel label, const PageRect& bounds, FreeRoom& room, ResultsLayout& layout) {
@@ -286,15 +292,26 @@ ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) 
     layout.taken.insert(layout.taken.end(), strokes.Taken().begin(), strokes.Taken().end());
     for (const ControlPlace& control : ResultsControlPlaces())
         room.Take({static_cast<float>(control.left), static_cast<float>(control.top),
-                   static_cast<float>(control.left + control.width), static_cast<float>(control.top + control.height)});
+                   static_cast<float>(control.left + control.width),
+                   static_cast<float>(control.top + control.height)});
 
     PageLabel title = FittedLabel("lblTitle", "Vorelin - Results Page", 1000, 300, kResultsTitleFont, false);
-    title.textColour = kTitleBlue;
+    title.textColour = kPageTitleColour;
     room.Take(RectOf(title));
     layout.labels.push_back(title);
     if (view.hintShown) {
-        const PageLabel hint{"lblComment", std::string(kHint), kHintLeft, kHintTop, kHintWidth, kHintHeight,
-                             FittedHintFont(), kBlack, true, kHintBackground, false, true};
+        const PageLabel hint{"lblComment",
+                             std::string(kHint),
+                             kHintLeft,
+                             kHintTop,
+                             kHintWidth,
+                             kHintHeight,
+                             FittedHintFont(),
+                             kBlack,
+                             true,
+                             kHintBackground,
+                             false,
+                             true};
         room.Take(RectOf(hint));
         layout.labels.push_back(hint);
     }
@@ -320,16 +337,18 @@ ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) 
         PlaceLabel(FittedLabel("lblReactance", ReactanceLabel(model.run.load, entries.Frequency), readoutX,
                                static_cast<double>(kResultsSchematicY) - 400, kResultsReadoutFont, false),
                    kReadoutBounds, room, layout);
-        PlaceLabel(FittedLabel("lblResistance", ResistanceLabel(model.run.load), static_cast<double>(ends.loadX) + 100,
+        PlaceLabel(FittedLabel("lblResistance", ResistanceLabel(model.run.load),
+                               static_cast<double>(ends.loadX) + 100,
                                static_cast<double>(kResultsSchematicY) + 400, kResultsReadoutFont, false),
                    kReadoutBounds, room, layout);
     } else {
         // The sentence wraps within the readout's width rather than run into the chart.
-        PageLabel notComputable{"lblReactance", std::string(kLoadNotComputable), readoutX, 0, 3400, 0,
+        PageLabel notComputable{"lblReactance",     std::string(kLoadNotComputable), readoutX, 0, 3400, 0,
                                 kResultsReadoutFont};
         notComputable.wrapped = true;
-        notComputable.height = static_cast<double>(WrapText(kResultsReadoutFont, kLoadNotComputable, 3400).size()) *
-                               LineSpacing(kResultsReadoutFont);
+        notComputable.height =
+            static_cast<double>(WrapText(kResultsReadoutFont, kLoadNotComputable, 3400).size()) *
+            LineSpacing(kResultsReadoutFont);
         notComputable.top = static_cast<double>(kResultsSchematicY) - 400 - notComputable.height + 375;
         PlaceLabel(notComputable, kReadoutBounds, room, layout);
     }
@@ -342,13 +361,22 @@ ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) 
                    kLabelBounds, room, layout);
     }
 
-    PlaceLabel(FittedLabel("lblNetwork", "Network:", 2200, 1200, kResultsReadoutFont, true), kLabelBounds, room,
+    PlaceLabel(FittedLabel("lblNetwork", "Network:", 2200, 1200, kResultsReadoutFont, true), kLabelBounds,
+               room, layout);
+    PlaceLabel(FittedLabel("lblLoad", "Load:", readoutX, 1200, kResultsReadoutFont, true), kLabelBounds, room,
                layout);
-    PlaceLabel(FittedLabel("lblLoad", "Load:", readoutX, 1200, kResultsReadoutFont, true), kLabelBounds, room, layout);
     // The caption's band is as high as its text: the designed 300 reached down to the chart's "+1".
-    PageLabel caption{"lblNormalized", "Load as shown on a " + SignedText(entries.Impedance) + " ohm chart:",
-                      7000, 1500, 4000, TextHeight(kResultsPageFont) + 10, kResultsPageFont, kBlack, true,
-                      kCaptionBackground, true};
+    PageLabel caption{"lblNormalized",
+                      "Load as shown on a " + SignedText(entries.Impedance) + " ohm chart:",
+                      7000,
+                      1500,
+                      4000,
+                      TextHeight(kResultsPageFont) + 10,
+                      kResultsPageFont,
+                      kBlack,
+                      true,
+                      kCaptionBackground,
+                      true};
     PlaceLabel(caption, kCaptionBounds, room, layout);
 
     for (const PageLabel& label : layout.labels)
@@ -364,7 +392,8 @@ ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) 
 void DrawResultsPicture(Surface& surface, const Entries& entries, float aspectRatio, int accuracyPercent) {
     ResultsScratch scratch;
     const bool withRegion = accuracyPercent > 0;
-    const ResultsModel model = ComputeResults(entries, AccuracyFraction(accuracyPercent), withRegion, scratch);
+    const ResultsModel model =
+        ComputeResults(entries, AccuracyFraction(accuracyPercent), withRegion, scratch);
     ResultsView view;
     MoveCentreHome(view.view);
     EnsureScale(view.view);
@@ -401,8 +430,9 @@ void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsV
         if (reached(taken)) holes.push_back(taken);
     }
     const PageRect& area = layout.chartArea;
-    const bool leavesArea = reached({-1e6f, -1e6f, 1e6f, area.top}) || reached({-1e6f, area.bottom, 1e6f, 1e6f}) ||
-                            reached({-1e6f, -1e6f, area.left, 1e6f}) || reached({area.right, -1e6f, 1e6f, 1e6f});
+    const bool leavesArea =
+        reached({-1e6f, -1e6f, 1e6f, area.top}) || reached({-1e6f, area.bottom, 1e6f, 1e6f}) ||
+        reached({-1e6f, -1e6f, area.left, 1e6f}) || reached({area.right, -1e6f, 1e6f, 1e6f});
     const bool clipped = leavesArea || !holes.empty();
     const auto chart = [&](auto&& draw) {
         if (clipped) surface.SetClip(area, holes);

@@ -24,11 +24,11 @@ namespace vorelin {
 // What the entries give: the load, and for a chosen accuracy the tolerance region's loads.
 struct ResultsModel {
     Entries entries;
-    NetworkRun run;           // the entries' own load
-    float accuracy = 0;       // the accuracy the region was swept at
-    SweepSummary region;      // the sweep, when one ran
-    std::span<const Load> regionLoads; // its varied loads, in drawing order (storage: the caller's)
-    LoadFigures figures;      // SWR and the other figures of the load
+    NetworkRun run;                              // the entries' own load
+    float accuracy = 0;                          // the accuracy the region was swept at
+    SweepSummary region;                         // the sweep, when one ran
+    std::span<const Load> regionLoads;           // its varied loads, in drawing order (storage: the caller's)
+    LoadFigures figures;                         // SWR and the other figures of the load
     std::optional<ToleranceRangeFigures> ranges; // the smallest and largest figures over the region
 };
 
@@ -64,11 +64,13 @@ struct ResultsView {
 };
 
 // The page's fonts, in page units.
-extern const Font kResultsPageFont;   // Arial, the page's own: chart labels, generator texts
+extern const Font kResultsPageFont;    // Arial, the page's own: chart labels, generator texts
 extern const Font kResultsReadoutFont; // Arial 12: network and load headings, readout
 extern const Font kResultsPartFont;    // MS Sans Serif 12: the part labels
 extern const Font kResultsTitleFont;   // Times New Roman bold: the page title
 extern const Font kResultsHintFont;    // Arial 9.75: the hint
+// The colour of every page title.
+inline constexpr Colour kPageTitleColour = 0xFF0000;
 
 // A label of the page: its text, its box (page units) and looks.
 struct PageLabel {

@@ -45,14 +45,14 @@ std::vector<BandResult> ResultsOf(const BandTable& table) {
 void BM_BandPageThousandRows(benchmark::State& state) {
     const std::string text = BandText(1000, false);
     DisplayList list;
+    PageImageCache window; // painted over in place, as the page's window is
     for (auto _ : state) {
         const BandTable table = ReadBandTable(text).table;
         const std::vector<BandResult> results = ResultsOf(table);
         const BandSceneModel model = MakeBandSceneModel(table, results, {}, 500);
         list.Clear();
         DrawBandScene(list, model, HomeBandView());
-        QImage image = RenderPage(list, kWindowPage, QSize(1200, 900), 0xFFFFFF);
-        benchmark::DoNotOptimize(image.constBits());
+        benchmark::DoNotOptimize(window.Image(list, kWindowPage, QSize(1200, 900), 0xFFFFFF).constBits());
     }
     state.counters["primitives"] = static_cast<double>(list.Primitives().size());
 }
@@ -87,12 +87,12 @@ void BM_BandPageHundredAreas(benchmark::State& state) {
     const auto computed = ToleranceAreasOf(entries, 0.2f, 50, stop);
     std::vector<std::optional<ToleranceArea>> areas(computed->begin(), computed->end());
     DisplayList list;
+    PageImageCache window;
     for (auto _ : state) {
         const BandSceneModel model = MakeBandSceneModel(table, results, areas, 50);
         list.Clear();
         DrawBandScene(list, model, HomeBandView());
-        QImage image = RenderPage(list, kWindowPage, QSize(1200, 900), 0xFFFFFF);
-        benchmark::DoNotOptimize(image.constBits());
+        benchmark::DoNotOptimize(window.Image(list, kWindowPage, QSize(1200, 900), 0xFFFFFF).constBits());
     }
     state.counters["primitives"] = static_cast<double>(list.Primitives().size());
 }

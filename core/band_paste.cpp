@@ -19,9 +19,12 @@ bool NamesAColumn(std::string_view cell) {
     });
 }
 
-// "Line 3 ..." of a text read below a header line of our own is line 2 of what was pasted.
+// "Line 3 ..." of a text read below a header line of our own is line 2 of what was pasted, and
+// that header is not the user's to be named.
 std::string WithoutOwnHeader(std::string error) {
-    constexpr std::string_view kLine = "Line ";
+    constexpr std::string_view kLine = "Line ", kOwnHeader = " columns of the header on line 1.";
+    if (error.ends_with(kOwnHeader))
+        error.replace(error.size() - kOwnHeader.size(), kOwnHeader.size(), " columns of a band table.");
     if (!error.starts_with(kLine)) return error;
     std::size_t line = 0;
     const char* begin = error.data() + kLine.size();
@@ -35,7 +38,7 @@ std::string WithoutOwnHeader(std::string error) {
 
 BandRead PastedRows(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    const std::size_t firstText = text.find_first_not_of(" \r\n");
+    const std::size_t firstText = text.find_first_not_of(" \t\r\n");
     if (firstText == std::string_view::npos) return {};
     const std::size_t lineStart = text.find_last_of("\r\n", firstText);
     text.remove_prefix(lineStart == std::string_view::npos ? 0 : lineStart + 1);

@@ -1,5 +1,8 @@
 #include "files/band_file.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace vorelin {
@@ -28,6 +31,12 @@ BandRead ReadBandFile() {
     BandRead read = ReadBandTable(content.bytes);
     if (!read.Ok()) return NotRead(read.error);
     return read;
+}
+
+std::optional<std::string> SetBandFileAside() {
+    if (std::rename(std::string(kBandFileName).c_str(), std::string(kBandFileSetAsideName).c_str()) == 0)
+        return std::nullopt;
+    return std::string(std::strerror(errno));
 }
 
 WriteResult WriteBandFile(const BandTable& table) {

@@ -16,6 +16,7 @@ namespace vorelin {
 namespace {
 
 constexpr Colour kBlack = 0;
+constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kTraceBlue = kLoadMark.colour;
 constexpr Colour kSelectedRed = kFinalMarkRed;
 constexpr Colour kAreaGreen = 0xAAEEAA;     // light: the areas of the other rows
@@ -149,10 +150,10 @@ std::string Fitted(const Font& font, const std::string& text, double width) {
     if (TextWidth(font, text) <= width) return text;
     std::string cut = text;
     while (!cut.empty()) {
-        do {
+        // One character off the end: its UTF-8 continuation bytes, then its first byte.
+        while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80)
             cut.pop_back();
-        } while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80);
-        if (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0x80) != 0) cut.pop_back();
+        if (!cut.empty()) cut.pop_back();
         if (TextWidth(font, cut + "…") <= width) return cut + "…";
     }
     return {};
@@ -164,9 +165,9 @@ void PrintAt(Surface& surface, float x, float y, std::string_view text) {
 }
 
 // The lowest and highest frequencies beside their marks, each where it covers neither mark nor
-// the other label.
+// the other label nor the chart's caption.
 void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& frame,
-               const std::vector<PagePoint>& marks) {
+               const std::vector<PagePoint>& marks, const PageRect& caption) {
     std::vector<std::size_t> ends;
     for (std::size_t i = 0; i < marks.size(); ++i) {
         if (IsFinite(marks[i])) {
@@ -181,6 +182,7 @@ void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& 
         }
     }
     FreeRoom room(20);
+    room.Take(caption);
     for (const std::size_t i : ends)
         room.Take(Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kSelectedRadius));
     // Nor a flag of a likely misread row.
@@ -241,13 +243,17 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
         surface.Circle(drawn.marks[i].x, drawn.marks[i].y, kSelectedRadius, kSelectedRed);
         surface.SetPenWidth(1);
     }
-    LabelEnds(surface, model, frame, drawn.marks);
-
-    surface.SetFont(kSceneFont);
-    surface.SetTextColour(kBlack);
     std::string caption = "Loads on a " + PlainText(model.impedance) + " ohm chart";
     if (model.mixedImpedances) caption += " (SWR: each row's own)";
-    PrintAt(surface, kBandChartArea.left + 50, kBandChartArea.top + 20, caption);
+    const PageRect captionRect =
+        TextRect({kBandChartArea.left + 50, kBandChartArea.top + 20}, caption, kSceneFont);
+    LabelEnds(surface, model, frame, drawn.marks, captionRect);
+
+    // On its own ground: a zoomed chart runs under it.
+    surface.FilledBox(captionRect.left, captionRect.top, captionRect.right, captionRect.bottom, kWhite);
+    surface.SetFont(kSceneFont);
+    surface.SetTextColour(kBlack);
+    PrintAt(surface, captionRect.left, captionRect.top, caption);
     surface.ClearClip();
 }
 

@@ -12,12 +12,8 @@ namespace vorelin {
 
 namespace {
 
-constexpr float ScreenFontSize(double factor) { return static_cast<float>(180000 * factor); }
-
 const Font kTextFont{"Arial", ScreenFontSize(0.0008), false};
 const Font kHeadingFont{"Arial", ScreenFontSize(0.0008), true};
-// The thumbnails' part names, as on the entries page.
-const Font kThumbnailFont{"MS Sans Serif", ScreenFontSize(0.0008), false};
 // The controls: the page's buttons in bold, the boxes and choosers as the entries page's boxes.
 const Font kButtonFont{"Arial", ScreenFontSize(0.0008), true};
 const Font kBoxFont{"MS Sans Serif", ScreenFontSize(0.0008), true};

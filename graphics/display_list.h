@@ -20,8 +20,8 @@ struct Primitive {
     float x2, y2;                   // Line, Continue: to. Box: the other corner.
     float centreX, centreY, radius; // Arc, Circle
     double start, end;              // Arc angles
-    std::uint32_t text;             // Text: index into DisplayList::Texts(); Clip: into Clips() (kNoClip: none)
-    std::uint32_t font;             // Text: index into DisplayList::Fonts()
+    std::uint32_t text; // Text: index into DisplayList::Texts(); Clip: into Clips() (kNoClip: none)
+    std::uint32_t font; // Text: index into DisplayList::Fonts()
 };
 
 // A surface that records every primitive in order. It is a page's retained drawing: what is
@@ -52,8 +52,6 @@ public:
 
     // Forgets every primitive; the pen, text colour, font and current point stay as they are.
     void Clear();
-    // Makes room for this many more primitives, so that a large drawing grows its storage once.
-    void Reserve(std::size_t primitives) { m_primitives.reserve(m_primitives.size() + primitives); }
 
     const std::vector<Primitive>& Primitives() const { return m_primitives; }
     const std::string& TextOf(const Primitive& primitive) const { return m_texts[primitive.text]; }
@@ -71,8 +69,6 @@ public:
     }
     // Every font used so far; a Text primitive's `font` indexes this.
     const std::vector<Font>& Fonts() const { return m_fonts; }
-    float CurrentX() const { return m_currentX; }
-    float CurrentY() const { return m_currentY; }
 
     // Counts changes, so that a cached rendering knows when it is stale.
     std::uint64_t Revision() const { return m_revision; }

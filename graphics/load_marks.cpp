@@ -10,12 +10,6 @@ void PlotDot(Surface& surface, const Load& load, float impedance, const ChartFra
     surface.Circle(at.x, at.y, style.radius, style.colour);
 }
 
-void PlotDots(Surface& surface, std::span<const Load> loads, float impedance, const ChartFrame& frame,
-              DotStyle style, std::vector<PagePoint>& pagePoints) {
-    MapLoads(loads, impedance, frame, pagePoints);
-    PlotMapped(surface, pagePoints, style);
-}
-
 void MapLoads(std::span<const Load> loads, float impedance, const ChartFrame& frame,
               std::vector<PagePoint>& pagePoints) {
     pagePoints.resize(loads.size());

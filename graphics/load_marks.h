@@ -16,9 +16,9 @@ struct DotStyle {
     float radius;
 };
 
-inline constexpr DotStyle kLoadMark{0xFF0000, 50};     // blue: the load as the results page opens
-inline constexpr DotStyle kRegionDot{0x66CC00, 20};    // green: a load of the tolerance region
-inline constexpr DotStyle kNominalDot{0x111188, 50};   // dark red: the nominal load over a region
+inline constexpr DotStyle kLoadMark{0xFF0000, 50};   // blue: the load as the results page opens
+inline constexpr DotStyle kRegionDot{0x66CC00, 20};  // green: a load of the tolerance region
+inline constexpr DotStyle kNominalDot{0x111188, 50}; // dark red: the nominal load over a region
 inline constexpr Colour kFinalMarkRing = 0xFFFFFF;
 inline constexpr Colour kFinalMarkRed = 0x0000FF;
 inline constexpr float kFinalMarkRingRadius = 30;
@@ -30,8 +30,6 @@ void PlotDot(Surface& surface, const Load& load, float impedance, const ChartFra
 // order: MapLoads, then PlotMapped. The mappings, the costly part, are shared out between two
 // threads; `pagePoints` is scratch space kept by the caller, so that a redraw allocates nothing
 // once it has grown.
-void PlotDots(Surface& surface, std::span<const Load> loads, float impedance, const ChartFrame& frame,
-              DotStyle style, std::vector<PagePoint>& pagePoints);
 void MapLoads(std::span<const Load> loads, float impedance, const ChartFrame& frame,
               std::vector<PagePoint>& pagePoints);
 void PlotMapped(Surface& surface, std::span<const PagePoint> pagePoints, DotStyle style);

@@ -17,11 +17,6 @@ namespace vorelin {
 
 namespace {
 
-// A font given as a factor of the screen height (in twips, giving points) is 180000 x factor
-// page units; a size in points is 20 page units a point.
-constexpr float ScreenFontSize(double factor) { return static_cast<float>(180000 * factor); }
-constexpr float PointFontSize(double points) { return static_cast<float>(20 * points); }
-
 constexpr Colour kBlack = 0;
 constexpr Colour kLoadTextRed = 0x0000FF;
 constexpr Colour kLabelGrey = 0xE0E0E0;
@@ -81,6 +76,7 @@ void DrawLabel(Surface& surface, const PageLabel& label) {
 void DrawReadout(Surface& surface, const ResultsModel& model) {
     const bool computed = model.run.Computed();
     surface.SetFont(kResultsPageFont);
+    surface.SetTextColour(kBlack);
     surface.SetPenWidth(2);
     // A load that was not found has no reactance to show: its lead-in is a bare Wire.
     const ResultsSchematicEnds ends =
@@ -150,12 +146,6 @@ std::optional<PageRect> Bounds(std::span<const PagePoint> points, float reach) {
 }
 
 } // namespace
-
-const Font kResultsPageFont{"Arial", ScreenFontSize(0.0008), false};
-const Font kResultsReadoutFont{"Arial", PointFontSize(12), false};
-const Font kResultsPartFont{"MS Sans Serif", PointFontSize(12), false};
-const Font kResultsTitleFont{"Times New Roman", ScreenFontSize(0.002), true};
-const Font kResultsHintFont{"Arial", PointFontSize(9.75), false};
 
 ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withRegion,
                             ResultsScratch& scratch) {

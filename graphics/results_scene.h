@@ -64,11 +64,12 @@ struct ResultsView {
 };
 
 // The page's fonts, in page units.
-extern const Font kResultsPageFont;    // Arial, the page's own: chart labels, generator texts
-extern const Font kResultsReadoutFont; // Arial 12: network and load headings, readout
-extern const Font kResultsPartFont;    // MS Sans Serif 12: the part labels
-extern const Font kResultsTitleFont;   // Times New Roman bold: the page title
-extern const Font kResultsHintFont;    // Arial 9.75: the hint
+// Inline, so that they are set up before the drawings of other files that copy them.
+inline const Font kResultsPageFont{"Arial", ScreenFontSize(0.0008), false}; // chart labels, generator texts
+inline const Font kResultsReadoutFont{"Arial", PointFontSize(12), false};   // headings, readout
+inline const Font kResultsPartFont{"MS Sans Serif", PointFontSize(12), false};       // the part labels
+inline const Font kResultsTitleFont{"Times New Roman", ScreenFontSize(0.002), true}; // the page title
+inline const Font kResultsHintFont{"Arial", PointFontSize(9.75), false};             // the hint
 // The colour of every page title.
 inline constexpr Colour kPageTitleColour = 0xFF0000;
 

@@ -8,8 +8,8 @@
 #include "graphics/whole_number.h"
 
 #include <array>
-#include <span>
 #include <numbers>
+#include <span>
 #include <string_view>
 
 namespace vorelin {
@@ -97,7 +97,6 @@ constexpr std::array<Vertex, 8> kLoadResistor{
 constexpr Colour kGenTextPoint = 0xFFFFC0;
 constexpr Colour kGenHeadingPoint = 0xFFFFFF;
 constexpr int kPrintedPen = 10;
-
 
 } // namespace
 
@@ -288,8 +287,8 @@ void Schematic::DrawNetwork(int topology, Anchor& at) {
     if (m_page == SchematicPage::Entries) {
         const Colour box = m_entries.Topology == topology ? kThumbnailHighlight : kThumbnailBackground;
         m_surface.FilledBox(at.X, Offset(at.Y, -200),
-                            Offset(at.X, static_cast<double>(ThumbnailOf(topology).boxWidth)), Offset(at.Y, 1200),
-                            box);
+                            Offset(at.X, static_cast<double>(ThumbnailOf(topology).boxWidth)),
+                            Offset(at.Y, 1200), box);
     }
     if (drawing.wireBefore) Wire(at);
     const auto parts = PartsOf(topology);
@@ -336,6 +335,8 @@ void DrawLibrary(Surface& surface, int chosen) {
     highlight.Topology = static_cast<std::int16_t>(chosen);
     Schematic thumbnails(surface, highlight, 0, SchematicPage::Entries);
     surface.SetPenWidth(2);
+    surface.SetFont(kThumbnailFont);
+    surface.SetTextColour(0);
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
         Anchor at{ThumbnailOf(topology).x, ThumbnailOf(topology).y};
         thumbnails.DrawNetwork(topology, at);
@@ -379,6 +380,8 @@ ResultsSchematicEnds ResultsSchematicExtent(int topology, float loadX) {
     return {networkEnd, x};
 }
 
-LabelPlace ResultsLabelPlace(int topology, std::size_t position) { return DrawingOf(topology).labels[position].results; }
+LabelPlace ResultsLabelPlace(int topology, std::size_t position) {
+    return DrawingOf(topology).labels[position].results;
+}
 
 } // namespace vorelin

@@ -60,14 +60,6 @@ public:
 
     // The network of a topology (1 to 8) as the page shows it; nothing outside 1 to 8.
     void DrawNetwork(int topology, Anchor& at);
-    void Draw1(Anchor& at) { DrawNetwork(1, at); }
-    void Draw2(Anchor& at) { DrawNetwork(2, at); }
-    void Draw3(Anchor& at) { DrawNetwork(3, at); }
-    void Draw4(Anchor& at) { DrawNetwork(4, at); }
-    void Draw5(Anchor& at) { DrawNetwork(5, at); }
-    void Draw6(Anchor& at) { DrawNetwork(6, at); }
-    void Draw7(Anchor& at) { DrawNetwork(7, at); }
-    void Draw8(Anchor& at) { DrawNetwork(8, at); }
 
 private:
     Colour Stroke() const;
@@ -98,6 +90,9 @@ struct Thumbnail {
 const Thumbnail& ThumbnailOf(int topology);
 // The topology whose click area holds a point of the page, or 0.
 int ThumbnailAt(double x, double y);
+
+// The thumbnails' part names: the entries page's own font, in black.
+inline const Font kThumbnailFont{"MS Sans Serif", ScreenFontSize(0.0008), false};
 
 // The entries page's eight thumbnails at their places, at pen width 2, the box of `chosen`
 // highlighted. Clears nothing: the boxes paint over what was there.

@@ -20,6 +20,10 @@ struct Font {
 };
 
 inline constexpr float kPageUnitsPerPoint = 20;
+// A font size given as a factor of the screen height in twips (the pages' own sizes) is
+// 180000 x factor page units; a size in points is 20 page units a point.
+constexpr float ScreenFontSize(double factor) { return static_cast<float>(180000 * factor); }
+constexpr float PointFontSize(double points) { return static_cast<float>(20 * points); }
 
 // A rectangle of the page, in page units.
 struct PageRect {

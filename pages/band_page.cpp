@@ -112,6 +112,9 @@ void BandPage::MakeControls() {
     m_tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                  QAbstractItemView::AnyKeyPressed);
     m_tableView->setWordWrap(false);
+    // Tab leaves the grid for the page's other controls (arrows move between cells), as in
+    // every other part of the page.
+    m_tableView->setTabKeyNavigation(false);
     m_tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_tableView->horizontalHeader()->setHighlightSections(false);
     connect(m_tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -196,11 +199,17 @@ void BandPage::Load() {
 void BandPage::ReadKeptTable() {
     BandRead read = ReadBandFile();
     if (!read.Ok()) {
-        // The file stays as it is until the user has rows of his own to keep; told once, when
-        // the page stands on the screen.
-        m_keptFileUnreadable = true;
+        // The rows the user adds next must not replace a file that may hold his settings: it is
+        // moved aside, or, where it cannot be, nothing of this run is kept. Told once, when the
+        // page stands on the screen.
+        const std::optional<std::string> failure = SetBandFileAside();
+        m_keptFileUnreadable = failure.has_value();
+        const std::string message =
+            read.error +
+            (failure ? " It stays as it is, and the band table of this run is not kept: " + *failure + "."
+                     : " It is kept as " + std::string(kBandFileSetAsideName) + ".");
         QTimer::singleShot(0, this,
-                           [this, message = Text(read.error)] { m_dialogs.ShowMessage(this, message); });
+                           [this, message = Text(message)] { m_dialogs.ShowMessage(this, message); });
     }
     m_readingKeptFile = true;
     m_model.Replace(std::move(read.table));
@@ -215,9 +224,8 @@ void BandPage::onRowsChanged() {
 }
 
 void BandPage::WriteKeptTable() {
-    if (m_keptFileUnreadable && m_model.RowCount() == 0) return;
+    if (m_keptFileUnreadable) return;
     const WriteResult result = WriteBandFile(m_model.Table());
-    if (!result.Failed()) m_keptFileUnreadable = false;
     // Every edit writes: a folder that cannot be written is told once.
     if (m_keptFailures.ShouldReport(result)) m_dialogs.ShowMessage(this, Text(result.message));
 }
@@ -262,6 +270,8 @@ void BandPage::StartAreas() {
     StopAreas();
     if (m_accuracyPercent == 0) {
         m_areasLabel->clear();
+        m_model.ClearAreas();
+        m_areasAccuracy = 0;
         return;
     }
     const float accuracy = AccuracyFraction(m_accuracyPercent);
@@ -374,7 +384,11 @@ void BandPage::PasteRows(const QString& text) {
         return;
     }
     const std::size_t count = read.table.rows.size();
-    if (count == 0 || !RoomFor(count)) return;
+    if (count == 0) {
+        m_dialogs.ShowMessage(this, QStringLiteral("The clipboard holds no rows to add."));
+        return;
+    }
+    if (!RoomFor(count)) return;
     const std::size_t at = InsertionRow();
     m_model.Insert(at, std::move(read.table.rows));
     SelectRow(at);

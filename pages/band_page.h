@@ -111,7 +111,7 @@ private:
     BandSceneDrawn m_drawn;
 
     bool m_tableRead = false;
-    bool m_keptFileUnreadable = false; // not written over while the table is empty
+    bool m_keptFileUnreadable = false; // an unreadable file that could not be moved aside: kept as it is
     bool m_readingKeptFile = false;
     WriteFailureLatch m_keptFailures;
 

@@ -86,7 +86,7 @@ void BandTableModel::Remove(std::vector<std::size_t> rows) {
     if (!rows.empty()) RowsChanged();
 }
 
-std::vector<std::size_t> BandTableModel::SortByFrequency() {
+void BandTableModel::SortByFrequency() {
     const std::vector<std::size_t> order = FrequencyOrder(m_table);
     std::vector<std::size_t> moved(order.size());
     emit layoutAboutToBeChanged();
@@ -111,7 +111,6 @@ std::vector<std::size_t> BandTableModel::SortByFrequency() {
     changePersistentIndexList(from, to);
     emit layoutChanged();
     RowsChanged();
-    return moved;
 }
 
 void BandTableModel::SetCell(std::size_t row, std::size_t column, std::string text) {

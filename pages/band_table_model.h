@@ -40,9 +40,9 @@ public:
     void Insert(std::size_t at, std::vector<BandRow> rows);
     // Removes the rows at these indices (any order, each once).
     void Remove(std::vector<std::size_t> rows);
-    // Orders the rows by frequency; rows of one frequency keep their order. Returns where each
-    // row went: moved[old index] = new index.
-    std::vector<std::size_t> SortByFrequency();
+    // Orders the rows by frequency; rows of one frequency keep their order, and the view's
+    // selection follows its rows.
+    void SortByFrequency();
     // One cell as typed, cut to the reader's limit; the row is read again.
     void SetCell(std::size_t row, std::size_t column, std::string text);
 

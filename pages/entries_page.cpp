@@ -25,8 +25,6 @@ constexpr Colour kLabelColour = 0xFFFFEE;
 const PageFont kLabelFont{"MS Sans Serif", ScreenFont(0.0008), true};
 const PageFont kBoxFont{"MS Sans Serif", ScreenFont(0.0008), true};
 const PageFont kHintFont{"MS Sans Serif", ScreenFont(0.0008), false};
-// The page's own font: the thumbnails' part names.
-const Font kPageFont{"MS Sans Serif", ScreenFont(0.0008), false};
 
 constexpr double kPageWidth = 12000;
 
@@ -178,7 +176,6 @@ void EntriesPage::ShowStartingValue(const EntryBox& entry, float saved, float bu
 }
 
 void EntriesPage::PlaceControls() {
-    Drawing().SetFont(kPageFont);
     Place(m_titleLabel, kPageTitlePlace, kPageTitleFont);
     Place(m_chooseNetworkLabel, {4500, 1900, 3200, 300}, kLabelFont);
     Place(m_frequencyLabel, {1000, 2000, 3000, 500}, kLabelFont);

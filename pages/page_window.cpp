@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -69,13 +68,6 @@ void PageWindow::Place(QWidget* control, const QRectF& pageRect) {
     Layout(m_controls.back());
 }
 
-void PageWindow::Move(QWidget* control, double left, double top) {
-    PlacedControl* existing = Find(control);
-    if (existing == nullptr) return;
-    existing->pageRect.moveTo(left, top);
-    Layout(*existing);
-}
-
 PageWindow::PlacedControl* PageWindow::Find(QWidget* control) {
     const auto found =
         std::find_if(m_controls.begin(), m_controls.end(),
@@ -97,40 +89,6 @@ void PageWindow::Layout(const PlacedControl& placed) const {
     const double pixels = m_mapping.Length(static_cast<double>(placed.font.size));
     font.setPointSizeF(std::max(1.0, pixels * 72.0 / placed.control->logicalDpiY()));
     placed.control->setFont(font);
-}
-
-namespace {
-
-// A font whose em is `size` pixels: measured with it, texts come out in page units.
-QFont MeasuringFont(const PageFont& font, float size) {
-    QFont measuring(QString::fromLatin1(font.family));
-    measuring.setBold(font.bold);
-    measuring.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
-    return measuring;
-}
-
-} // namespace
-
-double PageWindow::TextWidth(const PageFont& font, const QString& text) {
-    return QFontMetricsF(MeasuringFont(font, font.size)).horizontalAdvance(text);
-}
-
-float PageWindow::FittingSize(const PageFont& font, const QString& text, const QSizeF& box, float smallest) {
-    // A little room to spare, since the layout at the window's own size may wrap a word sooner.
-    const QRectF room(0, 0, box.width() * 0.95, 1e9);
-    for (float size = font.size; size > smallest; size *= 0.95f) {
-        const QRectF needed =
-            QFontMetricsF(MeasuringFont(font, size)).boundingRect(room, Qt::TextWordWrap, text);
-        if (needed.height() <= box.height() * 0.95) return size;
-    }
-    return smallest;
-}
-
-QRectF PageWindow::PageRectOf(const QWidget* control) const {
-    for (const auto& placed : m_controls) {
-        if (placed.control == control) return placed.pageRect;
-    }
-    return {};
 }
 
 QPointF PageWindow::ToPage(const QPointF& windowPoint) const {

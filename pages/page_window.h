@@ -14,7 +14,7 @@ namespace vorelin {
 // Font sizes in page units. A size given as a factor of the screen height (in twips, giving
 // points) is 180000 x factor page units when the page spans the screen; a size in points is 20
 // page units a point (a page unit is a twip at the design size).
-constexpr float ScreenFont(double factor) { return static_cast<float>(180000 * factor); }
+constexpr float ScreenFont(double factor) { return ScreenFontSize(factor); }
 constexpr float PointFont(double points) { return static_cast<float>(20 * points); }
 
 // How a control's font is given: a size in page units (20 per point at the design size), a
@@ -57,16 +57,6 @@ public:
     // font's relative size whenever the window is resized.
     void Place(QWidget* control, const QRectF& pageRect, const PageFont& font);
     void Place(QWidget* control, const QRectF& pageRect);
-    void Move(QWidget* control, double left, double top);
-
-    // The width of a line of text in a page font, in page units.
-    static double TextWidth(const PageFont& font, const QString& text);
-    // The largest size, at most the font's own, at which `text` wrapped at word boundaries fits
-    // a box of the given page size (never below `smallest`).
-    static float FittingSize(const PageFont& font, const QString& text, const QSizeF& box, float smallest);
-
-    // Where a placed control stands on the page, in page units (empty for one never placed).
-    QRectF PageRectOf(const QWidget* control) const;
 
     // The page coordinates of a point of the window.
     QPointF ToPage(const QPointF& windowPoint) const;

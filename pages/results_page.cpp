@@ -5,8 +5,8 @@
 #include "core/readout.h"
 #include "core/tolerance_sweep.h"
 #include "files/defaults_file.h"
-#include "files/local_date_time.h"
 #include "files/load_csv.h"
+#include "files/local_date_time.h"
 #include "files/network_file.h"
 #include "files/touchstone.h"
 #include "pages/navigation.h"
@@ -20,15 +20,15 @@
 #include "render/vector_state.h"
 
 #include <QClipboard>
-#include <QPageLayout>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace vorelin {
@@ -36,14 +36,18 @@ namespace vorelin {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 std::string AccuracyButtonName(int percent) { return "accuracy" + std::to_string(percent) + "Button"; }
 
 } // namespace
 
-ResultsPage::ResultsPage(const Entries& entries, Settings& settings, UserDialogs& dialogs, Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_settings(settings), m_dialogs(dialogs), m_navigation(navigation) {
+ResultsPage::ResultsPage(const Entries& entries, Settings& settings, UserDialogs& dialogs,
+                         Navigation& navigation)
+    : PageWindow(0xFFFFFF), m_entries(entries), m_settings(settings), m_dialogs(dialogs),
+      m_navigation(navigation) {
     setObjectName(QStringLiteral("resultsPage"));
     setWindowTitle(QStringLiteral("Vorelin - Results page"));
     MakeControls();
@@ -211,7 +215,9 @@ void ResultsPage::onAspectTypingFinished() {
     }
 }
 
-void ResultsPage::onAspectStepped() { ApplyAspectRatio(SpinnerAspectRatio(m_aspectPercentBox->text().toStdString())); }
+void ResultsPage::onAspectStepped() {
+    ApplyAspectRatio(SpinnerAspectRatio(m_aspectPercentBox->text().toStdString()));
+}
 
 // A new ratio holds for the whole run: it is written to the defaults file, and the page is
 // redrawn with the load marked.
@@ -245,7 +251,9 @@ void ResultsPage::onEntries() {
 }
 
 // The report carries the ranges of the region the page shows, once an accuracy was chosen.
-void ResultsPage::onPrint() { SendReportToPrinter(this, m_entries, m_mark, m_hintShown ? m_accuracyPercent : 0, m_dialogs); }
+void ResultsPage::onPrint() {
+    SendReportToPrinter(this, m_entries, m_mark, m_hintShown ? m_accuracyPercent : 0, m_dialogs);
+}
 
 QSize ResultsPage::PicturePixels() const { return size() * 2; }
 
@@ -259,15 +267,16 @@ DisplayList ResultsPage::PictureOfPage() const {
 }
 
 void ResultsPage::onCopyPicture() {
-    QGuiApplication::clipboard()->setImage(RenderPage(PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF));
+    QGuiApplication::clipboard()->setImage(
+        RenderPage(PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF));
 }
 
 void ResultsPage::onSaveAs() {
     enum Type { Png, Svg, Pdf, Touchstone, Csv };
-    const QStringList types{QStringLiteral("PNG picture of the page (*.png)"),
-                            QStringLiteral("SVG drawing of the page (*.svg)"), QStringLiteral("PDF report (*.pdf)"),
-                            QStringLiteral("Touchstone one-port file of the load (*.s1p)"),
-                            QStringLiteral("CSV of the tolerance area's loads (*.csv)")};
+    const QStringList types{
+        QStringLiteral("PNG picture of the page (*.png)"), QStringLiteral("SVG drawing of the page (*.svg)"),
+        QStringLiteral("PDF report (*.pdf)"), QStringLiteral("Touchstone one-port file of the load (*.s1p)"),
+        QStringLiteral("CSV of the tolerance area's loads (*.csv)")};
     const UserDialogs::SaveChoice choice = m_dialogs.AskSaveAs(this, QStringLiteral("Save as"), types);
     if (choice.fileName.isEmpty()) return;
     const std::string path = choice.fileName.toStdString();
@@ -281,9 +290,9 @@ void ResultsPage::onSaveAs() {
         result = WritePageSvg(path, PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF);
         break;
     case Pdf:
-        result = WriteReportPdfFile(DrawnReport(m_entries, CurrentDateTimeText(), m_mark,
-                                                m_hintShown ? m_accuracyPercent : 0),
-                                    path, LocalPaper(), kReportPdfDotsPerInch);
+        result = WriteReportPdfFile(
+            DrawnReport(m_entries, CurrentDateTimeText(), m_mark, m_hintShown ? m_accuracyPercent : 0), path,
+            LocalPaper(), kReportPdfDotsPerInch);
         break;
     case Touchstone:
     case Csv:
@@ -300,15 +309,18 @@ void ResultsPage::onSaveAs() {
             result = WriteTouchstone(path, TouchstoneComments(m_entries, accuracy), m_entries.Impedance,
                                      std::span<const TouchstonePoint>(&point, 1));
         } else if (!m_hintShown) {
-            m_dialogs.ShowMessage(this, QString::fromStdString("The file " + path +
-                                                               " was not written: choose an accuracy first; the "
-                                                               "file holds the loads of its tolerance area."));
+            m_dialogs.ShowMessage(this,
+                                  QString::fromStdString("The file " + path +
+                                                         " was not written: choose an accuracy first; the "
+                                                         "file holds the loads of its tolerance area."));
             return;
         } else {
             result = WriteRegionCsv(path, m_entries, AccuracyFraction(m_accuracyPercent));
         }
         break;
     default:
+        m_dialogs.ShowMessage(
+            this, QString::fromStdString("The file " + path + " was not written: its type is not known."));
         return;
     }
     if (result.Failed()) m_dialogs.ShowMessage(this, Text(result.message));

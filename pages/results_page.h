@@ -61,7 +61,6 @@ public:
 
     const ChartView& View() const { return m_view; }
     // What the last drawing's network run gave.
-    NetworkResult LastNetworkResult() const { return m_model.run.result; }
     // The labels of the last drawing (drawn on the page, not widgets).
     std::vector<PageLabel> Labels() const { return LayoutResults(m_model, m_shown).labels; }
 

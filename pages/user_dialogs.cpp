@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -32,12 +33,14 @@ namespace {
 // "PNG picture of the page (*.png)" -> "png".
 QString SuffixOf(const QString& type) {
     const auto star = type.indexOf(QStringLiteral("*."));
-    return star < 0 ? QString() : type.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
+    return star < 0 ? QString()
+                    : type.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
 }
 
 } // namespace
 
-UserDialogs::SaveChoice DesktopDialogs::AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) {
+UserDialogs::SaveChoice DesktopDialogs::AskSaveAs(QWidget* parent, const QString& title,
+                                                  const QStringList& types) {
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -46,7 +49,18 @@ UserDialogs::SaveChoice DesktopDialogs::AskSaveAs(QWidget* parent, const QString
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString& type) { dialog.setDefaultSuffix(SuffixOf(type)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return {dialog.selectedFiles().front(), static_cast<int>(types.indexOf(dialog.selectedNameFilter()))};
+    const QString fileName = dialog.selectedFiles().front();
+    return {fileName,
+            SaveTypeOf(fileName, types, static_cast<int>(types.indexOf(dialog.selectedNameFilter())))};
+}
+
+int UserDialogs::SaveTypeOf(const QString& fileName, const QStringList& types, int chosen) {
+    const QString suffix = QFileInfo(fileName).suffix();
+    for (qsizetype i = 0; i < types.size(); ++i) {
+        if (!suffix.isEmpty() && suffix.compare(SuffixOf(types[i]), Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    }
+    return chosen;
 }
 
 QString DesktopDialogs::AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) {

@@ -32,6 +32,9 @@ public:
         int type = 0;
     };
     virtual SaveChoice AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) = 0;
+    // The type a save dialog's answer means: the one whose extension the typed name ends in
+    // ("chart.svg" under the PNG filter is an SVG drawing), else the filter chosen.
+    static int SaveTypeOf(const QString& fileName, const QStringList& types, int chosen);
     // An open dialog for an existing file; an empty name when the user cancels.
     virtual QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // Whether an existing file may be replaced (Yes or No).

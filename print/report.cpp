@@ -1,9 +1,9 @@
 #include "print/report.h"
 
-#include "core/networks.h"
-#include "core/number_text.h"
 #include "core/figures_text.h"
 #include "core/load_figures.h"
+#include "core/networks.h"
+#include "core/number_text.h"
 #include "core/readout.h"
 #include "core/tolerance_ranges.h"
 #include "core/tolerance_sweep.h"
@@ -68,7 +68,8 @@ constexpr float kStrokeReach = 20;
 constexpr PageRect kSheet{0, 0, 11500, 15200};
 
 // The sheet but its footer: the title, the chart, the network and the load.
-void DrawSheet(Surface& surface, const Entries& entries, const NetworkRun& run, DotStyle mark, TextPlacer& placer) {
+void DrawSheet(Surface& surface, const Entries& entries, const NetworkRun& run, DotStyle mark,
+               TextPlacer& placer) {
     surface.SetTextColour(kBlack);
     surface.SetFont(ReportFont(kTitlePoints));
     PrintAt(surface, 2000, 500, kReportTitle);
@@ -98,7 +99,8 @@ void DrawReport(Surface& surface, const Entries& entries, std::string_view dateT
     surface.SetFont(ReportFont(kFooterPoints));
     PrintAt(surface, 2000, 11300, dateTimeText);
     PrintAt(surface, 2000, 11500,
-            std::string(kProgramName) + " " + std::string(kVersionText) + " - " + std::string(kPublisherAddress));
+            std::string(kProgramName) + " " + std::string(kVersionText) + " - " +
+                std::string(kPublisherAddress));
 
     if (!run.Computed()) return;
     std::vector<std::string> lines;
@@ -113,7 +115,8 @@ void DrawReport(Surface& surface, const Entries& entries, std::string_view dateT
     surface.SetFont(body);
     for (std::size_t i = 0; i < lines.size(); ++i)
         PrintAt(surface, kReportDetailsLeft,
-                static_cast<float>(static_cast<double>(kReportDetailsTop) + static_cast<double>(i) * LineSpacing(body)),
+                static_cast<float>(static_cast<double>(kReportDetailsTop) +
+                                   static_cast<double>(i) * LineSpacing(body)),
                 lines[i]);
 }
 
@@ -129,13 +132,14 @@ void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& ru
     Anchor at = kSchematicStart;
     Schematic printed(surface, entries, run.load.LoadX, SchematicPage::Printer);
     printed.PlaceLabelsWith(&placer);
-    printed.Gen(at); // and the pen width 10 for the rest of the schematic
+    printed.Gen(at);                           // and the pen width 10 for the rest of the schematic
     printed.DrawNetwork(entries.Topology, at); // nothing outside topologies 1 to 8
     PrintLoad(surface, entries, run, at, placer);
     surface.SetPenWidth(1);
 }
 
-void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at, TextPlacer& placer) {
+void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at,
+               TextPlacer& placer) {
     // A load that was not found has no reactance to draw: its lead-in is a bare stretch.
     const bool loadFound = run.Computed();
     const float reactance = loadFound ? run.load.LoadX : 0;
@@ -146,9 +150,10 @@ void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, 
     surface.Line(at.X, Offset(at.Y, -300), at.X, Offset(at.Y, 1200), kBlack);
     printed.Load(at); // pen width 10, the lead-in, two Wires and the resistor; X stays at the resistor
 
-    const Font& font = surface.CurrentFont();
+    // Each text is placed in the font it is printed in.
     const auto printPlaced = [&](PagePoint wanted, const std::string& text) {
-        if (const auto place = placer.Place(wanted, text, font)) PrintAt(surface, place->x, place->y, text);
+        if (const auto place = placer.Place(wanted, text, surface.CurrentFont()))
+            PrintAt(surface, place->x, place->y, text);
     };
     if (loadFound) printPlaced({Offset(at.X, 200), Offset(at.Y, 350)}, PrintText(run.load.LoadR));
     if (reactance != 0) {

@@ -53,7 +53,7 @@ TEST(BandRows, TheChartTakesTheImpedanceMostRowsShare) {
 
 TEST(BandRows, PastedRowsWithOrWithoutTheirHeader) {
     const BandRead plain =
-        PastedRows("\r\n14.2M\t7\t50\t150p\t\t300p\t\t2.2u\r\n7.1M\t3\t75\t\t330p\t\t1.1u\r\n");
+        PastedRows("\t\t\r\n14.2M\t7\t50\t150p\t\t300p\t\t2.2u\r\n7.1M\t3\t75\t\t330p\t\t1.1u\r\n");
     ASSERT_TRUE(plain.Ok()) << plain.error;
     ASSERT_EQ(plain.table.rows.size(), 2u);
     EXPECT_EQ(plain.table.rows[0].entries, Row("14.2M", "7", "50").entries);
@@ -67,6 +67,8 @@ TEST(BandRows, PastedRowsWithOrWithoutTheirHeader) {
 
     EXPECT_EQ(PastedRows("14.2M,7,50\n7.1M,7,\"50\n").error,
               "Line 2 opens a quoted cell that is never closed.");
+    EXPECT_EQ(PastedRows("1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\n").error,
+              "Line 1 has more cells than the 10 columns of a band table.");
     EXPECT_TRUE(PastedRows(" \r\n").table.rows.empty());
 }
 

@@ -80,6 +80,25 @@ TEST(BandScene, PartsOfThePageKeepApart) {
         if (p.op != Op::Text || !ExtentOf(list, p, 0, extent)) continue;
         EXPECT_TRUE(Inside(extent, kBandChartArea) || Inside(extent, kBandSwrArea)) << list.TextOf(p);
     }
+    // Panned so that the first mark lies under the chart's caption: its label keeps off the caption.
+    const BandSceneModel model = band.Model(0);
+    BandChartView panned = HomeBandView();
+    const PagePoint first =
+        MapLoad(model.points[0].load.LoadR, model.points[0].load.LoadX, model.impedance, BandFrame(panned));
+    PanBandView(panned, kBandChartArea.left + 400 - first.x, kBandChartArea.top + 150 - first.y);
+    list.Clear();
+    DrawBandScene(list, model, panned);
+    std::vector<PageRect> texts;
+    for (const Primitive& p : list.Primitives()) {
+        if (p.op == Op::Text && list.TextOf(p).find("MHz") != std::string::npos &&
+            ExtentOf(list, p, 0, extent))
+            texts.push_back(extent);
+        if (p.op == Op::Text && list.TextOf(p).starts_with("Loads on") && ExtentOf(list, p, 0, extent)) {
+            ASSERT_FALSE(texts.empty());
+            for (const PageRect& label : texts)
+                EXPECT_FALSE(Overlap(label, extent));
+        }
+    }
 }
 
 TEST(BandScene, WheelZoomKeepsTheLoadUnderThePointer) {

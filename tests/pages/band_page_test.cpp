@@ -94,9 +94,13 @@ private slots:
         f.Click("deleteRowButton");
         QCOMPARE(f.Column(9), QStringList({"with header", "pasted", ""}));
         f.page->PasteRows(QStringLiteral("7.1M\t7\t50\t150p\t1\t2\t3\t4\t5\t6\t7\n"));
-        QCOMPARE(f.dialogs.messages, QStringList(QStringLiteral(
-                                         "The pasted rows were not added: Line 1 has more cells than the 10 "
-                                         "columns of the header on line 1.")));
+        f.page->PasteRows(QStringLiteral("\t\r\n"));
+        QCOMPARE(
+            f.dialogs.messages,
+            QStringList({QStringLiteral("The pasted rows were not added: Line 1 has more cells than the 10 "
+                                        "columns of a band table."),
+                         QStringLiteral("The clipboard holds no rows to add.")}));
+        QVERIFY(!f.Table().tabKeyNavigation()); // Tab leads on to the page's buttons
     }
 
     void aFailingRowIsKeptWithItsReason() {
@@ -143,16 +147,15 @@ private slots:
         QCOMPARE(again.Kept(), kept);
     }
 
-    void anUnreadableKeptFileIsToldOnceAndNotEmptied() {
+    void anUnreadableKeptFileIsToldOnceAndSetAside() {
         Fixture f("frequency,topology,impedance\r\n14.2M,\"7\r\n");
         QTRY_COMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages.front().startsWith(QString::fromLatin1(kBandFileNotRead)));
-        f.Click("entriesButton");
-        QVERIFY(f.program->EntriesWindow().isVisible());
-        QCOMPARE(f.Kept(), QByteArray("frequency,topology,impedance\r\n14.2M,\"7\r\n"));
-        f.program->ShowBandPage(); // the user's own rows are kept
-        f.Click("addRowButton");
+        QVERIFY(f.dialogs.messages.front().endsWith(QStringLiteral(" It is kept as VORELIN-BAND.BAK.")));
+        f.Click("addRowButton"); // the user's own rows are kept beside it
         QVERIFY(f.Kept().startsWith("frequency,topology,impedance,c1"));
+        QCOMPARE(f.Read(QStringLiteral("VORELIN-BAND.BAK")),
+                 QByteArray("frequency,topology,impedance\r\n14.2M,\"7\r\n"));
         QCOMPARE(f.dialogs.messages.size(), 1);
     }
 
@@ -197,9 +200,14 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("Tolerance areas at 20 %"));
         for (const auto& area : f.page->Model().Areas())
             QVERIFY(area && !area->boxes.empty());
-        QVERIFY(std::ranges::any_of(f.page->Drawing().Primitives(), [](const Primitive& p) {
-            return p.op == Op::FilledBox && p.colour == 0xAAEEAA;
-        }));
+        const auto areaDrawn = [&f] {
+            return std::ranges::any_of(f.page->Drawing().Primitives(), [](const Primitive& p) {
+                return p.op == Op::FilledBox && p.colour == 0xAAEEAA;
+            });
+        };
+        QVERIFY(areaDrawn());
+        f.page->findChild<QComboBox*>(QStringLiteral("accuracyBox"))->setCurrentIndex(0); // none
+        QVERIFY(!areaDrawn());
     }
 
     void theMouseZoomsPansTellsAndResets() {

@@ -172,6 +172,7 @@ private slots:
         QTest::newRow("csv") << 4 << true << QByteArray("frequency_hz,r_ohm,x_ohm,swr\r\n14200000,")
                              << QString();
         QTest::newRow("csv without an accuracy") << 4 << false << QByteArray() << "choose an accuracy first";
+        QTest::newRow("no known type") << -1 << false << QByteArray() << "its type is not known";
     }
     void saveAs() {
         QFETCH(int, type);
@@ -189,6 +190,13 @@ private slots:
         QVERIFY(f.Read("saved").startsWith(start));
         if (!message.isEmpty()) QVERIFY(f.dialogs.messages.value(0).contains(message));
         if (type == 0) QCOMPARE(QImage(f.Path("saved")).size(), f.Page().size() * 2);
+    }
+
+    void theTypedExtensionChoosesTheType() {
+        const QStringList types{QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG drawing (*.svg)")};
+        QCOMPARE(UserDialogs::SaveTypeOf(QStringLiteral("/tmp/chart.SVG"), types, 0), 1);
+        QCOMPARE(UserDialogs::SaveTypeOf(QStringLiteral("/tmp/chart"), types, 1), 1);
+        QCOMPARE(UserDialogs::SaveTypeOf(QStringLiteral("/tmp/chart.txt"), types, 0), 0);
     }
 
     void printing() {

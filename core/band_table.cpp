@@ -160,11 +160,31 @@ BandRow BandRowFromCells(BandCells cells, std::size_t line) {
     return row;
 }
 
+namespace {
+
+// A frequency or impedance as the entries page shows it, or, where that form would read back as
+// another value (14.0002 MHz shows as "14M"), with as many more digits as it takes.
+std::string EntryValueText(float value) {
+    const std::string shown = Trimmed(FormatValue(value));
+    if (static_cast<float>(ParseValue(shown)) == value) return shown;
+    const double magnitude = std::fabs(static_cast<double>(value));
+    const double scale = magnitude >= 1e9 ? 1e9 : magnitude >= 1e6 ? 1e6 : magnitude >= 1e3 ? 1e3 : 1;
+    const char* const letter = magnitude >= 1e9 ? "G" : magnitude >= 1e6 ? "M" : magnitude >= 1e3 ? "k" : "";
+    for (int digits = 4; digits <= 9; ++digits) {
+        const std::string text =
+            DecimalText(static_cast<double>(value) / scale, {digits, false, true, false}) + letter;
+        if (static_cast<float>(ParseValue(text)) == value) return text;
+    }
+    return shown;
+}
+
+} // namespace
+
 BandRow BandRowFromEntries(const Entries& entries) {
     BandCells cells;
-    cells[Index(BandColumn::Frequency)] = Trimmed(FormatValue(entries.Frequency));
+    cells[Index(BandColumn::Frequency)] = EntryValueText(entries.Frequency);
     cells[Index(BandColumn::Topology)] = std::to_string(entries.Topology);
-    cells[Index(BandColumn::Impedance)] = Trimmed(FormatValue(entries.Impedance));
+    cells[Index(BandColumn::Impedance)] = EntryValueText(entries.Impedance);
     for (const PartSlot& part : PartsOf(entries.Topology)) {
         const auto entry = std::ranges::find(kEntryParts, part.name, &EntryPart::name);
         cells[Index(BandColumn::C1) + static_cast<std::size_t>(entry - kEntryParts.begin())] =

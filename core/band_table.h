@@ -60,7 +60,8 @@ BandRow BandRowFromCells(BandCells cells, std::size_t line = 0);
 
 // A new row holding the entries page's frequency, topology, impedance and the values of the
 // topology's parts, as the page shows them: {"14.2M", "7", "50", "150 pF", "", "300 pF", "",
-// "2.2 uH", "", ""}. The parts the topology does not use stay empty.
+// "2.2 uH", "", ""}. The parts the topology does not use stay empty. A frequency or impedance that
+// form would round (14.0002 MHz) gets the digits it needs to read back as itself ("14.0002M").
 BandRow BandRowFromEntries(const Entries& entries);
 
 // Reads CSV bytes. The first line that is not blank names the columns; frequency, topology and

@@ -153,6 +153,13 @@ TEST(BandTable, NewRowHoldsTheEntriesAsThePageShowsThem) {
     const BandRow row = BandRowFromEntries(entries);
     EXPECT_EQ(row.cells, (BandCells{"14.2M", "7", "50", "150 pF", "", "300 pF", "", "2.2 uH", "", ""}));
     EXPECT_FALSE(row.problem.has_value());
+    // A frequency the page's three decimals would round keeps its own value.
+    for (const float frequency : {14.0002e6f, 10.123457e6f, 7.0000005e6f, 1234.5f}) {
+        const Entries between{.Frequency = frequency, .Impedance = 50.25f, .L1 = 1e-6f, .Topology = 3};
+        EXPECT_EQ(BandRowFromEntries(between).entries.Frequency, frequency)
+            << BandRowFromEntries(between).cells[0];
+        EXPECT_EQ(BandRowFromEntries(between).entries.Impedance, 50.25f);
+    }
 }
 
 } // namespace

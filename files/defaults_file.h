@@ -29,7 +29,8 @@ DefaultsRead ReadDefaults(Settings& settings);
 // nor a line end and ends at a comma, a blank or a line end: "0.9,500,300" reads like three
 // lines. It must be a decimal number as a whole ("0.9", ".9", "-2", "1E+03"): a field holding
 // anything else, a number beyond the float range, or fewer than three fields make the read fail.
-// Whatever follows the third number is ignored.
+// Whatever follows the third number is ignored. A ratio outside 0.5 to 1.5 is held at the nearer
+// limit, as the page would hold it.
 DefaultsRead ReadDefaultsFrom(std::string_view bytes, Settings& settings);
 
 // "0.75\r\n1000\r\n200\r\n": the three values in plain form, always with a period.

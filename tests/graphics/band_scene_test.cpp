@@ -63,6 +63,18 @@ TEST(BandScene, SmallTableDrawsAsReviewed) {
     EXPECT_EQ(test::GoldenMismatch("graphics/golden/band_scene.txt", text), "");
 }
 
+// The saved picture: the title, the table's headings and rows as the grid shows them, then the
+// page's drawing; its texts as reviewed.
+TEST(BandScene, PictureTextsAsReviewed) {
+    const SmallBand band;
+    DisplayList list;
+    DrawBandPicture(list, band.table, band.results, 0, band.Model(3), HomeBandView());
+    std::string text;
+    for (const std::string& line : test::ShowAll(list, [](const Primitive& p) { return p.op == Op::Text; }))
+        text += line + "\n";
+    EXPECT_EQ(test::GoldenMismatch("graphics/golden/band_picture.txt", text), "");
+}
+
 TEST(BandScene, PartsOfThePageKeepApart) {
     std::vector<PageRect> parts{kBandTableArea, kBandChartArea, kBandSwrArea};
     for (const ControlPlace& place : BandControlPlaces())

@@ -56,7 +56,9 @@ CircleStamp::CircleStamp(double radius, const QPen& pen) : m_colour(pen.color())
 
 bool CircleStamp::CanStampOn(const QImage& image) { return image.format() == QImage::Format_RGB32; }
 
-void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres, const QRegion& within) const {
+void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres,
+                           const std::optional<QRegion>& within) const {
+    if (within && within->isEmpty()) return;
     const int width = image.width(), height = image.height();
     // Snap every centre whose ring can touch the image; find the box all those rings lie in.
     std::vector<SnappedCentre> snapped;
@@ -106,7 +108,7 @@ void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres, cons
         return static_cast<int>(std::lround(colour + (static_cast<float>(under) - colour) * keep));
     };
     const QRect box = QRect(left, top, boxWidth, boxHeight).intersected(image.rect());
-    const QRegion blended = within.isEmpty() ? QRegion(box) : within.intersected(box);
+    const QRegion blended = within ? within->intersected(box) : QRegion(box);
     for (const QRect& part : blended) {
         for (int y = part.top(); y <= part.bottom(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

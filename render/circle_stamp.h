@@ -6,6 +6,7 @@
 #include <QRegion>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -24,9 +25,10 @@ public:
 
     // Whether an image's pixels can be written directly: opaque 32-bit RGB.
     static bool CanStampOn(const QImage& image);
-    // A ring centred at every point (device pixels), clipped to the image and, when it is not
-    // empty, to `within`.
-    void StampAll(QImage& image, std::span<const QPointF> centres, const QRegion& within = {}) const;
+    // A ring centred at every point (device pixels), clipped to the image and, when given, to
+    // `within`: an empty region given stamps nothing, as an empty clip paints nothing.
+    void StampAll(QImage& image, std::span<const QPointF> centres,
+                  const std::optional<QRegion>& within = std::nullopt) const;
 
 private:
     static constexpr int kPhases = 4; // sub-pixel positions per pixel, in x and in y

@@ -3,17 +3,22 @@
 #include "render/circle_stamp.h"
 #include "render/vector_state.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPen>
 #include <QPolygonF>
 #include <QRegion>
 #include <QString>
+#include <QSvgGenerator>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -56,6 +61,100 @@ bool Drawable(const Primitive& p) {
 
 bool SameStroke(const Primitive& a, const Primitive& b) {
     return a.colour == b.colour && a.penWidth == b.penWidth;
+}
+
+// Whether two rectangles share some area; whether one lies within the other. Inline, unlike
+// QRectF's: a region's many circles are tested against every hole of the clip.
+bool Overlap(const QRectF& a, const QRectF& b) {
+    return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() && b.top() < a.bottom();
+}
+bool Within(const QRectF& inner, const QRectF& outer) {
+    return inner.left() >= outer.left() && inner.right() <= outer.right() && inner.top() >= outer.top() &&
+           inner.bottom() <= outer.bottom();
+}
+
+// Cuts filled shapes to regions. Qt's path intersection takes some 40 microseconds for a small
+// circle's ring; cutting the flattened outline to each rectangle of the region takes a fraction
+// of that. A closed polygon is cut along each edge of a rectangle it crosses, one after the other
+// (Sutherland and Hodgman); where it leaves the rectangle its part runs along the edge instead,
+// so every point inside keeps its winding number and either fill rule still holds. The pieces
+// meet edge to edge and are filled as one path, so no seams show.
+class RegionCutter {
+public:
+    // Adds to `cut` the part of `shape` inside `region`.
+    void Cut(const QPainterPath& shape, const QRegion& region, QPainterPath& cut) {
+        const QList<QPolygonF> polygons = shape.toSubpathPolygons();
+        for (const QRect& part : region) {
+            const QRectF rect(part);
+            for (const QPolygonF& polygon : polygons) {
+                const QRectF bounds = polygon.boundingRect();
+                if (!Overlap(bounds, rect)) continue;
+                m_in.assign(polygon.begin(), polygon.end());
+                if (bounds.left() < rect.left()) Along<true>(rect.left(), true);
+                if (bounds.right() > rect.right()) Along<true>(rect.right(), false);
+                if (bounds.top() < rect.top()) Along<false>(rect.top(), true);
+                if (bounds.bottom() > rect.bottom()) Along<false>(rect.bottom(), false);
+                if (m_in.size() < 3) continue;
+                cut.moveTo(m_in.front());
+                for (std::size_t i = 1; i < m_in.size(); ++i)
+                    cut.lineTo(m_in[i]);
+                cut.closeSubpath();
+            }
+        }
+    }
+
+private:
+    // Keeps the part of m_in on one side of the line x = at (kVertical) or y = at: the side of
+    // the larger values with `keepAbove`.
+    template <bool kVertical> void Along(double at, bool keepAbove) {
+        const auto along = [](const QPointF& p) { return kVertical ? p.x() : p.y(); };
+        const auto inside = [&](const QPointF& p) { return keepAbove ? along(p) >= at : along(p) <= at; };
+        m_out.clear();
+        for (std::size_t i = 0, n = m_in.size(); i < n; ++i) {
+            const QPointF& a = m_in[i == 0 ? n - 1 : i - 1];
+            const QPointF& b = m_in[i];
+            const bool aInside = inside(a), bInside = inside(b);
+            if (aInside != bInside) { // one on each side, so along(a) != along(b)
+                const QPointF crossing = a + (b - a) * ((at - along(a)) / (along(b) - along(a)));
+                m_out.push_back(kVertical ? QPointF(at, crossing.y()) : QPointF(crossing.x(), at));
+            }
+            if (bInside) m_out.push_back(b);
+        }
+        std::swap(m_in, m_out);
+    }
+
+    std::vector<QPointF> m_in, m_out; // reused by every polygon
+};
+
+// An empty path whose overlapping parts all count as filled, as the pieces of strokes must.
+QPainterPath WindingPath() {
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    return path;
+}
+
+// Whether the painter's device applies clips. QPaintEngine has no feature that tells, and Qt's
+// SVG writer (6.4) drops every clip without a word. So a tiny drawing with a clip is written once
+// and the writer counts as clipping when the clip shows in it: one that learns to clip is left
+// to do it.
+bool DeviceClips(QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::SVG) return true;
+    static const bool svgClips = [] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly)) return false;
+        QSvgGenerator probe;
+        probe.setOutputDevice(&buffer);
+        probe.setSize(QSize(4, 4));
+        QPainter probing;
+        if (!probing.begin(&probe)) return false;
+        probing.setClipRect(0, 0, 2, 2);
+        probing.drawLine(0, 0, 4, 4);
+        probing.end();
+        return bytes.contains("clip");
+    }();
+    return svgClips;
 }
 
 // Walks a display list and paints it, drawing runs of alike primitives in one call each: a
@@ -127,7 +226,13 @@ private:
         for (std::size_t i = first; i < end; ++i)
             polyline << m_mapping.Point(m_primitives[i].x2, m_primitives[i].y2);
         UsePen(m_primitives[first]);
-        m_painter.drawPolyline(polyline);
+        const auto outline = [&] {
+            QPainterPath path;
+            path.addPolygon(polyline);
+            return Stroked(path);
+        };
+        if (DrawnAsUsual(StrokeBox(polyline.boundingRect()), outline)) m_painter.drawPolyline(polyline);
+        FillAcross();
         return end;
     }
 
@@ -153,13 +258,35 @@ private:
                 const double length = line.length();
                 fan << (length > 0 ? line.p2() + (line.p2() - line.p1()) * (halfPen / length) : line.p2());
             }
-            m_painter.setPen(Qt::NoPen);
-            m_painter.setBrush(ToQColor(m_primitives[first].colour));
-            m_painter.drawPolygon(fan, Qt::WindingFill);
-            m_painter.setBrush(Qt::NoBrush);
+            const QColor colour = ToQColor(m_primitives[first].colour);
+            const auto outline = [&] {
+                QPainterPath path;
+                path.setFillRule(Qt::WindingFill);
+                path.addPolygon(fan);
+                path.closeSubpath();
+                return path;
+            };
+            if (DrawnAsUsual(fan.boundingRect(), outline)) {
+                m_painter.setPen(Qt::NoPen);
+                m_painter.setBrush(colour);
+                m_painter.drawPolygon(fan, Qt::WindingFill);
+                m_painter.setBrush(Qt::NoBrush);
+            }
+            FillAcross(colour);
             return end;
         }
-        m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
+        if (m_cut) {
+            // Each line on its own: a grid's lines mostly lie wholly on one side of the clip.
+            std::erase_if(m_lines, [&](const QLineF& line) {
+                return !DrawnAsUsual(StrokeBox(QRectF(line.p1(), line.p2()).normalized()), [&] {
+                    QPainterPath path(line.p1());
+                    path.lineTo(line.p2());
+                    return Stroked(path);
+                });
+            });
+        }
+        if (!m_lines.empty()) m_painter.drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
+        FillAcross();
         return end;
     }
 
@@ -197,8 +324,19 @@ private:
             stamp.StampAll(*image, m_centres, m_clip);
             return end;
         }
-        for (const Primitive& p : run)
-            m_painter.drawEllipse(m_mapping.Point(p.centreX, p.centreY), radius, radius);
+        for (const Primitive& p : run) {
+            const QPointF centre = m_mapping.Point(p.centreX, p.centreY);
+            const auto outline = [&] {
+                QPainterPath path;
+                path.addEllipse(centre, radius, radius);
+                return Stroked(path);
+            };
+            if (DrawnAsUsual(
+                    StrokeBox(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius)),
+                    outline))
+                m_painter.drawEllipse(centre, radius, radius);
+        }
+        FillAcross(); // the run's pieces across the clip's edge as one path
         return end;
     }
 
@@ -221,17 +359,25 @@ private:
         case Op::Point: {
             // One device pixel, the one the point falls in.
             const QPointF at = m_mapping.Point(p.x1, p.y1);
-            m_painter.fillRect(QRectF(std::floor(at.x()), std::floor(at.y()), 1, 1), ToQColor(p.colour));
+            FillBox(QRectF(std::floor(at.x()), std::floor(at.y()), 1, 1), ToQColor(p.colour));
             break;
         }
         case Op::FilledBox:
-            m_painter.fillRect(QRectF(m_mapping.Point(p.x1, p.y1), m_mapping.Point(p.x2, p.y2)).normalized(),
-                               ToQColor(p.colour));
+            FillBox(QRectF(m_mapping.Point(p.x1, p.y1), m_mapping.Point(p.x2, p.y2)).normalized(),
+                    ToQColor(p.colour));
             break;
-        case Op::BoxOutline:
+        case Op::BoxOutline: {
             UsePen(p);
-            m_painter.drawRect(QRectF(m_mapping.Point(p.x1, p.y1), m_mapping.Point(p.x2, p.y2)).normalized());
+            const QRectF box = QRectF(m_mapping.Point(p.x1, p.y1), m_mapping.Point(p.x2, p.y2)).normalized();
+            const auto outline = [&] {
+                QPainterPath path;
+                path.addRect(box);
+                return Stroked(path);
+            };
+            if (DrawnAsUsual(StrokeBox(box), outline)) m_painter.drawRect(box);
+            FillAcross();
             break;
+        }
         case Op::Text:
             PaintText(p);
             break;
@@ -245,6 +391,16 @@ private:
         }
     }
 
+    void FillBox(const QRectF& box, const QColor& colour) {
+        const auto outline = [&] {
+            QPainterPath path;
+            path.addRect(box);
+            return path;
+        };
+        if (DrawnAsUsual(box, outline)) m_painter.fillRect(box, colour);
+        FillAcross(colour);
+    }
+
     // Counter-clockwise as seen on the page from `start` to `end` (radians), as Qt counts too.
     void PaintArc(const Primitive& p) {
         double span = p.end - p.start;
@@ -256,7 +412,9 @@ private:
         path.arcMoveTo(box, p.start * kDegreesPerRadian);
         path.arcTo(box, p.start * kDegreesPerRadian, span * kDegreesPerRadian);
         UsePen(p);
-        m_painter.drawPath(path);
+        if (DrawnAsUsual(StrokeBox(path.controlPointRect()), [&] { return Stroked(path); }))
+            m_painter.drawPath(path);
+        FillAcross();
     }
 
     // Fonts are chosen by family name (fontconfig finds metric-compatible faces for Arial and
@@ -283,15 +441,103 @@ private:
         m_painter.setFont(font);
         m_painter.setPen(ToQColor(p.colour));
         const QPointF at = m_mapping.Point(p.x1, p.y1);
-        const double ascent = QFontMetricsF(font, m_painter.device()).ascent();
-        m_painter.drawText(QPointF(at.x(), at.y() + ascent), QString::fromStdString(m_list.TextOf(p)));
+        const QFontMetricsF metrics(font, m_painter.device());
+        const QPointF baseline(at.x(), at.y() + metrics.ascent());
+        const QString text = QString::fromStdString(m_list.TextOf(p));
+        if (m_cut) {
+            // The glyphs' ink, and the line's full height and advance in case a face under-reports it.
+            const QRectF box = metrics.boundingRect(text)
+                                   .united(QRectF(0, -metrics.ascent(), metrics.horizontalAdvance(text),
+                                                  metrics.ascent() + metrics.descent()))
+                                   .translated(baseline)
+                                   .adjusted(-1, -1, 1, 1);
+            if (!DrawnAsUsual(box, [&] { return TextOutline(font, baseline, text); })) {
+                FillAcross(ToQColor(p.colour));
+                return;
+            }
+        }
+        m_painter.drawText(baseline, text);
+    }
+
+    // The outline of a text at its baseline, made at a large pixel size and scaled: addText sizes a
+    // font for the screen, not for the device the text's point size was worked out for.
+    QPainterPath TextOutline(const QFont& font, QPointF baseline, const QString& text) const {
+        constexpr int kOutlinePixels = 256;
+        QFont large(font);
+        large.setPixelSize(kOutlinePixels);
+        QPainterPath outline;
+        outline.addText(0, 0, large, text);
+        const double scale = font.pointSizeF() * m_painter.device()->logicalDpiY() / 72 / kOutlinePixels;
+        return QTransform(scale, 0, 0, scale, baseline.x(), baseline.y()).map(outline);
+    }
+
+    // Where a shape's pixels lie against the list's clip.
+    enum class Side { Inside, Outside, Across };
+
+    // Sorted by its box: each hole is a rectangle and there are few, so this is a handful of
+    // comparisons for each of a region's many circles.
+    Side SideOf(const QRectF& box) const {
+        if (!Overlap(box, m_cut->area)) return Side::Outside;
+        bool inside = Within(box, m_cut->area);
+        for (const QRectF& hole : m_cut->holes) {
+            if (!Overlap(box, hole)) continue;
+            if (Within(box, hole)) return Side::Outside;
+            inside = false;
+        }
+        return inside ? Side::Inside : Side::Across;
+    }
+
+    // Under a clip the device drops, whether a shape whose pixels lie within `box` is drawn as
+    // usual. One wholly outside the clip is left out; of one across its edge, the part of
+    // `outline()` within the clip is kept for FillAcross.
+    template <class Outline> bool DrawnAsUsual(const QRectF& box, Outline&& outline) {
+        if (!m_cut) return true;
+        switch (SideOf(box)) {
+        case Side::Inside:
+            return true;
+        case Side::Outside:
+            return false;
+        case Side::Across:
+            break;
+        }
+        // Qt's SVG reader drops what follows the 32767th element of a path: a long run's pieces
+        // are filled in parts. (Pieces of several shapes are kept only in runs of strokes, whose
+        // colour is the pen's.)
+        constexpr int kMostKeptElements = 16384;
+        if (m_across.elementCount() > kMostKeptElements) FillAcross();
+        // Only the clip's part around the shape: fewer rectangles to cut along.
+        m_cutter.Cut(outline(), m_cut->region.intersected(box.toAlignedRect()), m_across);
+        return false;
+    }
+
+    // Fills what DrawnAsUsual kept, in the pen's colour or the given one. A run's pieces go in one
+    // path: in the SVG every change between stroking and filling opens a group of some 250 bytes.
+    void FillAcross(std::optional<QColor> colour = std::nullopt) {
+        if (m_across.isEmpty()) return;
+        m_painter.fillPath(m_across, colour.value_or(m_painter.pen().color()));
+        m_across = WindingPath();
+    }
+
+    // A box around a stroke along the given box. The pen reaches half its width beyond it (a
+    // square cap's corners root two times that). Smoothing colours only pixels the stroke
+    // touches, and the clip's edges lie between pixels, so a quarter pixel more is plenty.
+    QRectF StrokeBox(const QRectF& along) const {
+        const QPen& pen = m_painter.pen();
+        const double reach =
+            pen.widthF() / 2 * (pen.capStyle() == Qt::SquareCap ? std::numbers::sqrt2 : 1.0) + 0.25;
+        return along.adjusted(-reach, -reach, reach, reach);
+    }
+
+    QPainterPath Stroked(const QPainterPath& path) const {
+        return QPainterPathStroker(m_painter.pen()).createStroke(path);
     }
 
     // The device pixels of a clip: the area's pixels without any pixel a hole touches.
     void Clip(const DisplayList::ClipShape* clip) {
         if (m_outerClip) return; // a caller's clip stays as it is
         if (clip == nullptr) {
-            m_clip = QRegion();
+            m_clip.reset();
+            m_cut.reset();
             // Not setClipping(false): a clip set again after that would not take (Qt 6.4).
             m_painter.setClipRegion(QRegion(), Qt::NoClip);
             return;
@@ -299,10 +545,17 @@ private:
         const auto device = [this](const PageRect& r) {
             return QRectF(m_mapping.Point(r.left, r.top), m_mapping.Point(r.right, r.bottom)).normalized();
         };
-        m_clip = QRegion(device(clip->area).toRect());
-        for (const PageRect& hole : clip->holes)
-            m_clip -= QRegion(device(hole).toAlignedRect());
-        m_painter.setClipRegion(m_clip);
+        const QRect area = device(clip->area).toRect();
+        QRegion region(area);
+        std::vector<QRectF> holes;
+        for (const PageRect& hole : clip->holes) {
+            const QRect pixels = device(hole).toAlignedRect();
+            region -= QRegion(pixels);
+            holes.emplace_back(pixels);
+        }
+        m_painter.setClipRegion(region);
+        if (!m_deviceClips) m_cut = CutClip{QRectF(area), std::move(holes), region};
+        m_clip = std::move(region);
     }
 
     QPainter& m_painter;
@@ -312,9 +565,21 @@ private:
     const RenderOptions& m_options;
     std::vector<std::optional<QFont>> m_fonts;  // by the list's font index
     bool m_outerClip = m_painter.hasClipping(); // a clip set by the caller before painting
-    QRegion m_clip;                             // the list's own clip, in device pixels
+    std::optional<QRegion> m_clip;              // the list's own clip, in device pixels; may be empty
     std::vector<QLineF> m_lines;                // reused by every run of lines
     std::vector<QPointF> m_centres;             // reused by every run of stamped circles
+
+    // The list's clip where the device drops clips (the SVG writer): what is drawn is sorted by its
+    // rectangles and what crosses its edge is cut to its region by hand.
+    struct CutClip {
+        QRectF area;
+        std::vector<QRectF> holes;
+        QRegion region;
+    };
+    const bool m_deviceClips = DeviceClips(m_painter);
+    std::optional<CutClip> m_cut;
+    RegionCutter m_cutter;
+    QPainterPath m_across = WindingPath(); // the parts across the clip's edge, cut to it, not yet filled
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "graphics/results_scene.h"
 #include "graphics/text_metrics.h"
 #include "render/font_substitutes.h"
+#include "render/page_pictures.h"
 #include "tests/support/entries.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QSvgRenderer>
 
 #include <cmath>
 #include <limits>
@@ -290,6 +292,11 @@ TEST_F(PageRenderer, ClipsHoldForLinesTextsAndStampedCircles) {
             list.Circle(4000 + 15 * static_cast<float>(i), 5000, 20, 0x66CC00);
         list.ClearClip();
     }
+    const PageRect all{0, 0, 12000, 9000}; // a clip with nothing left to draw in
+    list.SetClip(all, std::span<const PageRect>(&all, 1));
+    for (int i = 0; i < 100; ++i)
+        list.Circle(1000 + 15 * static_cast<float>(i), 8000, 20, 0x66CC00);
+    list.ClearClip();
     for (const RenderOptions& options : {RenderOptions{}, kOneByOne}) {
         const QImage image = RenderPage(list, kWindowPage, QSize(1200, 900), kWhite, options);
         EXPECT_TRUE(IsColour(image.pixel(300, 50), kWhite)) << "the line above the area";
@@ -301,7 +308,44 @@ TEST_F(PageRenderer, ClipsHoldForLinesTextsAndStampedCircles) {
         EXPECT_EQ(textPixels, 0) << "the text above the area";
         EXPECT_TRUE(IsColour(image.pixel(450, 498), 0x66CC00, 60)) << "circles outside the hole";
         EXPECT_TRUE(IsColour(image.pixel(650, 498), kWhite)) << "circles under the hole";
+        EXPECT_TRUE(IsColour(image.pixel(150, 798), kWhite)) << "circles under an empty clip";
     }
+}
+
+// Qt's SVG writer drops clips, so the renderer keeps to them itself: nothing outside the area or
+// in its hole, and of what crosses their edges the part inside.
+TEST_F(PageRenderer, SvgKeepsToTheClip) {
+    const PageRect hole{5000, 4000, 7000, 6000};
+    DisplayList list;
+    list.SetClip({0, 3000, 12000, 9000}, std::span<const PageRect>(&hole, 1));
+    list.SetPenWidth(5);
+    list.Line(0, 1000, 12000, 1000, kRed); // above the area
+    list.Line(0, 5000, 12000, 5000, kRed); // through the hole
+    list.Circle(3000, 3000, 500, kBlue);   // across the area's top edge
+    list.SetFont(Font{"Arial", 600, true});
+    list.MoveTo(4500, 4500);
+    list.Print("MMMMMMMM"); // into the hole
+    QSvgRenderer svg(PageSvg(list, kWindowPage, QSize(1200, 900), kWhite));
+    QImage image(1200, 900, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        svg.render(&painter);
+    }
+    int outside = 0, inHole = 0, text = 0;
+    for (int y = 0; y < 900; ++y) {
+        for (int x = 0; x < 1200; ++x) {
+            const int drawn = IsColour(image.pixel(x, y), kWhite) ? 0 : 1;
+            outside += y < 299 ? drawn : 0;
+            inHole += x > 500 && x < 699 && y > 400 && y < 599 ? drawn : 0;
+            text += x < 499 && y > 450 && y < 490 ? drawn : 0;
+        }
+    }
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(inHole, 0);
+    EXPECT_GT(text, 100) << "the text left of the hole";
+    EXPECT_TRUE(IsColour(image.pixel(300, 500), kRed, 8)) << "the line left of the hole";
+    EXPECT_TRUE(IsColour(image.pixel(300, 350), kBlue, 8)) << "the circle's lower half";
 }
 
 // The page's text widths, worked out without Qt for its layouts, agree with what Qt draws.

@@ -8,8 +8,8 @@
 namespace vorelin {
 
 // Fonts need a QGuiApplication. A program without one (the command-line calculator) gets one for
-// as long as this lives; without a display it runs on the offscreen platform. Where an
-// application exists already, this does nothing.
+// as long as this lives, on the offscreen platform unless QT_QPA_PLATFORM names another: it is
+// for programs that open no window. Where an application exists already, this does nothing.
 class GuiForFonts {
 public:
     GuiForFonts();

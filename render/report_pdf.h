@@ -41,7 +41,7 @@ inline constexpr int kReportPdfDotsPerInch = 1200;
 
 // The report of the entries as a PDF file: portrait, on Letter paper where the user's locale
 // measures in US units and A4 elsewhere. Works in a program without windows: when no application
-// exists, one is made for the while, on the offscreen platform when no display is set.
+// exists, one is made for the while, on the offscreen platform unless QT_QPA_PLATFORM is set.
 WriteResult WriteReportPdf(const Entries& entries, const std::string& path, std::string_view dateTimeText,
                            DotStyle mark, int accuracyPercent = 0);
 

@@ -24,8 +24,8 @@ constexpr Colour kWhite = 0xFFFFFF;
 
 } // namespace
 
-WriteResult WriteReportFile(const Entries& entries, const std::string& path) {
-    return WriteReportPdf(entries, path, CurrentDateTimeText(), kLoadMark);
+WriteResult WriteReportFile(const Entries& entries, int accuracyPercent, const std::string& path) {
+    return WriteReportPdf(entries, path, CurrentDateTimeText(), kLoadMark, accuracyPercent);
 }
 
 WriteResult WriteResultsPictures(const Entries& entries, int accuracyPercent, const std::string& pngPath,
@@ -57,7 +57,7 @@ WriteResult WithoutQtGui(const std::string& path) {
 
 } // namespace
 
-WriteResult WriteReportFile(const Entries&, const std::string& path) { return WithoutQtGui(path); }
+WriteResult WriteReportFile(const Entries&, int, const std::string& path) { return WithoutQtGui(path); }
 
 WriteResult WriteResultsPictures(const Entries&, int, const std::string& pngPath,
                                  const std::string& svgPath) {

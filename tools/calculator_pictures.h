@@ -10,9 +10,10 @@ namespace vorelin {
 // The files the calculator draws with the Qt Gui adapter (fonts, PNG, SVG, PDF). Neither needs a
 // display. A vorelin-calc built without the adapter refuses them with a message.
 
-// The printed report as "Send to printer" prints it when the results page has just opened: the
+// The printed report as "Send to printer" prints it when the results page has just opened
+// (accuracyPercent 0) or after an accuracy's button, which adds that region's ranges line: the
 // load marked with a blue circle of radius 50.
-WriteResult WriteReportFile(const Entries& entries, const std::string& path);
+WriteResult WriteReportFile(const Entries& entries, int accuracyPercent, const std::string& path);
 
 // The results page as it opens (accuracyPercent 0) or after an accuracy's button, 2400 x 1800
 // pixels on white, the chart stretched by the aspect ratio of the defaults file in the working

@@ -75,7 +75,8 @@ int RunLoad(const CalcOptions& options, std::ostream& out, std::ostream& err) {
              report.networkFile = written.fileName;
              return written;
          }},
-        {options.reportPath, [&] { return WriteReportFile(entries, options.reportPath); }},
+        {options.reportPath,
+         [&] { return WriteReportFile(entries, options.accuracyPercent, options.reportPath); }},
         {options.s1pPath,
          [&] {
              return WriteTouchstone(options.s1pPath, TouchstoneComments(entries, accuracy), entries.Impedance,

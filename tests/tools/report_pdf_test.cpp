@@ -103,4 +103,12 @@ TEST(ReportPdf, LetterPaperWhereTheLocaleMeasuresInUsUnits) {
                                   std::regex(R"(\b\d{1,2}/\d{1,2}/\d\d \d{1,2}:\d\d\s?[AP]M\b)")));
 }
 
+// With an accuracy the report has the region's ranges line, as the page's printed report has.
+TEST(ReportPdf, AccuracyAddsTheRangesLine) {
+    const vorelin::test::ScratchFolder folder;
+    const std::string pdf = folder / "region.pdf";
+    Output(VORELIN_CALC " --accuracy 20 " + kMatched + " '" + pdf + "' > /dev/null");
+    EXPECT_NE(Output("pdftotext '" + pdf + "' -").find("Within 20 %: R "), std::string::npos);
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/engineering_value.h"
 #include "core/figures_text.h"
+#include "core/number_text.h"
 #include "core/readout.h"
 #include "core/topology.h"
 
@@ -133,7 +134,8 @@ void WriteLoadText(const LoadReport& report, std::ostream& out) {
     if (!report.networkFile.empty()) out << "Network file: " << report.networkFile << '\n';
     if (!report.region) return;
     const Region& region = *report.region;
-    out << "Region for " << JsonWriter::FloatText(region.accuracy * 100.0f)
+    // In double and to three digits, as the range line below has it: 0.05f is 5.0000000745 %.
+    out << "Region for " << DecimalText(static_cast<double>(region.accuracy) * 100, {3})
         << " % accuracy: " << region.ranges.count << " loads, R " << ExtentText(region.ranges.r) << ", X "
         << ExtentText(region.ranges.x) << " ohms\n";
     out << "  " << RangeLine(region.ranges, region.accuracy) << '\n';

@@ -177,7 +177,9 @@ void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& 
     }
     for (std::size_t i = marks.size(); i-- > 0;) {
         if (IsFinite(marks[i])) {
-            if (ends.empty() || ends.front() != i) ends.push_back(i);
+            // One label where the lowest and highest frequencies are the same.
+            if (ends.empty() || model.points[ends.front()].frequency != model.points[i].frequency)
+                ends.push_back(i);
             break;
         }
     }

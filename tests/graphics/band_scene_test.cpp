@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vorelin {
 namespace {
 
@@ -111,6 +113,21 @@ TEST(BandScene, PartsOfThePageKeepApart) {
                 EXPECT_FALSE(Overlap(label, extent));
         }
     }
+}
+
+TEST(BandScene, RowsAtOneFrequencyGetOneLabel) {
+    const BandTable table = ReadBandTable("frequency,topology,impedance,c1,c3,l2\n14.2M,7,50,150p,300p,2.2u\n"
+                                          "14.2M,7,50,160p,310p,2.3u\n")
+                                .table;
+    const std::vector<BandResult> results{ResultOf(table.rows[0]), ResultOf(table.rows[1])};
+    DisplayList list;
+    DrawBandScene(list, MakeBandSceneModel(table, results, {}, std::nullopt), HomeBandView());
+    EXPECT_EQ(std::ranges::count_if(list.Primitives(),
+                                    [&list](const Primitive& p) {
+                                        return p.op == Op::Text && list.TextOf(p) == "14.2 MHz" &&
+                                               p.y1 < kBandChartArea.bottom && p.x1 < kBandChartArea.right;
+                                    }),
+              1);
 }
 
 TEST(BandScene, WheelZoomKeepsTheLoadUnderThePointer) {

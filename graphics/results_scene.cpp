@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace vorelin {
 
@@ -101,15 +102,25 @@ void DrawRegion(Surface& surface, const ResultsModel& model, const ChartFrame& f
         PlotDot(surface, model.region.nominal.load, model.entries.Impedance, frame, kNominalDot);
 }
 
-// Which cells of a coarse grid over the page hold a point: whether many points come near a
-// rectangle is then asked of a few cells rather than of every point.
+// Which cells of a coarse grid over the page hold a point, and the rectangle all points lie in:
+// whether many points come near a rectangle is then asked of a few cells rather than of every
+// point. One pass over the points, which a region has tens of thousands of.
 class Occupancy {
 public:
     Occupancy(std::span<const PagePoint> points, float reach) : m_reach(reach) {
         for (const PagePoint& p : points) {
             if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
             m_cells[static_cast<std::size_t>(Row(p.y) * kColumns + Column(p.x))] = true;
+            m_left = std::min(m_left, p.x);
+            m_right = std::max(m_right, p.x);
+            m_top = std::min(m_top, p.y);
+            m_bottom = std::max(m_bottom, p.y);
         }
+    }
+    // The points' rectangle, each point widened by `reach`; nothing for no points.
+    std::optional<PageRect> Bounds(float reach) const {
+        if (m_left > m_right) return std::nullopt;
+        return PageRect{m_left - reach, m_top - reach, m_right + reach, m_bottom + reach};
     }
     bool Near(const PageRect& r) const {
         for (int row = Row(r.top - m_reach); row <= Row(r.bottom + m_reach); ++row) {
@@ -128,22 +139,10 @@ private:
     }
     static int Row(float y) { return std::clamp(static_cast<int>(std::floor(y / 100)) + 1, 0, kRows - 1); }
     float m_reach;
+    float m_left = std::numeric_limits<float>::infinity(), m_right = -m_left, m_top = m_left,
+          m_bottom = -m_left;
     std::array<bool, kColumns * kRows> m_cells{};
 };
-
-// The page's rectangle that the points lie in, each widened by `reach`; nothing for no points.
-std::optional<PageRect> Bounds(std::span<const PagePoint> points, float reach) {
-    std::optional<PageRect> bounds;
-    for (const PagePoint& p : points) {
-        if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
-        const PageRect around{p.x - reach, p.y - reach, p.x + reach, p.y + reach};
-        bounds =
-            bounds ? PageRect{std::min(bounds->left, around.left), std::min(bounds->top, around.top),
-                              std::max(bounds->right, around.right), std::max(bounds->bottom, around.bottom)}
-                   : around;
-    }
-    return bounds;
-}
 
 } // namespace
 
@@ -400,16 +399,21 @@ void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsV
     const float impedance = model.entries.Impedance;
     const ResultsLayout layout = LayoutResults(model, view);
     const bool region = view.drawing != ResultsDrawing::LoadMarked && computed;
-    scratch.pagePoints.clear();
-    if (region) MapLoads(model.regionLoads, impedance, frame, scratch.pagePoints);
+    if (region) {
+        MapLoads(model.regionLoads, impedance, frame, scratch.pagePoints);
+    } else {
+        scratch.pagePoints.clear();
+    }
 
     // The chart keeps to its own part of the page, however far it is zoomed or panned. Only what
     // it may reach is cut out of it (a clip of many holes costs the renderer dearly).
     const PagePoint load = MapLoad(model.run.load.LoadR, model.run.load.LoadX, impedance, frame);
-    const std::optional<PageRect> regionBounds = Bounds(scratch.pagePoints, kRegionDot.radius + 10);
     const Occupancy regionCells(scratch.pagePoints, kRegionDot.radius + 110);
+    const std::optional<PageRect> regionBounds = regionCells.Bounds(kRegionDot.radius + 10);
     const std::optional<PageRect> markBounds =
-        computed ? Bounds(std::span<const PagePoint>(&load, 1), kNominalDot.radius + 10) : std::nullopt;
+        computed && std::isfinite(load.x) && std::isfinite(load.y)
+            ? std::optional<PageRect>(Inflated({load.x, load.y, load.x, load.y}, kNominalDot.radius + 10))
+            : std::nullopt;
     const auto reached = [&](const PageRect& r) {
         return GridMayReach(frame, ResultsGridStyle(), kResultsPageFont, r) ||
                (regionBounds && Overlap(*regionBounds, r) && regionCells.Near(r)) ||

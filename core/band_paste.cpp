@@ -10,14 +10,7 @@ namespace vorelin {
 
 namespace {
 
-bool NamesAColumn(std::string_view cell) {
-    const std::string name = Trimmed(cell);
-    return std::ranges::any_of(kBandColumnNames, [&name](std::string_view column) {
-        return std::ranges::equal(name, column, [](char a, char b) {
-            return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-        });
-    });
-}
+bool NamesAColumn(std::string_view cell) { return ColumnNamed(Trimmed(cell)).has_value(); }
 
 // "Line 3 ..." of a text read below a header line of our own is line 2 of what was pasted, and
 // that header is not the user's to be named.

@@ -37,15 +37,7 @@ BandResult ResultOf(const BandRow& row) {
 
 std::optional<BandColumn> ProblemColumn(const BandRow& row) {
     if (!row.problem) return std::nullopt;
-    const std::string_view field = row.problem->field;
-    for (std::size_t i = 0; i < kBandColumnCount; ++i) {
-        const std::string_view name = kBandColumnNames[i];
-        const bool same = std::ranges::equal(field, name, [](char a, char b) {
-            return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-        });
-        if (same) return static_cast<BandColumn>(i);
-    }
-    return std::nullopt;
+    return ColumnNamed(row.problem->field);
 }
 
 std::vector<std::size_t> FrequencyOrder(const BandTable& table) {

@@ -70,6 +70,8 @@ template <typename Cells> bool HasNoText(const Cells& cells) {
     return std::ranges::all_of(cells, [](const std::string& cell) { return WithoutBlanks(cell).empty(); });
 }
 
+} // namespace
+
 std::optional<BandColumn> ColumnNamed(std::string_view name) {
     const auto sameLetters = [name](std::string_view columnName) {
         return std::ranges::equal(name, columnName, [](char a, char b) {
@@ -80,6 +82,8 @@ std::optional<BandColumn> ColumnNamed(std::string_view name) {
     if (found == kBandColumnNames.end()) return std::nullopt;
     return static_cast<BandColumn>(found - kBandColumnNames.begin());
 }
+
+namespace {
 
 std::string LineText(std::size_t line) { return "Line " + std::to_string(line); }
 

@@ -19,6 +19,9 @@ inline constexpr std::size_t kBandColumnCount = 10;
 inline constexpr std::array<std::string_view, kBandColumnCount> kBandColumnNames = {
     "frequency", "topology", "impedance", "c1", "c2", "c3", "l1", "l2", "l3", "note"};
 
+// The column a name stands for, in any letter case ("Frequency", "C2"); nothing for another name.
+std::optional<BandColumn> ColumnNamed(std::string_view name);
+
 // Limits that keep any file, however malformed, quick to read: a table past them is refused
 // whole. The program's own tables stay far inside them (a row takes some 60 bytes).
 inline constexpr std::size_t kMostBandRows = 10000;

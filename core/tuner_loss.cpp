@@ -98,9 +98,10 @@ TunerLoss TunerLossOf(const Entries& entries, const Load& load, const LossSettin
     const double scale = std::sqrt(settings.powerW / inputPower);
 
     loss.powerW = settings.powerW;
-    loss.efficiency = loadPower / inputPower;
+    // Nearly lossless parts could round the ratio a hair past 1: a passive network gains nothing.
+    loss.efficiency = std::fmin(loadPower / inputPower, 1);
     loss.loadPowerW = settings.powerW * loss.efficiency;
-    loss.lossDb = 10 * std::log10(inputPower / loadPower);
+    loss.lossDb = std::fmax(10 * std::log10(inputPower / loadPower), 0);
     loss.inputR = input.real();
     loss.inputX = input.imag();
     bool finite = std::isfinite(scale) && std::isfinite(loss.lossDb) && std::isfinite(loss.inputR) &&

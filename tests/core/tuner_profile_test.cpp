@@ -40,9 +40,7 @@ TEST(TunerProfile, ReadsWholeNumbersOrSaysWhereNot) {
         {"", ""},
         {"\xEF\xBB\xBF\r\n \r\nName;TOPOLOGY;coil_q\r\nA;7.0;\r\n", ""},
         {"name;topology;c2_largest\nA;1;1,5\n", "Line 2: c2_largest \"1,5\" is not a number."},
-        {"name,topology,l1_least\nA,1, 2 uH\n", "Line 2: l1_least \"2 uH\" is not a number."},
         {"name,topology\nA,9\n", "Line 2: topology \"9\" is not a whole number from 1 to 8."},
-        {"name,topology\nA,\n", "Line 2: topology \"\" is not a whole number from 1 to 8."},
         {"name,topology\n\nA,1e999\n", "Line 3: topology \"1e999\" is not a number."},
         {"name,topology,coil_q\nA,1,0\n", "Line 2: The coil Q must be a number above zero."},
         {"name,topology,c1_least,c1_largest\nA,7,300,100\n",
@@ -55,7 +53,6 @@ TEST(TunerProfile, ReadsWholeNumbersOrSaysWhereNot) {
         {"name,note,Name\n", "Line 1: the column \"Name\" is named twice."},
         {"name,note\n", "Line 1: the name and topology columns are needed."},
         {"name,topology\nA,1,x\n", "Line 2: there are more cells than columns."},
-        {"name,topology\n\"A,1\n", "Line 2: a quoted cell is never closed."},
     };
     for (const auto& [text, error] : cases) {
         const ProfilesRead read = ReadTunerProfiles(text);

@@ -23,81 +23,52 @@ from network_reference import CASES, bits, f32, network  # noqa: E402
 with contextlib.redirect_stdout(io.StringIO()):  # its notes on missing plotting packages
     import skrf
 
-# The parts of each topology in position order: (entry index into C1..L3, kind, placement).
+# The parts of each topology in position order: entry index into C1..L3, "s"eries or shunt.
 C1, C2, C3, L1, L2, L3 = range(6)
-TOPOLOGIES = {
-    1: [(L1, "L", "series"), (C2, "C", "shunt")],
-    2: [(C1, "C", "shunt"), (L2, "L", "series")],
-    3: [(L1, "L", "shunt"), (C2, "C", "series")],
-    4: [(C1, "C", "series"), (L2, "L", "shunt")],
-    5: [(L1, "L", "series"), (C2, "C", "shunt"), (L3, "L", "series")],
-    6: [(C1, "C", "series"), (L2, "L", "shunt"), (C3, "C", "series")],
-    7: [(C1, "C", "shunt"), (L2, "L", "series"), (C3, "C", "shunt")],
-    8: [(L1, "L", "shunt"), (C2, "C", "series"), (L3, "L", "shunt")],
-}
+TOPOLOGIES = {1: [(L1, "s"), (C2, "p")], 2: [(C1, "p"), (L2, "s")], 3: [(L1, "p"), (C2, "s")],
+              4: [(C1, "s"), (L2, "p")], 5: [(L1, "s"), (C2, "p"), (L3, "s")],
+              6: [(C1, "s"), (L2, "p"), (C3, "s")], 7: [(C1, "p"), (L2, "s"), (C3, "p")],
+              8: [(L1, "p"), (C2, "s"), (L3, "p")]}
 
 
-def part_impedance(kind, omega, value, coil_q, cap_q):
+def part_impedance(index, omega, value, coil_q, cap_q):
     """R_loss + jX; None for an open capacitor (C = 0)."""
-    if kind == "L":
-        x = omega * value
-        return complex(abs(x) / coil_q, x)
-    if value == 0:
-        return None
-    x = -1 / (omega * value)
-    return complex(abs(x) / cap_q, x)
+    if index >= L1:
+        return complex(omega * value / coil_q, omega * value)
+    return None if value == 0 else complex(1 / (omega * value) / cap_q, -1 / (omega * value))
 
 
 def lossy_tuner(topology, f, parts, load, power, coil_q, cap_q):
-    """Solves the network with a 1 A source at the input by modified nodal analysis: unknowns are
-    the node voltages and the currents of the series branches (so a 0-ohm branch is no problem)."""
-    omega = 2 * math.pi * f
-    layout = TOPOLOGIES[topology]
-    nodes, branches, shunts = 1, [], []  # node 0 is the input
-    for index, kind, placement in layout:
-        z = part_impedance(kind, omega, parts[index], coil_q, cap_q)
-        if placement == "series":
-            branches.append((nodes - 1, nodes, z))
-            nodes += 1
+    """Modified nodal analysis with 1 A into the input (node 0): the unknowns are the node voltages
+    and the series branches' currents, so that a 0-ohm branch needs nothing special."""
+    layout = [(part_impedance(i, 2 * math.pi * f, parts[i], coil_q, cap_q), kind) for i, kind in TOPOLOGIES[topology]]
+    nodes = 1 + sum(kind == "s" for _, kind in layout)
+    series = len(layout) - sum(kind == "p" for _, kind in layout)
+    a = np.zeros((nodes + series, nodes + series), dtype=complex)
+    a[nodes - 1, nodes - 1] = 1 / load
+    node, row = 0, nodes
+    for z, kind in layout:
+        if kind == "p":
+            a[node, node] += 0 if z is None else 1 / z
+            continue
+        a[node, row], a[node + 1, row] = 1, -1
+        a[row, node], a[row, node + 1], a[row, row] = 1, -1, -z
+        node, row = node + 1, row + 1
+    x = np.linalg.solve(a, np.eye(nodes + series)[0])
+    s = math.sqrt(power / x[0].real)
+    stresses, node, row = [], 0, nodes
+    for z, kind in layout:
+        if kind == "s":
+            current = abs(x[row])
+            voltage, dissipated = current * abs(z), current ** 2 * z.real
+            node, row = node + 1, row + 1
         else:
-            shunts.append((nodes - 1, 0 if z is None else 1 / z))
-    size = nodes + len(branches)
-    a = np.zeros((size, size), dtype=complex)
-    rhs = np.zeros(size, dtype=complex)
-    rhs[0] = 1
-    for node, y in shunts:
-        a[node, node] += y
-    a[nodes - 1, nodes - 1] += 1 / load
-    for k, (n1, n2, z) in enumerate(branches):
-        row = nodes + k
-        a[n1, row] += 1
-        a[n2, row] -= 1
-        a[row, n1], a[row, n2], a[row, row] = 1, -1, -z
-    x = np.linalg.solve(a, rhs)
-    v, i_series = x[:nodes], x[nodes:]
-
-    p_in = v[0].real
-    s = math.sqrt(power / p_in)
-    p_load = abs(v[nodes - 1]) ** 2 * (1 / load).real
-    stresses = []
-    series_k, node = 0, 0
-    for index, kind, placement in layout:
-        z = part_impedance(kind, omega, parts[index], coil_q, cap_q)
-        if placement == "series":
-            current = abs(i_series[series_k])
-            voltage = current * abs(z)
-            dissipated = current ** 2 * z.real
-            series_k += 1
-            node += 1
-        else:
-            voltage = abs(v[node])
             y = 0 if z is None else 1 / z
-            current = abs(v[node] * y)
+            voltage, current = abs(x[node]), abs(x[node] * y)
             dissipated = voltage ** 2 * complex(y).real
         stresses += [current * s, voltage * s, voltage * s * math.sqrt(2), dissipated * s * s]
-    efficiency = p_load / p_in
-    z_in = v[0]
-    return [efficiency, 10 * math.log10(1 / efficiency), z_in.real, z_in.imag] + stresses
+    efficiency = abs(x[nodes - 1]) ** 2 * (1 / load).real / x[0].real
+    return [efficiency, 10 * math.log10(1 / efficiency), x[0].real, x[0].imag] + stresses
 
 
 def line_figures(zin, f, length, vf, zc, k1, k2):

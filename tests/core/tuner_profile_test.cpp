@@ -38,7 +38,7 @@ TEST(TunerProfile, TextReadsBackToTheSameProfiles) {
 TEST(TunerProfile, ReadsWholeNumbersOrSaysWhereNot) {
     const std::pair<std::string_view, std::string_view> cases[] = {
         {"", ""},
-        {"\xEF\xBB\xBF\r\n \r\nName;TOPOLOGY;coil_q\r\nA;7.0;\r\n", ""},
+        {"\xEF\xBB\xBF\r\n \r\nName;TOPOLOGY;coil_q\r\nA;8.0;\r\n", ""},
         {"name;topology;c2_largest\nA;1;1,5\n", "Line 2: c2_largest \"1,5\" is not a number."},
         {"name,topology\nA,9\n", "Line 2: topology \"9\" is not a whole number from 1 to 8."},
         {"name,topology\n\nA,1e999\n", "Line 3: topology \"1e999\" is not a number."},

@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     vorelin::ClearUpperVectorState();
     QApplication::setApplicationName(QStringLiteral("Vorelin"));
-    QApplication::setDesktopFileName(QStringLiteral("vorelin"));
+    // Wayland compositors find the window's icon and name through the desktop entry of this name.
+    QApplication::setDesktopFileName(QStringLiteral(VORELIN_APP_ID));
     // Fusion draws buttons and boxes in the colours their palettes give them.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     vorelin::SubstituteClassicFonts();

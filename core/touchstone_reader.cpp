@@ -117,6 +117,9 @@ private:
     void SetPorts(std::size_t ports);
     bool TakeFrequency(std::string_view word, std::string_view line);
     void FinishPoint();
+    [[noreturn]] void RefuseIncompletePoint(std::size_t line) const;
+    // Refuses a [Reference] still short of values when the next keyword or the end comes.
+    void RefuseMissingReferences() const;
 
     // The one value of a keyword: a whole number from 1, saturated at a billion.
     std::size_t WholeNumber(std::string_view rest, Keyword keyword) const;
@@ -182,13 +185,11 @@ void Reader::KeywordLine(std::string_view text) {
         return;
     }
     if (!m_version2) Refuse(m_line, name + " belongs to version 2 files, which start with [Version] 2.0");
-    if (m_referenceLine != 0 && m_references.size() < m_ports)
-        Refuse(m_referenceLine, "[Reference] has " + std::to_string(m_references.size()) + " of its " +
-                                    std::to_string(m_ports) + " values");
+    RefuseMissingReferences();
     const bool once = *keyword != Keyword::BeginInformation && *keyword != Keyword::EndInformation;
     if (once && std::find(m_keywordsSeen.begin(), m_keywordsSeen.end(), *keyword) != m_keywordsSeen.end())
         Refuse(m_line, "a second " + name);
-    m_keywordsSeen.push_back(*keyword);
+    if (once) m_keywordsSeen.push_back(*keyword);
     const bool ending = *keyword == Keyword::NoiseData || *keyword == Keyword::End;
     if (m_stage != Stage::Header && !ending) Refuse(m_line, name + " must come before [Network Data]");
     switch (*keyword) {
@@ -251,9 +252,7 @@ void Reader::StartNetworkData() {
 void Reader::EndNetworkData(Keyword keyword) {
     if (m_stage == Stage::Header) Refuse(m_line, std::string(Spelling(keyword)) + " before [Network Data]");
     if (m_stage == Stage::NetworkData) {
-        if (m_valueCount != 0)
-            Refuse(m_pointLine, "a value is missing: the point has " + std::to_string(m_valueCount) +
-                                    " of its " + std::to_string(m_valuesPerPoint) + " numbers");
+        if (m_valueCount != 0) RefuseIncompletePoint(m_pointLine);
         if (m_sweep.points.size() != *m_promisedPoints)
             Refuse(m_line, "[Number of Frequencies] gives " + Count(*m_promisedPoints) +
                                " points, the data has " + Count(m_sweep.points.size()));
@@ -302,6 +301,10 @@ void Reader::DataLine(std::string_view text) {
     }
     if (m_stage == Stage::NoiseData) return;
     m_stage = Stage::NetworkData;
+    // A two-port point may go on in the next lines, in whole pairs: a line that splits a pair
+    // means the point before it lacks a value (or a one-port file was named as a two-port one).
+    if (m_valueCount != 0 && Words(text).CountUpTo(kLargestTouchstoneBytes) % 2 != 0)
+        RefuseIncompletePoint(m_pointLine);
     Words words(text);
     bool lineStart = true;
     while (const auto word = words.Next()) {
@@ -319,10 +322,13 @@ void Reader::DataLine(std::string_view text) {
         lineStart = false;
         if (m_valueCount == m_valuesPerPoint) FinishPoint();
     }
-    // A one-port point has its own line; a two-port point may go on in the next line.
-    if (m_ports == 1 && m_valueCount != 0)
-        Refuse(m_line,
-               "a value is missing: the point has " + std::to_string(m_valueCount) + " of its 3 numbers");
+    // A one-port point has its own line.
+    if (m_ports == 1 && m_valueCount != 0) RefuseIncompletePoint(m_line);
+}
+
+void Reader::RefuseIncompletePoint(std::size_t line) const {
+    Refuse(line, "a value is missing: the point has " + std::to_string(m_valueCount) + " of its " +
+                     std::to_string(m_valuesPerPoint) + " numbers");
 }
 
 // Takes the word that starts a point; false when it starts a version 1 two-port file's noise
@@ -331,6 +337,7 @@ bool Reader::TakeFrequency(std::string_view word, std::string_view line) {
     PlainNumber frequency = ReadPlainNumber(word, m_options->unitExponent);
     if (!frequency.fault.empty()) Refuse(m_line, std::move(frequency.fault));
     if (frequency.value < 0) Refuse(m_line, "the frequency " + Quoted(word) + " is negative");
+    frequency.value += 0.0; // "-0" is the frequency 0
     if (!m_sweep.points.empty() && frequency.value <= m_sweep.points.back().frequency) {
         if (!m_version2 && m_ports == 2 && Words(line).CountUpTo(6) == 5) {
             m_stage = Stage::NoiseData;
@@ -392,17 +399,19 @@ std::size_t Reader::WholeNumber(std::string_view rest, Keyword keyword) const {
     return value;
 }
 
+void Reader::RefuseMissingReferences() const {
+    if (m_referenceLine != 0 && m_references.size() < m_ports)
+        Refuse(m_referenceLine, "[Reference] has " + std::to_string(m_references.size()) + " of its " +
+                                    std::to_string(m_ports) + " values");
+}
+
 void Reader::RequirePorts(Keyword keyword) const {
     if (m_ports == 0) Refuse(m_line, std::string(Spelling(keyword)) + " must follow [Number of Ports]");
 }
 
 MeasuredSweep Reader::Finish() {
-    if (m_referenceLine != 0 && m_references.size() < m_ports)
-        Refuse(m_referenceLine, "[Reference] has " + std::to_string(m_references.size()) + " of its " +
-                                    std::to_string(m_ports) + " values");
-    if (m_valueCount != 0)
-        Refuse(m_pointLine, "a value is missing: the point has " + std::to_string(m_valueCount) + " of its " +
-                                std::to_string(m_valuesPerPoint) + " numbers");
+    RefuseMissingReferences();
+    if (m_valueCount != 0) RefuseIncompletePoint(m_pointLine);
     if (m_stage == Stage::Information) Refuse(0, "the file ends inside [Begin Information]");
     if (m_version2 && m_stage != Stage::Ended) Refuse(0, "the file ends without [End]");
     if (m_sweep.points.empty()) Refuse(0, "the file has no data");

@@ -55,9 +55,10 @@ std::optional<int> TouchstonePortsFromName(std::string_view fileName);
 // - Version 1: comments, then the option line "# [Hz|kHz|MHz|GHz] [S|Y|Z] [MA|DB|RI] [R n]" (any
 //   order and case; GHz, S, MA and R 50 where a part is left out), then one point per line: the
 //   frequency and the parameters, a two-port's in the order N11 N21 N12 N22, possibly continued
-//   on the following lines. The port count comes from `portsFromName`; without it a file whose
-//   first point has 9 numbers on its line is a two-port file, any other a one-port file. A two-port file may
-//   end in noise parameters (a line of 5 numbers whose frequency does not rise): they are not read.
+//   in whole pairs on the following lines. The port count comes from `portsFromName`; without
+//   it a file whose first point has 9 numbers on its line is a two-port file, any other a
+//   one-port file. A two-port file may end in noise parameters (a line of 5 numbers whose
+//   frequency does not rise): they are not read.
 // - Version 2: "[Version] 2.0" first, the option line, [Number of Ports] (which the name does
 //   not override), [Number of Frequencies], optionally [Reference] (one value per port, on its
 //   line or the following ones; it replaces the option line's R), [Two-Port Data Order],
@@ -66,11 +67,13 @@ std::optional<int> TouchstonePortsFromName(std::string_view fileName);
 // "!" starts a comment anywhere; blank lines, tabs and CR LF, LF or CR line ends are fine. A
 // number is plain: an optional sign, digits with an optional period, an optional exponent
 // ("1e-3"); frequencies are scaled by their unit exactly (the decimal text times a power of ten,
-// rounded once). Y and Z parameters become Gamma as described in the source. Any fault refuses
-// the whole file and names the line: a text that is not a plain number or a known option, a
-// missing value, frequencies that do not ascend, a second option line, no option line before the
-// data, more than kMostMeasuredPoints points, more than kLargestTouchstoneBytes bytes, values
-// that give no finite Gamma, a negative magnitude or frequency, a keyword out of place.
+// rounded once). Y and Z values become Gamma at port 1 (see GammaAtPort1): a version 1 file
+// holds them normalised to its R (z = Z / R, y = Y R), a version 2 file in ohms and siemens
+// against each port's reference. Any fault refuses the whole file and names the line: a text
+// that is not a plain number or a known option, a missing value, frequencies that do not
+// ascend, a second option line, no option line before the data, more than kMostMeasuredPoints
+// points, more than kLargestTouchstoneBytes bytes, values that give no finite Gamma, a negative
+// magnitude or frequency, a keyword out of place.
 TouchstoneRead ReadTouchstone(std::string_view bytes, std::optional<int> portsFromName = std::nullopt);
 
 // The fault as a sentence: "Line 7: the frequencies must ascend: 14.2 follows 14.2." or, for the

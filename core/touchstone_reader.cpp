@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -443,11 +444,14 @@ TouchstoneRead ReadTouchstone(std::string_view bytes, std::optional<int> portsFr
     }
     try {
         Reader reader(portsFromName);
-        std::size_t line = 0;
+        // A line ends at its first CR or LF. The next LF is looked for again only once passed, so
+        // that a file of CR line ends is read in linear time too.
+        std::size_t line = 0, newline = std::min(bytes.find('\n'), bytes.size());
         for (std::size_t at = 0; at < bytes.size();) {
-            std::size_t end = at;
-            while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
-                ++end;
+            if (newline < at) newline = std::min(bytes.find('\n', at), bytes.size());
+            const void* cr = std::memchr(bytes.data() + at, '\r', newline - at);
+            const std::size_t end =
+                cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes.data()) : newline;
             const std::string_view text = bytes.substr(at, end - at);
             reader.Line(++line, Trimmed(text.substr(0, text.find('!'))));
             at = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);

@@ -8,6 +8,7 @@
 #include "core/version.h"
 #include "files/band_file.h"
 #include "files/load_csv.h"
+#include "files/output_plan.h"
 #include "files/touchstone.h"
 #include "tools/calculator.h"
 #include "tools/load_output.h"
@@ -85,16 +86,18 @@ bool TouchstonePoints(const BandTable& table, const std::vector<Load>& loads, fl
     return problems.empty();
 }
 
+// The files asked for, all written or none.
 WriteResult WriteTableFiles(const CalcOptions& options, const BandTable& table,
                             const std::vector<Load>& loads, float reference,
                             const std::vector<TouchstonePoint>& points) {
-    WriteResult result;
+    OutputPlan plan;
     if (!options.s1pPath.empty()) {
         const std::vector<std::string> comments{
             std::string(kProgramName) + " " + std::string(kVersionText),
             "Band table " + std::filesystem::path(options.tablePath).filename().string()};
-        result = WriteTouchstone(options.s1pPath, comments, reference, points);
-        if (result.Failed()) return result;
+        // The points were checked when they were made.
+        plan.Add(options.s1pPath, TouchstoneText(comments, reference, points).value_or(std::string()),
+                 "Touchstone file");
     }
     if (!options.csvPath.empty()) {
         std::vector<BandResultRow> rows;
@@ -103,9 +106,9 @@ WriteResult WriteTableFiles(const CalcOptions& options, const BandTable& table,
             rows.push_back(
                 {row.entries.Frequency, row.entries.Impedance, loads[i], row.Cell(BandColumn::Note)});
         }
-        result = WriteBandCsv(options.csvPath, rows);
+        plan.Add(options.csvPath, BandCsvText(rows), "CSV file");
     }
-    return result;
+    return plan.Commit();
 }
 
 void WriteTableJson(const BandTable& table, const std::vector<Load>& loads, std::ostream& out) {

@@ -28,6 +28,13 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
     return result;
 }
 
+std::string ReasonSentence(std::string reason) {
+    if (!reason.empty() && reason.front() >= 'a' && reason.front() <= 'z')
+        reason.front() = static_cast<char>(reason.front() - 'a' + 'A');
+    if (!reason.ends_with('.')) reason += '.';
+    return reason;
+}
+
 void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 FileContent ReadWholeFile(const std::string& path, std::size_t largest) {
@@ -37,10 +44,10 @@ FileContent ReadWholeFile(const std::string& path, std::size_t largest) {
     if (!info.exists()) {
         // A link that leads nowhere is a name taken, not a missing file: nothing may be written there.
         if (!info.isSymLink()) return {Status::Missing, {}, {}};
-        const std::string refusal = CheckWriteTarget(path).refusal;
-        return {Status::NotReadable, {}, refusal.empty() ? std::string(kLinkDangles) : refusal, false};
+        const bool loops = CheckWriteTarget(path).refusal == ItIs(kLinkLoops);
+        return {Status::NotReadable, {}, loops ? kLinkLoops : kLinkDangles, false};
     }
-    if (!info.isFile()) return {Status::NotReadable, {}, "not a regular file", false};
+    if (!info.isFile()) return {Status::NotReadable, {}, kNotRegular, false};
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) return {Status::NotReadable, {}, file.errorString().toStdString()};
     // Read up to one byte more than allowed: sizes reported by the system are not trusted.

@@ -34,6 +34,10 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
 // the program with SIGXFSZ. For the programs' main functions.
 void IgnoreFileSizeSignal();
 
+// A reason as a sentence of its own: "it is not a regular file" -> "It is not a regular file.",
+// "Operation not permitted" -> "Operation not permitted.".
+std::string ReasonSentence(std::string reason);
+
 // No file of ours comes near this size: anything larger is not a defaults or last-session file.
 inline constexpr std::size_t kLargestReadableFile = std::size_t{1} << 20;
 

@@ -10,11 +10,13 @@ namespace vorelin {
 
 namespace {
 
-WriteTarget Refused(std::string reason) { return {{}, std::nullopt, std::move(reason)}; }
+WriteTarget Refused(const char* kind) { return {{}, std::nullopt, ItIs(kind)}; }
 
-WriteTarget SystemRefusal() { return Refused(std::strerror(errno)); }
+WriteTarget SystemRefusal() { return {{}, std::nullopt, std::strerror(errno)}; }
 
 } // namespace
+
+std::string ItIs(const char* kind) { return std::string("it is ") + kind; }
 
 bool HasFileName(const std::string& path) {
     const std::size_t slash = path.rfind('/');

@@ -17,16 +17,21 @@ struct WriteTarget {
 // ".", ".."), a folder, pipe, socket or device (through links too), a link in a loop of links, a
 // link to a file that does not exist (writing through it would create a file anywhere the link
 // points). A link to a regular file is written through: the file it leads to is replaced and the
-// link stays. The reasons finish "... could not be written: " ("it is not a regular file").
+// link stays. The refusal finishes "... could not be written: ": "it is " and one of the kinds
+// below ("it is not a regular file"), or the system's words.
 WriteTarget CheckWriteTarget(const std::string& path);
 
 // Whether the last part of `path` names a file rather than a folder: not empty, not ending in
 // "/", not "." or "..".
 bool HasFileName(const std::string& path);
 
-inline constexpr const char* kNotRegular = "it is not a regular file";
-inline constexpr const char* kLinkLoops = "it is a link in a loop of links";
-inline constexpr const char* kLinkDangles = "it is a link to a file that does not exist";
-inline constexpr const char* kNoFileName = "it names a folder, not a file";
+// What a name is that no file is written under.
+inline constexpr const char* kNotRegular = "not a regular file";
+inline constexpr const char* kLinkLoops = "a link in a loop of links";
+inline constexpr const char* kLinkDangles = "a link to a file that does not exist";
+inline constexpr const char* kNoFileName = "a folder's name, not a file's";
+
+// "it is not a regular file"
+std::string ItIs(const char* kind);
 
 } // namespace vorelin

@@ -21,27 +21,6 @@ namespace vorelin {
 
 namespace {
 
-// The table, or the sentence that tells why it was not read.
-std::string ReadTable(const std::string& path, BandTable& table) {
-    using Status = FileContent::Status;
-    const FileContent content = ReadWholeFile(path, kLargestBandFile);
-    switch (content.status) {
-    case Status::Missing:
-        return "There is no such file.";
-    case Status::NotReadable:
-        return "It cannot be read: " + content.reason + ".";
-    case Status::TooLarge:
-        return "It is larger than " + std::to_string(kLargestBandFile >> 20) + " MB.";
-    case Status::Read:
-        break;
-    }
-    BandRead read = ReadBandTable(content.bytes);
-    if (!read.Ok()) return read.error;
-    if (read.table.rows.empty()) return "It has no rows.";
-    table = std::move(read.table);
-    return {};
-}
-
 // The Touchstone file's reference: --reference, else the impedance all rows share; nothing (and
 // the impedances named on `err`) when they differ.
 std::optional<float> TouchstoneReference(const CalcOptions& options, const BandTable& table,
@@ -147,11 +126,12 @@ void WriteTableText(const BandTable& table, const std::vector<Load>& loads, std:
 } // namespace
 
 int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
-    BandTable table;
-    if (const std::string problem = ReadTable(options.tablePath, table); !problem.empty()) {
-        err << "vorelin-calc: the band table " << options.tablePath << " was not read. " << problem << '\n';
+    BandRead read = ReadBandTableFile(options.tablePath);
+    if (!read.Ok()) {
+        err << "vorelin-calc: the band table " << options.tablePath << " was not read. " << read.error << '\n';
         return kCalcBadEntries;
     }
+    const BandTable table = std::move(read.table);
     const auto tell = [&](const BandRow& row, std::string_view message) {
         err << options.tablePath << ':' << row.line << ": " << message << '\n';
     };

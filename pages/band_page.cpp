@@ -282,10 +282,13 @@ void BandPage::WriteKeptTable() {
 void BandPage::ShowNote() {
     QString note;
     if (m_kept && m_kept->ReadOnly()) {
-        note = Text("Read only: " + HeldElsewhereMessage(m_kept->Holder()));
+        const auto holder = m_kept->Holder();
+        note = Text("Read only: another Vorelin" +
+                    (holder ? " (process " + std::to_string(*holder) + ")" : std::string()) +
+                    " has this table open.");
     } else if (m_kept && !m_kept->NotKeptReason().empty() && m_model.RowCount() > 0) {
-        note = Text("This table is not saved in " + std::string(kBandFileName) + " (" +
-                    m_kept->NotKeptReason() + "): Save table… keeps it.");
+        note = Text("This table is not saved in " + std::string(kBandFileName) + ": " +
+                    ReasonSentence(m_kept->NotKeptReason()) + " Save table… keeps it elsewhere.");
     }
     m_noteLabel->setText(note);
     m_noteLabel->setVisible(!note.isEmpty());

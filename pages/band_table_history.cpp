@@ -84,6 +84,7 @@ void BandTableHistory::Remove(std::vector<std::size_t> rows) {
 
 void BandTableHistory::SortByFrequency() {
     const std::vector<std::size_t> order = FrequencyOrder(m_model.Table());
+    if (std::ranges::is_sorted(order)) return; // in order already: no step
     std::vector<std::size_t> back(order.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         back[order[i]] = i;

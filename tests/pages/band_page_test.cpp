@@ -359,7 +359,9 @@ private slots:
         const QByteArray kept = f.Kept();
         const QString held = QString::fromStdString(HeldElsewhereMessage(getpid()));
         QTRY_COMPARE(f.dialogs.messages, QStringList(held));
-        QCOMPARE(f.Note().text(), QStringLiteral("Read only: ") + held);
+        QCOMPARE(
+            f.Note().text(),
+            QStringLiteral("Read only: another Vorelin (process %1) has this table open.").arg(getpid()));
         QVERIFY(f.Note().isVisible());
         for (const char* name :
              {"addRowButton", "deleteRowButton", "pasteButton", "openButton", "predictButton"})
@@ -393,7 +395,8 @@ private slots:
         QCOMPARE(f.dialogs.messages, QStringList(QString::fromLatin1(kBandFileNotWritten.data()) +
                                                  QStringLiteral(" File too large.")));
         QVERIFY(f.Note().isVisible());
-        QVERIFY(f.Note().text().contains(QStringLiteral("not saved in VORELIN-BAND.CSV (File too large)")));
+        QVERIFY(f.Note().text().contains(
+            QStringLiteral("not saved in VORELIN-BAND.CSV: File too large. Save table…")));
         f.Click("addRowButton");
         QVERIFY(!f.Note().isVisible());
         QCOMPARE(f.Kept().count("\r\n"), 4);

@@ -48,13 +48,6 @@ TEST(BandFile, UnreadableFileGivesItsReason) {
     EXPECT_EQ(WriteBandFile({}).message, std::string(kBandFileNotWritten) + " It is not a regular file.");
 }
 
-TEST(BandFile, AFileTheUserNamesNeedsRows) {
-    test::WorkingFolder folder;
-    test::PutFile("header.csv", "frequency,topology,impedance\r\n");
-    EXPECT_EQ(ReadBandTableFile("header.csv").error, "It has no rows.");
-    EXPECT_EQ(ReadBandTableFile("none.csv").error, "There is no such file.");
-}
-
 // An unreadable file is set aside under the first free backup name; the backups before it stay.
 TEST(KeptBandFile, SetsAnUnreadableFileAsideBesideOlderBackups) {
     test::WorkingFolder folder;
@@ -68,6 +61,8 @@ TEST(KeptBandFile, SetsAnUnreadableFileAsideBesideOlderBackups) {
     EXPECT_EQ(test::FileBytes("VORELIN-BAND.BAK"), "older");
     EXPECT_EQ(test::FileBytes("VORELIN-BAND-2.BAK"), "frequency\n\"unclosed");
     EXPECT_EQ(test::FileBytes(kName), BandTableText(kTable));
+    EXPECT_EQ(KeepBandTableAsBackup({}).name, "VORELIN-BAND-3.BAK");
+    EXPECT_EQ(test::FileBytes("VORELIN-BAND.BAK"), "older");
 }
 
 // What stands under the name and is no regular file stays as it is, and is never written.
@@ -93,44 +88,6 @@ TEST(KeptBandFile, LeavesWhatIsNoRegularFileAlone) {
         EXPECT_EQ(folder.Entries(), (Names{kName, std::string(kBandLockName)})) << start.message;
         EXPECT_EQ(fs::symlink_status(kName).type(), status);
     }
-}
-
-// A second program in the folder only shows the table until the first one ends.
-TEST(KeptBandFile, OneProgramAtATimeChangesIt) {
-    test::WorkingFolder folder;
-    auto first = std::make_unique<KeptBandFile>();
-    first->Open();
-    EXPECT_EQ(first->Keep(kTable), "");
-    KeptBandFile second;
-    const KeptBandFile::Start shown = second.Open();
-    EXPECT_TRUE(second.ReadOnly());
-    EXPECT_EQ(shown.table, kTable);
-    EXPECT_EQ(shown.message, HeldElsewhereMessage(getpid()));
-    EXPECT_EQ(second.Keep({}), "");
-    EXPECT_EQ(test::FileBytes(kName), BandTableText(kTable));
-    EXPECT_FALSE(second.TryToTakeOver());
-    first.reset();
-    const auto taken = second.TryToTakeOver();
-    ASSERT_TRUE(taken);
-    EXPECT_EQ(taken->table, kTable);
-    EXPECT_FALSE(second.ReadOnly());
-    EXPECT_EQ(second.Keep({}), "");
-    EXPECT_EQ(test::FileBytes(kName), BandTableText({}));
-}
-
-// A failed write names the system's reason once; the reason stays until a write succeeds.
-TEST(KeptBandFile, FailedWritesAreToldWithTheirReason) {
-    test::WorkingFolder folder;
-    KeptBandFile kept;
-    kept.Open();
-    {
-        const test::FileSizeLimit fullDisk(8);
-        EXPECT_EQ(kept.Keep(kTable), std::string(kBandFileNotWritten) + " File too large.");
-        EXPECT_EQ(kept.Keep(kTable), "");
-        EXPECT_EQ(kept.NotKeptReason(), "File too large");
-    }
-    EXPECT_EQ(kept.Keep(kTable), "");
-    EXPECT_EQ(kept.NotKeptReason(), "");
 }
 
 } // namespace

@@ -74,14 +74,6 @@ Staged Stage(const WriteTarget& target, std::string_view bytes) {
     return {{}, reason};
 }
 
-// The renames reach the disk with the folders' own entries.
-void FlushFolder(const std::string& folder) {
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) return;
-    ::fsync(descriptor);
-    ::close(descriptor);
-}
-
 } // namespace
 
 std::string NotWrittenMessage(std::string_view kind, const std::string& path, const std::string& reason) {
@@ -136,8 +128,6 @@ WriteResult OutputPlan::Commit() const {
             return fail(m_outputs[i], reason);
         }
     }
-    for (const WriteTarget& target : targets)
-        FlushFolder(FolderOf(target.file));
     result.status = WriteResult::Status::Written;
     result.fileName = m_outputs.front().path;
     return result;

@@ -287,7 +287,7 @@ void BandPage::ShowNote() {
                     (holder ? " (process " + std::to_string(*holder) + ")" : std::string()) +
                     " has this table open.");
     } else if (m_kept && !m_kept->NotKeptReason().empty() && m_model.RowCount() > 0) {
-        note = Text("This table is not saved in " + std::string(kBandFileName) + ": " +
+        note = Text("This table is not saved in " + std::string(kBandFileName) + ". " +
                     ReasonSentence(m_kept->NotKeptReason()) + " Save table… keeps it elsewhere.");
     }
     m_noteLabel->setText(note);

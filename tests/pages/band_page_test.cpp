@@ -386,7 +386,7 @@ private slots:
                                                  QStringLiteral(" File too large.")));
         QVERIFY(f.Note().isVisible());
         QVERIFY(f.Note().text().contains(
-            QStringLiteral("not saved in VORELIN-BAND.CSV: File too large. Save table…")));
+            QStringLiteral("not saved in VORELIN-BAND.CSV. File too large. Save table…")));
         f.Click("addRowButton");
         QVERIFY(!f.Note().isVisible());
         QCOMPARE(f.Kept().count("\r\n"), 4);

@@ -1,4 +1,5 @@
 // vorelin: the desktop program. It opens on the opening page; the pages lead from there.
+#include "files/file_io.h"
 #include "pages/program.h"
 #include "pages/user_dialogs.h"
 #include "render/font_substitutes.h"
@@ -9,6 +10,7 @@
 #include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
+    vorelin::IgnoreFileSizeSignal();
     QApplication application(argc, argv);
     vorelin::ClearUpperVectorState();
     QApplication::setApplicationName(QStringLiteral("Vorelin"));

@@ -10,7 +10,18 @@ namespace vorelin {
 
 namespace {
 
-bool NamesAColumn(std::string_view cell) { return ColumnNamed(Trimmed(cell)).has_value(); }
+// A pasted first line is a header only when every cell with text names a column: a row whose
+// note reads "note" or "C1" is a row.
+bool IsHeader(const std::vector<std::string>& cells) {
+    bool named = false;
+    for (const std::string& cell : cells) {
+        const std::string name = Trimmed(cell);
+        if (name.empty()) continue;
+        if (!ColumnNamed(name)) return false;
+        named = true;
+    }
+    return named;
+}
 
 // "Line 3 ..." of a text read below a header line of our own is line 2 of what was pasted, and
 // that header is not the user's to be named.
@@ -39,7 +50,7 @@ BandRead PastedRows(std::string_view text) {
     CsvReader reader(text, separator, 1, kMostBandCellBytes);
     CsvRecord first;
     reader.Next(first, kBandColumnCount + 1);
-    if (std::ranges::any_of(first.cells, NamesAColumn)) return ReadBandTable(text);
+    if (IsHeader(first.cells)) return ReadBandTable(text);
 
     std::string withHeader;
     for (const std::string_view name : kBandColumnNames) {

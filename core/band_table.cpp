@@ -5,6 +5,7 @@
 #include "core/engineering_value.h"
 #include "core/number_text.h"
 #include "core/readout.h"
+#include "core/text_encoding.h"
 #include "core/topology.h"
 
 #include <algorithm>
@@ -198,6 +199,7 @@ BandRow BandRowFromEntries(const Entries& entries) {
 }
 
 BandRead ReadBandTable(std::string_view bytes) {
+    if (std::string problem = EncodingProblem(bytes); !problem.empty()) return Refused(std::move(problem));
     std::size_t line = 1;
     const std::size_t start = HeaderStart(bytes, line);
     if (start == bytes.size()) return {};

@@ -1,48 +1,72 @@
 #include "files/band_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include "files/write_target.h"
+
 #include <string>
 
 namespace vorelin {
 
 namespace {
 
-BandRead NotRead(std::string_view reason) {
-    return BandRead{.table = {}, .error = std::string(kBandFileNotRead) + " " + std::string(reason)};
+std::string NotRead(std::string_view reason) {
+    return std::string(kBandFileNotRead) + " " + std::string(reason);
 }
+
+std::string TooLarge() { return "It is larger than " + std::to_string(kLargestBandFile >> 20) + " MB."; }
 
 } // namespace
 
-BandRead ReadBandFile() {
+BandFileRead ReadBandFile() {
     using Status = FileContent::Status;
     const FileContent content = ReadWholeFile(std::string(kBandFileName), kLargestBandFile);
     switch (content.status) {
     case Status::Missing:
         return {};
     case Status::NotReadable:
-        return NotRead("It cannot be read: " + content.reason + ".");
+        if (!content.regularFile) return {{}, NotRead(ReasonSentence(ItIs(content.reason.c_str()))), false};
+        return {{}, NotRead("It cannot be read: " + content.reason + "."), true};
     case Status::TooLarge:
-        return NotRead("It is larger than " + std::to_string(kLargestBandFile >> 20) + " MB.");
+        return {{}, NotRead(TooLarge()), true};
     case Status::Read:
         break;
     }
     BandRead read = ReadBandTable(content.bytes);
-    if (!read.Ok()) return NotRead(read.error);
-    return read;
+    if (!read.Ok()) return {{}, NotRead(read.error), true};
+    return {std::move(read.table), {}, true};
 }
 
-std::optional<std::string> SetBandFileAside() {
-    if (std::rename(std::string(kBandFileName).c_str(), std::string(kBandFileSetAsideName).c_str()) == 0)
-        return std::nullopt;
-    return std::string(std::strerror(errno));
+Backup SetBandFileAside() {
+    return MoveToBackup(std::string(kBandFileName), kBandBackupStem, kBandBackupExtension);
+}
+
+Backup KeepBandTableAsBackup(const BandTable& table) {
+    return WriteBackup(BandTableText(table), kBandBackupStem, kBandBackupExtension);
 }
 
 WriteResult WriteBandFile(const BandTable& table) {
     WriteResult result = WriteFileAtomically(std::string(kBandFileName), BandTableText(table));
-    if (result.Failed()) result.message = std::string(kBandFileNotWritten);
+    if (result.Failed())
+        result.message = std::string(kBandFileNotWritten) + " " + ReasonSentence(result.reason);
     return result;
+}
+
+BandRead ReadBandTableFile(const std::string& path) {
+    using Status = FileContent::Status;
+    const FileContent content = ReadWholeFile(path, kLargestBandFile);
+    const auto refused = [](std::string error) { return BandRead{{}, std::move(error)}; };
+    switch (content.status) {
+    case Status::Missing:
+        return refused("There is no such file.");
+    case Status::NotReadable:
+        return refused("It cannot be read: " + content.reason + ".");
+    case Status::TooLarge:
+        return refused(TooLarge());
+    case Status::Read:
+        break;
+    }
+    BandRead read = ReadBandTable(content.bytes);
+    if (read.Ok() && read.table.rows.empty()) read.error = "It has no rows.";
+    return read;
 }
 
 } // namespace vorelin

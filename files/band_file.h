@@ -2,9 +2,9 @@
 
 #include "core/band_table.h"
 #include "files/file_io.h"
+#include "files/numbered_backup.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,24 +16,44 @@ inline constexpr std::string_view kBandFileName = "VORELIN-BAND.CSV";
 inline constexpr std::string_view kBandFileNotRead = "The band table file (VORELIN-BAND.CSV) was not read.";
 inline constexpr std::string_view kBandFileNotWritten =
     "The band table file (VORELIN-BAND.CSV) was not written correctly.";
-// Where a band table file that could not be read is kept, out of the way of the table the user
-// builds next.
-inline constexpr std::string_view kBandFileSetAsideName = "VORELIN-BAND.BAK";
+// Backups of the band table: a file that could not be read, set aside out of the way of the table
+// the user builds next, and a table that an opened one replaced. VORELIN-BAND.BAK, then
+// VORELIN-BAND-2.BAK, VORELIN-BAND-3.BAK, …: a backup never replaces a backup.
+inline constexpr std::string_view kBandBackupStem = "VORELIN-BAND";
+inline constexpr std::string_view kBandBackupExtension = ".BAK";
+// The lock file beside it that lets one program at a time change it.
+inline constexpr std::string_view kBandLockName = "VORELIN-BAND.LCK";
 
 // Far beyond any table within the row limit of typical rows; a larger file is refused unread.
 inline constexpr std::size_t kLargestBandFile = std::size_t{16} << 20;
 
+struct BandFileRead {
+    BandTable table;
+    std::string error;       // the sentence that tells why it was not read; empty when it was
+    bool regularFile = true; // false when no regular file stands under the name: never write it
+    bool Ok() const { return error.empty(); }
+};
+
 // Reads "VORELIN-BAND.CSV" from the working folder. No file is an empty table and no error; a file
 // that cannot be read gives an empty table and kBandFileNotRead followed by the reason: "The band
-// table file (VORELIN-BAND.CSV) was not read. Line 4 has text after the closing quote of a cell."
-BandRead ReadBandFile();
+// table file (VORELIN-BAND.CSV) was not read. Line 4 has text after the closing quote of a cell.",
+// "… It is not a regular file." for a folder, a pipe, a device, or a link in a loop or to nothing.
+BandFileRead ReadBandFile();
 
-// Renames "VORELIN-BAND.CSV" to "VORELIN-BAND.BAK", replacing an older one. Nothing when it was
-// moved; the system's reason ("Permission denied") when it could not be.
-std::optional<std::string> SetBandFileAside();
+// Renames "VORELIN-BAND.CSV" to the first free backup name.
+Backup SetBandFileAside();
+
+// Writes the table as a new backup under the first free backup name.
+Backup KeepBandTableAsBackup(const BandTable& table);
 
 // Replaces "VORELIN-BAND.CSV" with BandTableText of the table. On failure the old file stays as it
-// was and the result's message is kBandFileNotWritten.
+// was and the result's message is kBandFileNotWritten and the reason: "… was not written
+// correctly. Operation not permitted."
 WriteResult WriteBandFile(const BandTable& table);
+
+// A band table file the user names (Open table…, vorelin-calc --table): its rows, or the sentence
+// that tells why there are none: "There is no such file.", "It cannot be read: Permission
+// denied.", a reader's reason, "It has no rows.".
+BandRead ReadBandTableFile(const std::string& path);
 
 } // namespace vorelin

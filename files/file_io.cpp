@@ -1,13 +1,14 @@
 #include "files/file_io.h"
 
+#include "files/output_plan.h"
+#include "files/write_target.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 
 #include <array>
-#include <cerrno>
-#include <cstring>
+#include <csignal>
 
 namespace vorelin {
 
@@ -20,42 +21,33 @@ QString FromUtf8(const std::string& text) {
 } // namespace
 
 WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    WriteResult result;
+    OutputPlan plan;
+    plan.Add(path, std::string(bytes));
+    WriteResult result = plan.Commit();
     result.fileName = path;
-    result.status = WriteResult::Status::Failed;
-    // A device, a pipe or a folder under the name (through a link too) is not ours to replace:
-    // the new file would take the place of the node.
-    const QFileInfo target(FromUtf8(path));
-    if (target.exists() && !target.isFile()) {
-        result.reason = "it is not a regular file";
-        return result;
-    }
-    QSaveFile file(FromUtf8(path));
-    const auto size = static_cast<qint64>(bytes.size());
-    // commit() alone misses a short write while flushing its buffer (a full disk) and would put a
-    // truncated file in place: the explicit flush reports it.
-    errno = 0;
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size &&
-                         file.flush() && file.commit();
-    if (written) {
-        result.status = WriteResult::Status::Written;
-        return result;
-    }
-    const int systemError = errno;
-    result.reason = file.errorString().toStdString();
-    // Qt does not always keep the system's reason ("Unknown error" for a full disk at the flush).
-    if ((result.reason.empty() || result.reason == "Unknown error") && systemError != 0)
-        result.reason = std::strerror(systemError);
-    file.cancelWriting(); // a no-op after a failed commit; otherwise removes the temporary file
     return result;
 }
+
+std::string ReasonSentence(std::string reason) {
+    if (!reason.empty() && reason.front() >= 'a' && reason.front() <= 'z')
+        reason.front() = static_cast<char>(reason.front() - 'a' + 'A');
+    if (!reason.ends_with('.')) reason += '.';
+    return reason;
+}
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 FileContent ReadWholeFile(const std::string& path, std::size_t largest) {
     using Status = FileContent::Status;
     const QString name = FromUtf8(path);
     const QFileInfo info(name);
-    if (!info.exists()) return {Status::Missing, {}, {}};
-    if (!info.isFile()) return {Status::NotReadable, {}, "not a regular file"};
+    if (!info.exists()) {
+        // A link that leads nowhere is a name taken, not a missing file: nothing may be written there.
+        if (!info.isSymLink()) return {Status::Missing, {}, {}};
+        const bool loops = CheckWriteTarget(path).refusal == ItIs(kLinkLoops);
+        return {Status::NotReadable, {}, loops ? kLinkLoops : kLinkDangles, false};
+    }
+    if (!info.isFile()) return {Status::NotReadable, {}, kNotRegular, false};
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) return {Status::NotReadable, {}, file.errorString().toStdString()};
     // Read up to one byte more than allowed: sizes reported by the system are not trusted.

@@ -25,8 +25,18 @@ struct WriteResult {
 // Writes `bytes` as the whole new content of `path` (UTF-8, relative to the working folder when it
 // names no folder). The bytes go to a temporary file in the same folder, which replaces the old
 // file only once everything was written and flushed; on any failure the temporary file is removed
-// and the old file stays as it was. `message` is left for the caller to fill.
+// and the old file stays as it was. Only a regular file is ever replaced (see CheckWriteTarget:
+// folders, pipes, devices and links in a loop or to nothing are refused). `message` is left for
+// the caller to fill.
 WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// A write past the file size limit (ulimit -f) then fails with "File too large" instead of ending
+// the program with SIGXFSZ. For the programs' main functions.
+void IgnoreFileSizeSignal();
+
+// A reason as a sentence of its own: "it is not a regular file" -> "It is not a regular file.",
+// "Operation not permitted" -> "Operation not permitted.".
+std::string ReasonSentence(std::string reason);
 
 // No file of ours comes near this size: anything larger is not a defaults or last-session file.
 inline constexpr std::size_t kLargestReadableFile = std::size_t{1} << 20;
@@ -42,6 +52,9 @@ struct FileContent {
     Status status = Status::Missing;
     std::string bytes;  // for Read
     std::string reason; // for NotReadable: the system's own words ("Permission denied")
+    // False for a name that is no regular file: a folder, a pipe, a device, a link in a loop or to
+    // nothing. Such a name is never written over.
+    bool regularFile = true;
 };
 
 // Reads a regular file of at most `largest` bytes whole.

@@ -1,8 +1,8 @@
 #include "files/last_session_file.h"
 
+#include "core/decimal_number.h"
 #include "core/engineering_value.h"
 #include "core/number_text.h"
-#include "core/decimal_number.h"
 #include "files/text_lines.h"
 
 #include <algorithm>
@@ -132,7 +132,8 @@ std::string LastSessionFileText(const Entries& entries) {
 
 WriteResult WriteLastSession(const Entries& entries) {
     WriteResult result = WriteFileAtomically(std::string(kLastSessionFileName), LastSessionFileText(entries));
-    if (result.Failed()) result.message = std::string(kLastSessionNotWritten);
+    if (result.Failed())
+        result.message = std::string(kLastSessionNotWritten) + " " + ReasonSentence(result.reason);
     return result;
 }
 

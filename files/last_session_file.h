@@ -40,7 +40,8 @@ LastSessionRead ReadLastSessionFrom(std::string_view bytes, Entries& entries);
 std::string LastSessionFileText(const Entries& entries);
 
 // Replaces "VORELIN.DAT" with the current entries. On failure the old file stays as it was and the
-// result's message is kLastSessionNotWritten; the caller beeps and shows it.
+// result's message is kLastSessionNotWritten with the system's reason ("… was not written
+// correctly. It is not a regular file."); the caller beeps and shows it.
 WriteResult WriteLastSession(const Entries& entries);
 
 } // namespace vorelin

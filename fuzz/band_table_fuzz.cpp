@@ -1,5 +1,5 @@
-// Any bytes read as a band table give either rows in file order or one message naming a line, and
-// a table that was read writes back as a text that reads to the same rows.
+// Any bytes read as a band table give either rows in file order or one message naming a line (or
+// the text's encoding), and a table that was read writes back as a text that reads to the same rows.
 #include "core/band_table.h"
 
 #include <cstddef>
@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const vorelin::BandRead read = vorelin::ReadBandTable(bytes);
     if (!read.Ok()) {
-        if (!read.table.rows.empty() || !read.error.starts_with("Line ")) std::abort();
+        const bool told = read.error.starts_with("Line ") || read.error.starts_with("This is UTF-");
+        if (!read.table.rows.empty() || !told) std::abort();
         return 0;
     }
     if (read.table.rows.size() > vorelin::kMostBandRows) std::abort();

@@ -75,6 +75,22 @@ constexpr ButtonCaption kButtons[] = {
     {"pictureButton", "Picture…"},       {"entriesButton", "Entries"},
 };
 
+// The buttons and boxes that change the rows: none of them while another program has the table.
+constexpr const char* kChangingControls[] = {"addRowButton",       "deleteRowButton", "sortButton",
+                                             "pasteButton",        "openButton",      "predictButton",
+                                             "predictFrequencyBox"};
+
+// While read-only, how often the page looks whether the other program has ended.
+constexpr int kTakeOverMilliseconds = 2000;
+
+constexpr Colour kNoteText = 0x0000CC; // red, as a row's problem
+// Right of the title, over the table: in sight whenever the table is.
+constexpr QRectF kNotePlace{7400, 250, 4300, 620};
+
+// Typing into a cell replaces it, as in a spreadsheet.
+constexpr QAbstractItemView::EditTriggers kEditTriggers =
+    QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed;
+
 QString AreasText(int percent, bool computing) {
     return QStringLiteral("Tolerance areas at %1 %%2")
         .arg(percent)
@@ -90,6 +106,14 @@ BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& nav
     setMouseTracking(true);
     MakeControls();
     m_model.onRowsChanged = [this] { onRowsChanged(); };
+    m_model.cellTyped = [this](std::size_t row, std::size_t column, std::string text) {
+        if (Changeable()) m_history.SetCell(row, column, std::move(text));
+    };
+    m_history.onStep = [this](std::optional<std::size_t> row) {
+        // An edited cell stays current; a step elsewhere shows its row.
+        if (row && SelectedRow() != row) SelectRow(*row);
+        if (!row && m_tableView->currentIndex().isValid()) m_tableView->scrollTo(m_tableView->currentIndex());
+    };
 }
 
 BandPage::~BandPage() {
@@ -108,9 +132,7 @@ void BandPage::MakeControls() {
     m_tableView->setModel(&m_model);
     m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    // Typing into a cell replaces it, as in a spreadsheet.
-    m_tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                 QAbstractItemView::AnyKeyPressed);
+    m_tableView->setEditTriggers(kEditTriggers);
     m_tableView->setWordWrap(false);
     // Tab leaves the grid for the page's other controls (arrows move between cells), as in
     // every other part of the page.
@@ -122,6 +144,11 @@ void BandPage::MakeControls() {
     // While a cell is being edited its box takes the keys; otherwise they paste whole rows.
     auto* paste = new QShortcut(QKeySequence::Paste, m_tableView, nullptr, nullptr, Qt::WidgetShortcut);
     connect(paste, &QShortcut::activated, this, [this] { onPaste(); });
+    // A text box with the keyboard undoes its own typing first.
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, &BandPage::onUndo);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &BandPage::onRedo);
 
     const auto handlers = std::array<void (BandPage::*)(), std::size(kButtons)>{
         &BandPage::onAddRow,         &BandPage::onDeleteRows,     &BandPage::onSortByFrequency,
@@ -158,10 +185,19 @@ void BandPage::MakeControls() {
     m_hoverLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_hoverLabel->setMargin(2);
     m_hoverLabel->hide();
+
+    m_noteLabel =
+        MakeLabel(this, "noteLabel", QString(), {std::nullopt, kNoteText, Qt::AlignRight | Qt::AlignVCenter});
+    m_noteLabel->setWordWrap(true);
+    m_noteLabel->hide();
+    m_takeOverTimer = new QTimer(this);
+    m_takeOverTimer->setInterval(kTakeOverMilliseconds);
+    connect(m_takeOverTimer, &QTimer::timeout, this, &BandPage::onTakeOverTimer);
 }
 
 void BandPage::PlaceControls() {
     Place(m_titleLabel, kPageTitlePlace, kPageTitleFont);
+    Place(m_noteLabel, kNotePlace, kTableFont);
     const PageRect& table = kBandTableArea;
     Place(m_tableView,
           {static_cast<double>(table.left), static_cast<double>(table.top),
@@ -187,36 +223,48 @@ void BandPage::resizeEvent(QResizeEvent* event) {
 
 void BandPage::Load() {
     PlaceControls();
-    if (!m_tableRead) {
-        m_tableRead = true;
-        ReadKeptTable();
-    }
+    if (!m_kept) OpenKeptTable();
     m_hoverLabel->hide();
     StartAreas();
     DrawScene();
 }
 
-void BandPage::ReadKeptTable() {
-    BandRead read = ReadBandFile();
-    if (!read.Ok()) {
-        // The rows the user adds next must not replace a file that may hold his settings: it is
-        // moved aside, or, where it cannot be, nothing of this run is kept. Told once, when the
-        // page stands on the screen.
-        const std::optional<std::string> failure = SetBandFileAside();
-        m_keptFileUnreadable = failure.has_value();
-        const std::string message =
-            read.error +
-            (failure ? " It stays as it is, and the band table of this run is not kept: " + *failure + "."
-                     : " It is kept as " + std::string(kBandFileSetAsideName) + ".");
-        QTimer::singleShot(0, this,
-                           [this, message = Text(message)] { m_dialogs.ShowMessage(this, message); });
-    }
+void BandPage::OpenKeptTable() {
+    m_kept = std::make_unique<KeptBandFile>();
+    StartFrom(m_kept->Open());
+    SetChangeable(!m_kept->ReadOnly());
+    if (m_kept->ReadOnly()) m_takeOverTimer->start();
+}
+
+void BandPage::StartFrom(KeptBandFile::Start start) {
     m_readingKeptFile = true;
-    m_model.Replace(std::move(read.table));
+    m_model.Replace(std::move(start.table));
     m_readingKeptFile = false;
+    m_changesSaved = m_changes; // as it stands in its file
+    m_history.Clear();
+    ShowNote();
+    // Told once, when the page stands on the screen.
+    if (!start.message.empty())
+        QTimer::singleShot(0, this,
+                           [this, message = Text(start.message)] { m_dialogs.ShowMessage(this, message); });
+}
+
+void BandPage::onTakeOverTimer() {
+    auto start = m_kept->TryToTakeOver();
+    if (!start) return;
+    m_takeOverTimer->stop();
+    SetChangeable(true);
+    StartFrom(std::move(*start));
+}
+
+void BandPage::SetChangeable(bool changeable) {
+    for (const char* name : kChangingControls)
+        findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(changeable);
+    m_tableView->setEditTriggers(changeable ? kEditTriggers : QAbstractItemView::NoEditTriggers);
 }
 
 void BandPage::onRowsChanged() {
+    ++m_changes;
     if (!m_readingKeptFile) WriteKeptTable();
     ShowReasonSpans();
     StartAreas();
@@ -224,10 +272,44 @@ void BandPage::onRowsChanged() {
 }
 
 void BandPage::WriteKeptTable() {
-    if (m_keptFileUnreadable) return;
-    const WriteResult result = WriteBandFile(m_model.Table());
-    // Every edit writes: a folder that cannot be written is told once.
-    if (m_keptFailures.ShouldReport(result)) m_dialogs.ShowMessage(this, Text(result.message));
+    if (!m_kept) return;
+    const std::string message = m_kept->Keep(m_model.Table());
+    ShowNote();
+    // Every edit writes: the same failure again is not told twice, the note stays meanwhile.
+    if (!message.empty()) m_dialogs.ShowMessage(this, Text(message));
+}
+
+void BandPage::ShowNote() {
+    QString note;
+    if (m_kept && m_kept->ReadOnly()) {
+        const auto holder = m_kept->Holder();
+        note = Text("Read only: another Vorelin" +
+                    (holder ? " (process " + std::to_string(*holder) + ")" : std::string()) +
+                    " has this table open.");
+    } else if (m_kept && !m_kept->NotKeptReason().empty() && m_model.RowCount() > 0) {
+        note = Text("This table is not saved in " + std::string(kBandFileName) + ". " +
+                    ReasonSentence(m_kept->NotKeptReason()) + " Save table… keeps it elsewhere.");
+    }
+    m_noteLabel->setText(note);
+    m_noteLabel->setVisible(!note.isEmpty());
+}
+
+void BandPage::OfferToSaveUnkeptTable() {
+    if (!Changeable() || m_kept->NotKeptReason().empty() || m_model.RowCount() == 0 ||
+        m_changes == m_changesSaved)
+        return;
+    const QString question = Text("The band table is not saved in " + std::string(kBandFileName) + " (" +
+                                  m_kept->NotKeptReason() + "). Save it under another name?");
+    if (m_dialogs.AskYesNo(this, question, QStringLiteral("Save table as…"), QStringLiteral("Don't save")))
+        onSaveTable();
+}
+
+void BandPage::onUndo() {
+    if (Changeable()) m_history.Undo();
+}
+
+void BandPage::onRedo() {
+    if (Changeable()) m_history.Redo();
 }
 
 void BandPage::ShowReasonSpans() {
@@ -329,6 +411,7 @@ void BandPage::onAccuracyChosen(int index) {
 }
 
 void BandPage::onPredict() {
+    if (!Changeable()) return;
     const auto frequency = static_cast<float>(ParseValue(m_predictBox->text().toStdString()));
     BandPrediction prediction = PredictBandRow(m_model.Table(), frequency);
     if (!prediction.Ok()) {
@@ -336,9 +419,7 @@ void BandPage::onPredict() {
         return;
     }
     if (!RoomFor(1)) return;
-    const std::size_t at = prediction.below + 1;
-    m_model.Insert(at, {std::move(prediction.row)});
-    SelectRow(at);
+    m_history.Insert(prediction.below + 1, {std::move(prediction.row)});
 }
 
 std::size_t BandPage::InsertionRow() const {
@@ -353,31 +434,27 @@ bool BandPage::RoomFor(std::size_t rows) {
 }
 
 void BandPage::onAddRow() {
-    if (!RoomFor(1)) return;
-    const std::size_t at = InsertionRow();
-    m_model.Insert(at, {BandRowFromEntries(m_entries)});
-    SelectRow(at);
+    if (!Changeable() || !RoomFor(1)) return;
+    m_history.Insert(InsertionRow(), {BandRowFromEntries(m_entries)});
 }
 
 void BandPage::onDeleteRows() {
+    if (!Changeable()) return;
     std::vector<std::size_t> rows;
     for (const QModelIndex& index : m_tableView->selectionModel()->selectedRows())
         rows.push_back(static_cast<std::size_t>(index.row()));
     if (rows.empty() && SelectedRow()) rows.push_back(*SelectedRow());
-    if (rows.empty()) return;
-    const std::size_t first = *std::ranges::min_element(rows);
-    m_model.Remove(std::move(rows));
-    if (m_model.RowCount() > 0) SelectRow(std::min(first, m_model.RowCount() - 1));
+    m_history.Remove(std::move(rows));
 }
 
 void BandPage::onSortByFrequency() {
-    m_model.SortByFrequency();
-    if (m_tableView->currentIndex().isValid()) m_tableView->scrollTo(m_tableView->currentIndex());
+    if (Changeable()) m_history.SortByFrequency();
 }
 
 void BandPage::onPaste() { PasteRows(QApplication::clipboard()->text()); }
 
 void BandPage::PasteRows(const QString& text) {
+    if (!Changeable()) return;
     BandRead read = PastedRows(text.toStdString());
     if (!read.Ok()) {
         m_dialogs.ShowMessage(this, QStringLiteral("The pasted rows were not added: ") + Text(read.error));
@@ -389,41 +466,30 @@ void BandPage::PasteRows(const QString& text) {
         return;
     }
     if (!RoomFor(count)) return;
-    const std::size_t at = InsertionRow();
-    m_model.Insert(at, std::move(read.table.rows));
-    SelectRow(at);
+    m_history.Insert(InsertionRow(), std::move(read.table.rows));
 }
 
 void BandPage::onOpenTable() {
+    if (!Changeable()) return;
     const QString chosen = m_dialogs.AskOpenFileName(
         this, QStringLiteral("Open Band Table"), QStringLiteral("Band tables (*.csv *.txt);;All files (*)"));
     if (chosen.isEmpty()) return;
     const std::string path = chosen.toStdString();
-    const FileContent content = ReadWholeFile(path, kLargestBandFile);
-    std::string reason;
-    switch (content.status) {
-    case FileContent::Status::Missing:
-        reason = "it does not exist.";
-        break;
-    case FileContent::Status::NotReadable:
-        reason = "it cannot be read: " + content.reason + ".";
-        break;
-    case FileContent::Status::TooLarge:
-        reason = "it is larger than " + std::to_string(kLargestBandFile >> 20) + " MB.";
-        break;
-    case FileContent::Status::Read:
-        break;
-    }
-    BandRead read;
-    if (reason.empty()) {
-        read = ReadBandTable(content.bytes);
-        reason = read.error;
-    }
-    if (!reason.empty()) {
-        m_dialogs.ShowMessage(this, Text("The band table " + path + " was not read: " + reason));
+    BandRead read = ReadBandTableFile(path);
+    if (!read.Ok()) {
+        m_dialogs.ShowMessage(this, Text("The band table " + path + " was not read. " + read.error));
         return;
     }
-    m_model.Replace(std::move(read.table));
+    // The rows it replaces stay within reach: in a backup file and one undo away.
+    std::string kept;
+    if (m_model.RowCount() > 0) {
+        const Backup backup = KeepBandTableAsBackup(m_model.Table());
+        kept = backup.Made() ? "The table you had is kept as " + backup.name + "; Ctrl+Z brings it back."
+                             : "The table you had could not be kept as a backup (" + backup.reason +
+                                   "); Ctrl+Z brings it back.";
+    }
+    m_history.Replace(std::move(read.table));
+    if (!kept.empty()) m_dialogs.ShowMessage(this, Text(kept));
 }
 
 QString BandPage::AskSaveName(const QString& title, const QString& filter, const QString& suffix) {
@@ -437,7 +503,10 @@ void BandPage::ReportIfFailed(const WriteResult& result) {
 void BandPage::onSaveTable() {
     const QString chosen = AskSaveName(QStringLiteral("Save Band Table"),
                                        QStringLiteral("Band tables (*.csv)"), QStringLiteral("csv"));
-    if (!chosen.isEmpty()) ReportIfFailed(WriteBandTableFile(chosen.toStdString(), m_model.Table()));
+    if (chosen.isEmpty()) return;
+    const WriteResult result = WriteBandTableFile(chosen.toStdString(), m_model.Table());
+    ReportIfFailed(result);
+    if (!result.Failed()) m_changesSaved = m_changes;
 }
 
 void BandPage::onSaveTouchstone() {
@@ -495,6 +564,7 @@ void BandPage::onSavePicture() {
 void BandPage::onEntries() {
     StopAreas();
     WriteKeptTable();
+    OfferToSaveUnkeptTable();
     m_hoverLabel->hide();
     m_navigation.ShowEntriesPage();
     Unload();

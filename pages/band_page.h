@@ -3,7 +3,9 @@
 #include "core/entries.h"
 #include "core/tolerance_area.h"
 #include "files/file_io.h"
+#include "files/kept_band_file.h"
 #include "graphics/band_scene.h"
+#include "pages/band_table_history.h"
 #include "pages/band_table_model.h"
 #include "pages/page_window.h"
 
@@ -17,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
+class QTimer;
 
 namespace vorelin {
 
@@ -28,7 +31,10 @@ class UserDialogs;
 // and for a chosen accuracy each row's tolerance area, computed away from the user-interface
 // thread, and the rows whose settings were likely misread. For a frequency between tuned rows it
 // suggests the settings as a new row, marked as a prediction. The table is kept in the band table
-// file, read when the page first opens and written at every change and when the page is left.
+// file, read when the page first opens and written at every change and when the page is left;
+// every change can be undone (Ctrl+Z) and redone (Ctrl+Shift+Z, Ctrl+Y). While another program
+// started in the same folder has the table open, the page only shows it. While the table cannot
+// be kept in its file, a note on the page says so, and leaving the page offers to save it elsewhere.
 class BandPage final : public PageWindow {
 public:
     BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation);
@@ -52,6 +58,11 @@ public:
     // row below that frequency; or a message with the reason there are none.
     void onPredict();
     void onEntries();
+    void onUndo();
+    void onRedo();
+    // When the table holds rows that are neither in its file nor saved elsewhere since their last
+    // change, asks whether to save them with "Save table as…". At leaving the page and at the end.
+    void OfferToSaveUnkeptTable();
 
     const BandTableModel& Model() const { return m_model; }
     std::optional<std::size_t> SelectedRow() const;
@@ -87,9 +98,14 @@ private:
 
     void MakeControls();
     void PlaceControls();
-    void ReadKeptTable();
+    void OpenKeptTable();
+    void StartFrom(KeptBandFile::Start start);
+    void onTakeOverTimer();
+    void SetChangeable(bool changeable);
+    bool Changeable() const { return m_kept != nullptr && !m_kept->ReadOnly(); }
     void onRowsChanged();
     void WriteKeptTable();
+    void ShowNote();
     void ShowReasonSpans();
     void DrawScene();
     void StartAreas();
@@ -106,14 +122,16 @@ private:
     Navigation& m_navigation;
 
     BandTableModel m_model;
+    BandTableHistory m_history{m_model};
     BandChartView m_view = HomeBandView();
     BandSceneModel m_scene;
     BandSceneDrawn m_drawn;
 
-    bool m_tableRead = false;
-    bool m_keptFileUnreadable = false; // an unreadable file that could not be moved aside: kept as it is
+    std::unique_ptr<KeptBandFile> m_kept; // from the page's first opening
     bool m_readingKeptFile = false;
-    WriteFailureLatch m_keptFailures;
+    // Changes of the rows so far, and how many there were at the last "Save table…".
+    std::size_t m_changes = 0;
+    std::size_t m_changesSaved = 0;
 
     int m_accuracyPercent = 0;
     float m_areasAccuracy = 0; // what the kept areas were computed for
@@ -131,6 +149,8 @@ private:
     QLabel* m_areasLabel = nullptr;
     QLineEdit* m_predictBox = nullptr;
     QLabel* m_hoverLabel = nullptr;
+    QLabel* m_noteLabel = nullptr;
+    QTimer* m_takeOverTimer = nullptr;
 };
 
 } // namespace vorelin

@@ -86,8 +86,9 @@ void BandTableModel::Remove(std::vector<std::size_t> rows) {
     if (!rows.empty()) RowsChanged();
 }
 
-void BandTableModel::SortByFrequency() {
-    const std::vector<std::size_t> order = FrequencyOrder(m_table);
+void BandTableModel::SortByFrequency() { Reorder(FrequencyOrder(m_table)); }
+
+void BandTableModel::Reorder(const std::vector<std::size_t>& order) {
     std::vector<std::size_t> moved(order.size());
     emit layoutAboutToBeChanged();
     BandTable table;
@@ -111,6 +112,28 @@ void BandTableModel::SortByFrequency() {
     changePersistentIndexList(from, to);
     emit layoutChanged();
     RowsChanged();
+}
+
+void BandTableModel::SetRow(std::size_t row, BandRow kept) {
+    if (row >= m_table.rows.size()) return;
+    m_results[row] = ResultOf(kept);
+    m_table.rows[row] = std::move(kept);
+    m_areas[row].reset();
+    emit dataChanged(index(static_cast<int>(row), 0), index(static_cast<int>(row), columnCount() - 1));
+    RowsChanged();
+}
+
+void BandTableModel::Restore(const std::vector<std::size_t>& at, std::vector<BandRow> rows) {
+    for (std::size_t i = 0; i < at.size() && i < rows.size(); ++i) {
+        const std::size_t row = std::min(at[i], m_table.rows.size());
+        const auto offset = static_cast<std::ptrdiff_t>(row);
+        beginInsertRows({}, static_cast<int>(row), static_cast<int>(row));
+        m_results.insert(m_results.begin() + offset, ResultOf(rows[i]));
+        m_areas.insert(m_areas.begin() + offset, std::nullopt);
+        m_table.rows.insert(m_table.rows.begin() + offset, std::move(rows[i]));
+        endInsertRows();
+    }
+    if (!at.empty()) RowsChanged();
 }
 
 void BandTableModel::SetCell(std::size_t row, std::size_t column, std::string text) {
@@ -200,8 +223,12 @@ QVariant BandTableModel::data(const QModelIndex& index, int role) const {
 
 bool BandTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole || index.column() >= kLoadColumn) return false;
-    SetCell(static_cast<std::size_t>(index.row()), static_cast<std::size_t>(index.column()),
-            value.toString().toStdString());
+    const auto row = static_cast<std::size_t>(index.row()), column = static_cast<std::size_t>(index.column());
+    if (cellTyped) {
+        cellTyped(row, column, value.toString().toStdString());
+    } else {
+        SetCell(row, column, value.toString().toStdString());
+    }
     return true;
 }
 

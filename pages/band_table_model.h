@@ -45,6 +45,15 @@ public:
     void SortByFrequency();
     // One cell as typed, cut to the reader's limit; the row is read again.
     void SetCell(std::size_t row, std::size_t column, std::string text);
+    // The steps that undo the ones above: a row put back as it was, removed rows put back at
+    // their indices (ascending, as they stood before), and any order of the rows (row i becomes
+    // the row that stood at order[i]; the view's selection follows its rows).
+    void SetRow(std::size_t row, BandRow kept);
+    void Restore(const std::vector<std::size_t>& at, std::vector<BandRow> rows);
+    void Reorder(const std::vector<std::size_t>& order);
+    // How the grid's typed cells are applied: through this when it is set (the page's undo
+    // history), else by SetCell at once.
+    std::function<void(std::size_t row, std::size_t column, std::string text)> cellTyped;
 
     void SetArea(std::size_t row, std::optional<ToleranceArea> area) { m_areas[row] = std::move(area); }
     void ClearAreas();

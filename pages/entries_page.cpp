@@ -148,7 +148,8 @@ void EntriesPage::Load() {
 
     if (m_entries.Topology == 0) {
         m_entries.Topology = m_entries.SavedTopology;
-        if (m_entries.Topology < 1) m_entries.Topology = kFallbackTopology;
+        // A last-session file may hold any number there (999, -1): only a network's number stays.
+        if (!IsKnownTopology(m_entries.Topology)) m_entries.Topology = kFallbackTopology;
     }
 
     for (std::size_t i = 0; i < m_parts.size(); ++i) {

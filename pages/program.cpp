@@ -64,6 +64,8 @@ void Program::ShowHelpPage() {
 }
 
 void Program::EndProgram() {
+    // Rows that only live in memory are offered a file of their own before they go.
+    m_band->OfferToSaveUnkeptTable();
     m_ended = true;
     // Every page goes, the help page too: no hidden window may keep the run alive.
     m_help->Unload();

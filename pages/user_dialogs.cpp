@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace vorelin {
 
@@ -83,6 +84,16 @@ bool DesktopDialogs::AskOverwrite(QWidget* parent, const QString& fileName) {
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool DesktopDialogs::AskYesNo(QWidget* parent, const QString& question, const QString& yes,
+                              const QString& no) {
+    QMessageBox box(QMessageBox::Question, m_title, question, QMessageBox::NoButton, parent);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(yesButton);
+    box.exec();
+    return box.clickedButton() == yesButton;
 }
 
 bool DesktopDialogs::AskPrinter(QWidget* parent, QPrinter& printer) {

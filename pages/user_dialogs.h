@@ -39,6 +39,11 @@ public:
     virtual QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // Whether an existing file may be replaced (Yes or No).
     virtual bool AskOverwrite(QWidget* parent, const QString& fileName) = 0;
+    // A question with two answers, `yes` the default: true when the user takes it.
+    virtual bool AskYesNo(QWidget* /*parent*/, const QString& /*question*/, const QString& /*yes*/,
+                          const QString& /*no*/) {
+        return false;
+    }
     // One of `choices` picked from a list under `question`: its index, or -1 when the user cancels.
     virtual int AskChoice(QWidget* parent, const QString& question, const QStringList& choices) = 0;
     // The platform's print dialog; false when the user cancels.
@@ -56,6 +61,7 @@ public:
     SaveChoice AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) override;
     QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     bool AskOverwrite(QWidget* parent, const QString& fileName) override;
+    bool AskYesNo(QWidget* parent, const QString& question, const QString& yes, const QString& no) override;
     int AskChoice(QWidget* parent, const QString& question, const QStringList& choices) override;
     bool AskPrinter(QWidget* parent, QPrinter& printer) override;
 

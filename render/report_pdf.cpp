@@ -1,7 +1,6 @@
 #include "render/report_pdf.h"
 
 #include "print/report.h"
-#include "render/gui_for_fonts.h"
 #include "render/page_renderer.h"
 #include "render/vector_state.h"
 
@@ -25,7 +24,8 @@ QString FromUtf8(std::string_view text) {
 }
 
 
-// The report as the bytes of a one-page PDF document; empty when it could not be made.
+} // namespace
+
 QByteArray ReportPdf(const DisplayList& report, const QPageLayout& layout, int dotsPerInch) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -40,8 +40,6 @@ QByteArray ReportPdf(const DisplayList& report, const QPageLayout& layout, int d
     } // the writer finishes the document when it goes
     return bytes;
 }
-
-} // namespace
 
 QPageLayout LocalPaper() {
     const bool usUnits = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
@@ -83,13 +81,6 @@ WriteResult WriteReportPdfFile(const DisplayList& report, const std::string& pat
         result.message =
             "The report file " + result.fileName + " could not be written: " + result.reason + ".";
     return result;
-}
-
-WriteResult WriteReportPdf(const Entries& entries, const std::string& path, std::string_view dateTimeText,
-                           DotStyle mark, int accuracyPercent) {
-    const GuiForFonts gui;
-    return WriteReportPdfFile(DrawnReport(entries, dateTimeText, mark, accuracyPercent), path, LocalPaper(),
-                              kReportPdfDotsPerInch);
 }
 
 } // namespace vorelin

@@ -29,6 +29,9 @@ bool PaintReport(QPagedPaintDevice& device, const DisplayList& report);
 DisplayList DrawnReport(const Entries& entries, std::string_view dateTimeText, DotStyle mark,
                         int accuracyPercent = 0);
 
+// A drawn report as the bytes of a one-page PDF document; empty when it could not be made.
+QByteArray ReportPdf(const DisplayList& report, const QPageLayout& layout, int dotsPerInch);
+
 // A drawn report written as a one-page PDF file at `path` (UTF-8) on the given paper at the given
 // resolution, whole or not at all. On failure the message names the file.
 WriteResult WriteReportPdfFile(const DisplayList& report, const std::string& path, const QPageLayout& layout,
@@ -38,11 +41,5 @@ WriteResult WriteReportPdfFile(const DisplayList& report, const std::string& pat
 // elsewhere), the whole sheet printable; and the resolution of the report's PDF files.
 QPageLayout LocalPaper();
 inline constexpr int kReportPdfDotsPerInch = 1200;
-
-// The report of the entries as a PDF file: portrait, on Letter paper where the user's locale
-// measures in US units and A4 elsewhere. Works in a program without windows: when no application
-// exists, one is made for the while, on the offscreen platform unless QT_QPA_PLATFORM is set.
-WriteResult WriteReportPdf(const Entries& entries, const std::string& path, std::string_view dateTimeText,
-                           DotStyle mark, int accuracyPercent = 0);
 
 } // namespace vorelin

@@ -2,12 +2,13 @@
 
 #include "core/engineering_value.h"
 #include "core/tolerance_sweep.h"
+#include "files/file_identity.h"
 #include "files/network_file.h"
+#include "files/write_target.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <map>
 
 namespace vorelin {
@@ -120,14 +121,6 @@ std::optional<int> WholeNumber(std::string_view text) {
     return value;
 }
 
-// Whether two paths name the same file, as far as their texts tell.
-bool SameFile(const std::string& a, const std::string& b) {
-    const auto normal = [](const std::string& path) {
-        return std::filesystem::absolute(std::filesystem::path(path)).lexically_normal();
-    };
-    return normal(a) == normal(b);
-}
-
 unsigned BitOf(CalcMode mode) {
     return mode == CalcMode::Table ? kTable : mode == CalcMode::Design ? kDesign : kLoad;
 }
@@ -219,15 +212,20 @@ std::optional<UsageError> ReadFiles(const Given& given, CalcOptions& options) {
     for (const auto& [name, path] : kFiles) {
         const std::string* value = ValueOf(given, name);
         if (value == nullptr) continue;
-        if (value->empty()) return UsageError{std::string(name) + " needs a file name"};
+        // "--export ." would write a hidden ".PWF", "--s1p dir/" a file without a name.
+        if (!HasFileName(name == "--export" ? BaseName(*value) : *value))
+            return UsageError{std::string(name) + " needs a file name" +
+                              (value->empty() ? std::string() : ", not \"" + *value + "\"")};
         *path = *value;
         named.emplace_back(name, name == "--export" ? BaseName(*value) + ".PWF" : *value);
     }
+    // Told apart by what they are, not by their texts: a link, a hard link or a linked folder leads
+    // two names to one file.
     for (std::size_t i = 0; i < named.size(); ++i)
         for (std::size_t j = i + 1; j < named.size(); ++j)
             if (SameFile(named[i].second, named[j].second))
                 return UsageError{std::string(named[i].first) + " and " + std::string(named[j].first) +
-                                  " name the same file"};
+                                  " name the same file (" + named[i].second + ", " + named[j].second + ")"};
     return std::nullopt;
 }
 

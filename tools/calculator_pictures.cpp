@@ -10,9 +10,19 @@
 #include "render/page_pictures.h"
 #include "render/report_pdf.h"
 #include "render/vector_state.h"
+
+#include <QPageLayout>
 #endif
 
 namespace vorelin {
+
+namespace {
+
+WriteResult NotMade(const std::string& kind, const std::string& path, const std::string& reason) {
+    return {WriteResult::Status::Failed, path, NotWrittenMessage(kind, path, reason), reason};
+}
+
+} // namespace
 
 #if VORELIN_CALC_QT_GUI
 
@@ -22,25 +32,39 @@ namespace {
 constexpr QSize kPicturePixels(2400, 1800);
 constexpr Colour kWhite = 0xFFFFFF;
 
+std::string Bytes(const QByteArray& bytes) { return bytes.toStdString(); }
+
 } // namespace
 
-WriteResult WriteReportFile(const Entries& entries, int accuracyPercent, const std::string& path) {
-    return WriteReportPdf(entries, path, CurrentDateTimeText(), kLoadMark, accuracyPercent);
+std::optional<WriteResult> AddReportFile(OutputPlan& plan, const Entries& entries, int accuracyPercent,
+                                         const std::string& path) {
+    const GuiForFonts gui;
+    const QByteArray pdf = ReportPdf(DrawnReport(entries, CurrentDateTimeText(), kLoadMark, accuracyPercent),
+                                     LocalPaper(), kReportPdfDotsPerInch);
+    if (pdf.isEmpty()) return NotMade("report file", path, "the PDF document could not be made");
+    plan.Add(path, Bytes(pdf), "report file");
+    return std::nullopt;
 }
 
-WriteResult WriteResultsPictures(const Entries& entries, int accuracyPercent, const std::string& pngPath,
-                                 const std::string& svgPath) {
+std::optional<WriteResult> AddResultsPictures(OutputPlan& plan, const Entries& entries, int accuracyPercent,
+                                              const std::string& pngPath, const std::string& svgPath) {
     Settings settings;
     ReadDefaults(settings);
     const GuiForFonts gui;
     ClearUpperVectorState(); // Qt's start-up ran before the sweep and the grid's arithmetic
     DisplayList page;
     DrawResultsPicture(page, entries, settings.AspectRatio, accuracyPercent);
-    WriteResult result;
-    if (!pngPath.empty()) result = WritePagePng(pngPath, page, kWindowPage, kPicturePixels, kWhite);
-    if (!result.Failed() && !svgPath.empty())
-        result = WritePageSvg(svgPath, page, kWindowPage, kPicturePixels, kWhite);
-    return result;
+    if (!pngPath.empty()) {
+        const QByteArray png = PagePng(page, kWindowPage, kPicturePixels, kWhite);
+        if (png.isEmpty()) return NotMade("picture file", pngPath, "the PNG picture could not be made");
+        plan.Add(pngPath, Bytes(png), "picture file");
+    }
+    if (!svgPath.empty()) {
+        const QByteArray svg = PageSvg(page, kWindowPage, kPicturePixels, kWhite);
+        if (svg.isEmpty()) return NotMade("picture file", svgPath, "the SVG picture could not be made");
+        plan.Add(svgPath, Bytes(svg), "picture file");
+    }
+    return std::nullopt;
 }
 
 #else
@@ -48,19 +72,20 @@ WriteResult WriteResultsPictures(const Entries& entries, int accuracyPercent, co
 namespace {
 
 WriteResult WithoutQtGui(const std::string& path) {
-    WriteResult result;
-    result.status = WriteResult::Status::Failed;
-    result.fileName = path;
+    WriteResult result = NotMade({}, path, "this vorelin-calc was built without Qt Gui");
     result.message = "This vorelin-calc was built without Qt Gui and cannot write " + path + ".";
     return result;
 }
 
 } // namespace
 
-WriteResult WriteReportFile(const Entries&, int, const std::string& path) { return WithoutQtGui(path); }
+std::optional<WriteResult> AddReportFile(OutputPlan&, const Entries&, int, const std::string& path) {
+    return WithoutQtGui(path);
+}
 
-WriteResult WriteResultsPictures(const Entries&, int, const std::string& pngPath,
-                                 const std::string& svgPath) {
+std::optional<WriteResult> AddResultsPictures(OutputPlan&, const Entries&, int, const std::string& pngPath,
+                                              const std::string& svgPath) {
+    if (pngPath.empty() && svgPath.empty()) return std::nullopt;
     return WithoutQtGui(pngPath.empty() ? svgPath : pngPath);
 }
 

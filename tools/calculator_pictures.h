@@ -1,24 +1,27 @@
 #pragma once
 
 #include "core/entries.h"
-#include "files/file_io.h"
+#include "files/output_plan.h"
 
+#include <optional>
 #include <string>
 
 namespace vorelin {
 
-// The files the calculator draws with the Qt Gui adapter (fonts, PNG, SVG, PDF). Neither needs a
-// display. A vorelin-calc built without the adapter refuses them with a message.
+// The files the calculator draws with the Qt Gui adapter (fonts, PNG, SVG, PDF), added to the
+// outputs of one run. Neither needs a display. Each gives the failure instead when its file cannot
+// be made: a vorelin-calc built without the adapter refuses them with a message.
 
 // The printed report as "Send to printer" prints it when the results page has just opened
 // (accuracyPercent 0) or after an accuracy's button, which adds that region's ranges line: the
 // load marked with a blue circle of radius 50.
-WriteResult WriteReportFile(const Entries& entries, int accuracyPercent, const std::string& path);
+std::optional<WriteResult> AddReportFile(OutputPlan& plan, const Entries& entries, int accuracyPercent,
+                                         const std::string& path);
 
 // The results page as it opens (accuracyPercent 0) or after an accuracy's button, 2400 x 1800
 // pixels on white, the chart stretched by the aspect ratio of the defaults file in the working
-// folder (0.75 without one). An empty path writes nothing; the first failure ends the writing.
-WriteResult WriteResultsPictures(const Entries& entries, int accuracyPercent, const std::string& pngPath,
-                                 const std::string& svgPath);
+// folder (0.75 without one), as PNG, SVG or both. An empty path adds nothing.
+std::optional<WriteResult> AddResultsPictures(OutputPlan& plan, const Entries& entries, int accuracyPercent,
+                                              const std::string& pngPath, const std::string& svgPath);
 
 } // namespace vorelin

@@ -11,7 +11,7 @@
 #include "tools/calculator_pictures.h"
 #include "tools/load_output.h"
 
-#include <functional>
+#include <optional>
 
 namespace vorelin {
 
@@ -45,6 +45,35 @@ Region SweepRegion(const Entries& entries, int percent, bool keepPoints) {
     return region;
 }
 
+std::string ExportTarget(const std::string& path) { return BaseName(path) + ".PWF"; }
+
+// Each file as the results page's buttons write it, in the order of the usage text, added to
+// `plan`; or the failure of the first that cannot be made.
+std::optional<WriteResult> PlanOutputs(const CalcOptions& options, const LoadReport& report,
+                                       std::optional<float> accuracy, OutputPlan& plan) {
+    const Entries& entries = report.entries;
+    if (!options.exportPath.empty())
+        plan.Add(ExportTarget(options.exportPath),
+                 NetworkFileText(entries, report.load, CurrentDateTimeText()), "Plotwin file");
+    if (!options.reportPath.empty()) {
+        if (auto failure = AddReportFile(plan, entries, options.accuracyPercent, options.reportPath))
+            return *failure;
+    }
+    if (!options.s1pPath.empty()) {
+        const TouchstonePoint point{entries.Frequency, report.load};
+        const std::vector<std::string> comments = TouchstoneComments(entries, accuracy);
+        const auto text = TouchstoneText(comments, entries.Impedance, {&point, 1});
+        // A load without a reflection coefficient: the writer tells why and writes nothing.
+        if (!text) return WriteTouchstone(options.s1pPath, comments, entries.Impedance, {&point, 1});
+        plan.Add(options.s1pPath, *text, "Touchstone file");
+    }
+    if (!options.csvPath.empty()) plan.Add(options.csvPath, RegionCsvText(entries, *accuracy), "CSV file");
+    if (auto failure =
+            AddResultsPictures(plan, entries, options.accuracyPercent, options.pngPath, options.svgPath))
+        return *failure;
+    return std::nullopt;
+}
+
 } // namespace
 
 int RunLoad(const CalcOptions& options, std::ostream& out, std::ostream& err) {
@@ -65,37 +94,14 @@ int RunLoad(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     const std::optional<float> accuracy =
         options.accuracyPercent > 0 ? std::optional(AccuracyFraction(options.accuracyPercent)) : std::nullopt;
 
-    // Each file as the results page's buttons write it, in the order of the usage text.
-    const TouchstonePoint point{entries.Frequency, run.load};
-    const std::pair<const std::string&, std::function<WriteResult()>> files[] = {
-        {options.exportPath,
-         [&] {
-             WriteResult written =
-                 WriteNetworkFile(entries, run.load, options.exportPath, CurrentDateTimeText());
-             report.networkFile = written.fileName;
-             return written;
-         }},
-        {options.reportPath,
-         [&] { return WriteReportFile(entries, options.accuracyPercent, options.reportPath); }},
-        {options.s1pPath,
-         [&] {
-             return WriteTouchstone(options.s1pPath, TouchstoneComments(entries, accuracy), entries.Impedance,
-                                    {&point, 1});
-         }},
-        {options.csvPath, [&] { return WriteRegionCsv(options.csvPath, entries, *accuracy); }},
-        {options.pngPath.empty() ? options.svgPath : options.pngPath,
-         [&] {
-             return WriteResultsPictures(entries, options.accuracyPercent, options.pngPath, options.svgPath);
-         }},
-    };
-    for (const auto& [path, write] : files) {
-        if (path.empty()) continue;
-        const WriteResult written = write();
-        if (written.Failed()) {
-            err << written.message << '\n';
-            return kCalcNotWritten;
-        }
+    OutputPlan plan;
+    const auto failure = PlanOutputs(options, report, accuracy, plan);
+    const WriteResult written = failure ? *failure : plan.Commit();
+    if (written.Failed()) {
+        err << written.message << '\n';
+        return kCalcNotWritten;
     }
+    if (!options.exportPath.empty()) report.networkFile = ExportTarget(options.exportPath);
 
     if (accuracy) report.region = SweepRegion(entries, options.accuracyPercent, options.points);
     report.withPoints = options.points;

@@ -8,6 +8,7 @@
 #include "core/version.h"
 #include "files/band_file.h"
 #include "files/load_csv.h"
+#include "files/output_plan.h"
 #include "files/touchstone.h"
 #include "tools/calculator.h"
 #include "tools/load_output.h"
@@ -19,27 +20,6 @@
 namespace vorelin {
 
 namespace {
-
-// The table, or the sentence that tells why it was not read.
-std::string ReadTable(const std::string& path, BandTable& table) {
-    using Status = FileContent::Status;
-    const FileContent content = ReadWholeFile(path, kLargestBandFile);
-    switch (content.status) {
-    case Status::Missing:
-        return "There is no such file.";
-    case Status::NotReadable:
-        return "It cannot be read: " + content.reason + ".";
-    case Status::TooLarge:
-        return "It is larger than " + std::to_string(kLargestBandFile >> 20) + " MB.";
-    case Status::Read:
-        break;
-    }
-    BandRead read = ReadBandTable(content.bytes);
-    if (!read.Ok()) return read.error;
-    if (read.table.rows.empty()) return "It has no rows.";
-    table = std::move(read.table);
-    return {};
-}
 
 // The Touchstone file's reference: --reference, else the impedance all rows share; nothing (and
 // the impedances named on `err`) when they differ.
@@ -85,16 +65,18 @@ bool TouchstonePoints(const BandTable& table, const std::vector<Load>& loads, fl
     return problems.empty();
 }
 
+// The files asked for, all written or none.
 WriteResult WriteTableFiles(const CalcOptions& options, const BandTable& table,
                             const std::vector<Load>& loads, float reference,
                             const std::vector<TouchstonePoint>& points) {
-    WriteResult result;
+    OutputPlan plan;
     if (!options.s1pPath.empty()) {
         const std::vector<std::string> comments{
             std::string(kProgramName) + " " + std::string(kVersionText),
             "Band table " + std::filesystem::path(options.tablePath).filename().string()};
-        result = WriteTouchstone(options.s1pPath, comments, reference, points);
-        if (result.Failed()) return result;
+        // The points were checked when they were made.
+        plan.Add(options.s1pPath, TouchstoneText(comments, reference, points).value_or(std::string()),
+                 "Touchstone file");
     }
     if (!options.csvPath.empty()) {
         std::vector<BandResultRow> rows;
@@ -103,9 +85,9 @@ WriteResult WriteTableFiles(const CalcOptions& options, const BandTable& table,
             rows.push_back(
                 {row.entries.Frequency, row.entries.Impedance, loads[i], row.Cell(BandColumn::Note)});
         }
-        result = WriteBandCsv(options.csvPath, rows);
+        plan.Add(options.csvPath, BandCsvText(rows), "CSV file");
     }
-    return result;
+    return plan.Commit();
 }
 
 void WriteTableJson(const BandTable& table, const std::vector<Load>& loads, std::ostream& out) {
@@ -144,11 +126,12 @@ void WriteTableText(const BandTable& table, const std::vector<Load>& loads, std:
 } // namespace
 
 int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
-    BandTable table;
-    if (const std::string problem = ReadTable(options.tablePath, table); !problem.empty()) {
-        err << "vorelin-calc: the band table " << options.tablePath << " was not read. " << problem << '\n';
+    BandRead read = ReadBandTableFile(options.tablePath);
+    if (!read.Ok()) {
+        err << "vorelin-calc: the band table " << options.tablePath << " was not read. " << read.error << '\n';
         return kCalcBadEntries;
     }
+    const BandTable table = std::move(read.table);
     const auto tell = [&](const BandRow& row, std::string_view message) {
         err << options.tablePath << ':' << row.line << ": " << message << '\n';
     };

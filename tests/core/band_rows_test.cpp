@@ -65,6 +65,13 @@ TEST(BandRows, PastedRowsWithOrWithoutTheirHeader) {
     EXPECT_EQ(headed.table.rows[0].Cell(BandColumn::Frequency), "14.2M");
     EXPECT_EQ(headed.table.rows[0].Cell(BandColumn::L2), "2.2u");
 
+    // A row whose note or cells read as column names is still a row.
+    for (const char* row : {"14.2M\t7\t50\t\t\t\t\t\t\tnote\n", "C1\t7\t50\n"})
+        EXPECT_EQ(PastedRows(row).table.rows.size(), 1u) << row;
+    EXPECT_EQ(PastedRows("\xEF\xBB\xBF\xEF\xBB\xBF"
+                         "14.2M\t7\t50\n")
+                  .error.substr(0, 46),
+              "Line 1 holds a second byte-order mark (U+FEFF)");
     EXPECT_EQ(PastedRows("14.2M,7,50\n7.1M,7,\"50\n").error,
               "Line 2 opens a quoted cell that is never closed.");
     EXPECT_EQ(PastedRows("1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\n").error,

@@ -111,6 +111,18 @@ TEST(BandTable, RefusesMalformedFilesWithAMessage) {
          "error: Line 1 names no impedance column; frequency, topology and impedance are needed."},
         {"WideHeader", "frequency,topology,impedance,c1,c2,c3,l1,l2,l3,note,x\n",
          "error: Line 1 names more than the 10 columns of a band table."},
+        {"Utf16WithMark",
+         "\xFF\xFE"
+         "f\0r\0"s,
+         "error: This is UTF-16 text: save it as UTF-8."},
+        {"Utf16BigEndian", "\0f\0r"s, "error: This is UTF-16 text: save it as UTF-8."},
+        {"Utf32", "\xFF\xFE\0\0f\0\0\0"s, "error: This is UTF-32 text: save it as UTF-8."},
+        {"SecondMark", "\xEF\xBB\xBF\xEF\xBB\xBF" + kHeader,
+         "error: Line 1 holds a second byte-order mark (U+FEFF), as text joined from two files does: remove "
+         "it and save the text as UTF-8."},
+        {"JoinedFiles", kHeader + "14M,7,50\r\n\xEF\xBB\xBF" + kHeader,
+         "error: Line 3 holds a second byte-order mark (U+FEFF), as text joined from two files does: remove "
+         "it and save the text as UTF-8."},
     });
 }
 

@@ -43,7 +43,9 @@ std::vector<Writer> Writers() {
                     ". The aspect ratio is kept until Vorelin ends.";
          }},
         {"VORELIN.DAT", [e] { return WriteLastSession(e); }, LastSessionFileText(e),
-         [](const std::string&) { return "The last-session file (VORELIN.DAT) was not written correctly."; }},
+         [](const std::string& reason) {
+             return "The last-session file (VORELIN.DAT) was not written correctly. " + reason + ".";
+         }},
         {"net1.PWF", [e] { return WriteNetworkFile(e, kLoad, "net1.txt", kDate); },
          NetworkFileText(e, kLoad, kDate),
          [](const std::string& reason) {

@@ -2,6 +2,8 @@
 #include "core/band_table.h"
 #include "core/topology.h"
 #include "files/band_file.h"
+#include "files/file_lock.h"
+#include "files/kept_band_file.h"
 #include "files/load_csv.h"
 #include "graphics/load_marks.h"
 #include "graphics/page_layout.h"
@@ -12,6 +14,7 @@
 
 #include "page_test_support.h"
 #include "tests/support/entries.h"
+#include "tests/support/folders.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,7 +25,9 @@
 #include <QTableView>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <unistd.h>
 
 namespace vorelin {
 
@@ -35,9 +40,11 @@ constexpr auto kLoadColumn = static_cast<int>(kBandColumnCount);
 struct Fixture : test::TestProgram {
     BandPage* page = nullptr;
 
-    explicit Fixture(const QByteArray& kept = {}, const QString& paste = {})
+    explicit Fixture(const QByteArray& kept = {}, const QString& paste = {},
+                     const std::function<void()>& beforeOpening = {})
         : TestProgram(test::TypicalExample()) {
         if (!kept.isEmpty()) Write(QString::fromLatin1(kBandFileName), kept);
+        if (beforeOpening) beforeOpening();
         program->ShowEntriesPage();
         TestProgram::Click(program->EntriesWindow(), "bandButton");
         page = &program->BandWindow();
@@ -52,6 +59,9 @@ struct Fixture : test::TestProgram {
         return cells;
     }
     void Click(const char* name) { TestProgram::Click(*page, name); }
+    bool Enabled(const char* name) const { return test::Find<QWidget>(*page, name)->isEnabled(); }
+    QLabel& Note() { return *test::Find<QLabel>(*page, "noteLabel"); }
+    void Keys(QKeySequence keys) { QTest::keySequence(page, keys); }
     QTableView& Table() { return *page->findChild<QTableView*>(QStringLiteral("bandTable")); }
     // The window point of the mark of the scene's point `index`.
     QPoint MarkOf(std::size_t index) const {
@@ -281,6 +291,130 @@ private slots:
         QVERIFY(f.Table().model()->setData(f.Table().model()->index(3, 3), QStringLiteral("1326.29p")));
         QCOMPARE(flagged(), 0);
         QCOMPARE(f.Table().columnSpan(3, kLoadColumn + 1), 1);
+    }
+
+    // Each change is one step back and forth, through the keys, and the kept file follows.
+    void everyChangeCanBeUndoneAndRedone() {
+        Fixture f;
+        std::vector<BandTable> states{f.page->Model().Table()};
+        const auto step = [&](const std::function<void()>& change) {
+            change();
+            states.push_back(f.page->Model().Table());
+        };
+        step([&] { f.page->PasteRows(kThreeRows); });
+        step([&] { f.Click("addRowButton"); });
+        step([&] { f.Table().model()->setData(f.Table().model()->index(0, 9), QStringLiteral("edited")); });
+        step([&] {
+            f.page->SelectRow(1);
+            f.Click("deleteRowButton");
+        });
+        step([&] { f.Click("sortButton"); });
+        f.Write(QStringLiteral("header.csv"), "frequency,topology,impedance\r\n");
+        f.dialogs.openAnswer = f.Path(QStringLiteral("header.csv"));
+        f.Click("openButton"); // refused, as vorelin-calc refuses it
+        QCOMPARE(f.dialogs.messages.takeLast(),
+                 QStringLiteral("The band table %1 was not read. It has no rows.").arg(f.dialogs.openAnswer));
+        f.Write(QStringLiteral("other.csv"), "frequency,topology,impedance\r\n3.5M,7,50\r\n");
+        f.dialogs.openAnswer = f.Path(QStringLiteral("other.csv"));
+        step([&] { f.Click("openButton"); });
+        QCOMPARE(f.dialogs.messages,
+                 QStringList(QStringLiteral(
+                     "The table you had is kept as VORELIN-BAND.BAK; Ctrl+Z brings it back.")));
+        QCOMPARE(f.Read(QStringLiteral("VORELIN-BAND.BAK")).toStdString(),
+                 BandTableText(states[states.size() - 2]));
+
+        f.page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.page));
+        f.Table().setFocus();
+        for (std::size_t i = states.size() - 1; i-- > 0;) {
+            f.Keys(QKeySequence(Qt::CTRL | Qt::Key_Z));
+            QVERIFY2(f.page->Model().Table() == states[i], std::to_string(i).c_str());
+            QCOMPARE(f.Kept().toStdString(), BandTableText(states[i]));
+        }
+        for (std::size_t i = 1; i < states.size(); ++i) {
+            f.Keys(i % 2 ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
+                         : QKeySequence(Qt::CTRL | Qt::Key_Y));
+            QVERIFY2(f.page->Model().Table() == states[i], std::to_string(i).c_str());
+        }
+
+        Fixture predicted({}, kMisreadBand);
+        const BandTable tuned = predicted.page->Model().Table();
+        predicted.Type(*predicted.page, "predictFrequencyBox", QStringLiteral("7.05M"));
+        predicted.Click("predictButton");
+        QCOMPARE(predicted.page->Model().RowCount(), 7u);
+        predicted.page->onUndo();
+        QCOMPARE(predicted.page->Model().Table(), tuned);
+    }
+
+    // While another program has the table open this one shows it and changes nothing, until that
+    // one ends.
+    void aSecondProgramOnlyShowsTheTable() {
+        std::unique_ptr<FileLock> other;
+        Fixture f("frequency,topology,impedance\r\n7.1M,7,50\r\n", {}, [&other] {
+            other = std::make_unique<FileLock>(std::string(kBandLockName));
+            QVERIFY(other->Take() == FileLock::State::Held);
+        });
+        const QByteArray kept = f.Kept();
+        const QString held = QString::fromStdString(HeldElsewhereMessage(getpid()));
+        QTRY_COMPARE(f.dialogs.messages, QStringList(held));
+        QCOMPARE(
+            f.Note().text(),
+            QStringLiteral("Read only: another Vorelin (process %1) has this table open.").arg(getpid()));
+        QVERIFY(f.Note().isVisible());
+        QVERIFY(!f.Enabled("addRowButton") && !f.Enabled("openButton"));
+        QCOMPARE(f.Table().editTriggers(), QAbstractItemView::NoEditTriggers);
+        f.page->PasteRows(kThreeRows);
+        f.Table().model()->setData(f.Table().model()->index(0, 9), QStringLiteral("edited"));
+        QCOMPARE(f.Column(9), QStringList({""}));
+        f.page->close();
+        QCOMPARE(f.Kept(), kept);
+        other.reset();
+        QTRY_VERIFY(f.Enabled("addRowButton"));
+        f.page->onAddRow();
+        QVERIFY(f.Kept() != kept);
+    }
+
+    // A write that fails names the system's reason once; the note stays until a write succeeds.
+    void failedWritesAreToldAndNoted() {
+        Fixture f;
+        {
+            const test::FileSizeLimit fullDisk(10);
+            f.Click("addRowButton");
+            f.Click("addRowButton");
+        }
+        QCOMPARE(f.dialogs.messages, QStringList(QString::fromLatin1(kBandFileNotWritten.data()) +
+                                                 QStringLiteral(" File too large.")));
+        QVERIFY(f.Note().isVisible());
+        QVERIFY(f.Note().text().contains(
+            QStringLiteral("not saved in VORELIN-BAND.CSV. File too large. Save table…")));
+        f.Click("addRowButton");
+        QVERIFY(!f.Note().isVisible());
+        QCOMPARE(f.Kept().count("\r\n"), 4);
+    }
+
+    // A folder under the band file's name stays as it is; the rows live in memory, noted on the
+    // page, and leaving the page or the program offers to save them elsewhere.
+    void anUnkeptTableIsOfferedAFileOfItsOwn() {
+        Fixture f({}, {}, [] { QDir().mkpath(QStringLiteral("VORELIN-BAND.CSV/inside")); });
+        QTRY_COMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages.front().startsWith(QString::fromLatin1(kBandFileNotRead) +
+                                                      QStringLiteral(" It is not a regular file.")));
+        QVERIFY(!f.Note().isVisible()); // nothing to lose yet
+        f.Click("addRowButton");
+        QVERIFY(f.Note().isVisible());
+        f.dialogs.yesNoAnswer = true;
+        f.dialogs.saveAnswer = f.Path(QStringLiteral("kept.csv"));
+        f.Click("entriesButton");
+        QCOMPARE(f.dialogs.questions.size(), 2); // the question, then the save dialog
+        QVERIFY(f.dialogs.questions.front().contains(
+            QStringLiteral("Save it under another name? Save table as…")));
+        QCOMPARE(f.Read(QStringLiteral("kept.csv")).toStdString(), BandTableText(f.page->Model().Table()));
+        QVERIFY(QFileInfo(QStringLiteral("VORELIN-BAND.CSV/inside")).isDir());
+        f.TestProgram::Click(f.program->EntriesWindow(), "bandButton");
+        f.Click("addRowButton");
+        f.dialogs.yesNoAnswer = false;
+        f.program->EndProgram();
+        QCOMPARE(f.dialogs.questions.size(), 3);
     }
 
     void theBandButtonLeadsThereAndClosingLeadsBack() {

@@ -48,6 +48,9 @@ private slots:
         QCOMPARE(first.Text(first.Page(), "impedanceBox"), QStringLiteral("50 "));
         QCOMPARE(first.ShownBoxes(), QStringList({"c2Box", "l1Box"})); // topology 1
         QCOMPARE(first.Text(first.Page(), "l1Box"), QString());
+        saved.SavedTopology = 999; // a topology no network has: the first, as when none was saved
+        Fixture outside(saved);
+        QCOMPARE(outside.program->TheEntries().Topology, 1);
         Fixture literal;
         QCOMPARE(literal.Text(literal.Page(), "impedanceBox"), QStringLiteral("50"));
         Fixture typed(test::TypicalExample(7));

@@ -46,6 +46,10 @@ public:
         questions << QStringLiteral("replace ") + fileName;
         return overwriteAnswer;
     }
+    bool AskYesNo(QWidget*, const QString& question, const QString& yes, const QString& no) override {
+        questions << question + " " + yes + " / " + no;
+        return yesNoAnswer;
+    }
     QString AskOpenFileName(QWidget*, const QString& title, const QString&) override {
         questions << QStringLiteral("open ") + title;
         return openAnswer;
@@ -65,6 +69,7 @@ public:
     QString saveAnswer;
     int saveType = 0;
     bool overwriteAnswer = false;
+    bool yesNoAnswer = false;
     QString openAnswer;
     int choiceAnswer = -1;
     bool printerAnswer = false;

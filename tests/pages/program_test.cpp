@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace vorelin {
 
 using test::Find;
@@ -84,8 +86,15 @@ private slots:
             full.Click(full.program->EntriesWindow(), "exitButton");
         }
         QCOMPARE(full.dialogs.beeps, 1);
-        QCOMPARE(full.dialogs.messages, QStringList{QString::fromLatin1(kLastSessionNotWritten.data())});
+        const QString notWritten = QString::fromLatin1(kLastSessionNotWritten.data());
+        QCOMPARE(full.dialogs.messages, QStringList{notWritten + QStringLiteral(" File too large.")});
         QVERIFY(full.program->Ended());
+
+        test::TestProgram pipe(test::TypicalExample(7)); // the system's reason, whatever the failure
+        QVERIFY(mkfifo("VORELIN.DAT", 0600) == 0);
+        pipe.program->ShowEntriesPage();
+        pipe.Click(pipe.program->EntriesWindow(), "exitButton");
+        QCOMPARE(pipe.dialogs.messages, QStringList{notWritten + QStringLiteral(" It is not a regular file.")});
     }
 };
 

@@ -6,8 +6,8 @@
 #include "graphics/results_scene.h"
 #include "render/page_renderer.h"
 #include "tests/support/entries.h"
-#include "tests/support/golden.h"
 #include "tests/support/folders.h"
+#include "tests/support/golden.h"
 
 #include <QFile>
 #include <QImage>
@@ -22,7 +22,10 @@
 #include <clocale>
 #include <cstdio>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace vorelin {
@@ -121,9 +124,9 @@ TEST(CalculatorOptions, ExitCodesAndMessages) {
     } kCases[] = {
         {kExample + "--csv @old.csv", 2, "vorelin-calc: --csv needs --accuracy\n"},
         {kExample + "--s1p --json", 2, "vorelin-calc: missing value after --s1p\n"},
-        {kExample + "--s1p @a.s1p --png @./a.s1p", 2, "vorelin-calc: --s1p and --png name the same file\n"},
+        {kExample + "--s1p @a.s1p --png @./a.s1p", 2, "vorelin-calc: --s1p and --png name the same file ("},
         {kExample + "--export @a.txt --svg @a.PWF", 2,
-         "vorelin-calc: --export and --svg name the same file\n"},
+         "vorelin-calc: --export and --svg name the same file ("},
         {kExample + "--c1 1p", 2, "vorelin-calc: --c1 is given twice\n"},
         {kExample + "--hold c1=1p", 2, "vorelin-calc: --hold needs --design\n"},
         {kExample + "--reference 50", 2, "vorelin-calc: --reference needs --table\n"},
@@ -132,7 +135,7 @@ TEST(CalculatorOptions, ExitCodesAndMessages) {
         {"--table %band.csv --csv @old.csv --reference 50", 2, "vorelin-calc: --reference needs --s1p\n"},
         {"--table %band.csv --s1p @old.s1p --reference 0", 2,
          "vorelin-calc: the reference impedance must be a number above zero\n"},
-        {"--table %band.csv --csv %band.csv", 2, "vorelin-calc: --table and --csv name the same file\n"},
+        {"--table %band.csv --csv %band.csv", 2, "vorelin-calc: --table and --csv name the same file ("},
         {"--table %none.csv", 2,
          "vorelin-calc: the band table %none.csv was not read. There is no such file.\n"},
         {"--table %band-bad.csv --csv @old.csv", 2,
@@ -168,6 +171,79 @@ TEST(CalculatorOptions, ExitCodesAndMessages) {
         EXPECT_EQ(names, (std::vector<std::string>{"folder", "old.csv", "old.s1p"})) << c.line;
         EXPECT_EQ(FileText(folder / "old.csv") + FileText(folder / "old.s1p"), "oldold") << c.line;
     }
+}
+
+// What a folder holds: each name with its file's bytes, a link's target or a mark for anything else.
+std::map<std::string, std::string> Snapshot(const ScratchFolder& folder) {
+    namespace fs = std::filesystem;
+    std::map<std::string, std::string> held;
+    for (const std::string& name : folder.Entries()) {
+        const fs::path path = folder.Path() / name;
+        held[name] = fs::is_symlink(path)        ? "-> " + fs::read_symlink(path).string()
+                     : fs::is_regular_file(path) ? FileText(path.string())
+                                                 : "(not a file)";
+    }
+    return held;
+}
+
+// Targets that are one file, that are no regular file, that loop or lead nowhere, or that name no
+// file: refused with the file at fault named, and nothing in the folder changes.
+TEST(CalculatorOptions, HostileTargetsChangeNothing) {
+    namespace fs = std::filesystem;
+    const struct {
+        std::string line;
+        int exitCode;
+        std::string errStart;
+        std::function<void(const ScratchFolder&)> setUp;
+    } kCases[] = {
+        {"--table @band.csv --csv @results.csv", 2, "vorelin-calc: --table and --csv name the same file (",
+         [](const ScratchFolder& f) { fs::create_symlink("band.csv", f / "results.csv"); }},
+        {kExample + "--accuracy 1 --s1p @d/x.s1p --csv @dl/x.s1p", 2,
+         "vorelin-calc: --s1p and --csv name the same file (",
+         [](const ScratchFolder& f) {
+             fs::create_directory(f / "d");
+             fs::create_directory_symlink("d", f / "dl");
+         }},
+        {kExample + "--s1p @band.csv --png @b.png", 4,
+         "The picture file @b.png could not be written: it is not a "
+         "regular file.\n",
+         [](const ScratchFolder& f) { mkfifo((f / "b.png").c_str(), 0600); }},
+        {"--table @band.csv --s1p @a.s1p --reference 50 --csv @d", 4,
+         "The CSV file @d could not be written: it is not a regular file.\n",
+         [](const ScratchFolder& f) {
+             fs::create_directory(f / "d");
+             std::ofstream(f / "a.s1p") << "old";
+         }},
+        {kExample + "--s1p @t.s1p", 4,
+         "The Touchstone file @t.s1p could not be written: it is a link in a loop",
+         [](const ScratchFolder& f) { fs::create_symlink("t.s1p", f / "t.s1p"); }},
+        {kExample + "--s1p @t.s1p", 4,
+         "The Touchstone file @t.s1p could not be written: it is a link to a file that does not exist.\n",
+         [](const ScratchFolder& f) { fs::create_symlink("gone/t.s1p", f / "t.s1p"); }},
+        {kExample + "--export @.", 2, "vorelin-calc: --export needs a file name, not \"@.\"\n", {}},
+    };
+    for (const auto& c : kCases) {
+        const ScratchFolder folder;
+        fs::copy_file(kData + "band.csv", folder / "band.csv");
+        if (c.setUp) c.setUp(folder);
+        const auto before = Snapshot(folder);
+        const auto run = Calculate(c.line, folder);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.line;
+        EXPECT_EQ(run.err.rfind(Expand(c.errStart, folder), 0), 0u) << c.line << "\n" << run.err;
+        EXPECT_EQ(Snapshot(folder), before) << c.line;
+    }
+}
+
+// A file size limit (ulimit -f) makes the write fail with the system's reason instead of ending
+// the program with SIGXFSZ.
+TEST(CalculatorOptions, FileSizeLimitIsAFailedWrite) {
+    const ScratchFolder folder;
+    const auto [status, output] = Command("ulimit -f 0; " VORELIN_CALC " " + Expand(kExample, folder) +
+                                          "--accuracy 20 --csv " + folder / "big.csv" + " 2>&1 >/dev/null");
+    EXPECT_EQ(status, kCalcNotWritten) << output;
+    EXPECT_TRUE(
+        output.ends_with("The CSV file " + folder / "big.csv" + " could not be written: File too large.\n"))
+        << output;
 }
 
 // Each row's load and figures are the single-entry calculator's, bit for bit (%.9g gives every float back).

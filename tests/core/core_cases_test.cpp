@@ -3,6 +3,7 @@
 #include "core/entry_checks.h"
 #include "core/number_text.h"
 #include "core/readout.h"
+#include "core/strict_value.h"
 #include "core/tolerance_sweep.h"
 #include "tests/support/case_table.h"
 #include "tests/support/decimal_comma_locale.h"
@@ -76,7 +77,34 @@ std::string SweepText(const Arguments& a) {
            " not computable, " + std::to_string(points) + " points, " + ResultText(summary.nominal.result);
 }
 
+// "1.5e-10", or the refusal with the rest of the text from where the reading stopped.
+std::string WholeText(const std::string& text) {
+    const WholeValue whole = ReadWholeValue(text);
+    if (whole.Read()) return Exact(whole.value);
+    return "refused at \"" + text.substr(whole.at) + "\": " + std::string(whole.refusal);
+}
+
+// What the entries page's reading left aside: "7|x" and "cut:345", or "whole".
+std::string IgnoredText(const std::string& text) {
+    const PageReading reading = ReadAsEntriesPage(text);
+    std::string told;
+    for (const std::string& run : reading.ignored)
+        told += (told.empty() ? "" : "|") + run;
+    if (!reading.cut.empty()) told += (told.empty() ? "cut:" : " cut:") + reading.cut;
+    return reading.Whole() ? "whole" : told;
+}
+
+std::string FormatterText(const std::string& name, float value) {
+    const auto formatter = name == "Value"         ? FormatValue
+                           : name == "Capacitance" ? FormatCapacitance
+                                                   : FormatInductance;
+    return FormatKeepingValue(value, formatter);
+}
+
 const test::CaseFunctions kCoreFunctions{
+    {"Whole", [](const Arguments& a) { return WholeText(a[0]); }},
+    {"Ignored", [](const Arguments& a) { return IgnoredText(a[0]); }},
+    {"Keeping", [](const Arguments& a) { return FormatterText(a[0], FloatField(a[1])); }},
     {"Parse", [](const Arguments& a) { return Exact(ParseValue(a[0])); }},
     {"Value", [](const Arguments& a) { return FormatValue(FloatField(a[0])); }},
     {"Frequency", [](const Arguments& a) { return FormatFrequency(FloatField(a[0])); }},

@@ -1,9 +1,12 @@
 #include "core/engineering_value.h"
+#include "core/strict_value.h"
+#include "tests/support/float_bits.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 
 namespace vorelin {
@@ -23,6 +26,63 @@ TEST(Formatters, TextsParseBackToTheShownValue) {
             const double multiplier = ParseValue("1" + text.substr(digitsEnd));
             const double halfUnit = 0.5 * std::pow(10.0, -static_cast<double>(decimals)) * multiplier;
             EXPECT_NEAR(ParseValue(text), v, halfUnit * (1 + 1e-9) + v * 1e-7) << text;
+        }
+    }
+}
+
+// A box written with FormatKeepingValue reads back to its value, in its formatter's style: the same
+// suffix, and the formatter's own text wherever that one reads back already. Only where no text of
+// that style fits the reader's 12 characters (a float may need 9 digits) does the formatter's stay.
+TEST(Formatters, KeepingTextsReadBackToTheirValue) {
+    std::mt19937 random(2112);
+    std::uniform_real_distribution<double> unit(0, 1);
+    int kept = 0, notKept = 0;
+    const auto suffix = [](const std::string& text) {
+        return text.substr(text.find_first_not_of("-.0123456789"));
+    };
+    const struct {
+        std::string (*format)(float);
+        double lowest, highest;
+    } kFormatters[] = {
+        {FormatValue, 1, 1e10}, {FormatCapacitance, 1e-14, 1e10}, {FormatInductance, 1e-10, 1e10}};
+    for (int i = 0; i < 20000; ++i) {
+        for (const auto& [format, lowest, highest] : kFormatters) {
+            const auto value = static_cast<float>(lowest * std::pow(highest / lowest, unit(random)));
+            const std::string shown = format(value), text = FormatKeepingValue(value, format);
+            if (static_cast<float>(ParseValue(text)) != value) {
+                EXPECT_EQ(text, shown);
+                ++notKept;
+                continue;
+            }
+            EXPECT_TRUE(static_cast<float>(ParseValue(shown)) != value || text == shown) << text;
+            EXPECT_EQ(suffix(text), suffix(shown)) << text;
+            ++kept;
+        }
+    }
+    EXPECT_LT(notKept, kept / 20) << notKept; // values below 1 in a box of FormatValue, mostly
+}
+
+// On texts of at most 12 characters the whole reading agrees bit for bit with the entries page's,
+// wherever it reads at all; and it reads every text the formatters write.
+TEST(WholeReading, AgreesWithTheEntriesPage) {
+    std::mt19937 random(1207);
+    constexpr std::string_view kAlphabet = "0123456789012345.+-eE pnumkMGFHzohs,x";
+    std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1), length(1, 12);
+    int read = 0;
+    for (int i = 0; i < 200000; ++i) {
+        std::string text;
+        for (std::size_t n = length(random); n > 0; --n)
+            text += kAlphabet[pick(random)];
+        const WholeValue whole = ReadWholeValue(text);
+        if (!whole.Read()) continue;
+        ++read;
+        EXPECT_EQ(test::Bits(whole.value), test::Bits(ParseValue(text))) << text;
+    }
+    EXPECT_GT(read, 2000);
+    for (double v = 1.0001e-14; v < 1e9; v *= 1.0379) {
+        for (const auto format : {FormatValue, FormatCapacitance, FormatInductance}) {
+            const std::string text = format(static_cast<float>(v));
+            EXPECT_TRUE(text.empty() || ReadWholeValue(text).Read()) << text;
         }
     }
 }

@@ -4,6 +4,8 @@
 #include "core/networks.h"
 
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -94,6 +96,10 @@ inline constexpr double kMisreadFactor = 1;
 // from below by the sweep's corners first (eight network runs a row); only a row that strays
 // beyond that bound costs whole sweeps.
 std::vector<MisreadRow> MisreadRows(const BandTable& table, int accuracyPercent);
+
+// The flagged row beside a prediction (its row below, else its row above), if either is flagged.
+std::optional<MisreadRow> FlaggedNeighbour(const BandPrediction& prediction,
+                                           std::span<const MisreadRow> misread);
 
 // The flag as the calculator tells it: "likely misread: Γ lies 0.1205 from the trend of line 3
 // and line 5; readings within the accuracy explain 0.03021 at most".

@@ -178,6 +178,15 @@ std::string RowName(const BandTable& table, std::size_t row) {
 
 } // namespace
 
+std::optional<MisreadRow> FlaggedNeighbour(const BandPrediction& prediction,
+                                           std::span<const MisreadRow> misread) {
+    for (const std::size_t row : {prediction.below, prediction.above}) {
+        const auto found = std::ranges::find(misread, row, &MisreadRow::row);
+        if (found != misread.end()) return *found;
+    }
+    return std::nullopt;
+}
+
 std::string MisreadReason(const BandTable& table, const MisreadRow& misread) {
     return "likely misread: Γ lies " + FigureText(misread.deviation) + " from the trend of " +
            RowName(table, misread.below) + " and " + RowName(table, misread.above) +

@@ -6,8 +6,8 @@
 #include "graphics/results_scene.h"
 #include "render/page_renderer.h"
 #include "tests/support/entries.h"
-#include "tests/support/golden.h"
 #include "tests/support/folders.h"
+#include "tests/support/golden.h"
 
 #include <QFile>
 #include <QImage>
@@ -90,6 +90,11 @@ TEST(CalculatorOptions, OutputsAsReviewed) {
         {"table-text-files", "--table %band.csv --s1p @band.s1p --reference 50 --csv @results.csv"},
         {"table-json", "--table %band.csv --json"},
         {"table-bad-rows", "--table %band-bad.csv"},
+        {"table-refused-cells", "--table %band-refused.csv"},
+        {"table-page-reading", "--table %band-refused.csv --page-reading"},
+        {"table-misread", "--table %band-40m-misread.csv --json --accuracy 2"},
+        {"predict-text", "--table %band-40m-misread.csv --predict 7.125M"},
+        {"predict-json", "--table %band-40m.csv --predict 7.125M --topology 7 --json"},
         {"design-text", kDesign + "--hold c1=150p"},
         {"design-json", kDesign + "--json --q 30"},
         {"design-none", "--design --load-r 0 --load-x 10 --frequency 1M --impedance 50 --json"},
@@ -128,7 +133,29 @@ TEST(CalculatorOptions, ExitCodesAndMessages) {
         {kExample + "--hold c1=1p", 2, "vorelin-calc: --hold needs --design\n"},
         {kExample + "--reference 50", 2, "vorelin-calc: --reference needs --table\n"},
         {"--table %band.csv --design", 2, "vorelin-calc: --table and --design cannot be used together\n"},
-        {"--table %band.csv --accuracy 5", 2, "vorelin-calc: --accuracy does not apply to --table\n"},
+        {"--table %band.csv --topology 7", 2, "vorelin-calc: --topology needs --predict with --table\n"},
+        {"--table %band-40m.csv --predict 7.1M", 2,
+         "vorelin-calc: no prediction at 7.1M Hz: A row of the table already holds this frequency. (line "
+         "4)\n"},
+        {"--table %band-40m.csv --predict 7.4M", 2,
+         "vorelin-calc: no prediction at 7.4M Hz: The frequency lies outside the range"},
+        {"--table %band.csv --predict 10M", 2,
+         "vorelin-calc: no prediction at 10M Hz: The tuned rows on either"},
+        {"--table %band.csv --predict 10M --topology 5", 2,
+         "vorelin-calc: no prediction at 10M Hz: The table needs two tuned rows"},
+        {"--table %band-40m.csv --predict 7.125M --csv @old.csv", 2,
+         "vorelin-calc: --predict writes no file"},
+        {"--table %band-40m.csv --predict 7,125M", 2,
+         "vorelin-calc: --predict \"7,125M\" at \",125M\": Values must use a period as the decimal mark\n"},
+        {"--topology 7 --frequency 14.2M --impedance 50 --c1 4k7", 2,
+         "vorelin-calc: --c1 \"4k7\" at \"7\": Digits follow the multiplier letter; write 4.7k, not 4k7\n"},
+        {"--topology 7 --frequency 1e11 --impedance 50", 2,
+         "vorelin-calc: --frequency \"1e11\": The value lies outside -1e10 to 1e10\n"},
+        {kDesign + "--q 1e3k", 2, "vorelin-calc: --q \"1e3k\" at \"k\": The value has both an exponent"},
+        {kDesign + "--hold c1=150p;2.2u", 2,
+         "vorelin-calc: --hold \"150p;2.2u\" at \";2.2u\": The value holds"},
+        {"--table %band.csv --s1p @old.s1p --reference 0x10", 2,
+         "vorelin-calc: --reference \"0x10\" at \"x10\""},
         {"--table %band.csv --csv @old.csv --reference 50", 2, "vorelin-calc: --reference needs --s1p\n"},
         {"--table %band.csv --s1p @old.s1p --reference 0", 2,
          "vorelin-calc: the reference impedance must be a number above zero\n"},

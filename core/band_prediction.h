@@ -62,9 +62,11 @@ inline constexpr std::string_view kPredictionOnRow = "A row of the table already
 
 // A row whose load breaks the trend of its neighbours.
 struct MisreadRow {
-    std::size_t row = 0;              // index into the table's rows
-    double deviation = 0;             // |Gamma - the Gamma of the neighbours' polar trend|
-    double allowance = 0;             // how far readings within the accuracy could take it
+    std::size_t row = 0;  // index into the table's rows
+    double deviation = 0; // |Gamma - the Gamma of the neighbours' polar trend|
+    // How far readings within the accuracy could take it: by whole sweeps, or, for a row that
+    // strays more than twice as far, by the sweeps' corners alone (within half again of them).
+    double allowance = 0;
     std::size_t below = 0, above = 0; // the neighbours of the trend, as indexes into the table's rows
 };
 
@@ -94,7 +96,7 @@ inline constexpr double kMisreadFactor = 1;
 // the first and last among them and every row of a table with one row per band, are not flagged;
 // nor is anything for an accuracy outside 1 to 100 %. In order of the rows. The reaches are bounded
 // from below by the sweep's corners first (eight network runs a row); only a row that strays
-// beyond that bound costs whole sweeps.
+// beyond that bound, but less than twice as far, costs whole sweeps.
 std::vector<MisreadRow> MisreadRows(const BandTable& table, int accuracyPercent);
 
 // The flagged row beside a prediction (its row below, else its row above), if either is flagged.
@@ -102,7 +104,7 @@ std::optional<MisreadRow> FlaggedNeighbour(const BandPrediction& prediction,
                                            std::span<const MisreadRow> misread);
 
 // The flag as the calculator tells it: "likely misread: Γ lies 0.1205 from the trend of line 3
-// and line 5; readings within the accuracy explain 0.03021 at most".
+// and line 5; readings within the accuracy explain about 0.03021".
 std::string MisreadReason(const BandTable& table, const MisreadRow& misread);
 
 } // namespace vorelin

@@ -102,8 +102,7 @@ inline constexpr std::string_view kReasonBadHoldValue = "The held part's value m
 inline constexpr std::string_view kReasonHeldNoMatch =
     "With the held part at this value, no setting of the other two parts matches the load.";
 inline constexpr std::string_view kReasonInexact =
-    "Rounded to the precision they are stored with, the part values found do not give the load back "
-    "within 1e-4 of its size: the network is too sensitive for this load.";
+    "Stored as floats, the part values found miss the load by more than 1e-4 of its size.";
 inline constexpr std::string_view kReasonPartTooLarge =
     "A part of this network would be larger than 1e10, the largest value an entry holds.";
 

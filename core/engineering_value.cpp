@@ -311,6 +311,28 @@ std::string FormatCapacitance(float value) {
     return FormatPart(value, kRows.data(), kRows.size());
 }
 
+std::string FormatHertz(float value) {
+    static constexpr std::array<Row, 5> kRows{{
+        {1e9, 1e9, " GHz"},
+        {1e6, 1e6, " MHz"},
+        {1e3, 1e3, " kHz"},
+        {1, 1, " Hz"},
+        {1e-3, 1e-3, " mHz"},
+    }};
+    return FormatPart(value, kRows.data(), kRows.size());
+}
+
+std::string FormatOhms(float value) {
+    static constexpr std::array<Row, 5> kRows{{
+        {1e9, 1e9, " G\u03A9"},
+        {1e6, 1e6, " M\u03A9"},
+        {1e3, 1e3, " k\u03A9"},
+        {1, 1, " \u03A9"},
+        {1e-3, 1e-3, " m\u03A9"},
+    }};
+    return FormatPart(value, kRows.data(), kRows.size());
+}
+
 std::string FormatInductance(float value) {
     static constexpr std::array<Row, 7> kRows{{
         {1e9, 1e9, " GH"},

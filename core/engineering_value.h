@@ -33,6 +33,10 @@ std::string FormatValue(float value);
 std::string FormatFrequency(float value);
 // 47e-12 -> "47 pF", 4.7e-9 -> "4700 pF", 0.1e-6 -> "0.1 uF"; 0 and below 1e-14 -> "".
 std::string FormatCapacitance(float value);
+// A frequency or an impedance in the style of the part formatters: 14.2e6 -> "14.2 MHz", 50 ->
+// "50 Ω", 4700 -> "4.7 kΩ" (UTF-8); 0 and magnitudes below 1e-3 -> "".
+std::string FormatHertz(float value);
+std::string FormatOhms(float value);
 // 2.2e-6 -> "2.2 uH", 1e-6 -> "1000 nH" (the float nearest 1e-6 lies below it); below 1e-10 -> "".
 std::string FormatInductance(float value);
 

@@ -29,6 +29,8 @@ namespace {
 
 using Complex = std::complex<double>;
 
+constexpr double kMisreadClearMargin = 2;
+
 bool Alike(const Entries& a, const Entries& b) {
     return a.Topology == b.Topology && a.Impedance == b.Impedance;
 }
@@ -160,8 +162,12 @@ std::vector<MisreadRow> MisreadRows(const BandTable& table, int accuracyPercent)
         const Judged& j = *judged[k];
         // A misread row bends its neighbours' trends too, by about half as much.
         if (!(j.deviation > deviationAt(k - 1) && j.deviation > deviationAt(k + 1))) continue;
-        if (j.deviation <= allowance(j, false)) continue;
-        if (const double allowed = allowance(j, true); j.deviation > allowed)
+        const double bound = allowance(j, false);
+        if (j.deviation <= bound) continue;
+        // Far beyond the corners' allowance no whole sweep can clear the row: their reach lies
+        // within half again of the corners' for every accuracy offered.
+        const double allowed = j.deviation > kMisreadClearMargin * bound ? bound : allowance(j, true);
+        if (j.deviation > allowed)
             flagged.push_back({tuned[k].index, j.deviation, allowed, tuned[k - 1].index, tuned[k + 1].index});
     }
     std::ranges::sort(flagged, {}, &MisreadRow::row);
@@ -190,7 +196,7 @@ std::optional<MisreadRow> FlaggedNeighbour(const BandPrediction& prediction,
 std::string MisreadReason(const BandTable& table, const MisreadRow& misread) {
     return "likely misread: Γ lies " + FigureText(misread.deviation) + " from the trend of " +
            RowName(table, misread.below) + " and " + RowName(table, misread.above) +
-           "; readings within the accuracy explain " + FigureText(misread.allowance) + " at most";
+           "; readings within the accuracy explain about " + FigureText(misread.allowance);
 }
 
 } // namespace vorelin

@@ -5,6 +5,7 @@
 #include "core/readout.h"
 #include "core/strict_value.h"
 #include "core/tolerance_sweep.h"
+#include "core/value_readout.h"
 #include "tests/support/case_table.h"
 #include "tests/support/decimal_comma_locale.h"
 #include "tests/support/entries.h"
@@ -105,6 +106,15 @@ const test::CaseFunctions kCoreFunctions{
     {"Whole", [](const Arguments& a) { return WholeText(a[0]); }},
     {"Ignored", [](const Arguments& a) { return IgnoredText(a[0]); }},
     {"Keeping", [](const Arguments& a) { return FormatterText(a[0], FloatField(a[1])); }},
+    {"Readout",
+     [](const Arguments& a) {
+         const ValueUnit unit = a[0] == "Hz"  ? ValueUnit::Hertz
+                                : a[0] == "F" ? ValueUnit::Farads
+                                : a[0] == "H" ? ValueUnit::Henries
+                                              : ValueUnit::Ohms;
+         const ValueReadout readout = ReadoutOf(a[1], unit);
+         return readout.text + "|" + readout.warning;
+     }},
     {"Parse", [](const Arguments& a) { return Exact(ParseValue(a[0])); }},
     {"Value", [](const Arguments& a) { return FormatValue(FloatField(a[0])); }},
     {"Frequency", [](const Arguments& a) { return FormatFrequency(FloatField(a[0])); }},

@@ -3,14 +3,12 @@
 #include "core/design.h"
 #include "core/engineering_value.h"
 #include "core/load_figures.h"
-#include "core/strict_value.h"
 #include "core/tolerance_sweep.h"
 #include "core/topology.h"
 #include "tests/support/antenna_model.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -71,14 +69,7 @@ TEST(BandPrediction, FollowsTheFeedlineBetweenDistantRows) {
                 std::abs(Gamma(p.load) - kFortyMetreDipole.Gamma(static_cast<double>(middle)));
             EXPECT_LT(error, 1e-3) << topology << " at " << middle;
             EXPECT_TRUE(p.below == 0 && p.above == 1);
-            // The row's texts read back whole to the settings, and those give the load back.
-            for (const PartSlot& part : PartsOf(topology)) {
-                const auto entry =
-                    std::ranges::find(kEntryParts, part.name, &EntryPart::name) - kEntryParts.begin();
-                const std::string& cell =
-                    p.row.cells[static_cast<std::size_t>(BandColumn::C1) + static_cast<std::size_t>(entry)];
-                EXPECT_EQ(static_cast<float>(ReadWholeValue(cell).value), p.entries.*part.value) << cell;
-            }
+            // The settings give the interpolated load back.
             const Load back = RunNetwork(p.entries).load;
             EXPECT_LT(std::abs(Complex(back.LoadR, back.LoadX) - Complex(p.load.LoadR, p.load.LoadX)),
                       1e-4 * std::abs(Complex(p.load.LoadR, p.load.LoadX)));

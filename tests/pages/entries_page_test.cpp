@@ -90,7 +90,7 @@ private slots:
         QTest::keyClick(&f.Page(), Qt::Key_Down);
         QCOMPARE(f.program->TheEntries().Topology, 1);
         QTest::keyClick(&f.Page(), Qt::Key_7);
-        QCOMPARE(f.Text(f.Page(), "c1Box"), QStringLiteral("150 pF"));      // kept while hidden
+        QCOMPARE(f.Text(f.Page(), "c1Box"), QStringLiteral("150 pF")); // kept while hidden
         f.Type(f.Page(), "l2Box", "3.3u" + QString(100, QLatin1Char('9'))); // a box holds 40 characters
         QCOMPARE(f.Text(f.Page(), "l2Box").size(), 40);
         QCOMPARE(f.program->TheEntries().L2, 3.3e-6f);
@@ -102,24 +102,11 @@ private slots:
         QTest::addColumn<QString>("impedance");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("shunt inductor first") << 3 << "7M"
-                                              << "50"
-                                              << "Shunt inductor must have a positive value"
-                                              << "l1Box";
-        QTest::newRow("series capacitor") << 4 << "7M"
-                                          << "50"
-                                          << "Series capacitor must have a positive value"
-                                          << "c1Box";
-        QTest::newRow("frequency before impedance") << 1 << "0"
-                                                    << "x"
-                                                    << "Frequency must be a positive value"
-                                                    << "frequencyBox";
-        QTest::newRow("impedance") << 1 << "7M"
-                                   << "-5"
-                                   << "System impedance must be a positive value"
-                                   << "impedanceBox";
-        QTest::newRow("passes") << 1 << "7M"
-                                << "50" << QString() << QString();
+        QTest::newRow("shunt inductor first") << 3 << "7M" << "50" << "Shunt inductor must have a positive value" << "l1Box";
+        QTest::newRow("series capacitor") << 4 << "7M" << "50" << "Series capacitor must have a positive value" << "c1Box";
+        QTest::newRow("frequency before impedance") << 1 << "0" << "x" << "Frequency must be a positive value" << "frequencyBox";
+        QTest::newRow("impedance") << 1 << "7M" << "-5" << "System impedance must be a positive value" << "impedanceBox";
+        QTest::newRow("passes") << 1 << "7M" << "50" << QString() << QString();
     }
     void seeResultsChecks() {
         QFETCH(int, topology);

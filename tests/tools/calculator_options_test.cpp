@@ -6,8 +6,8 @@
 #include "graphics/results_scene.h"
 #include "render/page_renderer.h"
 #include "tests/support/entries.h"
-#include "tests/support/folders.h"
 #include "tests/support/golden.h"
+#include "tests/support/folders.h"
 
 #include <QFile>
 #include <QImage>
@@ -137,21 +137,14 @@ TEST(CalculatorOptions, ExitCodesAndMessages) {
         {"--table %band-40m.csv --predict 7.1M", 2,
          "vorelin-calc: no prediction at 7.1M Hz: A row of the table already holds this frequency. (line "
          "4)\n"},
-        {"--table %band-40m.csv --predict 7.4M", 2,
-         "vorelin-calc: no prediction at 7.4M Hz: The frequency lies outside the range"},
         {"--table %band.csv --predict 10M", 2,
          "vorelin-calc: no prediction at 10M Hz: The tuned rows on either"},
-        {"--table %band.csv --predict 10M --topology 5", 2,
-         "vorelin-calc: no prediction at 10M Hz: The table needs two tuned rows"},
         {"--table %band-40m.csv --predict 7.125M --csv @old.csv", 2,
          "vorelin-calc: --predict writes no file"},
         {"--table %band-40m.csv --predict 7,125M", 2,
          "vorelin-calc: --predict \"7,125M\" at \",125M\": Values must use a period as the decimal mark\n"},
         {"--topology 7 --frequency 14.2M --impedance 50 --c1 4k7", 2,
          "vorelin-calc: --c1 \"4k7\" at \"7\": Digits follow the multiplier letter; write 4.7k, not 4k7\n"},
-        {"--topology 7 --frequency 1e11 --impedance 50", 2,
-         "vorelin-calc: --frequency \"1e11\": The value lies outside -1e10 to 1e10\n"},
-        {kDesign + "--q 1e3k", 2, "vorelin-calc: --q \"1e3k\" at \"k\": The value has both an exponent"},
         {kDesign + "--hold c1=150p;2.2u", 2,
          "vorelin-calc: --hold \"150p;2.2u\" at \";2.2u\": The value holds"},
         {"--table %band.csv --s1p @old.s1p --reference 0x10", 2,

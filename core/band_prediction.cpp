@@ -2,50 +2,23 @@
 
 #include "core/design.h"
 #include "core/load_figures.h"
+#include "core/polar_interpolation.h"
 #include "core/tolerance_sweep.h"
 #include "core/topology.h"
+#include "core/tuned_rows.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <complex>
 #include <limits>
+#include <optional>
 
 namespace vorelin {
 
 namespace {
 
 using Complex = std::complex<double>;
-
-// A row that takes part: its place in the table, its entries and its reflection coefficient.
-struct TunedRow {
-    std::size_t index;
-    const Entries* entries;
-    Complex gamma;
-
-    double Frequency() const { return static_cast<double>(entries->Frequency); }
-};
-
-// The rows without a problem whose load can be computed, by frequency (equal ones in table order).
-// A prediction is left out: it would pull the trend toward itself and hide a misread neighbour.
-std::vector<TunedRow> TunedRows(const BandTable& table) {
-    std::vector<TunedRow> tuned;
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        const BandRow& row = table.rows[i];
-        if (row.problem || IsPredictedRow(row)) continue;
-        const NetworkRun run = RunNetwork(row.entries);
-        if (!run.Computed()) continue;
-        if (const auto gamma = ReflectionOf(run.load, row.entries.Impedance))
-            tuned.push_back({i, &row.entries, {gamma->re, gamma->im}});
-    }
-    std::stable_sort(tuned.begin(), tuned.end(),
-                     [](const TunedRow& a, const TunedRow& b) { return a.Frequency() < b.Frequency(); });
-    return tuned;
-}
-
-bool Alike(const Entries& a, const Entries& b) {
-    return a.Topology == b.Topology && a.Impedance == b.Impedance;
-}
 
 double Between(double before, double after, double t) { return before + t * (after - before); }
 
@@ -108,24 +81,35 @@ void DesignBetween(const Entries& before, const Entries& after, double t, const 
     }
 }
 
+// The first row of the table (of `topology` when one is given) that holds this frequency.
+std::optional<std::size_t> RowAtFrequency(const BandTable& table, float frequency, int topology) {
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const Entries& entries = table.rows[i].entries;
+        if (entries.Frequency == frequency && (topology == 0 || entries.Topology == topology)) return i;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
-BandPrediction PredictBandRow(const BandTable& table, float frequency) {
+BandPrediction PredictBandRow(const BandTable& table, float frequency, int topology) {
     BandPrediction prediction;
     if (!(std::isfinite(frequency) && frequency > 0)) {
         prediction.reason = kReasonBadFrequency;
         return prediction;
     }
-    const std::vector<TunedRow> tuned = TunedRows(table);
+    if (const auto held = RowAtFrequency(table, frequency, topology)) {
+        prediction.reason = kPredictionOnRow;
+        prediction.below = prediction.above = *held;
+        return prediction;
+    }
+    const std::vector<TunedRow> tuned = TunedRows(table, topology);
     if (tuned.empty() || tuned.front().Frequency() == tuned.back().Frequency()) {
         prediction.reason = kPredictionTooFewRows;
         return prediction;
     }
     const auto f = static_cast<double>(frequency);
-    // The first row above the frequency; at the highest frequency, the first row there.
-    auto above = std::ranges::find_if(tuned, [f](const TunedRow& row) { return row.Frequency() > f; });
-    if (above == tuned.end() && f == tuned.back().Frequency())
-        above = std::ranges::find_if(tuned, [f](const TunedRow& row) { return row.Frequency() == f; });
+    const auto above = std::ranges::find_if(tuned, [f](const TunedRow& row) { return row.Frequency() > f; });
     if (above == tuned.begin() || above == tuned.end()) {
         prediction.reason = kPredictionOutsideRange;
         return prediction;
@@ -144,7 +128,7 @@ BandPrediction PredictBandRow(const BandTable& table, float frequency) {
     }
 
     const double t = (f - low.Frequency()) / (high.Frequency() - low.Frequency());
-    const Complex gamma = low.gamma + t * (high.gamma - low.gamma);
+    const Complex gamma = InterpolateGammaAt(low.Frequency(), low.gamma, high.Frequency(), high.gamma, f);
     const Complex z = static_cast<double>(low.entries->Impedance) * (1.0 + gamma) / (1.0 - gamma);
     prediction.load = {static_cast<float>(z.real()), static_cast<float>(z.imag())};
     const DesignTarget target{prediction.load.LoadR, prediction.load.LoadX, low.entries->Impedance,
@@ -154,76 +138,6 @@ BandPrediction PredictBandRow(const BandTable& table, float frequency) {
     prediction.row = BandRowFromEntries(prediction.entries);
     prediction.row.cells[static_cast<std::size_t>(BandColumn::Note)] = kPredictionNote;
     return prediction;
-}
-
-namespace {
-
-// The farthest a load of the tolerance area gets from the row's own, in Gamma.
-double ToleranceReach(const TunedRow& row, float accuracy) {
-    double reach = 0;
-    const float z0 = row.entries->Impedance;
-    SweepTolerance(*row.entries, accuracy, [&](const SweepPoint& point) {
-        if (point.nominal) return;
-        if (const auto gamma = ReflectionOf({point.loadR, point.loadX}, z0))
-            reach = std::max(reach, std::abs(Complex(gamma->re, gamma->im) - row.gamma));
-    });
-    return reach;
-}
-
-// The first and last factors the sweep applies to each part.
-std::array<float, 2> SweepEnds(float accuracy) {
-    const ToleranceFactors factors = ToleranceFactors::For(accuracy);
-    float last = factors.start;
-    for (float f = factors.start; f <= factors.end; f = ToleranceFactors::Next(f))
-        last = f;
-    return {factors.start, last};
-}
-
-// The same reach over the corners of the sweep alone (every part at its first or last factor,
-// varied as the sweep varies it): a lower bound of ToleranceReach for eight network runs, which
-// spares the whole sweep for rows that stay near the trend.
-double CornerReach(const TunedRow& row, float accuracy) {
-    const std::array<float, 2> ends = SweepEnds(accuracy);
-    const auto parts = PartsOf(row.entries->Topology);
-    double reach = 0;
-    for (std::size_t corner = 0; corner < (std::size_t{1} << parts.size()); ++corner) {
-        Entries varied = *row.entries;
-        for (std::size_t i = 0; i < parts.size(); ++i) {
-            varied.*parts[i].value = static_cast<float>(static_cast<double>(row.entries->*parts[i].value) *
-                                                        static_cast<double>(ends[(corner >> i) & 1]));
-        }
-        const NetworkRun run = RunNetwork(varied);
-        if (!run.Computed()) continue;
-        if (const auto gamma = ReflectionOf(run.load, row.entries->Impedance))
-            reach = std::max(reach, std::abs(Complex(gamma->re, gamma->im) - row.gamma));
-    }
-    return reach;
-}
-
-} // namespace
-
-std::vector<MisreadRow> MisreadRows(const BandTable& table, int accuracyPercent) {
-    std::vector<MisreadRow> flagged;
-    if (accuracyPercent < 1 || accuracyPercent > 100) return flagged;
-    const std::vector<TunedRow> tuned = TunedRows(table);
-    // Each row's deviation from its neighbours' trend; 0 where it cannot be told.
-    std::vector<double> deviation(tuned.size(), 0);
-    for (std::size_t k = 1; k + 1 < tuned.size(); ++k) {
-        const TunedRow &low = tuned[k - 1], &row = tuned[k], &high = tuned[k + 1];
-        if (!(low.Frequency() < row.Frequency() && row.Frequency() < high.Frequency())) continue;
-        if (!Alike(*low.entries, *row.entries) || !Alike(*row.entries, *high.entries)) continue;
-        const double t = (row.Frequency() - low.Frequency()) / (high.Frequency() - low.Frequency());
-        deviation[k] = std::abs(row.gamma - (low.gamma + t * (high.gamma - low.gamma)));
-    }
-    for (std::size_t k = 1; k + 1 < tuned.size(); ++k) {
-        if (!(deviation[k] > deviation[k - 1] && deviation[k] > deviation[k + 1])) continue;
-        const float accuracy = AccuracyFraction(accuracyPercent);
-        if (deviation[k] <= kMisreadFactor * CornerReach(tuned[k], accuracy)) continue;
-        const double allowance = kMisreadFactor * ToleranceReach(tuned[k], accuracy);
-        if (deviation[k] > allowance) flagged.push_back({tuned[k].index, deviation[k], allowance});
-    }
-    std::ranges::sort(flagged, {}, &MisreadRow::row);
-    return flagged;
 }
 
 } // namespace vorelin

@@ -4,6 +4,9 @@
 #include "core/networks.h"
 
 #include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,21 +30,25 @@ struct BandPrediction {
     Load load;                 // the interpolated load the parts match
     std::string_view heldPart; // T and pi networks: the part kept at its interpolated value
     double loadedQ = 0;
-    std::size_t below = 0, above = 0; // the neighbouring rows, as indexes into the table's rows
+    // The neighbouring rows, as indexes into the table's rows; with kPredictionOnRow both are the
+    // row that holds the frequency.
+    std::size_t below = 0, above = 0;
 
     bool Ok() const { return reason.empty(); }
 };
 
-// The settings for `frequency` between the two tuned rows around it (a frequency equal to a
-// row's is fine): their loads are interpolated as reflection coefficients, linearly in
-// frequency (Gamma stays in the unit disc, where the impedances of a smooth antenna move
-// smoothly too), and the network of both rows is designed for that load. An L network has its
-// one solution. A T or pi network keeps one part at its value interpolated between the rows,
-// linearly in frequency: the part whose value changes least from one row to the other
-// (|ln(after / before)|); when no setting of the other two matches the load, the part that
-// changes next least, then the last. Of two solutions the one nearer the interpolated values of
-// the parts that are not held is offered.
-BandPrediction PredictBandRow(const BandTable& table, float frequency);
+// The settings for `frequency` between the two tuned rows around it (of `topology` only, when it
+// is 1 to 8; else the two must share one network). Their reflection coefficients are interpolated
+// in polar form, linearly in frequency: |Gamma| and its unwrapped angle, the shorter way round
+// (InterpolateGammaAt). A feedline turns Gamma about the chart's centre as the frequency rises,
+// which a straight chord between the two would cut across. The network of both rows is then
+// designed for that load. An L network has its one solution. A T or pi network keeps one part at
+// its value interpolated between the rows, linearly in frequency: the part whose value changes
+// least from one row to the other (|ln(after / before)|); when no setting of the other two
+// matches the load, the part that changes next least, then the last. Of two solutions the one
+// nearer the interpolated values of the parts that are not held is offered. A frequency that a
+// row already holds gets no prediction (kPredictionOnRow): that row is the answer.
+BandPrediction PredictBandRow(const BandTable& table, float frequency, int topology = 0);
 
 inline constexpr std::string_view kPredictionTooFewRows =
     "The table needs two tuned rows at different frequencies whose load can be computed.";
@@ -51,31 +58,53 @@ inline constexpr std::string_view kPredictionMixedTopologies =
     "The tuned rows on either side of this frequency use different topologies.";
 inline constexpr std::string_view kPredictionMixedImpedances =
     "The tuned rows on either side of this frequency use different system impedances.";
+inline constexpr std::string_view kPredictionOnRow = "A row of the table already holds this frequency.";
 
 // A row whose load breaks the trend of its neighbours.
 struct MisreadRow {
     std::size_t row = 0;  // index into the table's rows
-    double deviation = 0; // |Gamma - the Gamma interpolated from the neighbours|
-    double allowance = 0; // kMisreadFactor x the reach of the row's tolerance area
+    double deviation = 0; // |Gamma - the Gamma of the neighbours' polar trend|
+    // How far readings within the accuracy could take it: by whole sweeps, or, for a row that
+    // strays more than twice as far, by the sweeps' corners alone (within half again of them).
+    double allowance = 0;
+    std::size_t below = 0, above = 0; // the neighbours of the trend, as indexes into the table's rows
 };
 
-// How far a row's load may stray from the trend, in reaches of its tolerance area: honest
-// readings within the accuracy put the row's own load up to one reach from its true place, and
-// the trend, interpolated from neighbours as uncertain, about as far again. The reach is a worst
-// case (every part off by the whole accuracy in the most unlucky way), so a deviation beyond
-// both together is far more than reading errors within the accuracy explain.
-inline constexpr double kMisreadFactor = 2;
+// How close the neighbours of a judged row must be (see MisreadRows): within this fraction of
+// the row's frequency of each other, and Gamma turning less than this many degrees per step of
+// rows from the one to the other.
+inline constexpr double kMisreadSpan = 0.06;
+inline constexpr double kMisreadTurnPerStep = 45;
 
-// Rows whose settings were likely misread. Each tuned row with a tuned neighbour on either side
-// (lower and higher frequency, all three of one topology and Z0) is compared with the
-// interpolation of its neighbours' reflection coefficients at its frequency. It is flagged
-// when its deviation exceeds kMisreadFactor times the reach of its tolerance area at
-// `accuracyPercent` (the farthest any load of SweepTolerance gets from the row's own, in Gamma)
-// and is larger than the deviations of both neighbours: a misread row also bends its
-// neighbours' interpolations, by about half as much. The first and last tuned rows are not
-// checked. Nothing is flagged for an accuracy outside 1 to 100 %. In order of the rows. A row
-// within reach of the trend costs eight network runs (the sweep's corners bound the reach from
-// below); only a row that strays farther is swept whole: 1,000 rows take well under a millisecond.
+// Readings within the accuracy move a row's Gamma by up to the reach of its tolerance area (every
+// part off by the whole accuracy in the most unlucky way), and its neighbours' trend by up to
+// theirs. A deviation beyond this many times those reaches, combined as independent errors, plus
+// the trend's own error is far more than reading errors within the accuracy explain.
+inline constexpr double kMisreadFactor = 1;
+
+// Rows whose settings were likely misread. A tuned row is judged only against neighbours close
+// enough for the polar trend of PredictBandRow to hold: its nearest tuned neighbours below and
+// above (all three of one topology and Z0) lie within kMisreadSpan of its frequency of each
+// other, and Gamma turns less than kMisreadTurnPerStep degrees per step from the one to the other
+// (90 across the row). The trend's own error is told by the same trend one step wider, leaving
+// the row out: each neighbour from its other neighbour and the row's other neighbour (where those
+// are close enough too; without either the row is not judged). A judged row is flagged when its
+// distance from its neighbours' trend at its frequency exceeds kMisreadFactor times the root sum
+// square of its own reach and its neighbours' reaches as the trend weighs them, at
+// `accuracyPercent`, plus the trend's error; and exceeds the distances of both neighbours (a
+// misread row bends its neighbours' trends by about half as much). Rows that cannot be judged,
+// the first and last among them and every row of a table with one row per band, are not flagged;
+// nor is anything for an accuracy outside 1 to 100 %. In order of the rows. The reaches are bounded
+// from below by the sweep's corners first (eight network runs a row); only a row that strays
+// beyond that bound, but less than twice as far, costs whole sweeps.
 std::vector<MisreadRow> MisreadRows(const BandTable& table, int accuracyPercent);
+
+// The flagged row beside a prediction (its row below, else its row above), if either is flagged.
+std::optional<MisreadRow> FlaggedNeighbour(const BandPrediction& prediction,
+                                           std::span<const MisreadRow> misread);
+
+// The flag as the calculator tells it: "likely misread: Γ lies 0.1205 from the trend of line 3
+// and line 5; readings within the accuracy explain about 0.03021".
+std::string MisreadReason(const BandTable& table, const MisreadRow& misread);
 
 } // namespace vorelin

@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "core/readout.h"
 #include "core/text_encoding.h"
+#include "core/strict_value.h"
 #include "core/topology.h"
 
 #include <algorithm>
@@ -58,13 +59,21 @@ std::optional<std::int16_t> TopologyOf(std::string_view cell) {
     return static_cast<std::int16_t>(number.value);
 }
 
-std::optional<EntryProblem> FirstProblem(const BandRow& row, bool knownTopology) {
+std::optional<EntryProblem> FirstProblem(const BandRow& row, bool knownTopology,
+                                         std::optional<EntryProblem> refused) {
     if (!knownTopology) return EntryProblem{kBadTopology, "Topology"};
+    if (refused) return refused;
     for (const ValueColumn& value : kValueColumns) {
         if (row.Cell(value.column).find(',') != std::string::npos)
             return EntryProblem{kDecimalComma, value.field};
     }
     return CheckEntries(row.entries);
+}
+
+// A cell's value read whole, or its refusal; an empty cell is 0.
+WholeValue CellValue(std::string_view cell) {
+    if (WithoutBlanks(cell).empty()) return {};
+    return ReadWholeValue(cell);
 }
 
 template <typename Cells> bool HasNoText(const Cells& cells) {
@@ -155,33 +164,39 @@ BandRead Refused(std::string message) { return BandRead{.table = {}, .error = st
 
 } // namespace
 
-BandRow BandRowFromCells(BandCells cells, std::size_t line) {
+BandRow BandRowFromCells(BandCells cells, std::size_t line, ValueReading reading) {
     BandRow row{.line = line, .cells = std::move(cells), .entries = {}, .problem = {}};
-    for (const ValueColumn& value : kValueColumns)
-        row.entries.*value.value = static_cast<float>(ParseValue(row.Cell(value.column)));
+    std::optional<EntryProblem> refused;
+    for (const ValueColumn& value : kValueColumns) {
+        const std::string& cell = row.Cell(value.column);
+        if (reading == ValueReading::AsEntriesPage) {
+            row.entries.*value.value = static_cast<float>(ParseValue(cell));
+            continue;
+        }
+        const WholeValue whole = CellValue(cell);
+        row.entries.*value.value = static_cast<float>(whole.value);
+        if (!whole.Read() && !refused) refused = EntryProblem{whole.refusal, value.field};
+    }
     const auto topology = TopologyOf(row.Cell(BandColumn::Topology));
     row.entries.Topology = topology.value_or(std::int16_t{0});
-    row.problem = FirstProblem(row, topology.has_value());
+    row.problem = FirstProblem(row, topology.has_value(), refused);
     return row;
+}
+
+std::vector<RefusedCell> RefusedCells(const BandRow& row) {
+    std::vector<RefusedCell> refused;
+    for (const ValueColumn& value : kValueColumns) {
+        if (const WholeValue whole = CellValue(row.Cell(value.column)); !whole.Read())
+            refused.push_back({value.column, value.field, whole});
+    }
+    return refused;
 }
 
 namespace {
 
 // A frequency or impedance as the entries page shows it, or, where that form would read back as
 // another value (14.0002 MHz shows as "14M"), with as many more digits as it takes.
-std::string EntryValueText(float value) {
-    const std::string shown = Trimmed(FormatValue(value));
-    if (static_cast<float>(ParseValue(shown)) == value) return shown;
-    const double magnitude = std::fabs(static_cast<double>(value));
-    const double scale = magnitude >= 1e9 ? 1e9 : magnitude >= 1e6 ? 1e6 : magnitude >= 1e3 ? 1e3 : 1;
-    const char* const letter = magnitude >= 1e9 ? "G" : magnitude >= 1e6 ? "M" : magnitude >= 1e3 ? "k" : "";
-    for (int digits = 4; digits <= 9; ++digits) {
-        const std::string text =
-            DecimalText(static_cast<double>(value) / scale, {digits, false, true, false}) + letter;
-        if (static_cast<float>(ParseValue(text)) == value) return text;
-    }
-    return shown;
-}
+std::string EntryValueText(float value) { return Trimmed(FormatKeepingValue(value, FormatValue)); }
 
 } // namespace
 
@@ -192,13 +207,14 @@ BandRow BandRowFromEntries(const Entries& entries) {
     cells[Index(BandColumn::Impedance)] = EntryValueText(entries.Impedance);
     for (const PartSlot& part : PartsOf(entries.Topology)) {
         const auto entry = std::ranges::find(kEntryParts, part.name, &EntryPart::name);
-        cells[Index(BandColumn::C1) + static_cast<std::size_t>(entry - kEntryParts.begin())] =
-            Trimmed(PartValueText(entries.*part.value, part.kind));
+        cells[Index(BandColumn::C1) + static_cast<std::size_t>(entry - kEntryParts.begin())] = Trimmed(
+            FormatKeepingValue(entries.*part.value,
+                               part.kind == PartKind::Capacitor ? FormatCapacitance : FormatInductance));
     }
     return BandRowFromCells(std::move(cells));
 }
 
-BandRead ReadBandTable(std::string_view bytes) {
+BandRead ReadBandTable(std::string_view bytes, ValueReading reading) {
     if (std::string problem = EncodingProblem(bytes); !problem.empty()) return Refused(std::move(problem));
     std::size_t line = 1;
     const std::size_t start = HeaderStart(bytes, line);
@@ -229,7 +245,7 @@ BandRead ReadBandTable(std::string_view bytes) {
         BandCells cells;
         for (std::size_t i = 0; i < record.cells.size(); ++i)
             cells[Index(columns[i])] = std::move(record.cells[i]);
-        read.table.rows.push_back(BandRowFromCells(std::move(cells), record.line));
+        read.table.rows.push_back(BandRowFromCells(std::move(cells), record.line, reading));
     }
     return read;
 }

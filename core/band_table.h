@@ -2,6 +2,7 @@
 
 #include "core/entries.h"
 #include "core/entry_checks.h"
+#include "core/strict_value.h"
 
 #include <array>
 #include <cstddef>
@@ -30,7 +31,7 @@ inline constexpr std::size_t kMostBandCellBytes = 1000;
 // A row's reasons beyond the checks of "See results" (their field is "Topology", or the value's
 // field such as "Frequency" or "C2").
 inline constexpr std::string_view kBadTopology = "Topology must be a whole number from 1 to 8";
-inline constexpr std::string_view kDecimalComma = "Values must use a period as the decimal mark";
+inline constexpr std::string_view kDecimalComma = kValueCommaMark;
 
 using BandCells = std::array<std::string, kBandColumnCount>;
 
@@ -55,16 +56,27 @@ struct BandRead {
     bool Ok() const { return error.empty(); }
 };
 
-// A row from its cell texts. The values are read with ParseValue (an empty cell is 0); the
-// topology must be a whole number from 1 to 8 ("7", " 7 " and "7.0" are 7) or it reads as 0.
-// The checks, first failing one wins: the topology, a comma in a value cell ("14,2M" would read
-// as 142 MHz), then those of "See results". A row that fails keeps its cells as they are.
-BandRow BandRowFromCells(BandCells cells, std::size_t line = 0);
+// A row from its cell texts. The values are read whole (ReadWholeValue; an empty cell is 0), or
+// with ParseValue as the entries page reads its boxes; the topology must be a whole number from 1
+// to 8 ("7", " 7 " and "7.0" are 7) or it reads as 0. The checks, first failing one wins: the
+// topology, a value cell refused by the whole reading (its refusal, naming the cell's field; the
+// value reads as 0), a comma in a value cell ("14,2M" would read as 142 MHz), then those of "See
+// results". A row that fails keeps its cells as they are.
+BandRow BandRowFromCells(BandCells cells, std::size_t line = 0, ValueReading reading = ValueReading::Whole);
+
+// A value cell that the whole reading refuses, with the entries page's field ("C1") and why.
+struct RefusedCell {
+    BandColumn column;
+    std::string_view field;
+    WholeValue reading;
+};
+// Every such cell of a row, in column order (frequency, impedance, c1 ... l3).
+std::vector<RefusedCell> RefusedCells(const BandRow& row);
 
 // A new row holding the entries page's frequency, topology, impedance and the values of the
 // topology's parts, as the page shows them: {"14.2M", "7", "50", "150 pF", "", "300 pF", "",
-// "2.2 uH", "", ""}. The parts the topology does not use stay empty. A frequency or impedance that
-// form would round (14.0002 MHz) gets the digits it needs to read back as itself ("14.0002M").
+// "2.2 uH", "", ""}. The parts the topology does not use stay empty. A value that form would round
+// (14.0002 MHz) gets the digits it needs to read back as itself ("14.0002M", FormatKeepingValue).
 BandRow BandRowFromEntries(const Entries& entries);
 
 // Reads CSV bytes. The first line that is not blank names the columns; frequency, topology and
@@ -74,8 +86,9 @@ BandRow BandRowFromEntries(const Entries& entries);
 // is skipped. A cell in double quotes may hold separators, line ends and doubled quotes; blanks
 // around the quotes are dropped. A row may have fewer cells than the header (the rest are empty),
 // not more. Lines without any text in their cells are skipped. Input with no line at all reads as
-// an empty table; a control byte other than tab, CR and LF refuses the file.
-BandRead ReadBandTable(std::string_view bytes);
+// an empty table; a control byte other than tab, CR and LF refuses the file. Each row is read by
+// BandRowFromCells with `reading`.
+BandRead ReadBandTable(std::string_view bytes, ValueReading reading = ValueReading::Whole);
 
 // The table as the program writes it: the header "frequency,topology,impedance,c1,c2,c3,l1,l2,
 // l3,note", then one line per row with its cells as typed, comma separated, CR LF ends. A cell

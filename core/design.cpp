@@ -1,5 +1,6 @@
 #include "core/design.h"
 
+#include "core/engineering_value.h"
 #include "core/networks.h"
 #include "core/topology.h"
 
@@ -27,7 +28,7 @@ namespace vorelin {
 namespace {
 
 constexpr double kNearZero = 1e-3;               // of Z0 for a reactance, of 1/Z0 for a susceptance
-constexpr double kTolerance = 1e-4;              // of |load| + Z0, for the load given back
+constexpr double kTolerance = 1e-4;              // of |load|, for the load given back
 constexpr double kLeastShownCapacitance = 1e-14; // FormatCapacitance shows nothing below
 constexpr double kLeastShownInductance = 1e-10;  // FormatInductance shows nothing below
 
@@ -40,7 +41,7 @@ double SignOf(const PartSlot& part) {
 }
 
 // Why a candidate was not offered; a later value explains more and wins the design's reason.
-enum class Failure { None, NoMatch, NearZero, Inexact };
+enum class Failure { None, NoMatch, NearZero, TooLarge, Inexact };
 
 // One design problem in double precision, in the solver's frame.
 struct Problem {
@@ -97,15 +98,32 @@ Failure Offer(const Problem& p, const Effects& effects, double loadedQ, Design& 
         const double least =
             part.kind == PartKind::Capacitor ? kLeastShownCapacitance : kLeastShownInductance;
         if (static_cast<double>(value) < least) return Failure::NearZero;
+        if (value > kLargestEntry) return Failure::TooLarge;
         entries.*part.value = value;
     }
     const NetworkRun run = RunNetwork(entries);
     const double error = std::hypot(static_cast<double>(run.load.LoadR) - p.loadR,
                                     static_cast<double>(run.load.LoadX) - p.loadX);
-    if (!run.Computed() || !(error <= kTolerance * (std::hypot(p.loadR, p.loadX) + p.z0)))
-        return Failure::Inexact;
+    if (!run.Computed() || !(error <= kTolerance * std::hypot(p.loadR, p.loadX))) return Failure::Inexact;
     design.solutions.push_back({entries, loadedQ});
     return Failure::None;
+}
+
+// The design's reason for a candidate's failure; `noMatch` when none was near.
+std::string_view ReasonOf(Failure failure, std::string_view noMatch) {
+    switch (failure) {
+    case Failure::None:
+        return {};
+    case Failure::NearZero:
+        return kReasonPartNearZero;
+    case Failure::TooLarge:
+        return kReasonPartTooLarge;
+    case Failure::Inexact:
+        return kReasonInexact;
+    case Failure::NoMatch:
+        break;
+    }
+    return noMatch;
 }
 
 // An L network: the first part brings a0 onto the circle of the target's real part, the second
@@ -130,9 +148,7 @@ void DesignL(const Problem& p, Design& design) {
     } else if (p.WrongSign(1, effects[1])) {
         design.reason = p.parts[1].kind == PartKind::Capacitor ? kReasonTooCapacitive : kReasonTooInductive;
     } else {
-        const Failure failure = Offer(p, effects, std::max(qa, p.loadQ), design);
-        if (failure == Failure::NearZero) design.reason = kReasonPartNearZero;
-        if (failure == Failure::Inexact) design.reason = kReasonInexact;
+        design.reason = ReasonOf(Offer(p, effects, std::max(qa, p.loadQ), design), kReasonOnePart);
     }
 }
 
@@ -145,7 +161,7 @@ double LeastQ(const Problem& p) {
     const double s = SignOf(p.parts[0]);
     const double least = std::min(p.a0, p.u);
     const double qb = std::max(Root(std::max(p.a0, p.u) / p.u - 1), -s * p.v / p.u);
-    return std::max(Root(p.u * (1 + qb * qb) / least - 1), p.loadQ);
+    return Root(p.u * (1 + qb * qb) / least - 1);
 }
 
 // The candidates of a T or pi network through the nodes' common value Rv, with the middle node's
@@ -155,8 +171,7 @@ Failure OfferThrough(const Problem& p, double rv, double sigmaQb, Design& design
     const double s = SignOf(p.parts[0]);
     const double qa = Root(rv / p.a0 - 1);
     const Effects effects{s * p.a0 * qa, (sigmaQb + s * qa) / rv, p.v + sigmaQb * p.u};
-    const double loadedQ = std::max(Root(rv / std::min(p.a0, p.u) - 1), p.loadQ);
-    return Offer(p, effects, loadedQ, design, hold);
+    return Offer(p, effects, Root(rv / std::min(p.a0, p.u) - 1), design, hold);
 }
 
 // With one part held, the other two follow from the held effect h:
@@ -235,16 +250,7 @@ void DesignTorPi(const Problem& p, const DesignOptions& options, Design& design)
         if (qb > 0) worst = std::max(worst, OfferThrough(p, rv, -s * qb, design));
     }
     if (!design.solutions.empty()) return;
-    switch (worst) {
-    case Failure::Inexact:
-        design.reason = kReasonInexact;
-        break;
-    case Failure::NearZero:
-        design.reason = kReasonPartNearZero;
-        break;
-    default:
-        design.reason = design.held ? kReasonHeldNoMatch : kReasonBelowLeastQ;
-    }
+    design.reason = ReasonOf(worst, design.held ? kReasonHeldNoMatch : kReasonBelowLeastQ);
 }
 
 // The first problem with the input, or empty.

@@ -30,9 +30,10 @@ struct DesignHold {
 // outside kEntryParts gives all four the reason kReasonBadHoldPart. The L networks (1 to 4) have no
 // freedom and ignore both options.
 struct DesignOptions {
-    // The loaded Q to design at: the largest |X| / R met along the network, at the input, the two
-    // internal nodes and the load. Unset: twice the least Q the network can reach, but at least
-    // kLeastDefaultQ (a nearly matched load would otherwise get parts at zero).
+    // The loaded Q to design at: the larger of the Qs of the network's two L sections at its
+    // internal node (|X| / R there, seen from either side). The load's own reactance is taken up
+    // by the part beside it and does not count by itself. Unset: twice the least Q the network can
+    // reach, but at least kLeastDefaultQ (a nearly matched load would otherwise get parts at zero).
     std::optional<double> loadedQ = {};
     std::optional<DesignHold> hold = {};
 };
@@ -43,7 +44,9 @@ struct DesignSolution {
     // Topology, Frequency, Impedance and the topology's parts; the other parts are 0. Every part
     // value is the float the network routine reads; a held part is the held value bit for bit.
     Entries entries;
-    double loadedQ = 0; // the largest |X| / R along the network, load included
+    // T and pi: the Q of DesignOptions::loadedQ, of this solution. L networks: the larger of its
+    // section's Q and the load's |X| / R.
+    double loadedQ = 0;
 };
 
 // One network's design: its solutions, or the reason there is none.
@@ -53,16 +56,17 @@ struct Design {
     // most one solution; a T or pi network at most two.
     std::vector<DesignSolution> solutions;
     std::string_view reason; // one of the kReason texts below; empty when there are solutions
-    double leastQ = 0;       // T and pi networks: the least loaded Q they reach (a limit, it may not be met)
+    double leastQ = 0;       // T and pi networks: the least loaded Q positive parts reach (a limit)
     double designQ = 0;      // T and pi networks designed at a loaded Q: that Q; else 0
     bool held = false;       // the hold applied to this network
 };
 
 // Every solution for `topology` (1 to 8) with all parts above zero and none at or near zero
 // (a series part's reactance below 1e-3 Z0, a shunt part's susceptance below 1e-3 / Z0, or a
-// value the part formatters would show as empty text). Each one is checked by running the network
-// routine on its float values: the load must come back within 1e-4 (|load| + Z0), or the solution
-// is not offered. Bad input gives a reason, never a crash or a non-finite number.
+// value the part formatters would show as empty text) or above 1e10, the largest entry. Each one
+// is checked by running the network routine on its float values: the load must come back within
+// 1e-4 |load|, or the solution is not offered (and kReasonInexact tells why when none is). Bad
+// input gives a reason, never a crash or a non-finite number.
 // Example: topology 2 for 25 + j0 ohms at 50 ohms gives shunt C1 with 50 ohms of reactance and
 // series L2 with 25 ohms.
 Design DesignNetwork(int topology, const DesignTarget& target, const DesignOptions& options = {});
@@ -98,6 +102,8 @@ inline constexpr std::string_view kReasonBadHoldValue = "The held part's value m
 inline constexpr std::string_view kReasonHeldNoMatch =
     "With the held part at this value, no setting of the other two parts matches the load.";
 inline constexpr std::string_view kReasonInexact =
-    "The part values found do not give the load back accurately enough.";
+    "Stored as floats, the part values found miss the load by more than 1e-4 of its size.";
+inline constexpr std::string_view kReasonPartTooLarge =
+    "A part of this network would be larger than 1e10, the largest value an entry holds.";
 
 } // namespace vorelin

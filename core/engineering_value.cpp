@@ -1,13 +1,16 @@
 #include "core/engineering_value.h"
 
 #include "core/decimal_number.h"
+#include "core/value_letters.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
+#include <vector>
 
 namespace vorelin {
 
@@ -36,80 +39,116 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-double MultiplierOf(char letter) {
-    switch (letter) {
-    case 'p':
-    case 'P':
-        return 1e-12;
-    case 'n':
-    case 'N':
-        return 1e-9;
-    case 'u':
-    case 'U':
-        return 1e-6;
-    case 'm':
-        return 1e-3;
-    case 'k':
-    case 'K':
-        return 1e3;
-    case 'M':
-        return 1e6;
-    case 'g':
-    case 'G':
-        return 1e9;
-    default:
-        return 0;
-    }
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The number the parser kept: its longest decimal prefix; an overflow keeps its sign.
-double ReadNumberText(std::string_view number) {
+double ReadNumberText(std::string_view number, std::size_t& used) {
     const DecimalPrefix prefix = ScanDecimalPrefix(number);
+    used = prefix.length;
     if (!prefix.overflow) return prefix.value;
     return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
 }
 
+// What one byte of the text was to the reading.
+enum class Role : unsigned char { Read, Blank, Unit, Skipped };
+
+void Mark(std::vector<Role>& roles, std::size_t from, std::size_t to, Role role) {
+    std::fill(roles.begin() + static_cast<std::ptrdiff_t>(from),
+              roles.begin() + static_cast<std::ptrdiff_t>(to), role);
+}
+
+// The runs of skipped characters that are not unit words: "4k7 x" gives {"7", "x"}, "47 pF" none.
+std::vector<std::string> SkippedRuns(std::string_view text, const std::vector<Role>& roles) {
+    std::vector<std::string> runs;
+    for (std::size_t at = 0; at < text.size();) {
+        if (roles[at] != Role::Skipped) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < text.size() && roles[end] == Role::Skipped)
+            ++end;
+        if (const std::string_view run = text.substr(at, end - at); !IsUnitWord(run)) runs.emplace_back(run);
+        at = end;
+    }
+    return runs;
+}
+
 } // namespace
 
-double ParseValue(std::string_view text) {
-    const std::string_view kept = FirstCharacters(TrimBlanks(text), kMaxParsedCharacters);
+PageReading ReadAsEntriesPage(std::string_view text) {
+    const std::string_view trimmed = TrimBlanks(text);
+    const std::string_view kept = FirstCharacters(trimmed, kMaxParsedCharacters);
 
+    // Each byte's role, so that the reading can tell what it left aside; and for each character
+    // of the number text, the byte it came from.
+    std::vector<Role> roles(kept.size(), Role::Skipped);
+    std::vector<std::size_t> sourceOf;
     std::string number;
+    const auto append = [&](char c, std::size_t at) {
+        number += c;
+        sourceOf.push_back(at);
+        roles[at] = Role::Read;
+    };
     double multiplier = 1;
     bool pointSeen = false, exponentSeen = false, letterSeen = false;
-    for (const char c : kept) {
-        if (IsDigit(c)) {
-            if (!letterSeen) number += c;
+    for (std::size_t at = 0; at < kept.size();) {
+        const std::size_t length = CharacterLength(kept, at);
+        const std::string_view character = kept.substr(at, length);
+        const char c = kept[at];
+        std::size_t next = at + length;
+        if (const std::size_t word = OhmWordLength(kept.substr(at)); word > 0) {
+            // "ohm" and "ohms" are units: their m is no milli.
+            next = at + word;
+            Mark(roles, at, next, Role::Unit);
+        } else if (character == kOmega || character == kOhmSign) {
+            Mark(roles, at, next, Role::Unit);
+        } else if (c == ' ' || c == '\t') {
+            roles[at] = Role::Blank;
+        } else if (IsDigit(c)) {
+            if (!letterSeen) append(c, at);
         } else if (c == '.') {
             if (!letterSeen && !pointSeen) {
-                number += c;
+                append(c, at);
                 pointSeen = true;
             }
         } else if (c == '+' || c == '-') {
-            if (number.empty() || number.back() == 'E') number += c;
+            if (number.empty() || number.back() == 'E') append(c, at);
         } else if (number.empty()) {
-            continue; // exponent and multiplier letters need a number before them
+            // exponent and multiplier letters need a number before them
         } else if (c == 'e' || c == 'E') {
             if (!letterSeen && !exponentSeen) {
-                number += 'E';
+                append('E', at);
                 exponentSeen = pointSeen = true;
             }
-        } else if (const double letterValue = MultiplierOf(c); letterValue != 0) {
+        } else if (const double letterValue = MultiplierOf(character); letterValue != 0) {
             if (!exponentSeen && !letterSeen) {
                 multiplier = letterValue;
                 letterSeen = true;
-                number += c;
+                number += 'u'; // ends the number text, whatever the letter
+                sourceOf.push_back(at);
+                Mark(roles, at, next, Role::Read);
             }
         }
+        at = next;
     }
 
-    const double value = ReadNumberText(number) * multiplier;
-    if (value > kLimit) return kLimit;
-    if (value < -kLimit) return -kLimit;
-    return value;
+    PageReading reading;
+    std::size_t used = 0;
+    double value = ReadNumberText(number, used) * multiplier;
+    if (value > kLimit) value = kLimit;
+    if (value < -kLimit) value = -kLimit;
+    reading.value = value;
+    // Signs, periods and exponent letters that the number text took but its reading did not use.
+    for (std::size_t i = used; i < number.size(); ++i) {
+        if (!(letterSeen && i + 1 == number.size())) roles[sourceOf[i]] = Role::Skipped;
+    }
+    reading.ignored = SkippedRuns(kept, roles);
+    reading.cut = std::string(trimmed.substr(kept.size()));
+    return reading;
 }
+
+double ParseValue(std::string_view text) { return ReadAsEntriesPage(text).value; }
 
 namespace {
 
@@ -272,6 +311,28 @@ std::string FormatCapacitance(float value) {
     return FormatPart(value, kRows.data(), kRows.size());
 }
 
+std::string FormatHertz(float value) {
+    static constexpr std::array<Row, 5> kRows{{
+        {1e9, 1e9, " GHz"},
+        {1e6, 1e6, " MHz"},
+        {1e3, 1e3, " kHz"},
+        {1, 1, " Hz"},
+        {1e-3, 1e-3, " mHz"},
+    }};
+    return FormatPart(value, kRows.data(), kRows.size());
+}
+
+std::string FormatOhms(float value) {
+    static constexpr std::array<Row, 5> kRows{{
+        {1e9, 1e9, " G\u03A9"},
+        {1e6, 1e6, " M\u03A9"},
+        {1e3, 1e3, " k\u03A9"},
+        {1, 1, " \u03A9"},
+        {1e-3, 1e-3, " m\u03A9"},
+    }};
+    return FormatPart(value, kRows.data(), kRows.size());
+}
+
 std::string FormatInductance(float value) {
     static constexpr std::array<Row, 7> kRows{{
         {1e9, 1e9, " GH"},
@@ -283,6 +344,57 @@ std::string FormatInductance(float value) {
         {1e-10, 1e-9, " nH"},
     }};
     return FormatPart(value, kRows.data(), kRows.size());
+}
+
+namespace {
+
+// |x| in fixed notation, rounded to `significant` digits: no trailing zeros, a 0 before the period
+// below 1 (1234.5678, 3 -> "1230"; 0.000123456, 2 -> "0.00012").
+std::string FixedSignificant(double x, int significant) {
+    std::array<char, 64> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                       std::chars_format::scientific, significant - 1);
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
+    const auto e = scientific.find('e');
+    std::string digits;
+    for (const char c : scientific.substr(0, e))
+        if (c != '.') digits += c;
+    int exponent = 0;
+    const std::string_view exponentText = scientific.substr(e + 1);
+    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
+    std::string whole = "0", fraction;
+    if (exponent >= 0) {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() < integerDigits) digits.append(integerDigits - digits.size(), '0');
+        whole = digits.substr(0, integerDigits);
+        fraction = digits.substr(integerDigits);
+    } else {
+        fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    return fraction.empty() ? whole : whole + "." + fraction;
+}
+
+} // namespace
+
+std::string FormatKeepingValue(float value, std::string (*formatter)(float)) {
+    const std::string shown = formatter(value);
+    const auto readsBack = [value](const std::string& text) {
+        return static_cast<float>(ParseValue(text)) == value;
+    };
+    if (shown.empty() || readsBack(shown)) return shown;
+    const auto digitsEnd = shown.find_first_not_of("-0123456789.");
+    const std::string suffix = digitsEnd == std::string::npos ? std::string() : shown.substr(digitsEnd);
+    const double scale = ParseValue("1" + suffix);
+    if (scale <= 0) return shown;
+    const double scaled = static_cast<double>(value) / scale;
+    for (int significant = 1; significant <= 9; ++significant) {
+        std::string text = FixedSignificant(scaled, significant) + suffix;
+        if (value < 0) text.insert(text.begin(), '-');
+        if (readsBack(text)) return text;
+    }
+    return shown; // no text of this style within the reader's 12 characters holds the value
 }
 
 } // namespace vorelin

@@ -50,7 +50,7 @@ WriteResult WriteBandFile(const BandTable& table) {
     return result;
 }
 
-BandRead ReadBandTableFile(const std::string& path) {
+BandRead ReadBandTableFile(const std::string& path, ValueReading reading) {
     using Status = FileContent::Status;
     const FileContent content = ReadWholeFile(path, kLargestBandFile);
     const auto refused = [](std::string error) { return BandRead{{}, std::move(error)}; };
@@ -64,7 +64,7 @@ BandRead ReadBandTableFile(const std::string& path) {
     case Status::Read:
         break;
     }
-    BandRead read = ReadBandTable(content.bytes);
+    BandRead read = ReadBandTable(content.bytes, reading);
     if (read.Ok() && read.table.rows.empty()) read.error = "It has no rows.";
     return read;
 }

@@ -54,6 +54,6 @@ WriteResult WriteBandFile(const BandTable& table);
 // A band table file the user names (Open table…, vorelin-calc --table): its rows, or the sentence
 // that tells why there are none: "There is no such file.", "It cannot be read: Permission
 // denied.", a reader's reason, "It has no rows.".
-BandRead ReadBandTableFile(const std::string& path);
+BandRead ReadBandTableFile(const std::string& path, ValueReading reading = ValueReading::Whole);
 
 } // namespace vorelin

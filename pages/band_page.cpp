@@ -4,6 +4,7 @@
 #include "core/band_prediction.h"
 #include "core/engineering_value.h"
 #include "core/number_text.h"
+#include "core/strict_value.h"
 #include "core/tolerance_sweep.h"
 #include "files/band_export.h"
 #include "files/band_file.h"
@@ -412,14 +413,35 @@ void BandPage::onAccuracyChosen(int index) {
 
 void BandPage::onPredict() {
     if (!Changeable()) return;
-    const auto frequency = static_cast<float>(ParseValue(m_predictBox->text().toStdString()));
-    BandPrediction prediction = PredictBandRow(m_model.Table(), frequency);
+    // The frequency is read whole, as a table cell is: "7.15M" but not "7,15M" or "7.15M;7.2M".
+    const std::string typed = m_predictBox->text().toStdString();
+    const WholeValue frequency = ReadWholeValue(typed);
+    if (!frequency.Read()) {
+        m_dialogs.ShowMessage(this, QStringLiteral("No settings were predicted: the frequency ") +
+                                        Text(RefusalText(typed, frequency)));
+        return;
+    }
+    BandPrediction prediction = PredictBandRow(m_model.Table(), static_cast<float>(frequency.value));
+    if (prediction.reason == kPredictionOnRow) {
+        SelectRow(prediction.below); // that row is the answer; a second one would make two
+        return;
+    }
     if (!prediction.Ok()) {
         m_dialogs.ShowMessage(this, QStringLiteral("No settings were predicted. ") + Text(prediction.reason));
         return;
     }
     if (!RoomFor(1)) return;
-    m_history.Insert(prediction.below + 1, {std::move(prediction.row)});
+    const std::optional<MisreadRow> flagged = FlaggedNeighbour(prediction, m_model.Misread());
+    const std::size_t at = prediction.below + 1;
+    m_history.Insert(at, {std::move(prediction.row)});
+    SelectRow(at);
+    if (flagged) {
+        const std::size_t neighbour = flagged->row < at ? flagged->row : flagged->row + 1;
+        m_dialogs.ShowMessage(
+            this, QStringLiteral("The predicted row lies beside row %1, which is likely misread: check its "
+                                 "settings, and predict again once they are right.")
+                      .arg(neighbour + 1));
+    }
 }
 
 std::size_t BandPage::InsertionRow() const {

@@ -86,8 +86,11 @@ void DesignPage::Load() {
     m_filling = true;
     m_loadR->setText(run.Computed() ? QString::fromStdString(PlainText(run.load.LoadR)) : QString());
     m_loadX->setText(run.Computed() ? QString::fromStdString(PlainText(run.load.LoadX)) : QString());
-    m_impedance->setText(QString::fromStdString(Trimmed(FormatValue(m_entries.Impedance))));
-    m_frequency->setText(QString::fromStdString(Trimmed(FormatValue(m_entries.Frequency))));
+    // The entries' own values, not their rounded texts: a design for 14.0002 MHz is not one for 14 MHz.
+    m_impedance->setText(
+        QString::fromStdString(Trimmed(FormatKeepingValue(m_entries.Impedance, FormatValue))));
+    m_frequency->setText(
+        QString::fromStdString(Trimmed(FormatKeepingValue(m_entries.Frequency, FormatValue))));
     m_filling = false;
     Redesign();
 }
@@ -140,10 +143,16 @@ void DesignPage::onHoldChosen(int topology) {
     const Design& design = m_designs[static_cast<std::size_t>(topology - 1)];
     if (held > 0 && fields.holdValue->text().trimmed().isEmpty() && !design.solutions.empty()) {
         const PartSlot& part = PartsOf(topology)[static_cast<std::size_t>(held - 1)];
+        const float value = design.solutions.front().entries.*part.value;
         m_filling = true;
-        fields.holdValue->setText(
-            QString::fromStdString(PartValueText(design.solutions.front().entries.*part.value, part.kind)));
+        fields.holdValue->setText(QString::fromStdString(Trimmed(FormatKeepingValue(
+            value, part.kind == PartKind::Capacitor ? FormatCapacitance : FormatInductance))));
         m_filling = false;
+    }
+    // The value stands selected in its box, so that what the user types next replaces it.
+    if (held > 0) {
+        fields.holdValue->setFocus(Qt::OtherFocusReason);
+        fields.holdValue->selectAll();
     }
     Redesign();
 }

@@ -13,6 +13,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -27,6 +28,15 @@ const PageFont kBoxFont{"MS Sans Serif", ScreenFont(0.0008), true};
 const PageFont kHintFont{"MS Sans Serif", ScreenFont(0.0008), false};
 
 constexpr double kPageWidth = 12000;
+
+// The readout beside a box: black while the box's text was read whole, this warm red when the
+// reading skipped or cut something.
+constexpr Colour kReadoutText = 0x000000;
+constexpr Colour kReadoutWarning = 0x0030C0;
+const PageFont kReadoutFont{"MS Sans Serif", ScreenFont(0.0008), false};
+// The free space right of the boxes, which the specified controls leave empty.
+constexpr double kValueReadoutLeft = 2550, kValueReadoutWidth = 1400;
+constexpr double kPartReadoutLeft = 3350, kPartReadoutWidth = 1100;
 
 // A part's input: its label and box stand in the row of its position (1 to 3) in the networks
 // that use it, which is the digit of its name.
@@ -82,11 +92,11 @@ void EntriesPage::MakeControls() {
         MakeLabel(this, "multipliersHint",
                   QStringLiteral("Use M for Mega,  k for kilo,  u for micro,  n for nano,  p for pico"), {});
 
-    m_frequency = MakeEntryBox("frequencyBox", &Entries::Frequency);
-    m_impedance = MakeEntryBox("impedanceBox", &Entries::Impedance);
+    m_frequency = MakeEntryBox("frequency", &Entries::Frequency, ValueUnit::Hertz);
+    m_impedance = MakeEntryBox("impedance", &Entries::Impedance, ValueUnit::Ohms);
     for (std::size_t i = 0; i < m_parts.size(); ++i)
-        m_parts[i].entry =
-            MakeEntryBox(BoxName(kEntryParts[i].name).toLatin1().constData(), kEntryParts[i].value);
+        m_parts[i].entry = MakeEntryBox(kEntryParts[i].name, kEntryParts[i].value,
+                                        i < 3 ? ValueUnit::Farads : ValueUnit::Henries);
 
     m_seeResultsButton =
         MakeButton(this, "seeResultsButton", QStringLiteral("See results"), kPageButtonColour);
@@ -114,8 +124,14 @@ void EntriesPage::MakeControls() {
     chain(m_bandButton);
 }
 
-EntriesPage::EntryBox EntriesPage::MakeEntryBox(const char* name, float Entries::*field) {
-    const EntryBox entry{MakeTextBox(this, name), field};
+EntriesPage::EntryBox EntriesPage::MakeEntryBox(std::string_view field, float Entries::*value,
+                                                ValueUnit unit) {
+    QString readoutName = BoxName(field);
+    readoutName.replace(QStringLiteral("Box"), QStringLiteral("Reading"));
+    const EntryBox entry{MakeTextBox(this, BoxName(field).toLatin1().constData()), value,
+                         MakeLabel(this, readoutName.toLatin1().constData(), QString(),
+                                   {std::nullopt, kReadoutText, Qt::AlignLeft | Qt::AlignVCenter}),
+                         unit};
     connect(entry.box, &QLineEdit::textChanged, this, [this, entry] { onBoxChanged(entry); });
     // Enter in a box is "See results", as a form's default button would be.
     connect(entry.box, &QLineEdit::returnPressed, this, &EntriesPage::onSeeResults);
@@ -152,10 +168,11 @@ void EntriesPage::Load() {
         if (!IsKnownTopology(m_entries.Topology)) m_entries.Topology = kFallbackTopology;
     }
 
+    // Each box gets the formatter's text, with the digits it needs to keep the value it holds.
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const EntryBox& entry = m_parts[i].entry;
-        const float value = m_entries.*entry.field;
-        ShowText(entry, i < 3 ? FormatCapacitance(value) : FormatInductance(value));
+        ShowText(entry,
+                 FormatKeepingValue(m_entries.*entry.field, i < 3 ? FormatCapacitance : FormatInductance));
     }
 
     ShowPartFields();
@@ -166,10 +183,10 @@ void EntriesPage::ShowStartingValue(const EntryBox& entry, float saved, float bu
                                     std::string_view builtInText) {
     float& value = m_entries.*entry.field;
     if (value > 0) {
-        ShowText(entry, FormatValue(value));
+        ShowText(entry, FormatKeepingValue(value, FormatValue));
     } else if (saved > 0) {
         value = saved;
-        ShowText(entry, FormatValue(saved));
+        ShowText(entry, FormatKeepingValue(saved, FormatValue));
     } else {
         value = builtIn;
         ShowText(entry, std::string(builtInText));
@@ -181,12 +198,15 @@ void EntriesPage::PlaceControls() {
     Place(m_chooseNetworkLabel, {4500, 1900, 3200, 300}, kLabelFont);
     Place(m_frequencyLabel, {1000, 2000, 3000, 500}, kLabelFont);
     Place(m_frequency.box, {1300, 2200, 1200, 200}, kBoxFont);
+    Place(m_frequency.readout, {kValueReadoutLeft, 2200, kValueReadoutWidth, 200}, kReadoutFont);
     Place(m_impedanceLabel, {1000, 3000, 3000, 500}, kLabelFont);
     Place(m_impedance.box, {1300, 3200, 1200, 200}, kBoxFont);
+    Place(m_impedance.readout, {kValueReadoutLeft, 3200, kValueReadoutWidth, 200}, kReadoutFont);
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const double top = PartLabelTop(PositionOf(kEntryParts[i].name));
         Place(m_parts[i].label, {1000, top, 3000, 500}, kLabelFont);
         Place(m_parts[i].entry.box, {1300, top + 200, 2000, 360}, kBoxFont);
+        Place(m_parts[i].entry.readout, {kPartReadoutLeft, top + 200, kPartReadoutWidth, 360}, kReadoutFont);
     }
     Place(m_seeResultsButton, {1000, 6000, 1500, 300}, kPageButtonFont);
     Place(m_helpButton, {1000, 6500, 1500, 300}, kPageButtonFont);
@@ -197,6 +217,18 @@ void EntriesPage::PlaceControls() {
 
 void EntriesPage::onBoxChanged(const EntryBox& entry) {
     m_entries.*entry.field = static_cast<float>(ParseValue(entry.box->text().toStdString()));
+    ShowReadout(entry);
+}
+
+void EntriesPage::ShowReadout(const EntryBox& entry) {
+    const ValueReadout readout = ReadoutOf(entry.box->text().toStdString(), entry.unit);
+    entry.readout->setText(QString::fromStdString(readout.text));
+    const QString warning = QString::fromStdString(readout.warning);
+    QPalette palette = entry.readout->palette();
+    palette.setColor(QPalette::WindowText, ToColor(warning.isEmpty() ? kReadoutText : kReadoutWarning));
+    entry.readout->setPalette(palette);
+    entry.readout->setToolTip(warning);
+    entry.box->setToolTip(warning);
 }
 
 void EntriesPage::ShowText(const EntryBox& entry, const std::string& text) {
@@ -214,12 +246,14 @@ void EntriesPage::ShowPartFields() {
     for (const PartInput& part : m_parts) {
         part.label->hide();
         part.entry.box->hide();
+        part.entry.readout->hide();
     }
     for (const PartSlot& slot : PartsOf(m_entries.Topology)) {
         for (std::size_t i = 0; i < m_parts.size(); ++i) {
             if (kEntryParts[i].name != slot.name) continue;
             m_parts[i].label->show();
             m_parts[i].entry.box->show();
+            m_parts[i].entry.readout->show();
         }
     }
 }
@@ -263,7 +297,8 @@ QLineEdit* EntriesPage::BoxOf(std::string_view field) const { return findChild<Q
 void EntriesPage::onSeeResults() {
     // The shown part boxes are read once more, in position order.
     for (const PartSlot& slot : PartsOf(m_entries.Topology)) {
-        if (QLineEdit* box = BoxOf(slot.name)) onBoxChanged({box, slot.value});
+        for (const PartInput& part : m_parts)
+            if (part.entry.field == slot.value) onBoxChanged(part.entry);
     }
     if (const auto problem = CheckEntries(m_entries)) {
         m_dialogs.ShowMessage(this, Latin1(problem->message));

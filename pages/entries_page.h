@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entries.h"
+#include "core/value_readout.h"
 #include "pages/page_window.h"
 
 #include <array>
@@ -41,10 +42,12 @@ protected:
     void CloseFromFrame() override { onExit(); }
 
 private:
-    // A box and the entry its text is parsed into.
+    // A box, the entry its text is parsed into, and the readout beside it of the value as read.
     struct EntryBox {
         QLineEdit* box;
         float Entries::*field;
+        QLabel* readout;
+        ValueUnit unit;
     };
     // The label and box of one part (C1 ... L3).
     struct PartInput {
@@ -55,9 +58,10 @@ private:
     void MakeControls();
     void PlaceControls();
     void MakeKeyboardShortcuts();
-    EntryBox MakeEntryBox(const char* name, float Entries::*field);
-    // The change handler of every box: its whole text parsed into its field.
+    EntryBox MakeEntryBox(std::string_view field, float Entries::*value, ValueUnit unit);
+    // The change handler of every box: its whole text parsed into its field, and told beside it.
     void onBoxChanged(const EntryBox& entry);
+    static void ShowReadout(const EntryBox& entry);
     // The frequency or impedance as the page opens: the value in memory when above 0, else the
     // saved one when above 0, else the built-in default with its literal text.
     void ShowStartingValue(const EntryBox& entry, float saved, float builtIn, std::string_view builtInText);

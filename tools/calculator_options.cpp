@@ -1,6 +1,5 @@
 #include "tools/calculator_options.h"
 
-#include "core/engineering_value.h"
 #include "core/tolerance_sweep.h"
 #include "files/file_identity.h"
 #include "files/network_file.h"
@@ -15,11 +14,15 @@ namespace vorelin {
 
 const std::string_view kCalcUsage =
     "usage: vorelin-calc --topology N --frequency F --impedance Z0 [--c1 V] ... [--l3 V] [options]\n"
-    "       vorelin-calc --table IN.csv [--json] [--s1p PATH] [--csv PATH] [--reference Z0]\n"
+    "       vorelin-calc --table IN.csv [--json] [--accuracy P] [--s1p PATH] [--csv PATH] [--reference Z0]\n"
+    "       vorelin-calc --table IN.csv --predict F [--topology N] [--accuracy P] [--json]\n"
     "       vorelin-calc --design --load-r R --load-x X --frequency F --impedance Z0\n"
     "                    [--topology N] [--hold PART=V] [--q Q] [--json]\n"
     "       vorelin-calc --help | --version\n"
-    "Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u.\n"
+    "Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u, 50 ohms. Each value,\n"
+    "on the command line and in a table, is read whole or refused: 4k7 and 150p;2.2u are refused.\n"
+    "  --page-reading       read every value as the entries page reads its boxes instead (its first\n"
+    "                       12 characters; unknown characters skipped)\n"
     "One load from the tuner's settings:\n"
     "  --topology N         the network, 1 to 8\n"
     "  --frequency F        the test frequency, Hz\n"
@@ -40,6 +43,9 @@ const std::string_view kCalcUsage =
     "  --s1p PATH           the loads as a Touchstone one-port file, frequencies ascending\n"
     "  --csv PATH           frequency, R, X, SWR, return loss, |gamma| and note of every row\n"
     "  --reference Z0       the Touchstone file's reference when the rows' impedances differ\n"
+    "  --accuracy PERCENT   the accuracy at which rows are flagged as likely misread (5 when not given)\n"
+    "  --predict F          the settings at F between the tuned rows around it\n"
+    "  --topology N         with --predict: only the rows of this network\n"
     "The part values that match a load:\n"
     "  --design             design the networks for a load\n"
     "  --load-r R           the load's resistance, ohms\n"
@@ -68,7 +74,7 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--version", false, kAnyMode},
     {"--table", true, kTable},
     {"--design", false, kDesign},
-    {"--topology", true, kLoad | kDesign},
+    {"--topology", true, kAnyMode},
     {"--frequency", true, kLoad | kDesign},
     {"--impedance", true, kLoad | kDesign},
     {"--c1", true, kLoad},
@@ -77,7 +83,7 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--l1", true, kLoad},
     {"--l2", true, kLoad},
     {"--l3", true, kLoad},
-    {"--accuracy", true, kLoad},
+    {"--accuracy", true, kLoad | kTable},
     {"--points", false, kLoad},
     {"--json", false, kAnyMode},
     {"--export", true, kLoad},
@@ -91,7 +97,14 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--load-x", true, kDesign},
     {"--hold", true, kDesign},
     {"--q", true, kDesign},
+    {"--predict", true, kTable},
+    {"--page-reading", false, kAnyMode},
 };
+
+// The options whose values are engineering text.
+constexpr std::string_view kValueOptions[] = {
+    "--frequency", "--impedance", "--c1",     "--c2", "--c3",        "--l1",     "--l2",
+    "--l3",        "--load-r",    "--load-x", "--q",  "--reference", "--predict"};
 
 const OptionSpec* SpecOf(std::string_view name) {
     const auto found = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
@@ -151,6 +164,14 @@ std::optional<UsageError> CheckModeOptions(const Given& given, CalcMode mode) {
     return missing;
 }
 
+// The whole reading's refusal of an option's value: "--l1 \"4k7\" at \"7\": Digits follow ...".
+std::optional<UsageError> RefusedValue(std::string_view name, std::string_view text, ValueReading reading) {
+    if (reading == ValueReading::AsEntriesPage) return std::nullopt;
+    const WholeValue whole = ReadWholeValue(text);
+    if (whole.Read()) return std::nullopt;
+    return UsageError{std::string(name) + " " + RefusalText(text, whole), false};
+}
+
 std::optional<UsageError> ReadHold(std::string_view text, CalcOptions& options) {
     const auto equals = text.find('=');
     const std::string part = PartKey(text.substr(0, equals));
@@ -158,12 +179,20 @@ std::optional<UsageError> ReadHold(std::string_view text, CalcOptions& options) 
         kEntryParts, [&part](const EntryPart& known) { return PartKey(known.name) == part; });
     if (equals == std::string_view::npos || held == kEntryParts.end())
         return UsageError{"--hold needs PART=VALUE with PART one of c1, c2, c3, l1, l2, l3"};
-    options.hold = DesignHold{held->name, static_cast<float>(ParseValue(text.substr(equals + 1)))};
+    const std::string_view value = text.substr(equals + 1);
+    if (auto refused = RefusedValue("--hold", value, options.reading)) return refused;
+    options.hold = DesignHold{held->name, static_cast<float>(OptionValue(options, value))};
     return std::nullopt;
 }
 
 // The values of the given options, checked where the text alone tells.
 std::optional<UsageError> ReadValues(const Given& given, CalcOptions& options) {
+    options.reading = given.contains("--page-reading") ? ValueReading::AsEntriesPage : ValueReading::Whole;
+    for (const std::string_view name : kValueOptions) {
+        if (const std::string* value = ValueOf(given, name)) {
+            if (auto refused = RefusedValue(name, *value, options.reading)) return refused;
+        }
+    }
     for (const auto& [name, value] : given) {
         if (name == "--topology") {
             const auto number = WholeNumber(value);
@@ -177,14 +206,14 @@ std::optional<UsageError> ReadValues(const Given& given, CalcOptions& options) {
                 return UsageError{"the accuracy must be 1, 2, 5, 10 or 20 (percent)"};
             options.accuracyPercent = *number;
         } else if (name == "--reference") {
-            const auto reference = static_cast<float>(ParseValue(value));
+            const auto reference = static_cast<float>(OptionValue(options, value));
             if (!(std::isfinite(reference) && reference > 0))
                 return UsageError{"the reference impedance must be a number above zero"};
             options.reference = reference;
         } else if (name == "--hold") {
             if (auto problem = ReadHold(value, options)) return problem;
         } else if (name == "--q") {
-            options.loadedQ = ParseValue(value);
+            options.loadedQ = OptionValue(options, value);
         } else if (const auto part = PartOption(name)) {
             options.parts[*part] = value;
         }
@@ -197,6 +226,7 @@ std::optional<UsageError> ReadValues(const Given& given, CalcOptions& options) {
     options.impedance = text("--impedance");
     options.loadR = text("--load-r");
     options.loadX = text("--load-x");
+    options.predict = text("--predict");
     options.points = given.contains("--points");
     options.json = given.contains("--json");
     return std::nullopt;
@@ -230,6 +260,10 @@ std::optional<UsageError> ReadFiles(const Given& given, CalcOptions& options) {
 }
 
 } // namespace
+
+double OptionValue(const CalcOptions& options, std::string_view text) {
+    return ReadValue(text, options.reading).value_or(0);
+}
 
 std::string PartKey(std::string_view partName) {
     std::string key(partName);
@@ -273,6 +307,10 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
     if (options.mode == CalcMode::Load && given.contains("--csv") && options.accuracyPercent == 0)
         return UsageError{"--csv needs --accuracy"};
     if (options.reference && !given.contains("--s1p")) return UsageError{"--reference needs --s1p"};
+    if (options.mode == CalcMode::Table && given.contains("--topology") && !given.contains("--predict"))
+        return UsageError{"--topology needs --predict with --table"};
+    if (given.contains("--predict") && (given.contains("--s1p") || given.contains("--csv")))
+        return UsageError{"--predict writes no file: leave out --s1p and --csv"};
     return ReadFiles(given, options);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/design.h"
+#include "core/strict_value.h"
 #include "core/topology.h"
 
 #include <array>
@@ -21,14 +22,15 @@ enum class CalcMode {
     Version // --version
 };
 
-// The command line, read but not yet computed: values stay the texts the user typed where the
-// entries page would parse them.
+// The command line, read but not yet computed: values stay the texts the user typed, checked
+// already by `reading` (OptionValue gives their numbers).
 struct CalcOptions {
+    ValueReading reading = ValueReading::Whole; // --page-reading: as the entries page reads them
     CalcMode mode = CalcMode::Load;
     int topology = 0; // 1 to 8; 0 when not given (only --design may leave it out)
     std::string frequency, impedance;
     std::array<std::string, kEntryParts.size()> parts; // in kEntryParts order; empty: 0
-    int accuracyPercent = 0;                           // 0: no tolerance region
+    int accuracyPercent = 0;                           // 0: not given (no region; --table flags at 5 %)
     bool points = false;
     bool json = false;
     // Output files; empty when not asked for.
@@ -38,10 +40,16 @@ struct CalcOptions {
     std::string loadR, loadX;       // --design's load
     std::optional<DesignHold> hold; // its part name is one of kEntryParts'
     std::optional<double> loadedQ;
+    std::string predict; // --table's --predict frequency; empty when not asked for
 };
 
+// A value option's number, read as `options.reading` reads it (ReadOptions has refused any text
+// the whole reading refuses).
+double OptionValue(const CalcOptions& options, std::string_view text);
+
 struct UsageError {
-    std::string message; // "--csv needs --accuracy"
+    std::string message;   // "--csv needs --accuracy"
+    bool withUsage = true; // false where the usage text would not help: a value that is refused
 };
 
 // Reads the arguments (without the program name). Options may come in any order; each at most

@@ -19,8 +19,6 @@ constexpr std::string_view kBadInput[] = {kReasonNoTopology,  kReasonBadImpedanc
                                           kReasonBadLoad,     kReasonBadQ,         kReasonBadHoldPart,
                                           kReasonBadHoldValue};
 
-float Parsed(std::string_view text) { return static_cast<float>(ParseValue(text)); }
-
 // {"designs": [{"topology": 7, "solutions": [{"c1": ..., "l2": ..., "c3": ..., "q": ...}],
 // "reason": null}, ...]}: the part values are the floats the network routine reads; the reason is
 // always there, null when the network has solutions.
@@ -76,8 +74,11 @@ void WriteDesignText(const DesignTarget& target, const CalcOptions& options,
 } // namespace
 
 int RunDesign(const CalcOptions& options, std::ostream& out, std::ostream& err) {
-    const DesignTarget target{Parsed(options.loadR), Parsed(options.loadX), Parsed(options.impedance),
-                              Parsed(options.frequency)};
+    const auto value = [&options](const std::string& text) {
+        return static_cast<float>(OptionValue(options, text));
+    };
+    const DesignTarget target{value(options.loadR), value(options.loadX), value(options.impedance),
+                              value(options.frequency)};
     const DesignOptions designOptions{options.loadedQ, options.hold};
     const std::vector<Design> designs =
         options.topology != 0 ? std::vector{DesignNetwork(options.topology, target, designOptions)}

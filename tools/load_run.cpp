@@ -1,6 +1,5 @@
 #include "tools/load_run.h"
 
-#include "core/engineering_value.h"
 #include "core/entry_checks.h"
 #include "core/readout.h"
 #include "files/load_csv.h"
@@ -17,16 +16,18 @@ namespace vorelin {
 
 namespace {
 
-float Parsed(std::string_view text) { return static_cast<float>(ParseValue(text)); }
-
-// The entries as the entries page's change handlers store them.
+// The entries as the entries page's change handlers store them (read whole unless --page-reading).
 Entries StoredEntries(const CalcOptions& options) {
     Entries entries;
     entries.Topology = static_cast<std::int16_t>(options.topology);
-    entries.Frequency = Parsed(options.frequency);
-    entries.Impedance = Parsed(options.impedance);
+    const auto value = [&options](const std::string& text) {
+        // A part not given is 0, as an empty box is.
+        return text.empty() ? 0.0f : static_cast<float>(OptionValue(options, text));
+    };
+    entries.Frequency = value(options.frequency);
+    entries.Impedance = value(options.impedance);
     for (std::size_t i = 0; i < kEntryParts.size(); ++i)
-        entries.*kEntryParts[i].value = Parsed(options.parts[i]);
+        entries.*kEntryParts[i].value = value(options.parts[i]);
     return entries;
 }
 

@@ -1,10 +1,12 @@
 #include "tools/table_run.h"
 
+#include "core/band_prediction.h"
 #include "core/band_table.h"
 #include "core/engineering_value.h"
 #include "core/figures_text.h"
 #include "core/number_text.h"
 #include "core/readout.h"
+#include "core/strict_value.h"
 #include "core/version.h"
 #include "files/band_file.h"
 #include "files/load_csv.h"
@@ -12,6 +14,7 @@
 #include "files/touchstone.h"
 #include "tools/calculator.h"
 #include "tools/load_output.h"
+#include "tools/table_prediction.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -90,7 +93,18 @@ WriteResult WriteTableFiles(const CalcOptions& options, const BandTable& table,
     return plan.Commit();
 }
 
-void WriteTableJson(const BandTable& table, const std::vector<Load>& loads, std::ostream& out) {
+// Each row's flag, or nothing: the reason MisreadReason gives, in row order.
+using MisreadReasons = std::vector<std::optional<std::string>>;
+
+MisreadReasons FlagsOf(const BandTable& table, const CalcOptions& options) {
+    MisreadReasons reasons(table.rows.size());
+    for (const MisreadRow& misread : MisreadRows(table, TableAccuracy(options)))
+        reasons[misread.row] = MisreadReason(table, misread);
+    return reasons;
+}
+
+void WriteTableJson(const BandTable& table, const std::vector<Load>& loads, const MisreadReasons& flags,
+                    std::ostream& out) {
     JsonWriter json;
     json.BeginObject();
     json.BeginArray("rows");
@@ -104,6 +118,11 @@ void WriteTableJson(const BandTable& table, const std::vector<Load>& loads, std:
         json.Float("load_r", loads[i].LoadR);
         json.Float("load_x", loads[i].LoadX);
         WriteFiguresJson(json, FiguresOf(loads[i], entries.Impedance, entries.Frequency));
+        if (flags[i]) {
+            json.String("likely_misread", *flags[i]);
+        } else {
+            json.Null("likely_misread");
+        }
         json.EndObject();
     }
     json.EndArray();
@@ -111,22 +130,38 @@ void WriteTableJson(const BandTable& table, const std::vector<Load>& loads, std:
     out << json.Text() << '\n';
 }
 
-// "line 2, 14.2M Hz: 2.454566 +j47.01322 ohms, SWR 40.92, return loss 0.4244 dB, |Γ| 0.9523"
-void WriteTableText(const BandTable& table, const std::vector<Load>& loads, std::ostream& out) {
+// "line 2, 14.2M Hz: 2.454566 +j47.01322 ohms, SWR 40.92, return loss 0.4244 dB, |Γ| 0.9523", and
+// "; likely misread: ..." after a flagged row.
+void WriteTableText(const BandTable& table, const std::vector<Load>& loads, const MisreadReasons& flags,
+                    std::ostream& out) {
     for (std::size_t i = 0; i < loads.size(); ++i) {
         const Entries& entries = table.rows[i].entries;
         const LoadFigures figures = FiguresOf(loads[i], entries.Impedance, entries.Frequency);
         out << "line " << table.rows[i].line << ", " << FormatValue(entries.Frequency)
             << " Hz: " << Trimmed(LoadLine(loads[i])) << " ohms, SWR " << FigureText(figures.swr)
             << ", return loss " << DecibelText(figures.returnLossDb) << ", |Γ| "
-            << FigureText(figures.gammaMag) << '\n';
+            << FigureText(figures.gammaMag);
+        if (flags[i]) out << "; " << *flags[i];
+        out << '\n';
     }
+}
+
+// Every reason a row cannot be computed: its topology, each value refused, or its first problem.
+void TellRowProblems(const CalcOptions& options, const BandRow& row, std::ostream& err) {
+    const auto tell = [&](std::string_view message) {
+        err << options.tablePath << ':' << row.line << ": " << message << '\n';
+    };
+    const std::vector<RefusedCell> refused =
+        options.reading == ValueReading::Whole ? RefusedCells(row) : std::vector<RefusedCell>{};
+    if (row.problem && (refused.empty() || row.problem->message == kBadTopology)) tell(row.problem->message);
+    for (const RefusedCell& cell : refused)
+        tell(std::string(cell.field) + " " + RefusalText(row.Cell(cell.column), cell.reading));
 }
 
 } // namespace
 
 int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
-    BandRead read = ReadBandTableFile(options.tablePath);
+    BandRead read = ReadBandTableFile(options.tablePath, options.reading);
     if (!read.Ok()) {
         err << "vorelin-calc: the band table " << options.tablePath << " was not read. " << read.error << '\n';
         return kCalcBadEntries;
@@ -137,7 +172,7 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     };
     bool failed = false;
     for (const BandRow& row : table.rows) {
-        if (row.problem) tell(row, row.problem->message);
+        if (row.problem) TellRowProblems(options, row, err);
         failed |= row.problem.has_value();
     }
     if (failed) return kCalcBadEntries;
@@ -150,6 +185,7 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
         loads.push_back(run.load);
     }
     if (failed) return kCalcNotComputable;
+    if (!options.predict.empty()) return RunTablePrediction(options, table, out, err);
 
     float reference = 0;
     std::vector<TouchstonePoint> points;
@@ -163,10 +199,11 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
         err << written.message << '\n';
         return kCalcNotWritten;
     }
+    const MisreadReasons flags = FlagsOf(table, options);
     if (options.json) {
-        WriteTableJson(table, loads, out);
+        WriteTableJson(table, loads, flags, out);
     } else {
-        WriteTableText(table, loads, out);
+        WriteTableText(table, loads, flags, out);
     }
     return kCalcOk;
 }

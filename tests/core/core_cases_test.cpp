@@ -3,7 +3,9 @@
 #include "core/entry_checks.h"
 #include "core/number_text.h"
 #include "core/readout.h"
+#include "core/strict_value.h"
 #include "core/tolerance_sweep.h"
+#include "core/value_readout.h"
 #include "tests/support/case_table.h"
 #include "tests/support/decimal_comma_locale.h"
 #include "tests/support/entries.h"
@@ -76,7 +78,43 @@ std::string SweepText(const Arguments& a) {
            " not computable, " + std::to_string(points) + " points, " + ResultText(summary.nominal.result);
 }
 
+// "1.5e-10", or the refusal with the rest of the text from where the reading stopped.
+std::string WholeText(const std::string& text) {
+    const WholeValue whole = ReadWholeValue(text);
+    if (whole.Read()) return Exact(whole.value);
+    return "refused at \"" + text.substr(whole.at) + "\": " + std::string(whole.refusal);
+}
+
+// What the entries page's reading left aside: "7|x" and "cut:345", or "whole".
+std::string IgnoredText(const std::string& text) {
+    const PageReading reading = ReadAsEntriesPage(text);
+    std::string told;
+    for (const std::string& run : reading.ignored)
+        told += (told.empty() ? "" : "|") + run;
+    if (!reading.cut.empty()) told += (told.empty() ? "cut:" : " cut:") + reading.cut;
+    return reading.Whole() ? "whole" : told;
+}
+
+std::string FormatterText(const std::string& name, float value) {
+    const auto formatter = name == "Value"         ? FormatValue
+                           : name == "Capacitance" ? FormatCapacitance
+                                                   : FormatInductance;
+    return FormatKeepingValue(value, formatter);
+}
+
 const test::CaseFunctions kCoreFunctions{
+    {"Whole", [](const Arguments& a) { return WholeText(a[0]); }},
+    {"Ignored", [](const Arguments& a) { return IgnoredText(a[0]); }},
+    {"Keeping", [](const Arguments& a) { return FormatterText(a[0], FloatField(a[1])); }},
+    {"Readout",
+     [](const Arguments& a) {
+         const ValueUnit unit = a[0] == "Hz"  ? ValueUnit::Hertz
+                                : a[0] == "F" ? ValueUnit::Farads
+                                : a[0] == "H" ? ValueUnit::Henries
+                                              : ValueUnit::Ohms;
+         const ValueReadout readout = ReadoutOf(a[1], unit);
+         return readout.text + "|" + readout.warning;
+     }},
     {"Parse", [](const Arguments& a) { return Exact(ParseValue(a[0])); }},
     {"Value", [](const Arguments& a) { return FormatValue(FloatField(a[0])); }},
     {"Frequency", [](const Arguments& a) { return FormatFrequency(FloatField(a[0])); }},

@@ -60,8 +60,8 @@ TEST(DesignScene, NothingCoversAnything) {
                            {test::MakeEntries(topology, 14.2e6f, 50, {c, c, c, l, l, l}), d.leastQ});
     }
     EXPECT_EQ(Collisions(designs), std::vector<std::string>{});
-    for (const std::string_view reason :
-         {kReasonInsideRCircle, kReasonInsideGCircle, kReasonOnePart, kReasonHeldNoMatch, kReasonInexact}) {
+    for (const std::string_view reason : {kReasonInsideRCircle, kReasonInsideGCircle, kReasonOnePart,
+                                          kReasonHeldNoMatch, kReasonInexact, kReasonPartTooLarge}) {
         for (Design& d : designs)
             d.solutions.clear(), d.reason = reason;
         EXPECT_EQ(Collisions(designs), std::vector<std::string>{}) << reason;

@@ -268,6 +268,27 @@ private slots:
         QVERIFY(!f.page->Scene().points[2].predicted);
     }
 
+    // A frequency a row holds selects that row; a frequency that is not read whole is refused; a
+    // prediction beside a flagged row says so.
+    void predictingOnARowOrBesideAFlag() {
+        Fixture f({}, kMisreadBand);
+        auto* box = f.page->findChild<QLineEdit*>(QStringLiteral("predictFrequencyBox"));
+        box->setText(QStringLiteral("7.1M"));
+        f.Click("predictButton");
+        QCOMPARE(f.page->Model().RowCount(), 6u);
+        QCOMPARE(f.page->SelectedRow(), std::optional<std::size_t>(2));
+        box->setText(QStringLiteral("7,15M"));
+        f.Click("predictButton");
+        QCOMPARE(f.page->Model().RowCount(), 6u);
+        QVERIFY(f.dialogs.messages.value(0).contains(QStringLiteral("must use a period")));
+        f.page->findChild<QComboBox*>(QStringLiteral("accuracyBox"))->setCurrentIndex(2); // 2 %
+        box->setText(QStringLiteral("7.15M"));
+        f.Click("predictButton");
+        QCOMPARE(f.Column(0), QStringList({"6.9M", "7M", "7.1M", "7.15M", "7.2M", "7.3M", "7.4M"}));
+        QVERIFY(
+            f.dialogs.messages.value(1).contains(QStringLiteral("beside row 5, which is likely misread")));
+    }
+
     void misreadRowsAreFlaggedForTheChosenAccuracy() {
         Fixture f({}, kMisreadBand);
         auto* accuracy = f.page->findChild<QComboBox*>(QStringLiteral("accuracyBox"));

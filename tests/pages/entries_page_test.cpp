@@ -8,6 +8,7 @@
 #include "tests/support/entries.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QtTest>
@@ -123,6 +124,50 @@ private slots:
         QCOMPARE(f.dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(f.program->ResultsWindow().isVisible(), message.isEmpty());
         if (!focus.isEmpty()) QCOMPARE(f.Page().focusWidget()->objectName(), focus);
+    }
+
+    // Beside each box the value as read, in a warning colour with the reason as its tip when the
+    // reading skipped or cut anything; it stays clear of the specified controls and fits.
+    void readoutsBesideTheBoxes() {
+        Fixture f(test::TypicalExample(7));
+        const auto readout = [&f](const char* name) { return Find<QLabel>(f.Page(), name); };
+        f.Type(f.Page(), "c1Box", QStringLiteral("3OOp"));
+        QCOMPARE(readout("c1Reading")->text(), QStringLiteral("= 3 pF"));
+        QCOMPARE(readout("c1Reading")->toolTip(), QStringLiteral("Not read: \"OO\"."));
+        const QColor warning = readout("c1Reading")->palette().color(QPalette::WindowText);
+        f.Type(f.Page(), "c1Box", QStringLiteral("-1234.5678p"));
+        QCOMPARE(readout("c1Reading")->text(), QStringLiteral("= -1234.57 pF"));
+        QCOMPARE(readout("c1Reading")->toolTip(), QString());
+        QVERIFY(readout("c1Reading")->palette().color(QPalette::WindowText) != warning);
+        f.Type(f.Page(), "impedanceBox", QStringLiteral("50 ohms"));
+        QCOMPARE(readout("impedanceReading")->text(), QStringLiteral("= 50 \u03A9"));
+        QCOMPARE(readout("l1Reading")->isVisible(), false); // topology 7 has no L1
+        for (const char* name :
+             {"frequencyReading", "impedanceReading", "c1Reading", "l2Reading", "c3Reading"}) {
+            QLabel* label = readout(name);
+            QVERIFY2(label->isVisible(), name);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
+            for (QWidget* other : f.Page().findChildren<QWidget*>()) {
+                const bool background = qobject_cast<QLabel*>(other) && other->objectName().endsWith("Label");
+                if (other == label || !other->isVisible() || background) continue;
+                QVERIFY2(!label->geometry().intersects(other->geometry()),
+                         qPrintable(QString::fromLatin1(name) + " covers " + other->objectName()));
+            }
+        }
+    }
+
+    // Back on the page, each box shows what it held, not a rounded text that would change it.
+    void boxesKeepTheirDigits() {
+        Fixture f(test::TypicalExample(7));
+        f.Type(f.Page(), "frequencyBox", QStringLiteral("3.5678M"));
+        f.Type(f.Page(), "c1Box", QStringLiteral("395.0291p"));
+        f.Click(f.Page(), "seeResultsButton");
+        f.program->ShowEntriesPage();
+        QCOMPARE(f.Text(f.Page(), "frequencyBox"), QStringLiteral("3.5678M"));
+        QCOMPARE(f.Text(f.Page(), "c1Box"), QStringLiteral("395.0291 pF"));
+        QCOMPARE(f.Text(f.Page(), "c3Box"), QStringLiteral("300 pF")); // a text that reads back stays
+        QCOMPARE(f.program->TheEntries().Frequency, 3567800.0f);
+        QCOMPARE(f.program->TheEntries().C1, 395.0291e-12f);
     }
 
     // Help opens beside the entries page, at the same place and size each time.

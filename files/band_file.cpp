@@ -1,6 +1,6 @@
 #include "files/band_file.h"
 
-#include "files/write_target.h"
+#include "files/kept_file.h"
 
 #include <string>
 
@@ -17,20 +17,10 @@ std::string TooLarge() { return "It is larger than " + std::to_string(kLargestBa
 } // namespace
 
 BandFileRead ReadBandFile() {
-    using Status = FileContent::Status;
-    const FileContent content = ReadWholeFile(std::string(kBandFileName), kLargestBandFile);
-    switch (content.status) {
-    case Status::Missing:
-        return {};
-    case Status::NotReadable:
-        if (!content.regularFile) return {{}, NotRead(ReasonSentence(ItIs(content.reason.c_str()))), false};
-        return {{}, NotRead("It cannot be read: " + content.reason + "."), true};
-    case Status::TooLarge:
-        return {{}, NotRead(TooLarge()), true};
-    case Status::Read:
-        break;
-    }
-    BandRead read = ReadBandTable(content.bytes);
+    const ContentRead<std::string> content =
+        ReadOwnFile(std::string(kBandFileName), kLargestBandFile, kBandFileNotRead);
+    if (!content.Ok()) return {{}, content.error, content.regularFile};
+    BandRead read = ReadBandTable(content.content);
     if (!read.Ok()) return {{}, NotRead(read.error), true};
     return {std::move(read.table), {}, true};
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/band_table.h"
-#include "files/file_io.h"
-#include "files/file_lock.h"
+#include "files/kept_file.h"
 
 #include <optional>
 #include <string>
@@ -10,11 +9,8 @@
 namespace vorelin {
 
 // The band table's own file for one run of the program: it reads "VORELIN-BAND.CSV" once and then
-// keeps the table the user builds in it, at every change. One program at a time may change it (a
-// lock file beside it); a second one started in the same folder only shows it until the first
-// ends. A file that cannot be read is set aside as a numbered backup before anything replaces it;
-// a name that is no regular file (a folder, a pipe, a device, a link in a loop or to nothing) is
-// left as it is and not written for the rest of the run.
+// keeps the table the user builds in it, at every change, by the rules of KeptFile (a lock, an
+// unreadable file set aside as a numbered backup, a name that is no regular file left alone).
 class KeptBandFile {
 public:
     KeptBandFile();
@@ -28,29 +24,24 @@ public:
     Start Open();
 
     // Whether another program holds the file: this one may not change the table.
-    bool ReadOnly() const { return m_readOnly; }
+    bool ReadOnly() const { return m_file.ReadOnly(); }
     // The process id of the program that holds the file, while this one is read-only.
-    std::optional<long long> Holder() const { return m_holder; }
+    std::optional<long long> Holder() const { return m_file.Holder(); }
     // While read-only: takes the lock when the other program has ended, and then starts afresh as
     // Open does; nothing while that program goes on.
     std::optional<Start> TryToTakeOver();
 
     // Keeps the table in the file. The message for the user when a failure is news (the same
     // failure again is not told twice); otherwise empty.
-    std::string Keep(const BandTable& table);
+    std::string Keep(const BandTable& table) { return m_file.Keep(table); }
     // Why the table in memory is not in the file, as a clause ("Operation not permitted", "it is
     // not a regular file"); empty when it is there (or this program may not change it).
-    const std::string& NotKeptReason() const { return m_notKept; }
+    const std::string& NotKeptReason() const { return m_file.NotKeptReason(); }
 
 private:
-    Start ReadAsOwner();
+    Start Told(KeptFile<BandTable>::Start start) const;
 
-    FileLock m_lock;
-    bool m_readOnly = false;
-    std::optional<long long> m_holder;
-    bool m_writable = true; // false: the name holds no regular file, or one that could not be set aside
-    std::string m_notKept;
-    WriteFailureLatch m_failures;
+    KeptFile<BandTable> m_file;
 };
 
 // "Another Vorelin (process 4711) has the band table open…"

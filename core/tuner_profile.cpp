@@ -48,6 +48,23 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 } // namespace
 
+std::optional<double> ReadProfileNumber(std::string_view text) {
+    text = WithoutBlanks(text);
+    const DecimalPrefix number = ScanDecimalPrefix(text);
+    if (text.empty() || number.length != text.size() || number.overflow) return std::nullopt;
+    return number.value;
+}
+
+std::string ProfileNumberText(double value) {
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return {digits, end};
+}
+
+bool SameProfileName(std::string_view a, std::string_view b) {
+    return SameLetters(WithoutBlanks(a), WithoutBlanks(b));
+}
+
 const PartRange& TunerProfile::RangeOf(std::string_view part) const {
     static const PartRange kNoRange;
     for (std::size_t i = 0; i < kEntryParts.size(); ++i) {
@@ -58,6 +75,8 @@ const PartRange& TunerProfile::RangeOf(std::string_view part) const {
 
 std::string ProfileProblem(const TunerProfile& profile) {
     if (WithoutBlanks(profile.name).empty()) return "The profile needs a name.";
+    if (profile.name.find_first_of("\r\n") != std::string::npos)
+        return "The profile's name must be one line.";
     if (!IsKnownTopology(profile.topology)) return "The topology must be a whole number from 1 to 8.";
     for (std::size_t i = 0; i < kEntryParts.size(); ++i) {
         const PartRange& range = profile.ranges[i];
@@ -139,12 +158,9 @@ std::string HeaderColumns(const CsvRecord& header, std::vector<std::size_t>& col
 std::optional<double> NumberCell(std::string_view cell, std::size_t column, std::string& error) {
     const std::string_view text = WithoutBlanks(cell);
     if (text.empty()) return std::nullopt;
-    const DecimalPrefix number = ScanDecimalPrefix(text);
-    if (number.length != text.size() || number.overflow) {
-        error = std::string(kProfileColumnNames[column]) + " " + Quoted(text) + " is not a number.";
-        return std::nullopt;
-    }
-    return number.value;
+    const std::optional<double> number = ReadProfileNumber(text);
+    if (!number) error = std::string(kProfileColumnNames[column]) + " " + Quoted(text) + " is not a number.";
+    return number;
 }
 
 // The profile of a record's cells (in file column order), or the reason in `error`.
@@ -182,10 +198,7 @@ template <typename Cells> bool HasNoText(const Cells& cells) {
 ProfilesRead Refused(std::string error) { return {{}, std::move(error)}; }
 
 void AppendNumber(std::string& text, std::optional<double> value) {
-    if (!value) return;
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, *value).ptr;
-    text.append(digits, end);
+    if (value) text += ProfileNumberText(*value);
 }
 
 } // namespace
@@ -215,7 +228,7 @@ ProfilesRead ReadTunerProfiles(std::string_view bytes) {
         TunerProfile profile = ProfileOf(record, columns, error);
         if (!error.empty()) return Refused(LineText(record.line) + error);
         const bool taken = std::ranges::any_of(read.profiles, [&profile](const TunerProfile& other) {
-            return SameLetters(other.name, profile.name);
+            return SameProfileName(other.name, profile.name);
         });
         if (taken)
             return Refused(LineText(record.line) + "the name " + Quoted(profile.name) + " is taken already.");

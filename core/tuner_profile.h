@@ -37,8 +37,17 @@ struct TunerProfile {
     friend bool operator==(const TunerProfile&, const TunerProfile&) = default;
 };
 
-// Why a profile cannot be kept: a name without text, a topology outside 1 to 8, a range end below
-// zero or not a number, a least above the largest, a Q not above zero; empty when it can.
+// A number of a profile read whole: blanks around it, then digits with a period for decimals and
+// an optional exponent ("100", "0.5", "1.5e3"); nothing for any other text ("100p", "1,5", "").
+std::optional<double> ReadProfileNumber(std::string_view text);
+// The shortest text that ReadProfileNumber reads back to the same number: 0.1 -> "0.1".
+std::string ProfileNumberText(double value);
+
+// Whether two names name one profile: in any letter case, blanks around them aside.
+bool SameProfileName(std::string_view a, std::string_view b);
+
+// Why a profile cannot be kept: a name without text or of more than one line, a topology outside 1 to 8, a
+// range end below zero or not a number, a least above the largest, a Q not above zero; empty when it can.
 std::string ProfileProblem(const TunerProfile& profile);
 
 // A part of a solution outside its profile range: its name, its value in pF or uH, the range.

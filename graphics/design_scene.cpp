@@ -1,11 +1,14 @@
 #include "graphics/design_scene.h"
 
+#include "core/figures_text.h"
 #include "core/number_text.h"
 #include "core/readout.h"
 #include "core/topology.h"
 #include "graphics/text_metrics.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace vorelin {
@@ -21,26 +24,34 @@ const Font kBoxFont{"MS Sans Serif", ScreenFontSize(0.0008), true};
 constexpr Colour kBlack = 0;
 constexpr Colour kReasonRed = 0x000080;
 constexpr Colour kCellOutline = 0xD0D0D0;
+// The default solution's column stands on this pale green.
+constexpr Colour kDefaultFill = 0xDDF5DD;
 
 // Four cells a row: the L networks above, the T and pi networks (with their fields and up to
 // two solutions side by side) below.
 constexpr float kCellsLeft = 380, kCellWidth = 2750, kCellGap = 80;
-constexpr float kUpperTop = 1500, kUpperHeight = 2680;
-constexpr float kLowerTop = 4330, kLowerHeight = 3600;
+constexpr float kUpperTop = 1250, kUpperHeight = 2920;
+constexpr float kLowerTop = 4250, kLowerHeight = 4120;
 // Inside a cell, from its top: the heading, the thumbnail's box, the fields of T and pi
-// networks, then the solutions, a line each for the parts and the loaded Q, and a button.
+// networks, then the texts (what a held value that fails would need, the reason, the
+// solutions: a line each for the parts, the loaded Q, the loss and a mark), and at the cell's
+// foot a button for each solution.
 constexpr float kCellPadding = 40;
 constexpr float kInnerWidth = kCellWidth - 2 * kCellPadding;
 constexpr float kColumnWidth = (kInnerWidth - kCellGap) / 2;
 constexpr float kThumbnailTop = 250;
-constexpr float kQTop = 1750, kHoldTop = 2110;
-constexpr float kSolutionsTopL = 1750, kSolutionsTopTPi = 2500;
-constexpr float kLine = 180;
-constexpr float kButtonGap = 30, kControlHeight = 300;
+constexpr float kQTop = 1700, kHoldTop = 2040;
+constexpr float kTextsTopL = 1700, kTextsTopTPi = 2390;
+constexpr float kLine = 170;
+constexpr float kControlHeight = 300;
+constexpr float kButtonFromFoot = kCellPadding + kControlHeight;
+// The lines of the held part's working values; a longer text is cut.
+constexpr std::size_t kHoldLines = 2;
 
-constexpr float kLoadRowTop = 950;
-constexpr float kButtonsTop = 8250;
-constexpr float kHintLeft = 2800, kHintTop = 8200, kHintWidth = 8800;
+constexpr float kLoadRowTop = 850;
+constexpr float kButtonsTop = 8480;
+constexpr float kHintLeft = 2800, kHintTop = 8450, kHintWidth = 8800;
+constexpr float kProfileLeft = 4000, kProfileTop = 450, kProfileWidth = 7600;
 constexpr std::string_view kHint =
     "Type a load, Z0 or frequency, a loaded Q, or a part to hold at a value: the solutions follow as you "
     "type. \"Use these values\" puts the network and its values into the entries and shows the results.";
@@ -76,14 +87,16 @@ std::string_view NameOf(std::span<const std::string_view> names, int index) {
                : std::string_view();
 }
 
-float SolutionsTop(int topology) {
-    return DesignCellOf(topology).top + (HasFields(topology) ? kSolutionsTopTPi : kSolutionsTopL);
+float TextsTop(int topology) {
+    return DesignCellOf(topology).top + (HasFields(topology) ? kTextsTopTPi : kTextsTopL);
 }
 
 float ColumnLeft(int topology, std::size_t solution) {
     return DesignCellOf(topology).left + kCellPadding +
            static_cast<float>(solution) * (kColumnWidth + kCellGap);
 }
+
+float ButtonTop(int topology) { return DesignCellOf(topology).bottom - kButtonFromFoot; }
 
 // A caption beside a control of the same row, centred on the control's height.
 float CaptionTop(float rowTop, const Font& font) {
@@ -112,10 +125,9 @@ std::vector<ControlPlace> MakeControlPlaces() {
                   kBoxFont);
             place(HoldBoxName(topology), left + kHoldBoxLeft, cell.top + kHoldTop, kHoldBoxWidth, kBoxFont);
         }
-        const float buttonTop =
-            SolutionsTop(topology) + static_cast<float>(PartsOf(topology).size() + 1) * kLine + kButtonGap;
         for (std::size_t s = 0; s < solutions; ++s)
-            place(UseButtonName(topology, s), ColumnLeft(topology, s), buttonTop, kColumnWidth, kButtonFont);
+            place(UseButtonName(topology, s), ColumnLeft(topology, s), ButtonTop(topology), kColumnWidth,
+                  kButtonFont);
     }
     place("resultsButton", 1000, kButtonsTop, 1500, kButtonFont);
     return places;
@@ -126,19 +138,59 @@ void AddText(std::vector<DesignText>& texts, std::string text, float left, float
     texts.push_back({std::move(text), {left, top}, &font, colour});
 }
 
-// Wrapped lines of a text from a place down, a line each kLine.
-void AddWrapped(std::vector<DesignText>& texts, std::string_view text, float left, float top, double width,
-                Colour colour) {
+// Wrapped lines of a text from a place down, a line each kLine, at most `most` of them; the top
+// of the next line.
+float AddWrapped(std::vector<DesignText>& texts, std::string_view text, float left, float top, double width,
+                 Colour colour, std::size_t most = SIZE_MAX) {
     float y = top;
-    for (std::string& line : WrapText(kTextFont, text, width)) {
+    std::vector<std::string> lines = WrapText(kTextFont, text, width);
+    if (lines.size() > most) lines.resize(most);
+    for (std::string& line : lines) {
         AddText(texts, std::move(line), left, y, kTextFont, colour);
         y += kLine;
     }
+    return y;
+}
+
+// The text cut to fit the width, with "…" where it was cut.
+std::string Elided(const Font& font, std::string_view text, double width) {
+    if (TextWidth(font, text) <= width) return std::string(text);
+    std::string cut(text);
+    while (!cut.empty() && TextWidth(font, cut + "…") > width) {
+        cut.pop_back();
+        while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80)
+            cut.pop_back(); // the rest of a character of several bytes
+        if (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0xC0) cut.pop_back();
+    }
+    return cut + "…";
 }
 
 std::string QText(double q) { return DecimalText(q, {.significantDigits = 3}); }
 
-void AddCellTexts(std::vector<DesignText>& texts, const Design& design) {
+// A solution's column: its parts (those outside the profile's ranges in red), the loaded Q, the
+// loss, and a mark: the parts outside, or "Least loss" for the default.
+void AddSolutionTexts(std::vector<DesignText>& texts, const DesignSolution& solution,
+                      const SolutionRating& rating, bool preferred, float left, float top) {
+    const auto parts = PartsOf(solution.entries.Topology);
+    float y = top;
+    std::string outside;
+    for (const PartSlot& part : parts) {
+        const bool missed =
+            std::ranges::any_of(rating.outside, [&part](const RangeMiss& m) { return m.part == part.name; });
+        AddText(texts, PartLabel(solution.entries, part), left, y, kTextFont, missed ? kReasonRed : kBlack);
+        if (missed) outside += (outside.empty() ? "Outside: " : ", ") + std::string(part.name);
+        y += kLine;
+    }
+    AddText(texts, "Loaded Q: " + QText(solution.loadedQ), left, y, kTextFont);
+    y += kLine;
+    AddText(texts, "Loss: " + FigureText(rating.lossDb, kRangeDigits) + " dB", left, y, kTextFont);
+    y += kLine;
+    if (!outside.empty()) AddText(texts, std::move(outside), left, y, kTextFont, kReasonRed);
+    if (preferred) AddText(texts, "Least loss", left, y, kHeadingFont);
+}
+
+void AddCellTexts(std::vector<DesignText>& texts, const RatedDesigns& rated, std::size_t index) {
+    const Design& design = rated.designs[index];
     const int topology = design.topology;
     const PageRect cell = DesignCellOf(topology);
     const float left = cell.left + kCellPadding;
@@ -149,20 +201,17 @@ void AddCellTexts(std::vector<DesignText>& texts, const Design& design) {
         AddText(texts, "Loaded Q:", left, CaptionTop(cell.top + kQTop, kTextFont), kTextFont);
         AddText(texts, "Hold:", left, CaptionTop(cell.top + kHoldTop, kTextFont), kTextFont);
     }
-    const float top = SolutionsTop(topology);
-    if (design.solutions.empty()) {
-        AddWrapped(texts, design.reason, left, top, static_cast<double>(kInnerWidth), kReasonRed);
-        return;
-    }
-    const auto parts = PartsOf(topology);
+    // A held value that fails says what would work: after the reason, or above the solutions
+    // that lie outside the profile's ranges.
+    float top = TextsTop(topology);
+    const double width = static_cast<double>(kInnerWidth);
+    if (design.solutions.empty()) top = AddWrapped(texts, design.reason, left, top, width, kReasonRed);
+    if (const auto& working = rated.workingHolds[index])
+        top = AddWrapped(texts, working->text, left, top, width, kBlack, kHoldLines);
     for (std::size_t s = 0; s < design.solutions.size() && s < 2; ++s) {
-        const DesignSolution& solution = design.solutions[s];
-        const float column = ColumnLeft(topology, s);
-        for (std::size_t i = 0; i < parts.size(); ++i)
-            AddText(texts, PartLabel(solution.entries, parts[i]), column, top + static_cast<float>(i) * kLine,
-                    kTextFont);
-        AddText(texts, "Loaded Q: " + QText(solution.loadedQ), column,
-                top + static_cast<float>(parts.size()) * kLine, kTextFont);
+        const bool preferred = rated.choice.preferred == SolutionPlace{index, s};
+        AddSolutionTexts(texts, design.solutions[s], rated.choice.ratings[index][s], preferred,
+                         ColumnLeft(topology, s), top);
     }
 }
 
@@ -185,25 +234,38 @@ PageRect DesignThumbnailArea(int topology) {
     return {at.X, at.Y - 200, at.X + ThumbnailOf(topology).boxWidth, at.Y + 1200};
 }
 
-std::vector<DesignText> DesignTexts(std::span<const Design> designs) {
+std::vector<DesignText> DesignTexts(const RatedDesigns& rated) {
     std::vector<DesignText> texts;
     AddText(texts, "Vorelin - Design", 1000, 300, kResultsTitleFont, kPageTitleColour);
+    AddText(texts, Elided(kTextFont, LossBasisText(rated), static_cast<double>(kProfileWidth)), kProfileLeft,
+            kProfileTop, kTextFont);
     for (const Caption& caption : kLoadCaptions)
         AddText(texts, std::string(caption.text), caption.left, CaptionTop(kLoadRowTop, kTextFont),
                 kTextFont);
-    for (const Design& design : designs) {
-        if (IsKnownTopology(design.topology)) AddCellTexts(texts, design);
+    for (std::size_t i = 0; i < rated.designs.size(); ++i) {
+        if (IsKnownTopology(rated.designs[i].topology)) AddCellTexts(texts, rated, i);
     }
     AddWrapped(texts, kHint, kHintLeft, kHintTop, static_cast<double>(kHintWidth), kBlack);
     return texts;
 }
 
-void DrawDesignPage(Surface& surface, std::span<const Design> designs, int entriesTopology) {
+std::optional<PageRect> DefaultSolutionArea(const RatedDesigns& rated) {
+    if (!rated.choice.preferred) return std::nullopt;
+    const auto [design, solution] = *rated.choice.preferred;
+    const int topology = rated.designs[design].topology;
+    const float left = ColumnLeft(topology, solution);
+    return PageRect{left - kCellPadding / 2, TextsTop(topology) - kCellPadding / 2,
+                    left + kColumnWidth + kCellPadding / 2, DesignCellOf(topology).bottom - kCellPadding / 2};
+}
+
+void DrawDesignPage(Surface& surface, const RatedDesigns& rated, int entriesTopology) {
     surface.SetPenWidth(1);
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
         const PageRect cell = DesignCellOf(topology);
         surface.BoxOutline(cell.left, cell.top, cell.right, cell.bottom, kCellOutline);
     }
+    if (const auto area = DefaultSolutionArea(rated))
+        surface.FilledBox(area->left, area->top, area->right, area->bottom, kDefaultFill);
     Entries highlight;
     highlight.Topology = static_cast<std::int16_t>(entriesTopology);
     Schematic thumbnails(surface, highlight, 0, SchematicPage::Entries);
@@ -214,7 +276,7 @@ void DrawDesignPage(Surface& surface, std::span<const Design> designs, int entri
         Anchor at = DesignThumbnailAnchor(topology);
         thumbnails.DrawNetwork(topology, at);
     }
-    for (const DesignText& text : DesignTexts(designs)) {
+    for (const DesignText& text : DesignTexts(rated)) {
         surface.SetFont(*text.font);
         surface.SetTextColour(text.colour);
         surface.MoveTo(text.at.x, text.at.y);

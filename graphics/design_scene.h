@@ -1,11 +1,12 @@
 #pragma once
 
-#include "core/design.h"
+#include "core/design_choice.h"
 #include "graphics/results_scene.h"
 #include "graphics/schematic.h"
 #include "graphics/surface.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,8 +29,14 @@ struct DesignText {
     Colour colour;
 };
 
-// Every text of the page for the designs of topologies 1 to 8 (in that order), in drawing order.
-std::vector<DesignText> DesignTexts(std::span<const Design> designs);
+// Every text of the page for the rated designs of topologies 1 to 8 (in that order), in drawing
+// order: the profile in use and the Qs of the losses beside the title; in each solution's column
+// its parts (red where outside the profile's ranges), the loaded Q, the loss and a mark ("Outside:
+// C1, C3" or "Least loss" for the default); for a held value that fails, the values that would work.
+std::vector<DesignText> DesignTexts(const RatedDesigns& rated);
+
+// The pale box behind the default solution's column; nothing without a default.
+std::optional<PageRect> DefaultSolutionArea(const RatedDesigns& rated);
 
 // A network's cell, and the anchor and box of its thumbnail inside it.
 PageRect DesignCellOf(int topology);
@@ -38,7 +45,7 @@ PageRect DesignThumbnailArea(int topology);
 
 // Draws the page: the thumbnail of `entriesTopology` (the network the entries hold) is
 // highlighted as on the entries page. The surface is not cleared first.
-void DrawDesignPage(Surface& surface, std::span<const Design> designs, int entriesTopology);
+void DrawDesignPage(Surface& surface, const RatedDesigns& rated, int entriesTopology);
 
 // Where the page's controls stand (page units), one table the page places them from: the load
 // boxes, the loaded-Q box, hold chooser and hold value box of each T and pi network, a "Use these

@@ -5,10 +5,12 @@
 #include "core/number_text.h"
 #include "core/readout.h"
 #include "core/topology.h"
+#include "files/tuner_profile_book.h"
 #include "graphics/design_scene.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
 #include "pages/page_looks.h"
+#include "pages/profile_choice.h"
 #include "render/vector_state.h"
 
 #include <QComboBox>
@@ -29,8 +31,10 @@ std::size_t FieldIndex(int topology) { return static_cast<std::size_t>(topology 
 
 } // namespace
 
-DesignPage::DesignPage(Entries& entries, Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_navigation(navigation) {
+DesignPage::DesignPage(Entries& entries, TunerProfileBook& profiles, UserDialogs& dialogs,
+                       Navigation& navigation)
+    : PageWindow(0xFFFFFF), m_entries(entries), m_profiles(profiles), m_dialogs(dialogs),
+      m_navigation(navigation) {
     setObjectName(QStringLiteral("designPage"));
     setWindowTitle(QStringLiteral("Vorelin - Design page"));
     MakeControls();
@@ -39,6 +43,7 @@ DesignPage::DesignPage(Entries& entries, Navigation& navigation)
 QLineEdit* DesignPage::MakeBox(std::string_view name) {
     QLineEdit* box = MakeTextBox(this, std::string(name).c_str());
     connect(box, &QLineEdit::textChanged, this, [this] { Redesign(); });
+    connect(box, &QLineEdit::returnPressed, this, &DesignPage::onUseDefault);
     return box;
 }
 
@@ -82,6 +87,7 @@ void DesignPage::PlaceControls() {
 
 void DesignPage::Load() {
     PlaceControls();
+    OpenTunerProfiles(m_profiles, m_dialogs, this);
     const NetworkRun run = RunNetwork(m_entries);
     m_filling = true;
     m_loadR->setText(run.Computed() ? QString::fromStdString(PlainText(run.load.LoadR)) : QString());
@@ -112,20 +118,26 @@ void DesignPage::Redesign() {
     if (m_filling) return;
     m_target = {Parsed(m_loadR), Parsed(m_loadX), Parsed(m_impedance), Parsed(m_frequency)};
     ClearUpperVectorState(); // the boxes ran Qt's text layout
-    m_designs.clear();
+    std::vector<DesignRequest> requests;
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology)
-        m_designs.push_back(DesignNetwork(topology, m_target, OptionsFor(topology)));
+        requests.push_back({topology, OptionsFor(topology)});
+    const TunerProfile* profile = m_profiles.Chosen();
+    m_rated = DesignAndChoose(m_target, requests, profile, LossSettingsOf(profile));
     ShowSolutionControls();
     ClearPage();
-    DrawDesignPage(Drawing(), m_designs, m_entries.Topology);
+    DrawDesignPage(Drawing(), m_rated, m_entries.Topology);
     Redraw();
 }
 
 void DesignPage::ShowSolutionControls() {
-    for (const Design& design : m_designs) {
+    for (std::size_t d = 0; d < m_rated.designs.size(); ++d) {
+        const Design& design = m_rated.designs[d];
         const auto& buttons = m_useButtons[static_cast<std::size_t>(design.topology - 1)];
         for (std::size_t s = 0; s < buttons.size(); ++s) {
-            if (buttons[s] != nullptr) buttons[s]->setVisible(s < design.solutions.size());
+            if (buttons[s] == nullptr) continue;
+            buttons[s]->setVisible(s < design.solutions.size());
+            // Enter in any box uses the default solution.
+            buttons[s]->setDefault(m_rated.choice.preferred == SolutionPlace{d, s});
         }
         if (PartsOf(design.topology).size() != 3) continue;
         // The Q box shows the Q the solver chose while it is empty; a held part decides instead.
@@ -140,7 +152,7 @@ void DesignPage::ShowSolutionControls() {
 void DesignPage::onHoldChosen(int topology) {
     const NetworkFields& fields = m_fields[FieldIndex(topology)];
     const int held = fields.hold->currentIndex();
-    const Design& design = m_designs[static_cast<std::size_t>(topology - 1)];
+    const Design& design = m_rated.designs[static_cast<std::size_t>(topology - 1)];
     if (held > 0 && fields.holdValue->text().trimmed().isEmpty() && !design.solutions.empty()) {
         const PartSlot& part = PartsOf(topology)[static_cast<std::size_t>(held - 1)];
         const float value = design.solutions.front().entries.*part.value;
@@ -158,7 +170,7 @@ void DesignPage::onHoldChosen(int topology) {
 }
 
 void DesignPage::onUseValues(int topology, std::size_t solution) {
-    const Design& design = m_designs[static_cast<std::size_t>(topology - 1)];
+    const Design& design = m_rated.designs[static_cast<std::size_t>(topology - 1)];
     if (solution >= design.solutions.size()) return;
     const Entries& chosen = design.solutions[solution].entries;
     m_entries.Topology = chosen.Topology;
@@ -168,6 +180,11 @@ void DesignPage::onUseValues(int topology, std::size_t solution) {
         m_entries.*part.value = chosen.*part.value;
     m_navigation.ShowResultsPage();
     Unload();
+}
+
+void DesignPage::onUseDefault() {
+    if (const auto preferred = m_rated.choice.preferred)
+        onUseValues(m_rated.designs[preferred->design].topology, preferred->solution);
 }
 
 void DesignPage::onResults() {

@@ -3,13 +3,17 @@
 #include "core/engineering_value.h"
 #include "core/entry_checks.h"
 #include "core/topology.h"
+#include "files/tuner_profile_book.h"
 #include "graphics/schematic.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
 #include "pages/page_looks.h"
+#include "pages/profile_choice.h"
+#include "pages/profile_dialog.h"
 #include "pages/user_dialogs.h"
 #include "render/vector_state.h"
 
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +41,11 @@ const PageFont kReadoutFont{"MS Sans Serif", ScreenFont(0.0008), false};
 // The free space right of the boxes, which the specified controls leave empty.
 constexpr double kValueReadoutLeft = 2550, kValueReadoutWidth = 1400;
 constexpr double kPartReadoutLeft = 3350, kPartReadoutWidth = 1100;
+// The tuner profile's row, in the free band between the title and the entries.
+constexpr double kProfileRowTop = 1150;
+const QRectF kProfileLabelPlace{1000, kProfileRowTop, 1500, 300};
+const QRectF kProfileChooserPlace{2600, kProfileRowTop, 3400, 300};
+const QRectF kProfilesButtonPlace{6100, kProfileRowTop, 1500, 300};
 
 // A part's input: its label and box stand in the row of its position (1 to 3) in the networks
 // that use it, which is the digit of its name.
@@ -61,8 +70,10 @@ QString Latin1(std::string_view text) {
 
 } // namespace
 
-EntriesPage::EntriesPage(Entries& entries, UserDialogs& dialogs, Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_dialogs(dialogs), m_navigation(navigation) {
+EntriesPage::EntriesPage(Entries& entries, TunerProfileBook& profiles, UserDialogs& dialogs,
+                         Navigation& navigation)
+    : PageWindow(0xFFFFFF), m_entries(entries), m_profiles(profiles), m_dialogs(dialogs),
+      m_navigation(navigation) {
     setObjectName(QStringLiteral("entriesPage"));
     setWindowTitle(QStringLiteral("Vorelin - Entries page"));
     // A click on the page takes the keyboard from the boxes, so that digits and arrows pick.
@@ -108,6 +119,14 @@ void EntriesPage::MakeControls() {
     m_bandButton = MakeButton(this, "bandButton", QStringLiteral("Band…"), kPageButtonColour);
     connect(m_bandButton, &QPushButton::clicked, this, &EntriesPage::onBand);
 
+    m_profileLabel = MakeLabel(this, "profileLabel", QStringLiteral("  Tuner profile:"),
+                               {kLabelColour, 0, Qt::AlignLeft | Qt::AlignVCenter});
+    m_profileChooser = new QComboBox(this);
+    m_profileChooser->setObjectName(QStringLiteral("profileChooser"));
+    connect(m_profileChooser, &QComboBox::currentIndexChanged, this, &EntriesPage::onProfileChosen);
+    m_profilesButton = MakeButton(this, "profilesButton", QStringLiteral("Profiles…"), kPageButtonColour);
+    connect(m_profilesButton, &QPushButton::clicked, this, &EntriesPage::onProfiles);
+
     // Tab goes down the boxes as they stand on the page (hidden ones are passed over), then
     // through the buttons. Each position's C and L boxes share a place; one at most is shown.
     QWidget* previous = m_frequency.box;
@@ -122,6 +141,8 @@ void EntriesPage::MakeControls() {
     chain(m_helpButton);
     chain(m_exitButton);
     chain(m_bandButton);
+    chain(m_profileChooser);
+    chain(m_profilesButton);
 }
 
 EntriesPage::EntryBox EntriesPage::MakeEntryBox(std::string_view field, float Entries::*value,
@@ -177,6 +198,8 @@ void EntriesPage::Load() {
 
     ShowPartFields();
     DrawLibraryAfresh();
+    OpenTunerProfiles(m_profiles, m_dialogs, this);
+    ShowProfileChoices();
 }
 
 void EntriesPage::ShowStartingValue(const EntryBox& entry, float saved, float builtIn,
@@ -213,6 +236,9 @@ void EntriesPage::PlaceControls() {
     Place(m_exitButton, {1000, 7000, 1500, 300}, kPageButtonFont);
     Place(m_bandButton, {1000, 7500, 1500, 300}, kPageButtonFont);
     Place(m_multipliersHint, {4500, 7200, 5000, 300}, kHintFont);
+    Place(m_profileLabel, kProfileLabelPlace, kLabelFont);
+    Place(m_profileChooser, kProfileChooserPlace, kBoxFont);
+    Place(m_profilesButton, kProfilesButtonPlace, kPageButtonFont);
 }
 
 void EntriesPage::onBoxChanged(const EntryBox& entry) {
@@ -290,7 +316,10 @@ void EntriesPage::StepTopology(int step) {
     PickTopology((current - kFirstTopology + step + kTopologyCount) % kTopologyCount + kFirstTopology);
 }
 
-bool EntriesPage::TextBoxHasFocus() const { return qobject_cast<QLineEdit*>(focusWidget()) != nullptr; }
+bool EntriesPage::TextBoxHasFocus() const {
+    // The profile chooser keeps its arrows and letters too.
+    return qobject_cast<QLineEdit*>(focusWidget()) != nullptr || focusWidget() == m_profileChooser;
+}
 
 QLineEdit* EntriesPage::BoxOf(std::string_view field) const { return findChild<QLineEdit*>(BoxName(field)); }
 
@@ -308,6 +337,40 @@ void EntriesPage::onSeeResults() {
     }
     m_navigation.ShowResultsPage();
     Unload();
+}
+
+void EntriesPage::ShowProfileChoices() {
+    m_fillingChooser = true;
+    m_profileChooser->clear();
+    m_profileChooser->addItem(QStringLiteral("(none)"));
+    const TunerProfile* chosen = m_profiles.Chosen();
+    for (const TunerProfile& profile : m_profiles.Profiles()) {
+        m_profileChooser->addItem(QString::fromStdString(profile.name));
+        m_profileChooser->setItemData(m_profileChooser->count() - 1, QString::fromStdString(profile.note),
+                                      Qt::ToolTipRole);
+        if (&profile == chosen) m_profileChooser->setCurrentIndex(m_profileChooser->count() - 1);
+    }
+    m_fillingChooser = false;
+}
+
+void EntriesPage::onProfileChosen(int row) {
+    if (m_fillingChooser || row < 0) return;
+    const auto& profiles = m_profiles.Profiles();
+    const TunerProfile* profile = row > 0 ? &profiles[static_cast<std::size_t>(row - 1)] : nullptr;
+    const std::string message = m_profiles.Choose(profile != nullptr ? profile->name : std::string());
+    if (!message.empty()) m_dialogs.ShowMessage(this, QString::fromStdString(message));
+    // The user's tuner has its own network.
+    if (profile != nullptr) PickTopology(profile->topology);
+}
+
+void EntriesPage::onProfiles() {
+    if (m_profileDialog == nullptr) {
+        m_profileDialog = new ProfileDialog(m_profiles, m_dialogs, this);
+        connect(m_profileDialog, &QDialog::finished, this, [this] { ShowProfileChoices(); });
+    }
+    const TunerProfile* chosen = m_profiles.Chosen();
+    m_profileDialog->ShowProfiles(chosen != nullptr ? chosen->name : std::string());
+    m_profileDialog->open();
 }
 
 void EntriesPage::onHelp() { m_navigation.ShowHelpPage(); }

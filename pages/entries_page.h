@@ -6,6 +6,7 @@
 
 #include <array>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,14 +14,17 @@ class QPushButton;
 namespace vorelin {
 
 class Navigation;
+class ProfileDialog;
+class TunerProfileBook;
 class UserDialogs;
 
 // The entries page: the network topology picked on its thumbnails, the test frequency, the
 // system impedance and the part values of the chosen network. Every change of a box is parsed
-// into the entries at once; "See results" checks them and moves on.
+// into the entries at once; "See results" checks them and moves on. Above them, in free space, the
+// tuner profile in use is chosen (which picks its network) and "Profiles…" edits the profiles.
 class EntriesPage final : public PageWindow {
 public:
-    EntriesPage(Entries& entries, UserDialogs& dialogs, Navigation& navigation);
+    EntriesPage(Entries& entries, TunerProfileBook& profiles, UserDialogs& dialogs, Navigation& navigation);
 
     // Shows the label and box of each part of the current topology, hides the others.
     void ShowPartFields();
@@ -29,6 +33,12 @@ public:
     void onPageClicked(double x, double y);
     // Picks a topology as a click on its thumbnail would (the keyboard's way).
     void PickTopology(int topology);
+
+    // The profile of that row of the chooser (0: none) chosen and kept; a profile picks its network.
+    void onProfileChosen(int row);
+    // The profile dialog, opened over the page without blocking it; the chooser follows its changes.
+    void onProfiles();
+    ProfileDialog* ProfilesDialog() const { return m_profileDialog; }
 
     void onSeeResults();
     void onHelp();
@@ -68,11 +78,14 @@ private:
     // Assigns a box's text; the field then holds what the box shows, changed or not.
     void ShowText(const EntryBox& entry, const std::string& text);
     void DrawLibraryAfresh();
+    // The chooser's rows: none, then every profile; the chosen one selected.
+    void ShowProfileChoices();
     void StepTopology(int step);
     bool TextBoxHasFocus() const;
     QLineEdit* BoxOf(std::string_view field) const;
 
     Entries& m_entries;
+    TunerProfileBook& m_profiles;
     UserDialogs& m_dialogs;
     Navigation& m_navigation;
 
@@ -88,6 +101,11 @@ private:
     QPushButton* m_helpButton = nullptr;
     QPushButton* m_exitButton = nullptr;
     QPushButton* m_bandButton = nullptr;
+    QLabel* m_profileLabel = nullptr;
+    QComboBox* m_profileChooser = nullptr;
+    QPushButton* m_profilesButton = nullptr;
+    ProfileDialog* m_profileDialog = nullptr;
+    bool m_fillingChooser = false;
 };
 
 } // namespace vorelin

@@ -1,8 +1,8 @@
 #include "pages/program.h"
 
 #include "files/last_session_file.h"
-#include "pages/design_page.h"
 #include "pages/band_page.h"
+#include "pages/design_page.h"
 #include "pages/entries_page.h"
 #include "pages/help_page.h"
 #include "pages/opening_page.h"
@@ -22,9 +22,10 @@ namespace vorelin {
 Program::Program(UserDialogs& dialogs, const Entries& entries)
     : m_entries(entries), m_dialogs(dialogs),
       m_opening(std::make_unique<OpeningPage>(m_entries, m_settings, *this)),
-      m_entriesPage(std::make_unique<EntriesPage>(m_entries, dialogs, *this)),
+      m_entriesPage(std::make_unique<EntriesPage>(m_entries, m_profiles, dialogs, *this)),
       m_results(std::make_unique<ResultsPage>(m_entries, m_settings, dialogs, *this)),
-      m_help(std::make_unique<HelpPage>()), m_design(std::make_unique<DesignPage>(m_entries, *this)),
+      m_help(std::make_unique<HelpPage>()),
+      m_design(std::make_unique<DesignPage>(m_entries, m_profiles, dialogs, *this)),
       m_band(std::make_unique<BandPage>(m_entries, dialogs, *this)) {}
 
 Program::~Program() = default;
@@ -58,9 +59,10 @@ void Program::ShowHelpPage() {
         m_entriesPage->screen() != nullptr ? m_entriesPage->screen() : QGuiApplication::primaryScreen();
     const QRect framed = m_entriesPage->frameGeometry();
     const QRect inner = m_entriesPage->geometry();
-    const QMargins frame(inner.left() - framed.left(), inner.top() - framed.top(), framed.right() - inner.right(),
-                         framed.bottom() - inner.bottom());
-    m_help->ShowPageAt(HelpPageRect(framed, screen->availableGeometry(), frame.isNull() ? kFrameAllowance : frame));
+    const QMargins frame(inner.left() - framed.left(), inner.top() - framed.top(),
+                         framed.right() - inner.right(), framed.bottom() - inner.bottom());
+    m_help->ShowPageAt(
+        HelpPageRect(framed, screen->availableGeometry(), frame.isNull() ? kFrameAllowance : frame));
 }
 
 void Program::EndProgram() {

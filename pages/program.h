@@ -2,6 +2,7 @@
 
 #include "core/entries.h"
 #include "core/settings.h"
+#include "files/tuner_profile_book.h"
 #include "pages/navigation.h"
 
 #include <memory>
@@ -47,12 +48,14 @@ public:
 
     Entries& TheEntries() { return m_entries; }
     Settings& TheSettings() { return m_settings; }
+    TunerProfileBook& Profiles() { return m_profiles; }
 
 private:
     void ShowInPlaceOfShownPage(PageWindow& next);
 
     Entries m_entries;
     Settings m_settings;
+    TunerProfileBook m_profiles; // opened by the first page that shows them
     UserDialogs& m_dialogs;
     std::unique_ptr<OpeningPage> m_opening;
     std::unique_ptr<EntriesPage> m_entriesPage;

@@ -17,7 +17,8 @@ const std::string_view kCalcUsage =
     "       vorelin-calc --table IN.csv [--json] [--accuracy P] [--s1p PATH] [--csv PATH] [--reference Z0]\n"
     "       vorelin-calc --table IN.csv --predict F [--topology N] [--accuracy P] [--json]\n"
     "       vorelin-calc --design --load-r R --load-x X --frequency F --impedance Z0\n"
-    "                    [--topology N] [--hold PART=V] [--q Q] [--json]\n"
+    "                    [--topology N] [--hold PART=V] [--q Q] [--profile NAME]\n"
+    "                    [--coil-q Q] [--capacitor-q Q] [--json]\n"
     "       vorelin-calc --help | --version\n"
     "Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u, 50 ohms. Each value,\n"
     "on the command line and in a table, is read whole or refused: 4k7 and 150p;2.2u are refused.\n"
@@ -55,6 +56,10 @@ const std::string_view kCalcUsage =
     "  --topology N         this network only (all eight when not given)\n"
     "  --hold PART=V        keep this part of the T and pi networks at V (c1=150p)\n"
     "  --q Q                the loaded Q of the T and pi networks (twice their least Q when not given)\n"
+    "  --profile NAME       the tuner profile of that name in VORELIN-TUNERS.CSV (the working folder):\n"
+    "                       its ranges mark the solutions of its network, its Qs give the losses\n"
+    "  --coil-q Q           the coils' Q for each solution's loss (the profile's, else 200)\n"
+    "  --capacitor-q Q      the capacitors' Q (the profile's, else 1000)\n"
     "  --json               JSON instead of text\n"
     "Exit codes: 0 computed, 2 a usage error or failed checks, 3 not computable (--design: no\n"
     "solution), 4 a file could not be written (a file that existed keeps its old content).\n";
@@ -97,14 +102,17 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--load-x", true, kDesign},
     {"--hold", true, kDesign},
     {"--q", true, kDesign},
+    {"--profile", true, kDesign},
+    {"--coil-q", true, kDesign},
+    {"--capacitor-q", true, kDesign},
     {"--predict", true, kTable},
     {"--page-reading", false, kAnyMode},
 };
 
 // The options whose values are engineering text.
 constexpr std::string_view kValueOptions[] = {
-    "--frequency", "--impedance", "--c1",     "--c2", "--c3",        "--l1",     "--l2",
-    "--l3",        "--load-r",    "--load-x", "--q",  "--reference", "--predict"};
+    "--frequency", "--impedance", "--c1", "--c2",        "--c3",      "--l1",     "--l2",         "--l3",
+    "--load-r",    "--load-x",    "--q",  "--reference", "--predict", "--coil-q", "--capacitor-q"};
 
 const OptionSpec* SpecOf(std::string_view name) {
     const auto found = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
@@ -214,6 +222,12 @@ std::optional<UsageError> ReadValues(const Given& given, CalcOptions& options) {
             if (auto problem = ReadHold(value, options)) return problem;
         } else if (name == "--q") {
             options.loadedQ = OptionValue(options, value);
+        } else if (name == "--coil-q") {
+            options.coilQ = OptionValue(options, value);
+        } else if (name == "--capacitor-q") {
+            options.capacitorQ = OptionValue(options, value);
+        } else if (name == "--profile") {
+            options.profile = value;
         } else if (const auto part = PartOption(name)) {
             options.parts[*part] = value;
         }

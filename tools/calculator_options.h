@@ -40,7 +40,9 @@ struct CalcOptions {
     std::string loadR, loadX;       // --design's load
     std::optional<DesignHold> hold; // its part name is one of kEntryParts'
     std::optional<double> loadedQ;
-    std::string predict; // --table's --predict frequency; empty when not asked for
+    std::optional<std::string> profile;      // --profile's name
+    std::optional<double> coilQ, capacitorQ; // the parts' Q for the losses
+    std::string predict;                     // --table's --predict frequency; empty when not asked for
 };
 
 // A value option's number, read as `options.reading` reads it (ReadOptions has refused any text

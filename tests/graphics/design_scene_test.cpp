@@ -23,9 +23,9 @@ bool Inside(const PageRect& inner, const PageRect& outer) {
 }
 
 // Every fault of the layout: two things that overlap, a thing off the page, one that leaves its cell.
-std::vector<std::string> Collisions(std::span<const Design> designs) {
+std::vector<std::string> Collisions(const RatedDesigns& rated) {
     std::vector<std::pair<std::string, PageRect>> items;
-    for (const DesignText& t : DesignTexts(designs))
+    for (const DesignText& t : DesignTexts(rated))
         items.emplace_back(t.text, TextRect(t.at, t.text, *t.font));
     for (int topology = 1; topology <= 8; ++topology)
         items.emplace_back("thumbnail " + std::to_string(topology), DesignThumbnailArea(topology));
@@ -49,22 +49,38 @@ std::vector<std::string> Collisions(std::span<const Design> designs) {
 }
 
 TEST(DesignScene, NothingCoversAnything) {
-    // Every network with as many solutions as it may have, and the widest part, Q and heading texts.
-    std::vector<Design> designs(8);
+    // Every network with as many solutions as it may have, the widest part, Q, loss and heading
+    // texts, every part outside the profile, a held part's working values too long for their
+    // lines, a profile name too long for its line, and the default.
+    RatedDesigns rated;
+    rated.profileName = std::string(200, 'W');
+    rated.settings = {100, 0.123456, 888888};
     for (int topology = 1; topology <= 8; ++topology) {
-        Design& d = designs[static_cast<std::size_t>(topology - 1)];
+        Design& d = rated.designs.emplace_back();
         d.topology = topology;
         d.leastQ = 8880;
         const float c = 888.888e-12f, l = 8.88888e-3f;
         d.solutions.assign(topology <= 4 ? 1 : 2,
                            {test::MakeEntries(topology, 14.2e6f, 50, {c, c, c, l, l, l}), d.leastQ});
+        std::vector<RangeMiss> outside;
+        for (const PartSlot& part : PartsOf(topology))
+            outside.push_back({part.name, 1, {}});
+        rated.choice.ratings.emplace_back(d.solutions.size(), SolutionRating{0.000888888, outside, false});
+        std::string working = "C1";
+        for (int span = 0; span < 9; ++span)
+            working += " from 888.8 to 8888 pF or";
+        if (topology > 4) rated.workingHolds.push_back(WorkingHold{"C1", {}, working});
+        else rated.workingHolds.emplace_back();
     }
-    EXPECT_EQ(Collisions(designs), std::vector<std::string>{});
+    rated.choice.preferred = SolutionPlace{6, 1};
+    rated.choice.ratings[6][1].outside.clear();
+    EXPECT_EQ(Collisions(rated), std::vector<std::string>{});
     for (const std::string_view reason : {kReasonInsideRCircle, kReasonInsideGCircle, kReasonOnePart,
                                           kReasonHeldNoMatch, kReasonInexact, kReasonPartTooLarge}) {
-        for (Design& d : designs)
+        for (Design& d : rated.designs)
             d.solutions.clear(), d.reason = reason;
-        EXPECT_EQ(Collisions(designs), std::vector<std::string>{}) << reason;
+        rated.choice = ChooseDesign(rated.designs, nullptr, {});
+        EXPECT_EQ(Collisions(rated), std::vector<std::string>{}) << reason;
     }
 }
 
@@ -73,7 +89,12 @@ TEST(DesignScene, MatchesItsGoldenFile) {
     const Entries entries = test::TypicalExample(7);
     const Load load = RunNetwork(entries).load;
     DisplayList list;
-    DrawDesignPage(list, DesignAll({load.LoadR, load.LoadX, entries.Impedance, entries.Frequency}),
+    std::vector<DesignRequest> requests;
+    for (int topology = 1; topology <= 8; ++topology)
+        requests.push_back({topology, {}});
+    DrawDesignPage(list,
+                   DesignAndChoose({load.LoadR, load.LoadX, entries.Impedance, entries.Frequency}, requests,
+                                   nullptr, {}),
                    entries.Topology);
     const std::string mismatch =
         test::GoldenMismatch("graphics/golden/design-page.txt", test::ListText(list));

@@ -41,14 +41,6 @@ constexpr ValueColumn kValueColumns[] = {
 
 constexpr std::size_t Index(BandColumn column) { return static_cast<std::size_t>(column); }
 
-std::string_view WithoutBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // "7", " 7 ", "7.0" and "+7" are 7; nothing for a text that is not a whole number from 1 to 8.
 std::optional<std::int16_t> TopologyOf(std::string_view cell) {
     const std::string_view text = WithoutBlanks(cell);

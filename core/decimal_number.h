@@ -31,4 +31,13 @@ std::optional<float> ToStoredFloat(const DecimalPrefix& prefix);
 // Blanks that a field or a value may start with: the space and the tab.
 constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// The text without the blanks around it.
+constexpr std::string_view WithoutBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 } // namespace vorelin

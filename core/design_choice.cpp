@@ -16,7 +16,7 @@ namespace {
 
 // The scan of a held part: its reactance or susceptance from kLeastEffect to kLargestEffect times
 // Z0 or 1/Z0, kStepsPerDecade steps a decade; each edge bisected until its ends lie this close.
-constexpr double kLeastEffect = 1e-3, kLargestEffect = 1e4;
+constexpr double kLeastEffect = 1e-3, kLargestEffect = 1e3;
 constexpr double kStepsPerDecade = 50;
 constexpr double kEdgeRatio = 1 + 1e-7;
 constexpr int kShownDigits = 4;
@@ -37,7 +37,10 @@ double UnitOf(PartKind kind) { return kind == PartKind::Capacitor ? 1e-12 : 1e-6
 // so that the value shown works too.
 double Inward(double value, bool up) {
     const double step = std::pow(10.0, std::floor(std::log10(value)) - (kShownDigits - 1));
-    return (up ? std::ceil(value / step) : std::floor(value / step)) * step;
+    const double scaled = value / step, nearest = std::round(scaled);
+    // An end at a round value but for the last bits of a double (a profile's 20 pF) stays that value.
+    if (std::fabs(scaled - nearest) <= 1e-6) return nearest * step;
+    return (up ? std::ceil(scaled) : std::floor(scaled)) * step;
 }
 
 } // namespace
@@ -141,6 +144,17 @@ std::vector<PartRange> WorkingHoldValues(int topology, const DesignTarget& targe
         previousWorks = valueWorks;
     }
     if (previousWorks) spans.back().largest = high / unit;
+    // Far from Z0 the float parts miss the load now and then: a gap narrower than two steps is
+    // bridged rather than told as two spans.
+    const double step = std::pow(10.0, 2 / kStepsPerDecade);
+    for (std::size_t i = 1; i < spans.size();) {
+        if (*spans[i].least > *spans[i - 1].largest * step) {
+            ++i;
+            continue;
+        }
+        spans[i - 1].largest = spans[i].largest;
+        spans.erase(spans.begin() + static_cast<std::ptrdiff_t>(i));
+    }
     return spans;
 }
 

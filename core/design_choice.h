@@ -60,8 +60,9 @@ bool HoldFails(const Design& design, std::span<const SolutionRating> ratings, co
 // The values of the held part (in pF or uH, both ends set, ascending) at which the network has a
 // solution, within the profile's ranges when the profile is of this network (the held part's own
 // range included). Found on a logarithmic scan of the part's reactance (or susceptance) from 1e-3
-// to 1e4 times Z0 (or 1/Z0), 50 steps a decade, each edge refined to 1e-6 of its value: a span
-// narrower than a step may be missed.
+// to 1e3 times Z0 (or 1/Z0), 50 steps a decade, each edge refined to 1e-7 of its value. A span
+// narrower than a step may be missed, and a gap narrower than two is bridged: far from Z0 the
+// float parts miss the load now and then.
 std::vector<PartRange> WorkingHoldValues(int topology, const DesignTarget& target, std::string_view part,
                                          const TunerProfile* profile);
 

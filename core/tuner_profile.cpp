@@ -25,14 +25,6 @@ bool SameLetters(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-std::string_view WithoutBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A part's value in the profile's units: pF for capacitors, uH for coils.
 double InProfileUnits(float value, PartKind kind) {
     return static_cast<double>(value) * (kind == PartKind::Capacitor ? 1e12 : 1e6);

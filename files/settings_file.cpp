@@ -14,14 +14,6 @@ constexpr std::string_view kFirstLine = "* Vorelin settings: one \"name: value\"
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string_view WithoutBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The lines of a text without their ends.
 std::vector<std::string_view> LinesOf(std::string_view text) {
     std::vector<std::string_view> lines;

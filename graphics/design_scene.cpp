@@ -54,7 +54,8 @@ constexpr float kHintLeft = 2800, kHintTop = 8450, kHintWidth = 8800;
 constexpr float kProfileLeft = 4000, kProfileTop = 450, kProfileWidth = 7600;
 constexpr std::string_view kHint =
     "Type a load, Z0 or frequency, a loaded Q, or a part to hold at a value: the solutions follow as you "
-    "type. \"Use these values\" puts the network and its values into the entries and shows the results.";
+    "type. \"Use these values\" puts the network and its values into the entries and shows the results; "
+    "Enter in a box uses the solution of least loss.";
 
 struct Caption {
     std::string_view text;

@@ -350,11 +350,13 @@ void EntriesPage::ShowProfileChoices() {
                                       Qt::ToolTipRole);
         if (&profile == chosen) m_profileChooser->setCurrentIndex(m_profileChooser->count() - 1);
     }
+    m_profileChooser->setToolTip(m_profileChooser->currentText()); // a long name in full
     m_fillingChooser = false;
 }
 
 void EntriesPage::onProfileChosen(int row) {
     if (m_fillingChooser || row < 0) return;
+    m_profileChooser->setToolTip(m_profileChooser->currentText());
     const auto& profiles = m_profiles.Profiles();
     const TunerProfile* profile = row > 0 ? &profiles[static_cast<std::size_t>(row - 1)] : nullptr;
     const std::string message = m_profiles.Choose(profile != nullptr ? profile->name : std::string());

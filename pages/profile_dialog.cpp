@@ -117,9 +117,12 @@ void ProfileDialog::MakeControls() {
     m_note->setTabChangesFocus(true);
     m_note->setFixedHeight(m_note->fontMetrics().lineSpacing() * 3 + 12);
     form->addWidget(m_note, row++, 1, 1, 3);
+    // Room for two lines of either, so that a reason shown covers nothing.
     m_refusal = MakeLabel(this, "refusalLabel", {}, {std::nullopt, kRefusalRed, Qt::AlignLeft, true});
+    m_refusal->setMinimumHeight(2 * m_refusal->fontMetrics().lineSpacing());
     form->addWidget(m_refusal, row++, 0, 1, 4);
     m_state = MakeLabel(this, "stateLabel", {}, {std::nullopt, 0, Qt::AlignLeft, true});
+    m_state->setMinimumHeight(2 * m_state->fontMetrics().lineSpacing());
     form->addWidget(m_state, row++, 0, 1, 4);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -250,6 +253,7 @@ bool ProfileDialog::SettledChanges() {
 
 void ProfileDialog::ShowForm(const ProfileForm& form) {
     m_name->setText(Text(form.name));
+    m_name->setCursorPosition(0); // a long name shows its start
     m_topology->setCurrentIndex(form.topology - kFirstTopology);
     for (std::size_t i = 0; i < kEntryParts.size(); ++i) {
         for (std::size_t end = 0; end < 2; ++end)

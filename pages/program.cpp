@@ -1,8 +1,8 @@
 #include "pages/program.h"
 
 #include "files/last_session_file.h"
-#include "pages/band_page.h"
 #include "pages/design_page.h"
+#include "pages/band_page.h"
 #include "pages/entries_page.h"
 #include "pages/help_page.h"
 #include "pages/opening_page.h"
@@ -59,10 +59,9 @@ void Program::ShowHelpPage() {
         m_entriesPage->screen() != nullptr ? m_entriesPage->screen() : QGuiApplication::primaryScreen();
     const QRect framed = m_entriesPage->frameGeometry();
     const QRect inner = m_entriesPage->geometry();
-    const QMargins frame(inner.left() - framed.left(), inner.top() - framed.top(),
-                         framed.right() - inner.right(), framed.bottom() - inner.bottom());
-    m_help->ShowPageAt(
-        HelpPageRect(framed, screen->availableGeometry(), frame.isNull() ? kFrameAllowance : frame));
+    const QMargins frame(inner.left() - framed.left(), inner.top() - framed.top(), framed.right() - inner.right(),
+                         framed.bottom() - inner.bottom());
+    m_help->ShowPageAt(HelpPageRect(framed, screen->availableGeometry(), frame.isNull() ? kFrameAllowance : frame));
 }
 
 void Program::EndProgram() {

@@ -1,3 +1,4 @@
+#include "core/profile_form.h"
 #include "core/tuner_profile.h"
 
 #include "tests/support/entries.h"
@@ -48,6 +49,7 @@ TEST(TunerProfile, ReadsWholeNumbersOrSaysWhereNot) {
         {"name,topology,c3_least\nA,7,-1\n",
          "Line 2: The range of C3 must be given as numbers of zero or more."},
         {"name,topology\n ,1\n", "Line 2: The profile needs a name."},
+        {"name,topology\n\"A\nB\",1\n", "Line 2: The profile's name must be one line."},
         {"name,topology\nA,1\na,2\n", "Line 3: the name \"a\" is taken already."},
         {"name,topolgy\n", "Line 1: the column \"topolgy\" is not a column of tuner profiles."},
         {"name,note,Name\n", "Line 1: the column \"Name\" is named twice."},
@@ -80,6 +82,42 @@ TEST(TunerProfile, TellsWhichPartsLieOutsideTheRanges) {
     EXPECT_EQ(misses[1].part, "C3");
     EXPECT_FALSE(FitsProfile(profile, outside));
     EXPECT_FALSE(FitsProfile(profile, test::MakeEntries(8, 14e6f, 50, {.c2 = 50e-12f})));
+}
+
+// The dialog's fields read whole: the first field at fault names itself; an empty Q is the
+// default; the ranges of parts the network lacks stay as they were.
+TEST(ProfileForm, ReadsWholeOrNamesTheField) {
+    TunerProfile base = PiTuner();
+    base.ranges[3] = {1, 2}; // L1: not a part of the pi network
+    EXPECT_EQ(ReadProfileForm(FormOfProfile(base), base, {}).profile, base);
+    TunerProfile taken = base;
+    taken.name = "shack PI, \"BIG\"";
+    const std::pair<void (*)(ProfileForm&), std::string_view> cases[] = {
+        {[](ProfileForm& f) { f.ranges[0][0] = "100p"; },
+         "The least value of C1, \"100p\", is not a number: give it in pF, as 100 or 1.5e3."},
+        {[](ProfileForm& f) { f.ranges[4][1] = "1,5"; },
+         "The largest value of L2, \"1,5\", is not a number: give it in µH, as 100 or 1.5e3."},
+        {[](ProfileForm& f) { f.coilQ = "abc"; }, "The coil Q, \"abc\", is not a number."},
+        {[](ProfileForm& f) { f.capacitorQ = "0"; }, kLossReasonCapacitorQ},
+        {[](ProfileForm& f) {
+             f.ranges[0] = {"300", "200"};
+         },
+         "The least value of C1 is above its largest."},
+        {[](ProfileForm& f) { f.name = "  "; }, "The profile needs a name."},
+        {[](ProfileForm& f) { f.name = " Shack pi, \"big\" "; },
+         "Another profile is named \"Shack pi, \"big\"\" already."},
+        {[](ProfileForm& f) { f.name = " X ", f.coilQ = "", f.ranges[3][0] = "not read"; }, ""},
+    };
+    for (const auto& [change, refusal] : cases) {
+        ProfileForm form = FormOfProfile(base);
+        change(form);
+        const ProfileFormRead read = ReadProfileForm(form, base, {&taken, 1});
+        EXPECT_EQ(read.refusal, refusal);
+        if (refusal.empty()) {
+            EXPECT_EQ(read.profile.coilQ, kDefaultCoilQ);
+            EXPECT_EQ(read.profile.ranges[3], base.ranges[3]);
+        }
+    }
 }
 
 } // namespace

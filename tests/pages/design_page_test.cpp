@@ -101,6 +101,23 @@ private slots:
         QVERIFY(std::abs(std::complex<double>(shown.LoadR, shown.LoadX) - wanted) <= 1e-4 * std::abs(wanted));
     }
 
+    // The profile in use gives the losses' Qs and the default, which Enter in a box uses.
+    void profileAndDefault() {
+        test::TestProgram p(test::TypicalExample(7));
+        p.Write(QStringLiteral("VORELIN-TUNERS.CSV"), "name,topology,coil_q\nTee,6,150\n");
+        p.Write(QStringLiteral("VORELIN-SETTINGS.TXT"), "Tuner profile: tee\n");
+        p.program->ShowResultsPage();
+        p.Click(p.program->ResultsWindow(), "designButton");
+        DesignPage& page = p.program->DesignWindow();
+        QCOMPARE(page.Rated().profileName, std::string("Tee"));
+        QCOMPARE(page.Rated().settings.coilQ, 150.0);
+        const auto preferred = page.Rated().choice.preferred;
+        QVERIFY(preferred && page.Designs()[preferred->design].topology == 6);
+        const Entries chosen = page.Designs()[preferred->design].solutions[preferred->solution].entries;
+        QTest::keyClick(test::Find<QLineEdit>(page, "loadRBox"), Qt::Key_Return);
+        QVERIFY(p.program->ResultsWindow().isVisible() && p.program->TheEntries() == chosen);
+    }
+
     void backToTheResultsPage() {
         Fixture f;
         f.Click(f.Page(), "resultsButton");

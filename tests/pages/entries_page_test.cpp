@@ -1,5 +1,7 @@
+#include "core/tuner_profile.h"
 #include "pages/entries_page.h"
 #include "pages/help_page.h"
+#include "pages/profile_dialog.h"
 #include "pages/program.h"
 #include "pages/results_page.h"
 #include "render/font_substitutes.h"
@@ -8,6 +10,7 @@
 #include "tests/support/entries.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -185,6 +188,42 @@ private slots:
         f.Click(f.Page(), "helpButton");
         QCOMPARE(f.program->HelpWindow().geometry(), first);
         QCOMPARE(HelpPage::HelpText().count(QStringLiteral("\r\n\r\n")), 12);
+    }
+
+    // A profile chosen picks its network and is kept; the dialog refuses a value with its reason
+    // and keeps nothing, saves what is read whole, and offers unsaved changes on closing.
+    void tunerProfiles() {
+        test::TestProgram p(test::TypicalExample(7));
+        p.Write(QStringLiteral("VORELIN-TUNERS.CSV"), "name,topology\nShack T,5\n");
+        p.program->ShowEntriesPage();
+        EntriesPage& page = p.program->EntriesWindow();
+        auto* chooser = Find<QComboBox>(page, "profileChooser");
+        chooser->setCurrentIndex(1);
+        QCOMPARE(p.program->TheEntries().Topology, 5);
+        QVERIFY(p.Read(QStringLiteral("VORELIN-SETTINGS.TXT")).endsWith("\r\nTuner profile: Shack T\r\n"));
+
+        p.Click(page, "profilesButton");
+        ProfileDialog& dialog = *page.ProfilesDialog();
+        p.Type(dialog, "l1LeastBox", QStringLiteral("10p"));
+        p.Click(dialog, "saveProfileButton");
+        QCOMPARE(Find<QLabel>(dialog, "refusalLabel")->text(),
+                 QStringLiteral(
+                     "The least value of L1, \"10p\", is not a number: give it in µH, as 100 or 1.5e3."));
+        QCOMPARE(p.Read(QStringLiteral("VORELIN-TUNERS.CSV")), QByteArray("name,topology\nShack T,5\n"));
+        p.Type(dialog, "l1LeastBox", QStringLiteral("0.5"));
+        p.Click(dialog, "saveProfileButton");
+        p.Click(dialog, "newProfileButton");
+        p.Type(dialog, "profileNameBox", QStringLiteral("Pi"));
+        p.dialogs.yesNoAnswer = true; // "Save them?"
+        p.Click(dialog, "closeButton");
+        QVERIFY(!dialog.isVisible());
+        const ProfilesRead kept =
+            ReadTunerProfiles(p.Read(QStringLiteral("VORELIN-TUNERS.CSV")).toStdString());
+        QCOMPARE(kept.profiles.size(), 2u);
+        QCOMPARE(kept.profiles[0].ranges[3].least, 0.5);
+        QCOMPARE(chooser->itemText(2), QStringLiteral("Pi"));
+        QCOMPARE(chooser->currentText(), QStringLiteral("Shack T"));
+        QCOMPARE(p.dialogs.messages, QStringList());
     }
 };
 

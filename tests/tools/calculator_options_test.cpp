@@ -176,6 +176,11 @@ TEST(CalculatorOptions, ExitCodesAndMessages) {
         {kDesign + "--hold x1=1p", 2, "vorelin-calc: --hold needs PART=VALUE with PART one of c1, c2"},
         {"--design --load-x 1 --frequency 1M --impedance 50", 2,
          "vorelin-calc: --load-r is required with --design\n"},
+        {kDesign + "--coil-q 0", 2, "vorelin-calc: The coil Q must be a number above zero.\n"},
+        {kDesign + "--capacitor-q -1", 2, "vorelin-calc: The capacitor Q must be a number above zero.\n"},
+        {kDesign + "--profile Nowhere", 2,
+         "vorelin-calc: there is no tuner profile named \"Nowhere\" in VORELIN-TUNERS.CSV\n"},
+        {kExample + "--coil-q 100", 2, "vorelin-calc: --coil-q needs --design\n"},
     };
     for (const auto& c : kCases) {
         const ScratchFolder folder;
@@ -300,6 +305,29 @@ TEST(CalculatorOptions, DesignGivesTheWorkedExampleBack) {
         return static_cast<float>(s["c1"].toDouble()) == 150e-12f && near(s["l2"], 2.2e-6) &&
                near(s["c3"], 300e-12);
     })) << run.out;
+}
+
+// --profile takes the Qs and ranges of VORELIN-TUNERS.CSV in the working folder (its name in any
+// case), --coil-q overrides its coil Q, and the default lies within its ranges; a file that cannot
+// be read is named.
+TEST(CalculatorOptions, DesignWithATunerProfile) {
+    const test::WorkingFolder folder;
+    test::PutFile("VORELIN-TUNERS.CSV",
+                  "name,topology,c1_largest,coil_q,capacitor_q\nShack-pi,7,700,150,800\n");
+    const auto run = Calculate(kDesign + "--profile SHACK-PI --coil-q 90 --q 12 --json", folder);
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+    const QJsonObject json = Json(run.out);
+    EXPECT_EQ(json["profile"], QStringLiteral("Shack-pi"));
+    EXPECT_EQ(json["coil_q"].toDouble(), 90);
+    EXPECT_EQ(json["capacitor_q"].toDouble(), 800);
+    EXPECT_EQ(json["default"]["topology"].toInt(), 7);
+    const QJsonValue chosen = json["designs"][6]["solutions"][json["default"]["solution"].toInt()];
+    EXPECT_TRUE(chosen["outside_profile"].toArray().isEmpty() && chosen["c1"].toDouble() <= 700e-12)
+        << run.out;
+    test::PutFile("VORELIN-TUNERS.CSV", "name\n");
+    EXPECT_EQ(Calculate(kDesign + "--profile x", folder).err,
+              "vorelin-calc: The tuner profile file (VORELIN-TUNERS.CSV) was not read. Line 1: the name and "
+              "topology columns are needed.\n");
 }
 
 // scikit-rf (Debian's python3-scikit-rf) reads the table's Touchstone file with the same gamma.

@@ -86,4 +86,18 @@ enum class MarkProduct {
 PagePoint MapLoad(float loadR, float loadX, float impedance, const ChartFrame& frame,
                   MarkProduct product = MarkProduct::RadiusScaleMagnitude);
 
+// MapLoad in two steps: where the load lies from the chart's centre (in double precision, before
+// the last rounding), which the centre does not change, and that offset placed at the centre.
+// A pan moves only the centre, so the offsets of many loads serve every pan at the same scale.
+struct PageOffset {
+    double across;
+    double down;
+};
+PageOffset MapLoadOffset(float loadR, float loadX, float impedance, const ChartFrame& frame,
+                         MarkProduct product = MarkProduct::RadiusScaleMagnitude);
+inline PagePoint AtCentre(const ChartFrame& frame, const PageOffset& offset) {
+    return {static_cast<float>(offset.across + static_cast<double>(frame.centreX)),
+            static_cast<float>(offset.down + static_cast<double>(frame.centreY))};
+}
+
 } // namespace vorelin

@@ -135,8 +135,17 @@ void ResultsPage::ShowResults() {
 void ResultsPage::DrawChart(ResultsDrawing drawing) {
     ShowResults();
     ClearUpperVectorState(); // the controls ran Qt's text layout
-    const bool withRegion = drawing == ResultsDrawing::RegionChosen || drawing == ResultsDrawing::ViewChanged;
-    m_model = ComputeResults(m_entries, AccuracyFraction(m_accuracyPercent), withRegion, m_scratch);
+    const bool withRegion = drawing == ResultsDrawing::RegionChosen;
+    const float accuracy = AccuracyFraction(m_accuracyPercent);
+    // A view change leaves the load and its region as they were: they are worked out again only
+    // when the entries or the accuracy change.
+    const bool kept = m_modelEntries == m_entries && m_model.accuracy == accuracy &&
+                      (m_modelHasRegion || !withRegion) && m_model.loadsGeneration != 0;
+    if (!kept) {
+        m_model = ComputeResults(m_entries, accuracy, withRegion, m_scratch);
+        m_modelEntries = m_entries;
+        m_modelHasRegion = withRegion;
+    }
     m_shown = {m_view, m_settings.AspectRatio, m_mark, drawing, m_hintShown};
     ClearPage();
     DrawResultsPage(Drawing(), m_model, m_shown, m_scratch);
@@ -157,7 +166,7 @@ void ResultsPage::ShowAspectTexts(float ratio) {
     if (!m_aspectBox->isModified()) ShowAspectText(Text(SignedText(ratio)));
 }
 
-void ResultsPage::ViewChanged() { DrawChart(ResultsDrawing::ViewChanged); }
+void ResultsPage::ViewChanged() { DrawChart(ResultsDrawing::RegionChosen); }
 
 void ResultsPage::onPan(PanDirection direction) {
     Pan(m_view, direction);

@@ -60,9 +60,10 @@ public:
     void onExit();
 
     const ChartView& View() const { return m_view; }
-    // What the last drawing's network run gave.
     // The labels of the last drawing (drawn on the page, not widgets).
-    std::vector<PageLabel> Labels() const { return LayoutResults(m_model, m_shown).labels; }
+    std::vector<PageLabel> Labels() const {
+        return m_scratch.layout ? m_scratch.layout->labels : std::vector<PageLabel>();
+    }
 
 protected:
     void Load() override;
@@ -88,7 +89,7 @@ private:
     Navigation& m_navigation;
 
     ChartView m_view;
-    int m_accuracyPercent = 0; // the accuracy last chosen; 0 before any
+    int m_accuracyPercent = 0;   // the accuracy last chosen; 0 before any
     DotStyle m_mark = kLoadMark; // how the load mark is drawn: blue at first, dark red after a region
     bool m_hintShown = false;
     WriteFailureLatch m_defaultsFailures;
@@ -96,6 +97,8 @@ private:
     bool m_showingAspectText = false;
     ResultsScratch m_scratch;
     ResultsModel m_model;
+    Entries m_modelEntries;        // what m_model was computed from
+    bool m_modelHasRegion = false; // whether it holds the region's loads
     ResultsView m_shown;
 
     QLabel* m_aspectLabel = nullptr;

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 namespace vorelin {
 namespace {
 
@@ -22,6 +25,34 @@ TEST(ToleranceSweep, LoadsInDrawingOrder) {
     sweep(test::LargestRegion(), 0.01f);
     sweep(test::MakeEntries(1, 3.5e6f, 50, {.c2 = 680e-12f, .l1 = 4.7e-6f}), 0.02f);
     EXPECT_EQ(test::GoldenMismatch("core/golden/sweep_order.txt", text), "");
+}
+
+// The sweep on two threads gives the one-thread sweep's loads, bit for bit and in its order, also
+// where some combinations give no load (the larger coils overflow a step) and where too few
+// runs are made to share them out.
+TEST(ToleranceSweep, TwoThreadsGiveTheOneThreadOrder) {
+    std::vector<Entries> cases;
+    for (int topology = 1; topology <= 8; ++topology)
+        cases.push_back(test::TypicalExample(topology));
+    cases.push_back(test::MakeEntries(7, 1e10f, 50, {.c1 = 150e-12f, .c3 = 300e-12f, .l2 = 2.7e8f}));
+    cases.push_back(test::NotComputable());
+    std::vector<Load> loads;
+    for (const Entries& entries : cases) {
+        for (const int percent : {0, 1, 5, 20}) {
+            const float accuracy = AccuracyFraction(percent);
+            std::vector<Load> expected;
+            const SweepSummary one = SweepTolerance(entries, accuracy, [&expected](const SweepPoint& p) {
+                if (!p.nominal) expected.push_back({p.loadR, p.loadX});
+            });
+            const SweepSummary two = SweepToleranceLoads(entries, accuracy, loads);
+            ASSERT_EQ(loads.size(), expected.size()) << entries.Topology << " at " << percent;
+            EXPECT_EQ(std::memcmp(loads.data(), expected.data(), loads.size() * sizeof(Load)), 0)
+                << entries.Topology << " at " << percent;
+            EXPECT_EQ(two.combinations, one.combinations);
+            EXPECT_EQ(two.notComputable, one.notComputable);
+            EXPECT_EQ(two.nominal.load, one.nominal.load);
+        }
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <thread>
 
 namespace vorelin {
 
@@ -12,11 +13,6 @@ namespace {
 
 // A fully covered pixel keeps nothing of what was under it; its logarithm is "very negative".
 constexpr float kLogOfNothing = -1e4f;
-
-struct SnappedCentre {
-    int x, y;  // the pixel the centre falls in
-    int phase; // the nearest quarter-pixel offset within it, row-major
-};
 
 } // namespace
 
@@ -57,11 +53,12 @@ CircleStamp::CircleStamp(double radius, const QPen& pen) : m_colour(pen.color())
 bool CircleStamp::CanStampOn(const QImage& image) { return image.format() == QImage::Format_RGB32; }
 
 void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres,
-                           const std::optional<QRegion>& within) const {
+                           const std::optional<QRegion>& within, Scratch& scratch) const {
     if (within && within->isEmpty()) return;
     const int width = image.width(), height = image.height();
     // Snap every centre whose ring can touch the image; find the box all those rings lie in.
-    std::vector<SnappedCentre> snapped;
+    std::vector<Scratch::SnappedCentre>& snapped = scratch.snapped;
+    snapped.clear();
     snapped.reserve(centres.size());
     int left = std::numeric_limits<int>::max(), top = left, right = std::numeric_limits<int>::min(),
         bottom = right;
@@ -81,10 +78,10 @@ void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres,
     }
     if (snapped.empty()) return;
 
-    // Sum the logarithms of what every ring leaves, over the box.
+    // Sum the logarithms of what every ring leaves, over the box: each of two threads the rings
+    // of half the centres, into a sum of its own; the two sums are added after.
     const int boxWidth = right - left + 1, boxHeight = bottom - top + 1;
-    std::vector<float> leftOver(static_cast<std::size_t>(boxWidth) * static_cast<std::size_t>(boxHeight),
-                                0.0f);
+    const auto boxPixels = static_cast<std::size_t>(boxWidth) * static_cast<std::size_t>(boxHeight);
     struct Addend {
         std::ptrdiff_t offset; // from the centre pixel, in the box
         float logKeep;
@@ -95,10 +92,27 @@ void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres,
         for (const RingPixel& p : m_rings[phase])
             addends[phase].push_back({std::ptrdiff_t{p.dy} * boxWidth + p.dx, p.logKeep});
     }
-    for (const SnappedCentre& c : snapped) {
-        float* at = leftOver.data() + std::ptrdiff_t{c.y - top} * boxWidth + (c.x - left);
-        for (const Addend& a : addends[static_cast<std::size_t>(c.phase)])
-            at[a.offset] += a.logKeep;
+    const auto sum = [&](std::vector<float>& leftOver, std::size_t from, std::size_t to) {
+        leftOver.assign(boxPixels, 0.0f);
+        for (std::size_t i = from; i < to; ++i) {
+            const Scratch::SnappedCentre& c = snapped[i];
+            float* at = leftOver.data() + std::ptrdiff_t{c.y - top} * boxWidth + (c.x - left);
+            for (const Addend& a : addends[static_cast<std::size_t>(c.phase)])
+                at[a.offset] += a.logKeep;
+        }
+    };
+    // A thread pays for itself from a few thousand rings on.
+    constexpr std::size_t kShared = 4096;
+    std::vector<float>& leftOver = scratch.leftOver[0];
+    if (snapped.size() < kShared) {
+        sum(leftOver, 0, snapped.size());
+    } else {
+        const std::size_t half = snapped.size() / 2;
+        std::thread second([&] { sum(scratch.leftOver[1], half, snapped.size()); });
+        sum(leftOver, 0, half);
+        second.join();
+        for (std::size_t i = 0; i < boxPixels; ++i)
+            leftOver[i] += scratch.leftOver[1][i];
     }
 
     // Blend each covered pixel of the image once.

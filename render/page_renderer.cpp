@@ -317,11 +317,12 @@ private:
         if (QImage* image = StampTarget(run.size())) {
             const CircleStamp stamp(radius, m_painter.pen());
             ClearUpperVectorState(); // the stamp was rendered by Qt; what follows is ours
-            m_centres.clear();
-            m_centres.reserve(run.size());
+            std::vector<QPointF>& centres = m_scratch.centres;
+            centres.clear();
+            centres.reserve(run.size());
             for (const Primitive& p : run)
-                m_centres.push_back(m_mapping.Point(p.centreX, p.centreY));
-            stamp.StampAll(*image, m_centres, m_clip);
+                centres.push_back(m_mapping.Point(p.centreX, p.centreY));
+            stamp.StampAll(*image, centres, m_clip, m_scratch.stamp);
             return end;
         }
         for (const Primitive& p : run) {
@@ -567,7 +568,8 @@ private:
     bool m_outerClip = m_painter.hasClipping(); // a clip set by the caller before painting
     std::optional<QRegion> m_clip;              // the list's own clip, in device pixels; may be empty
     std::vector<QLineF> m_lines;                // reused by every run of lines
-    std::vector<QPointF> m_centres;             // reused by every run of stamped circles
+    RenderScratch m_ownScratch;                 // where the caller gives none
+    RenderScratch& m_scratch = m_options.scratch != nullptr ? *m_options.scratch : m_ownScratch;
 
     // The list's clip where the device drops clips (the SVG writer): what is drawn is sorted by its
     // rectangles and what crosses its edge is cut to its region by hand.
@@ -633,7 +635,9 @@ const QImage& PageImageCache::Image(const DisplayList& list, PageSize page, QSiz
         // A window of the same size is painted over in place: a new image of several megabytes
         // at every view change would cost fresh pages from the system each time.
         if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_RGB32);
-        if (!m_image.isNull()) PaintPage(m_image, list, page, background, {});
+        RenderOptions options;
+        options.scratch = &m_scratch;
+        if (!m_image.isNull()) PaintPage(m_image, list, page, background, options);
         m_list = &list;
         m_revision = list.Revision();
         m_background = background;

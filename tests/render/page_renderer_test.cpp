@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string_view>
+
 #include <QColor>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -399,6 +402,63 @@ TEST_F(PageRenderer, RegionStaysVisibleInsideTheFiveDisc) {
     });
     EXPECT_GT(beyond, 30000);
     EXPECT_EQ(green, beyond / 97);
+}
+
+// However it is zoomed, panned or stretched, the results page's chart changes no pixel outside its
+// area; panned wholly out of it, the chart leaves there only the words that bring it back.
+TEST_F(PageRenderer, AViewChangeChangesNothingOutsideTheChartsArea) {
+    const Entries entries =
+        test::MakeEntries(8, 14.2e6f, 50, {.c2 = 67.48e-12f, .l1 = 328.6e-9f, .l3 = 1.522e-6f});
+    ResultsScratch scratch;
+    const ResultsModel model = ComputeResults(entries, 0.2f, true, scratch);
+    const auto render = [&](const ChartView& view, float aspect, bool* away = nullptr) {
+        DisplayList page;
+        DrawResultsPage(page, model, {view, aspect, kNominalDot, ResultsDrawing::RegionChosen, true},
+                        scratch);
+        if (away != nullptr)
+            *away = std::ranges::any_of(page.Primitives(), [&](const Primitive& p) {
+                return p.op == Op::Text && page.TextOf(p) == kChartAwayText;
+            });
+        return RenderPage(page, kWindowPage, QSize(1200, 900), kWhite);
+    };
+    bool away = true;
+    const QImage home = render({9000, 5000, 1, 1}, 0.75f, &away);
+    EXPECT_FALSE(away);
+    // The area's pixels at a tenth of a pixel a page unit.
+    const QRect area(static_cast<int>(kResultsChartArea.left / 10),
+                     static_cast<int>(kResultsChartArea.top / 10), 1200, 900);
+    const struct {
+        const char* name;
+        ChartView view;
+        float aspect;
+    } kViews[] = {
+        {"larger three times, left five times", {6500, 5000, 1.331f, 1.331f}, 0.75f},
+        {"larger three times, down six times", {9000, 8000, 1.331f, 1.331f}, 0.75f},
+        {"largest, over the schematic", {2000, 2000, 5, 5}, 0.75f},
+        {"smallest, widest", {9000, 5000, 0.6f, 0.6f}, 1.5f},
+        {"panned away", {30000, 5000, 1, 1}, 0.75f},
+    };
+    for (const auto& v : kViews) {
+        const QImage moved = render(v.view, v.aspect, &away);
+        int changed = 0, inkInArea = 0, redInArea = 0;
+        for (int y = 0; y < home.height(); ++y) {
+            for (int x = 0; x < home.width(); ++x) {
+                if (area.contains(x, y)) {
+                    inkInArea += qGray(moved.pixel(x, y)) < 128 ? 1 : 0;
+                    redInArea += IsColour(moved.pixel(x, y), kGridEmphasis, 60) ? 1 : 0;
+                } else {
+                    changed += moved.pixel(x, y) != home.pixel(x, y) ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_EQ(changed, 0) << v.name;
+        const bool far = std::string_view(v.name) == "panned away";
+        EXPECT_EQ(away, far) << v.name;
+        if (far) {
+            EXPECT_EQ(redInArea, 0);
+            EXPECT_GT(inkInArea, 50); // the words
+        }
+    }
 }
 
 } // namespace

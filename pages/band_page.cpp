@@ -158,6 +158,20 @@ void BandPage::MakeControls() {
     m_hoverLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_hoverLabel->setMargin(2);
     m_hoverLabel->hide();
+    HideHoverOnControls();
+}
+
+void BandPage::HideHoverOnControls() {
+    // The page hears no move when the pointer goes straight from the chart onto a control (the
+    // grid, a button): each control tells the page when the pointer enters it.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control != m_hoverLabel) control->installEventFilter(this);
+    }
+}
+
+bool BandPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) m_hoverLabel->hide();
+    return PageWindow::eventFilter(watched, event);
 }
 
 void BandPage::PlaceControls() {
@@ -238,9 +252,6 @@ void BandPage::ShowReasonSpans() {
         if (!results[row].load)
             m_tableView->setSpan(static_cast<int>(row), static_cast<int>(kBandColumnCount), 1, 3);
     }
-    // A flagged row keeps its load and tells what it is across the other two.
-    for (const MisreadRow& misread : m_model.Misread())
-        m_tableView->setSpan(static_cast<int>(misread.row), static_cast<int>(kBandColumnCount) + 1, 1, 2);
 }
 
 std::optional<std::size_t> BandPage::SelectedRow() const {

@@ -74,6 +74,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct AreaJob {
@@ -96,6 +97,7 @@ private:
     void StopAreas();
     void onAreasReady(const std::shared_ptr<AreaJob>& job);
     void ShowHover(const QPointF& pagePoint);
+    void HideHoverOnControls();
     std::size_t InsertionRow() const;
     bool RoomFor(std::size_t rows);
     void ReportIfFailed(const WriteResult& result);

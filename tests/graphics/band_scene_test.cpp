@@ -10,6 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <complex>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace vorelin {
 namespace {
@@ -111,6 +116,136 @@ TEST(BandScene, PartsOfThePageKeepApart) {
             ASSERT_FALSE(texts.empty());
             for (const PageRect& label : texts)
                 EXPECT_FALSE(Overlap(label, extent));
+        }
+    }
+}
+
+// The SWR plot reads as a plot: its SWR axis is logarithmic (its ticks as far apart as their
+// logarithms), an SWR above its top is marked at the top edge, at least four frequencies are
+// labelled in order at their places, and the amateur band the rows reach into is shaded behind the
+// trace as far as the rows go.
+TEST(BandScene, SwrPlotReadsAsAPlot) {
+    BandSceneModel model;
+    const std::array<std::pair<float, double>, 4> rows{
+        {{3.5e6f, 1.2}, {3.6e6f, 2.5}, {3.7e6f, 150}, {3.9e6f, 4}}};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        model.points.push_back({i, rows[i].first, {50, 0}, rows[i].second, nullptr});
+    DisplayList list;
+    DrawBandScene(list, model, HomeBandView());
+    std::map<std::string, float> swrTicks; // text -> height of its line
+    std::vector<std::pair<float, std::string>> frequencyTicks;
+    std::vector<PageRect> shades;
+    int arrowStrokes = 0;
+    const Primitive* last = nullptr;
+    for (const Primitive& p : list.Primitives()) {
+        if (p.op == Op::Text && last != nullptr && last->op == Op::Line && last->colour == kGridLight)
+            swrTicks[list.TextOf(p)] = last->y1;
+        if (p.op == Op::Text && last != nullptr && last->op == Op::Line && last->x1 == last->x2)
+            frequencyTicks.push_back({last->x1, list.TextOf(p)});
+        if (p.op == Op::FilledBox && p.colour == kAmateurBandShade)
+            shades.push_back({p.x1, p.y1, p.x2, p.y2});
+        if (p.op == Op::Line && p.penWidth == 2 && std::abs(p.x2 - p.x1) == 70 && p.x1 > kBandSwrArea.left)
+            ++arrowStrokes; // the two strokes of an arrow up
+        last = &p;
+    }
+    ASSERT_EQ(swrTicks.size(), 9u); // 1, 1.5, 2, 3, 5, 10, 20, 50, 100
+    const auto at = [&](const char* tick) { return static_cast<double>(swrTicks.at(tick)); };
+    EXPECT_NEAR(at("1") - at("10"), at("10") - at("100"), 0.01);
+    EXPECT_NEAR((at("1") - at("2")) / (at("1") - at("10")), std::log10(2.0), 1e-4);
+    EXPECT_NEAR((at("1") - at("1.5")) / (at("1") - at("10")), std::log10(1.5), 1e-4);
+    EXPECT_EQ(arrowStrokes, 2); // the one row above the axis
+    ASSERT_GE(frequencyTicks.size(), 4u);
+    for (std::size_t i = 0; i < frequencyTicks.size(); ++i) {
+        const double megahertz = std::stod(frequencyTicks[i].second);
+        const double x =
+            static_cast<double>(frequencyTicks.front().first) +
+            (megahertz - std::stod(frequencyTicks.front().second)) * 1e6 *
+                static_cast<double>(frequencyTicks.back().first - frequencyTicks.front().first) /
+                ((std::stod(frequencyTicks.back().second) - std::stod(frequencyTicks.front().second)) * 1e6);
+        EXPECT_NEAR(static_cast<double>(frequencyTicks[i].first), x, 0.5) << frequencyTicks[i].second;
+        if (i > 0) {
+            EXPECT_GT(megahertz, std::stod(frequencyTicks[i - 1].second));
+        }
+    }
+    // 80 m from the first row (3.5 MHz) to its top (3.8 MHz): three quarters of the plot's width.
+    ASSERT_EQ(shades.size(), 1u);
+    const PageRect& shade = shades.front();
+    const double plotWidth =
+        static_cast<double>(frequencyTicks.back().first - frequencyTicks.front().first) * 0.4 /
+        (std::stod(frequencyTicks.back().second) - std::stod(frequencyTicks.front().second));
+    EXPECT_NEAR(static_cast<double>(shade.right - shade.left), plotWidth * 0.3 / 0.4, 0.5);
+}
+
+// The end labels stand inside the chart's area, so that its clip cuts none, and clear of every
+// mark and every stretch of the trace: at home, zoomed onto the trace's ends and panned to the
+// area's edges.
+TEST(BandScene, EndLabelsStandInsideTheChartClearOfTheTrace) {
+    std::string text = "frequency,topology,impedance,c1,c3,l2\n";
+    for (int i = 0; i < 6; ++i)
+        text += std::to_string(3550 + 50 * i) + "k,7," + "50," + std::to_string(300 + 20 * i) + "p," +
+                std::to_string(600 + 35 * i) + "p," + std::to_string(2.6 - 0.05 * i).substr(0, 5) + "u\n";
+    const BandTable table = ReadBandTable(text).table;
+    std::vector<BandResult> results;
+    for (const BandRow& row : table.rows)
+        results.push_back(ResultOf(row));
+    const BandSceneModel band = MakeBandSceneModel(table, results, {}, 0);
+    // And a trace that leaves its lowest frequency up and to the right, where the label would go.
+    BandSceneModel upRight;
+    for (int i = 0; i < 3; ++i) {
+        const std::complex<double> gamma(0.08 * i, 0.08 * i), z = 50.0 * (1.0 + gamma) / (1.0 - gamma);
+        upRight.points.push_back({static_cast<std::size_t>(i),
+                                  7e6f + 1e5f * static_cast<float>(i),
+                                  {static_cast<float>(z.real()), static_cast<float>(z.imag())},
+                                  1.5,
+                                  nullptr});
+    }
+    for (const BandSceneModel& model : {band, upRight}) {
+        std::vector<BandChartView> views{HomeBandView()};
+        for (const double zoom : {4.0, 12.0}) {
+            BandChartView view = HomeBandView();
+            ZoomBandView(view,
+                         MapLoad(model.points[0].load.LoadR, model.points[0].load.LoadX, 50, BandFrame(view)),
+                         zoom);
+            views.push_back(view);
+            for (const float dx : {-900.0f, 900.0f}) {
+                BandChartView panned = view;
+                PanBandView(panned, dx, dx / 2);
+                views.push_back(panned);
+            }
+        }
+        for (const BandChartView& view : views) {
+            DisplayList list;
+            const BandSceneDrawn drawn = DrawBandScene(list, model, view);
+            const auto crosses = [&](const PageRect& r, PagePoint a, PagePoint b) {
+                for (int i = 0; i <= 400; ++i) {
+                    const float t = static_cast<float>(i) / 400;
+                    const float x = a.x + (b.x - a.x) * t, y = a.y + (b.y - a.y) * t;
+                    if (x >= r.left && x <= r.right && y >= r.top && y <= r.bottom) return true;
+                }
+                return false;
+            };
+            int labels = 0;
+            PageRect extent{};
+            for (const Primitive& p : list.Primitives()) {
+                if (p.op != Op::Text || list.TextOf(p).find("MHz") == std::string::npos ||
+                    p.x1 >= kBandChartArea.right || !ExtentOf(list, p, 0, extent))
+                    continue;
+                ++labels;
+                EXPECT_TRUE(Inside(extent, kBandChartArea)) << list.TextOf(p) << " " << view.scale;
+                for (std::size_t i = 0; i < drawn.marks.size(); ++i) {
+                    EXPECT_FALSE(Overlap(extent, Inflated({drawn.marks[i].x, drawn.marks[i].y,
+                                                           drawn.marks[i].x, drawn.marks[i].y},
+                                                          40)))
+                        << list.TextOf(p) << " over a mark at scale " << view.scale;
+                    if (i > 0) {
+                        EXPECT_FALSE(crosses(extent, drawn.marks[i - 1], drawn.marks[i]))
+                            << list.TextOf(p) << " over the trace at scale " << view.scale;
+                    }
+                }
+            }
+            if (view == HomeBandView()) {
+                EXPECT_EQ(labels, 2);
+            }
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "core/band_prediction.h"
 #include "core/band_table.h"
+#include "core/dial_values.h"
 #include "core/topology.h"
 #include "files/band_file.h"
 #include "files/load_csv.h"
@@ -217,6 +218,11 @@ private slots:
         const auto* hover = f.page->findChild<QLabel*>(QStringLiteral("hoverLabel"));
         QVERIFY(hover->isVisible());
         QCOMPARE(hover->text(), QStringLiteral("7.1 MHz\n120 +j97.08 Ω\nSWR 4.146"));
+        // Straight onto the grid, with no move over the page between: the box goes.
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(f.Table().viewport(), &enter);
+        QVERIFY(!hover->isVisible());
+        QTest::mouseMove(f.page, mark);
         QWheelEvent wheel(mark, f.page->mapToGlobal(mark), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(f.page, &wheel);
@@ -247,8 +253,12 @@ private slots:
         QCOMPARE(f.Column(0), QStringList({"6.9M", "7M", "7.05M", "7.1M", "7.2M", "7.3M", "7.4M"}));
         QCOMPARE(f.Cell(2, 9), QStringLiteral("predicted"));
         const Entries& added = f.page->Model().Table().rows[2].entries;
-        for (const PartSlot& part : PartsOf(7))
-            QVERIFY(std::fabs(added.*part.value / expected.entries.*part.value - 1) < 1e-5f);
+        // The parts as a dial is set to them: four digits, in the grid's own style.
+        for (const PartSlot& part : PartsOf(7)) {
+            QVERIFY(std::fabs(added.*part.value / expected.entries.*part.value - 1) < 5e-4f);
+            QCOMPARE(f.Cell(2, static_cast<int>(*ColumnNamed(part.name))),
+                     QString::fromStdString(DialValueText(expected.entries.*part.value)));
+        }
         QCOMPARE(f.page->SelectedRow(), std::optional<std::size_t>(2));
         QVERIFY(f.page->Model().index(2, 0).data(Qt::FontRole).value<QFont>().italic());
         QVERIFY(f.page->Scene().points[2].predicted);
@@ -266,9 +276,17 @@ private slots:
         };
         accuracy->setCurrentIndex(2); // 2 %
         QVERIFY(flagged() == 1 && f.page->Scene().points[3].misread);
+        // The flag in its own column: the load, SWR and |Γ| stay.
         QCOMPARE(f.Cell(3, kLoadColumn), QStringLiteral("34.98 +j24.95 Ω"));
-        QCOMPARE(f.Cell(3, kLoadColumn + 1), QString::fromUtf8(kMisreadText.data()));
-        QCOMPARE(f.Table().columnSpan(3, kLoadColumn + 1), 2);
+        QVERIFY(f.Cell(3, kLoadColumn + 1).startsWith(QStringLiteral("1.")));
+        QCOMPARE(f.Cell(3, static_cast<int>(kBandFlagColumn)), QString::fromUtf8(kMisreadText.data()));
+        QVERIFY(!f.Table()
+                     .model()
+                     ->index(3, static_cast<int>(kBandFlagColumn))
+                     .data(Qt::ToolTipRole)
+                     .toString()
+                     .isEmpty());
+        QCOMPARE(f.Cell(2, static_cast<int>(kBandFlagColumn)), QString());
         const PagePoint ring = f.page->Drawn().marks[3]; // the 7.4 MHz label keeps off its flag
         for (const Primitive& p : f.page->Drawing().Primitives()) {
             PageRect text{};
@@ -280,7 +298,7 @@ private slots:
         accuracy->setCurrentIndex(2);
         QVERIFY(f.Table().model()->setData(f.Table().model()->index(3, 3), QStringLiteral("1326.29p")));
         QCOMPARE(flagged(), 0);
-        QCOMPARE(f.Table().columnSpan(3, kLoadColumn + 1), 1);
+        QCOMPARE(f.Cell(3, static_cast<int>(kBandFlagColumn)), QString());
     }
 
     void theBandButtonLeadsThereAndClosingLeadsBack() {

@@ -64,24 +64,6 @@ const ControlPlace kControlPlaces[] = {
 float F(double value) { return static_cast<float>(value); }
 double D(float value) { return static_cast<double>(value); }
 
-// The reflection plane's point (re, im) on the chart, as the grid places it.
-PagePoint GammaOnPage(const ChartFrame& frame, float re, float im) {
-    const double r = D(frame.chartRadius) * D(frame.chartScale);
-    const double k = D(frame.aspectRatio) * r;
-    return {F(D(frame.centreX) + k * D(re)), F(D(frame.centreY) - r * D(im))};
-}
-
-// The boxes of an area that reach into `within`.
-void DrawArea(Surface& surface, const ToleranceArea& area, const ChartFrame& frame, Colour colour,
-              const PageRect& within) {
-    for (const GammaBox& box : area.boxes) {
-        const PagePoint topLeft = GammaOnPage(frame, box.left, box.top);
-        const PagePoint bottomRight = GammaOnPage(frame, box.right, box.bottom);
-        if (Overlap({topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}, within))
-            surface.FilledBox(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, colour);
-    }
-}
-
 bool IsFinite(const PagePoint& point) { return std::isfinite(point.x) && std::isfinite(point.y); }
 
 // Whether a mark of this radius at `at` shows in `area`.
@@ -141,10 +123,10 @@ void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& 
         if (point.row == model.selectedRow) {
             selected = &point;
         } else {
-            DrawArea(surface, *point.area, frame, kAreaGreen, within);
+            FillToleranceArea(surface, *point.area, frame, kAreaGreen, within);
         }
     }
-    if (selected != nullptr) DrawArea(surface, *selected->area, frame, kSelectedGreen, within);
+    if (selected != nullptr) FillToleranceArea(surface, *selected->area, frame, kSelectedGreen, within);
 }
 
 // A text cut to `width` page units, with "…" where it was cut.
@@ -248,11 +230,21 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
     surface.SetClip(kBandChartArea, {});
     DrawAreas(surface, model, frame, kBandChartArea);
     surface.SetFont(kSceneFont);
-    // The grid blanks the small r = 5 disc: the areas there are filled again before its lines.
+    // The grid blanks the small r = 5 disc: the areas there are filled again (only there) before
+    // its lines.
     const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
     const PageRect fiveDisc{F(D(frame.centreX) + k * 2 / 3), F(D(frame.centreY) - r / 6),
                             F(D(frame.centreX) + k), F(D(frame.centreY) + r / 6)};
-    DrawChartGrid(surface, frame, ResultsGridStyle(), [&] { DrawAreas(surface, model, frame, fiveDisc); });
+    DrawChartGrid(surface, frame, ResultsGridStyle(), [&] {
+        if (!Overlap(fiveDisc, kBandChartArea)) return;
+        surface.SetClip({std::max(fiveDisc.left, kBandChartArea.left),
+                         std::max(fiveDisc.top, kBandChartArea.top),
+                         std::min(fiveDisc.right, kBandChartArea.right),
+                         std::min(fiveDisc.bottom, kBandChartArea.bottom)},
+                        {});
+        DrawAreas(surface, model, frame, fiveDisc);
+        surface.SetClip(kBandChartArea, {});
+    });
 
     // The trace: the loads in frequency order; a load off every chart breaks it.
     surface.SetPenWidth(2);

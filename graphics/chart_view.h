@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings.h"
+#include "graphics/surface.h"
 
 #include <string_view>
 
@@ -66,11 +67,6 @@ inline constexpr float kChartRadius = 3000;
 
 // The results page's chart: the view's centre and scale, the chart radius and the aspect ratio.
 ChartFrame ResultsFrame(const ChartView& view, float aspectRatio);
-
-struct PagePoint {
-    float x;
-    float y;
-};
 
 // The order of the last multiplications of the horizontal coordinate, which differs between
 // the two load marks in the last bits (nothing visible).

@@ -1,7 +1,10 @@
 #include "graphics/load_marks.h"
 
+#include "graphics/page_layout.h"
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <thread>
 
 namespace vorelin {
@@ -57,6 +60,27 @@ std::optional<PageRect> MappedRegion::Bounds() const {
     if (!m_mapped || !m_anyFinite) return std::nullopt;
     const PagePoint least = AtCentre(m_frame, m_least), most = AtCentre(m_frame, m_most);
     return PageRect{least.x, least.y, most.x, most.y};
+}
+
+void FillToleranceArea(Surface& surface, const ToleranceArea& area, const ChartFrame& frame, Colour colour,
+                       const PageRect& within) {
+    if (area.points.empty()) return;
+    const double r = static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale);
+    const double k = static_cast<double>(frame.aspectRatio) * r;
+    std::vector<PagePoint> points;
+    points.reserve(area.points.size());
+    PageRect extent{std::numeric_limits<float>::max(), std::numeric_limits<float>::max(),
+                    std::numeric_limits<float>::lowest(), std::numeric_limits<float>::lowest()};
+    for (const GammaVertex& g : area.points) {
+        const PagePoint at{
+            static_cast<float>(static_cast<double>(frame.centreX) + k * static_cast<double>(g.re)),
+            static_cast<float>(static_cast<double>(frame.centreY) - r * static_cast<double>(g.im))};
+        points.push_back(at);
+        extent = {std::min(extent.left, at.x), std::min(extent.top, at.y), std::max(extent.right, at.x),
+                  std::max(extent.bottom, at.y)};
+    }
+    if (!Overlap(extent, within)) return;
+    surface.FilledRings(points, area.ringEnds, colour);
 }
 
 void PlotMapped(Surface& surface, std::span<const PagePoint> pagePoints, DotStyle style) {

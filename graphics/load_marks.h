@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/networks.h"
+#include "core/tolerance_area.h"
 #include "graphics/chart_view.h"
 #include "graphics/surface.h"
 
@@ -52,6 +53,11 @@ private:
     float m_impedance = 0;
     bool m_mapped = false;
 };
+
+// A tolerance area filled on a chart (the reflection plane's point u + jv at the centre + K u,
+// R v above it); nothing of an area that lies wholly outside `within`.
+void FillToleranceArea(Surface& surface, const ToleranceArea& area, const ChartFrame& frame, Colour colour,
+                       const PageRect& within);
 
 // PlotDot's circle at each of the mapped points, in order.
 void PlotMapped(Surface& surface, std::span<const PagePoint> pagePoints, DotStyle style);

@@ -38,6 +38,15 @@ bool ExtentOf(const DisplayList& list, const Primitive& p, float stroke, PageRec
                   static_cast<float>(static_cast<double>(p.y1) + TextHeight(font))};
         return true;
     }
+    case Op::Rings: {
+        const auto& points = list.RingsOf(p).points;
+        if (points.empty()) return false;
+        extent = {points[0].x, points[0].y, points[0].x, points[0].y};
+        for (const PagePoint& q : points)
+            extent = {std::min(extent.left, q.x), std::min(extent.top, q.y), std::max(extent.right, q.x),
+                      std::max(extent.bottom, q.y)};
+        return true;
+    }
     case Op::Point:
     case Op::Clip:
         return false;

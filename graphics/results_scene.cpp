@@ -49,10 +49,12 @@ void DrawLabel(Surface& surface, const PageLabel& label) {
     surface.SetTextColour(kBlack);
 }
 
-// The varied loads (mapped beforehand) in green, then the nominal load in dark red.
+// The varied loads (mapped beforehand) in green over the area they cover, then the nominal load in
+// dark red.
 void DrawRegion(Surface& surface, const ResultsModel& model, const ChartFrame& frame,
                 std::span<const PagePoint> region) {
     if (!model.run.Computed()) return;
+    FillToleranceArea(surface, model.regionArea, frame, kRegionDot.colour, kResultsChartArea);
     PlotMapped(surface, region, kRegionDot);
     if (model.region.nominal.Computed())
         PlotDot(surface, model.region.nominal.load, model.entries.Impedance, frame, kNominalDot);
@@ -80,6 +82,9 @@ ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withReg
         for (const Load& load : scratch.loads)
             ranges.Add(load.LoadR, load.LoadX);
         model.ranges = ranges.Figures();
+        const std::atomic<bool> go{false};
+        model.regionArea =
+            ToleranceAreaOf(entries, accuracy, entries.Impedance, go).value_or(ToleranceArea{});
     }
     model.regionLoads = scratch.loads;
     model.loadsGeneration = NextGeneration();
@@ -169,6 +174,15 @@ void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsV
         const double cx = static_cast<double>(frame.centreX), cy = static_cast<double>(frame.centreY);
         const PageRect disc{shifted(cx, k * 4 / 6), shifted(cy, -r / 6), shifted(cx, k), shifted(cy, r / 6)};
         if (!regionBounds || !Overlap(Inflated(*regionBounds, kRegionDot.radius), disc)) return;
+        if (Overlap(disc, kResultsChartArea)) {
+            surface.SetClip({std::max(disc.left, kResultsChartArea.left),
+                             std::max(disc.top, kResultsChartArea.top),
+                             std::min(disc.right, kResultsChartArea.right),
+                             std::min(disc.bottom, kResultsChartArea.bottom)},
+                            {});
+            FillToleranceArea(surface, model.regionArea, frame, kRegionDot.colour, disc);
+            surface.SetClip(kResultsChartArea, {});
+        }
         for (const PagePoint& at : region) {
             if (!NearFiveDisc(frame, at, kRegionDot.radius)) continue;
             surface.SetPenWidth(1);

@@ -3,6 +3,7 @@
 #include "core/entries.h"
 #include "core/load_figures.h"
 #include "core/networks.h"
+#include "core/tolerance_area.h"
 #include "core/tolerance_ranges.h"
 #include "core/tolerance_sweep.h"
 #include "graphics/chart_view.h"
@@ -29,6 +30,7 @@ struct ResultsModel {
     float accuracy = 0;                          // the accuracy the region was swept at
     SweepSummary region;                         // the sweep, when one ran
     std::span<const Load> regionLoads;           // its varied loads, in drawing order (storage: the caller's)
+    ToleranceArea regionArea;                    // the area they cover, filled under their circles
     LoadFigures figures;                         // SWR and the other figures of the load
     std::optional<ToleranceRangeFigures> ranges; // the smallest and largest figures over the region
     std::uint64_t loadsGeneration = 0;           // tells this computation from every other

@@ -55,6 +55,8 @@ bool Drawable(const Primitive& p) {
         return Finite(p.x1) && Finite(p.y1);
     case Op::Clip:
         return true;
+    case Op::Rings:
+        return true; // each of its points is checked as it is painted
     }
     return false;
 }
@@ -385,11 +387,37 @@ private:
         case Op::Clip:
             Clip(m_list.ClipOf(p));
             break;
+        case Op::Rings:
+            PaintRings(p);
+            break;
         case Op::Line:
         case Op::Continue:
         case Op::Circle:
             break; // painted in runs
         }
+    }
+
+    // The rings as one path filled by the nonzero rule; a ring with a point that cannot be drawn
+    // is left out.
+    void PaintRings(const Primitive& p) {
+        const DisplayList::RingSet& rings = m_list.RingsOf(p);
+        QPainterPath path = WindingPath();
+        std::size_t start = 0;
+        for (const std::uint32_t end : rings.ends) {
+            const auto ring = std::span(rings.points).subspan(start, end - start);
+            start = end;
+            if (ring.size() < 3 ||
+                !std::ranges::all_of(ring, [](const PagePoint& q) { return Finite(q.x) && Finite(q.y); }))
+                continue;
+            path.moveTo(m_mapping.Point(ring[0].x, ring[0].y));
+            for (const PagePoint& q : ring.subspan(1))
+                path.lineTo(m_mapping.Point(q.x, q.y));
+            path.closeSubpath();
+        }
+        if (path.isEmpty()) return;
+        const QColor colour = ToQColor(p.colour);
+        if (DrawnAsUsual(path.boundingRect(), [&] { return path; })) m_painter.fillPath(path, colour);
+        FillAcross(colour);
     }
 
     void FillBox(const QRectF& box, const QColor& colour) {

@@ -200,10 +200,10 @@ private slots:
         QTRY_VERIFY(!f.page->AreasPending());
         QCOMPARE(label->text(), QStringLiteral("Tolerance areas at 20 %"));
         for (const auto& area : f.page->Model().Areas())
-            QVERIFY(area && !area->boxes.empty());
+            QVERIFY(area && !area->points.empty());
         const auto areaDrawn = [&f] {
             return std::ranges::any_of(f.page->Drawing().Primitives(), [](const Primitive& p) {
-                return p.op == Op::FilledBox && p.colour == 0xAAEEAA;
+                return p.op == Op::Rings && p.colour == 0xAAEEAA;
             });
         };
         QVERIFY(areaDrawn());

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string_view>
 
 #include <QColor>
@@ -349,6 +351,37 @@ TEST_F(PageRenderer, SvgKeepsToTheClip) {
     EXPECT_GT(text, 100) << "the text left of the hole";
     EXPECT_TRUE(IsColour(image.pixel(300, 500), kRed, 8)) << "the line left of the hole";
     EXPECT_TRUE(IsColour(image.pixel(300, 350), kBlue, 8)) << "the circle's lower half";
+}
+
+// An area of rings fills what its outer ring holds but its hole (which runs the other way round),
+// in a picture and in an SVG drawing cut to a clip alike.
+TEST_F(PageRenderer, RingsFillTheirAreaButItsHoles) {
+    const std::array<PagePoint, 8> points{{{2000, 2000},
+                                           {2000, 7000},
+                                           {8000, 7000},
+                                           {8000, 2000}, // outer
+                                           {4000, 4000},
+                                           {6000, 4000},
+                                           {6000, 5000},
+                                           {4000, 5000}}}; // hole
+    const std::array<std::uint32_t, 2> ends{4, 8};
+    DisplayList list;
+    list.SetClip({0, 0, 7000, 9000}, {});
+    list.FilledRings(points, ends, kBlue);
+    list.ClearClip();
+    QSvgRenderer svg(PageSvg(list, kWindowPage, QSize(1200, 900), kWhite));
+    QImage fromSvg(1200, 900, QImage::Format_RGB32);
+    fromSvg.fill(Qt::white);
+    {
+        QPainter painter(&fromSvg);
+        svg.render(&painter);
+    }
+    for (const QImage& image : {RenderPage(list, kWindowPage, QSize(1200, 900), kWhite), fromSvg}) {
+        EXPECT_TRUE(IsColour(image.pixel(300, 300), kBlue, 8));
+        EXPECT_TRUE(IsColour(image.pixel(500, 450), kWhite, 8)) << "in the hole";
+        EXPECT_TRUE(IsColour(image.pixel(750, 450), kWhite, 8)) << "beyond the clip";
+        EXPECT_TRUE(IsColour(image.pixel(100, 100), kWhite, 8));
+    }
 }
 
 // The page's text widths, worked out without Qt for its layouts, agree with what Qt draws.

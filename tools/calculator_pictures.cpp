@@ -25,7 +25,9 @@ constexpr Colour kWhite = 0xFFFFFF;
 } // namespace
 
 WriteResult WriteReportFile(const Entries& entries, int accuracyPercent, const std::string& path) {
-    return WriteReportPdf(entries, path, CurrentDateTimeText(), kLoadMark, accuracyPercent);
+    // The load marked as the results page marks it: in the nominal style once a region is shown.
+    return WriteReportPdf(entries, path, CurrentDateTimeText(), accuracyPercent > 0 ? kNominalDot : kLoadMark,
+                          accuracyPercent);
 }
 
 WriteResult WriteResultsPictures(const Entries& entries, int accuracyPercent, const std::string& pngPath,

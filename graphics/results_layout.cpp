@@ -397,6 +397,14 @@ std::vector<std::string> DetailsLines(const ResultsModel& model, bool accuracyCh
     return details;
 }
 
+std::string ResultsText(const ResultsModel& model, bool accuracyChosen) {
+    if (!model.run.Computed()) return std::string(kLoadNotComputable) + "\n";
+    std::string text = "Load: " + Trimmed(LoadLine(model.run.load)) + "\n";
+    for (const std::string& line : DetailsLines(model, accuracyChosen))
+        text += line + "\n";
+    return text;
+}
+
 ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view) {
     const Entries& entries = model.entries;
     const bool computed = model.run.Computed();

@@ -40,6 +40,10 @@ struct ResultsModel {
 // the ranges over its region, in the page's type in the free area left of the chart.
 std::vector<std::string> DetailsLines(const ResultsModel& model, bool accuracyChosen);
 
+// What the page tells, as text to copy: "Load: " and the load line, then the details block's lines
+// (the ranges with them once an accuracy is chosen), one a line; the reason when there is no load.
+std::string ResultsText(const ResultsModel& model, bool accuracyChosen);
+
 // Which of the page's redraws a drawing is: each draws the readout (the schematic with its texts
 // and the red load line) and the grid once, in the order the page's handlers draw them.
 enum class ResultsDrawing {

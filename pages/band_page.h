@@ -40,6 +40,9 @@ public:
     void onSortByFrequency();
     // Rows from the clipboard's text, after the current row.
     void onPaste();
+    // The selected rows (or the current one) to the clipboard as tab-separated text with a header
+    // line, which a spreadsheet and onPaste take back unchanged.
+    void onCopyRows();
     void PasteRows(const QString& text);
     void onOpenTable();
     void onSaveTable();

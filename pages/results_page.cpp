@@ -25,6 +25,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPageLayout>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -72,7 +73,7 @@ void ResultsPage::MakeControls() {
     button("saveAsButton", QStringLiteral("Save as\u2026"), [this] { onSaveAs(); });
     button("designButton", QStringLiteral("Design\u2026"), [this] { onDesign(); });
     auto* copy = new QShortcut(QKeySequence::Copy, this);
-    connect(copy, &QShortcut::activated, this, [this] { onCopyPicture(); });
+    connect(copy, &QShortcut::activated, this, [this] { onCopy(); });
 
     m_aspectLabel = MakeLabel(this, "aspectLabel", QStringLiteral("Aspect  ratio: "),
                               {std::nullopt, 0, Qt::AlignRight | Qt::AlignVCenter});
@@ -275,9 +276,13 @@ DisplayList ResultsPage::PictureOfPage() const {
     return picture;
 }
 
-void ResultsPage::onCopyPicture() {
-    QGuiApplication::clipboard()->setImage(
-        RenderPage(PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF));
+// The page's picture and, beside it, its load and figures as text: a drawing program takes the
+// one, a text editor or a spreadsheet the other.
+void ResultsPage::onCopy() {
+    auto* copied = new QMimeData; // the clipboard takes it
+    copied->setImageData(RenderPage(PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF));
+    copied->setText(QString::fromStdString(ResultsText(m_model, m_hintShown)));
+    QGuiApplication::clipboard()->setMimeData(copied);
 }
 
 void ResultsPage::onSaveAs() {

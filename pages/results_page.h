@@ -54,7 +54,7 @@ public:
     void onPrint();
     void onSendToPlotwin();
     void onSaveAs();
-    void onCopyPicture();
+    void onCopy();
     // The design page, with the load this page shows.
     void onDesign();
     void onExit();

@@ -76,6 +76,28 @@ TEST(BandRows, PastedRowsWithOrWithoutTheirHeader) {
     EXPECT_TRUE(PastedRows(" \r\n").table.rows.empty());
 }
 
+// Rows copied from the grid come back through its paste cell for cell: tabs, quotes and line
+// ends in a note, blanks around a value, other scripts; a row without text is left out.
+TEST(BandRows, CopiedRowsPasteBackUnchanged) {
+    const std::vector<BandCells> cells{
+        {"14.2M", "7", "50", "150p", "", "300p", "", "2.2u", "", "dipole\tat 10 m"},
+        {" 7.1M ", "5", "50", "", "330p", "", "1.1u", "", "2.7u", "\"inverted\" V, 40 m"},
+        {"", "", "", "", "", "", "", "", "", ""},
+        {"3.6M", "2", "75", "1n", "", "", "", "3u", "", "two\r\nlines"},
+        {"28.5M", "7", "50", "100p", "", "200p", "", "1u", "", "Ω µ ü"},
+    };
+    BandTable table;
+    for (const BandCells& row : cells)
+        table.rows.push_back(BandRowFromCells(row));
+    const std::vector<std::size_t> copied{4, 0, 2, 1, 3};
+    const BandRead pasted = PastedRows(CopiedRows(table, copied));
+    ASSERT_TRUE(pasted.Ok()) << pasted.error;
+    const std::vector<std::size_t> kept{4, 0, 1, 3};
+    ASSERT_EQ(pasted.table.rows.size(), kept.size());
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        EXPECT_EQ(pasted.table.rows[i].cells, cells[kept[i]]) << i;
+}
+
 // How many times the rings wind round a point, and how far the point lies from the nearest ring.
 struct RingsAround {
     int winding = 0;

@@ -1,3 +1,4 @@
+#include "core/band_paste.h"
 #include "core/band_prediction.h"
 #include "core/band_table.h"
 #include "core/dial_values.h"
@@ -102,6 +103,25 @@ private slots:
                                         "columns of a band table."),
                          QStringLiteral("The clipboard holds no rows to add.")}));
         QVERIFY(!f.Table().tabKeyNavigation()); // Tab leads on to the page's buttons
+    }
+
+    // Ctrl+C on the grid copies the selected rows, which its own paste takes back unchanged.
+    void selectedRowsAreCopiedAsText() {
+        Fixture f({}, kThreeRows);
+        f.Table().selectionModel()->clearSelection();
+        f.Table().selectionModel()->select(f.Table().model()->index(2, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        f.Table().selectionModel()->select(f.Table().model()->index(0, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        f.Table().setFocus();
+        QTest::keyClick(&f.Table(), Qt::Key_C, Qt::ControlModifier);
+        const std::vector<std::size_t> rows{0, 2};
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString::fromStdString(CopiedRows(f.page->Model().Table(), rows)));
+        f.page->SelectRow(2);
+        f.Click("pasteButton");
+        QCOMPARE(f.Column(9), QStringList({"first", "second", "third", "first", "third"}));
+        QCOMPARE(f.page->Model().Table().rows[3].cells, f.page->Model().Table().rows[0].cells);
     }
 
     void aFailingRowIsKeptWithItsReason() {

@@ -10,9 +10,12 @@
 #include "tests/support/entries.h"
 #include "tests/support/folders.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QFileDevice>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 
@@ -81,6 +84,22 @@ private slots:
         f.program->ShowResultsPage();
         QCOMPARE(f.Page().View().CentreX, 9000.0f);
         QVERIFY(!f.Drawn().empty());
+    }
+
+    // Ctrl+C puts the page's picture on the clipboard, and beside it the load and its figures as
+    // text, with the ranges once an accuracy is chosen.
+    void copyGivesPictureAndText() {
+        Fixture f;
+        f.Click("accuracyButton");
+        f.Click("accuracy5Button");
+        QTest::keyClick(&f.Page(), Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(copied->hasImage());
+        const QStringList lines = copied->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], QStringLiteral("Load: 2.454566 +j47.01322"));
+        QVERIFY(lines[1].startsWith(QStringLiteral("SWR 38.4, return loss")));
+        QVERIFY(lines[4].startsWith(QStringLiteral("Within 5 %: R ")));
     }
 
     // No region around a load that cannot be computed, and no export of an earlier load.

@@ -26,11 +26,6 @@ public:
     // Storage StampAll reuses from one call to the next, so that stamping a region again allocates
     // nothing once it has grown.
     struct Scratch {
-        struct SnappedCentre {
-            int x, y;  // the pixel the centre falls in
-            int phase; // the nearest quarter-pixel offset within it, row-major
-        };
-        std::vector<SnappedCentre> snapped;
         std::array<std::vector<float>, 2> leftOver; // one sum of logarithms per thread
     };
 

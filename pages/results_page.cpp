@@ -133,7 +133,7 @@ void ResultsPage::ShowResults() {
     EnsureScale(m_view);
 }
 
-void ResultsPage::DrawChart(ResultsDrawing drawing) {
+void ResultsPage::DrawChart(ResultsDrawing drawing, bool viewOnly) {
     ShowResults();
     ClearUpperVectorState(); // the controls ran Qt's text layout
     const bool withRegion = drawing == ResultsDrawing::RegionChosen;
@@ -151,7 +151,8 @@ void ResultsPage::DrawChart(ResultsDrawing drawing) {
     ClearPage();
     DrawResultsPage(Drawing(), m_model, m_shown, m_scratch);
     if (withRegion) m_mark = kNominalDot;
-    Redraw();
+    // A view change changes the chart's area alone: the window paints only that afresh.
+    viewOnly ? RedrawWithin(kResultsChartArea) : Redraw();
 }
 
 void ResultsPage::ShowAspectText(const QString& text) {
@@ -167,7 +168,7 @@ void ResultsPage::ShowAspectTexts(float ratio) {
     if (!m_aspectBox->isModified()) ShowAspectText(Text(SignedText(ratio)));
 }
 
-void ResultsPage::ViewChanged() { DrawChart(ResultsDrawing::RegionChosen); }
+void ResultsPage::ViewChanged() { DrawChart(ResultsDrawing::RegionChosen, true); }
 
 void ResultsPage::onPan(PanDirection direction) {
     Pan(m_view, direction);

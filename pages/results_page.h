@@ -33,8 +33,9 @@ public:
     // of it failed: the ratio in memory is then the newer one) and the aspect-ratio boxes show
     // the ratio.
     void ShowResults();
-    // ShowResults, then the whole page drawn afresh as `drawing` says.
-    void DrawChart(ResultsDrawing drawing);
+    // ShowResults, then the whole page drawn afresh as `drawing` says; with `viewOnly` only the
+    // view of the chart changed, so the window paints only the chart's area again.
+    void DrawChart(ResultsDrawing drawing, bool viewOnly = false);
     // The tolerance region for the current accuracy, the nominal load, the chart over them and
     // the final mark.
     void DrawToleranceRegion() { DrawChart(ResultsDrawing::RegionChosen); }

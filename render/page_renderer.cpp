@@ -349,7 +349,7 @@ private:
     QImage* StampTarget(std::size_t circles) const {
         constexpr std::size_t kShortestStampedRun = 64;
         if (!m_options.stampCircles || circles < kShortestStampedRun) return nullptr;
-        if (m_outerClip || !m_painter.transform().isIdentity()) return nullptr;
+        if (!m_painter.transform().isIdentity()) return nullptr;
         auto* image = dynamic_cast<QImage*>(m_painter.device());
         return image != nullptr && CircleStamp::CanStampOn(*image) ? image : nullptr;
     }
@@ -561,14 +561,18 @@ private:
         return QPainterPathStroker(m_painter.pen()).createStroke(path);
     }
 
-    // The device pixels of a clip: the area's pixels without any pixel a hole touches.
+    // The device pixels of a clip: the area's pixels without any pixel a hole touches, within
+    // the caller's clip when there is one.
     void Clip(const DisplayList::ClipShape* clip) {
-        if (m_outerClip) return; // a caller's clip stays as it is
         if (clip == nullptr) {
-            m_clip.reset();
+            m_clip = m_outerClip;
             m_cut.reset();
             // Not setClipping(false): a clip set again after that would not take (Qt 6.4).
-            m_painter.setClipRegion(QRegion(), Qt::NoClip);
+            if (m_outerClip) {
+                m_painter.setClipRegion(*m_outerClip);
+            } else {
+                m_painter.setClipRegion(QRegion(), Qt::NoClip);
+            }
             return;
         }
         const auto device = [this](const PageRect& r) {
@@ -582,6 +586,7 @@ private:
             region -= QRegion(pixels);
             holes.emplace_back(pixels);
         }
+        if (m_outerClip) region &= *m_outerClip;
         m_painter.setClipRegion(region);
         if (!m_deviceClips) m_cut = CutClip{QRectF(area), std::move(holes), region};
         m_clip = std::move(region);
@@ -592,11 +597,13 @@ private:
     const std::vector<Primitive>& m_primitives;
     const PageToDevice& m_mapping;
     const RenderOptions& m_options;
-    std::vector<std::optional<QFont>> m_fonts;  // by the list's font index
-    bool m_outerClip = m_painter.hasClipping(); // a clip set by the caller before painting
-    std::optional<QRegion> m_clip;              // the list's own clip, in device pixels; may be empty
-    std::vector<QLineF> m_lines;                // reused by every run of lines
-    RenderScratch m_ownScratch;                 // where the caller gives none
+    std::vector<std::optional<QFont>> m_fonts; // by the list's font index
+    // A clip set by the caller before painting, which every clip of the list keeps within.
+    const std::optional<QRegion> m_outerClip =
+        m_painter.hasClipping() ? std::optional<QRegion>(m_painter.clipRegion()) : std::nullopt;
+    std::optional<QRegion> m_clip = m_outerClip; // the clip in force, in device pixels; may be empty
+    std::vector<QLineF> m_lines;                 // reused by every run of lines
+    RenderScratch m_ownScratch;                  // where the caller gives none
     RenderScratch& m_scratch = m_options.scratch != nullptr ? *m_options.scratch : m_ownScratch;
 
     // The list's clip where the device drops clips (the SVG writer): what is drawn is sorted by its
@@ -655,22 +662,35 @@ QImage RenderPage(const DisplayList& list, PageSize page, QSize pixels, Colour b
     return image;
 }
 
-const QImage& PageImageCache::Image(const DisplayList& list, PageSize page, QSize pixels, Colour background) {
-    const bool stale = m_image.size() != pixels || m_list != &list || m_revision != list.Revision() ||
-                       m_background != background || m_page.width != page.width ||
-                       m_page.height != page.height;
-    if (stale) {
+const QImage& PageImageCache::Image(const DisplayList& list, PageSize page, QSize pixels, Colour background,
+                                    std::optional<PageRect> changedWithin) {
+    const bool sameGround = m_image.size() == pixels && m_list == &list && m_background == background &&
+                            m_page.width == page.width && m_page.height == page.height;
+    if (sameGround && m_revision == list.Revision()) return m_image;
+    RenderOptions options;
+    options.scratch = &m_scratch;
+    if (sameGround && changedWithin && !m_image.isNull()) {
+        // Only the changed rectangle, its edge pixels included, painted afresh over the old image.
+        const PageToDevice mapping(page, QRectF(QPointF(0, 0), QSizeF(m_image.size())));
+        const QRect changed = QRectF(mapping.Point(changedWithin->left, changedWithin->top),
+                                     mapping.Point(changedWithin->right, changedWithin->bottom))
+                                  .normalized()
+                                  .toAlignedRect()
+                                  .intersected(m_image.rect());
+        QPainter painter(&m_image);
+        painter.setClipRect(changed);
+        painter.fillRect(changed, ToQColor(background));
+        RenderDisplayList(painter, list, mapping, options);
+    } else {
         // A window of the same size is painted over in place: a new image of several megabytes
         // at every view change would cost fresh pages from the system each time.
         if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_RGB32);
-        RenderOptions options;
-        options.scratch = &m_scratch;
         if (!m_image.isNull()) PaintPage(m_image, list, page, background, options);
-        m_list = &list;
-        m_revision = list.Revision();
-        m_background = background;
-        m_page = page;
     }
+    m_list = &list;
+    m_revision = list.Revision();
+    m_background = background;
+    m_page = page;
     return m_image;
 }
 

@@ -9,6 +9,7 @@
 #include <QSize>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QColor;
@@ -84,10 +85,14 @@ QImage RenderPage(const DisplayList& list, PageSize page, QSize pixels, Colour b
                   const RenderOptions& options = {});
 
 // A page widget's retained picture: renders the list into an image the size of the window and
-// keeps it until the list changes or the size does, so that repaints only copy the image.
+// keeps it until the list changes or the size does, so that repaints only copy the image. Where
+// the caller knows that the list changed only within a rectangle of the page (nothing drawn
+// outside it differs from the list the image was rendered from), only that rectangle is painted
+// again.
 class PageImageCache {
 public:
-    const QImage& Image(const DisplayList& list, PageSize page, QSize pixels, Colour background);
+    const QImage& Image(const DisplayList& list, PageSize page, QSize pixels, Colour background,
+                        std::optional<PageRect> changedWithin = std::nullopt);
 
 private:
     QImage m_image;

@@ -438,14 +438,17 @@ TEST_F(PageRenderer, RegionStaysVisibleInsideTheFiveDisc) {
 }
 
 // However it is zoomed, panned or stretched, the results page's chart changes no pixel outside its
-// area; panned wholly out of it, the chart leaves there only the words that bring it back.
+// area (so the window may paint that area alone, to the same pixels); panned wholly out of it, the
+// chart leaves there only the words that bring it back.
 TEST_F(PageRenderer, AViewChangeChangesNothingOutsideTheChartsArea) {
     const Entries entries =
         test::MakeEntries(8, 14.2e6f, 50, {.c2 = 67.48e-12f, .l1 = 328.6e-9f, .l3 = 1.522e-6f});
     ResultsScratch scratch;
     const ResultsModel model = ComputeResults(entries, 0.2f, true, scratch);
+    DisplayList page;
+    PageImageCache window; // paints only the chart's area again at a view change, as the page's window does
     const auto render = [&](const ChartView& view, float aspect, bool* away = nullptr) {
-        DisplayList page;
+        page.Clear();
         DrawResultsPage(page, model, {view, aspect, kNominalDot, ResultsDrawing::RegionChosen, true},
                         scratch);
         if (away != nullptr)
@@ -457,6 +460,7 @@ TEST_F(PageRenderer, AViewChangeChangesNothingOutsideTheChartsArea) {
     bool away = true;
     const QImage home = render({9000, 5000, 1, 1}, 0.75f, &away);
     EXPECT_FALSE(away);
+    window.Image(page, kWindowPage, QSize(1200, 900), kWhite);
     // The area's pixels at a tenth of a pixel a page unit.
     const QRect area(static_cast<int>(kResultsChartArea.left / 10),
                      static_cast<int>(kResultsChartArea.top / 10), 1200, 900);
@@ -485,6 +489,10 @@ TEST_F(PageRenderer, AViewChangeChangesNothingOutsideTheChartsArea) {
             }
         }
         EXPECT_EQ(changed, 0) << v.name;
+        EXPECT_EQ(
+            Compare(window.Image(page, kWindowPage, QSize(1200, 900), kWhite, kResultsChartArea), moved).any,
+            0)
+            << v.name;
         const bool far = std::string_view(v.name) == "panned away";
         EXPECT_EQ(away, far) << v.name;
         if (far) {

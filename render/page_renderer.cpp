@@ -1,5 +1,6 @@
 #include "render/page_renderer.h"
 
+#include "graphics/page_layout.h"
 #include "render/circle_stamp.h"
 #include "render/vector_state.h"
 
@@ -465,6 +466,16 @@ private:
 
     // The text's top-left corner at the recorded point: its baseline lies one ascent below.
     void PaintText(const Primitive& p) {
+        // A text wholly outside the caller's clip is not laid out at all (its cell from the page's
+        // own metrics, widened by a few pixels for what a face draws beyond it).
+        if (m_outerClip) {
+            PageRect cell{};
+            if (ExtentOf(m_list, p, 0, cell) &&
+                !QRectF(m_mapping.Point(cell.left, cell.top), m_mapping.Point(cell.right, cell.bottom))
+                     .adjusted(-4, -4, 4, 4)
+                     .intersects(m_outerClip->boundingRect()))
+                return;
+        }
         const QFont& font = *FontFor(p);
         if (font.pointSizeF() <= 0) return;
         m_painter.setFont(font);

@@ -70,9 +70,10 @@ SweepSummary SweepOuterPasses(const Entries& entries, float accuracy, int firstP
         varied.*parts[index].value = static_cast<float>(static_cast<double>(entries.*parts[index].value) *
                                                         static_cast<double>(factor));
     };
-    const auto runVaried = [&] {
+    // The steps the innermost part takes no part in run once for each setting of the others.
+    const auto runVaried = [&](const NetworkStage& stage) {
         ++summary.combinations;
-        const NetworkRun run = RunNetwork(varied);
+        const NetworkRun run = RunLastPart(stage, varied);
         if (run.Computed()) {
             onPoint(SweepPoint{run.load.LoadR, run.load.LoadX, false});
         } else {
@@ -92,20 +93,22 @@ SweepSummary SweepOuterPasses(const Entries& entries, float accuracy, int firstP
     };
     if (parts.size() == 2) {
         outer([&](float f1) {
+            vary(0, f1);
+            const NetworkStage stage = RunUpToLastPart(varied);
             loop([&](float f2) {
-                vary(0, f1);
                 vary(1, f2);
-                runVaried();
+                runVaried(stage);
             });
         });
     } else {
         outer([&](float f1) {
             loop([&](float f2) {
+                vary(0, f1);
+                vary(1, f2);
+                const NetworkStage stage = RunUpToLastPart(varied);
                 loop([&](float f3) {
-                    vary(0, f1);
-                    vary(1, f2);
                     vary(2, f3);
-                    runVaried();
+                    runVaried(stage);
                 });
             });
         });

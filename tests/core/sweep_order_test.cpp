@@ -1,4 +1,5 @@
 #include "core/tolerance_sweep.h"
+#include "core/topology.h"
 
 #include "tests/support/case_table.h"
 #include "tests/support/entries.h"
@@ -27,9 +28,36 @@ TEST(ToleranceSweep, LoadsInDrawingOrder) {
     EXPECT_EQ(test::GoldenMismatch("core/golden/sweep_order.txt", text), "");
 }
 
-// The sweep on two threads gives the one-thread sweep's loads, bit for bit and in its order, also
-// where some combinations give no load (the larger coils overflow a step) and where too few
-// runs are made to share them out.
+// Every combination run through the whole network routine, in the sweep's order: what the sweep
+// (which runs the steps before the innermost part once per setting of the others) must give.
+std::vector<Load> EachCombinationRunWhole(const Entries& entries, float accuracy) {
+    std::vector<Load> loads;
+    const auto parts = PartsOf(entries.Topology);
+    std::vector<float> factors;
+    const ToleranceFactors range = ToleranceFactors::For(accuracy);
+    for (float f = range.start; f <= range.end; f = ToleranceFactors::Next(f))
+        factors.push_back(f);
+    std::vector<std::size_t> at(parts.size(), 0);
+    const auto run = [&] {
+        Entries varied = entries;
+        for (std::size_t p = 0; p < parts.size(); ++p)
+            varied.*parts[p].value = static_cast<float>(static_cast<double>(entries.*parts[p].value) *
+                                                        static_cast<double>(factors[at[p]]));
+        const NetworkRun result = RunNetwork(varied);
+        if (result.Computed()) loads.push_back(result.load);
+    };
+    const std::size_t total = static_cast<std::size_t>(SweepCombinations(entries.Topology, accuracy));
+    for (std::size_t n = 0; n < total; ++n) {
+        for (std::size_t p = parts.size(), rest = n; p-- > 0; rest /= factors.size())
+            at[p] = rest % factors.size();
+        run();
+    }
+    return loads;
+}
+
+// The sweep, on one thread and on two, gives the loads of every combination run whole, bit for bit
+// and in its order, also where some combinations give no load (the larger coils overflow a step)
+// and where too few runs are made to share them out.
 TEST(ToleranceSweep, TwoThreadsGiveTheOneThreadOrder) {
     std::vector<Entries> cases;
     for (int topology = 1; topology <= 8; ++topology)
@@ -45,6 +73,10 @@ TEST(ToleranceSweep, TwoThreadsGiveTheOneThreadOrder) {
                 if (!p.nominal) expected.push_back({p.loadR, p.loadX});
             });
             const SweepSummary two = SweepToleranceLoads(entries, accuracy, loads);
+            const std::vector<Load> whole = EachCombinationRunWhole(entries, accuracy);
+            ASSERT_EQ(whole.size(), expected.size()) << entries.Topology << " at " << percent;
+            EXPECT_EQ(std::memcmp(whole.data(), expected.data(), whole.size() * sizeof(Load)), 0)
+                << entries.Topology << " at " << percent;
             ASSERT_EQ(loads.size(), expected.size()) << entries.Topology << " at " << percent;
             EXPECT_EQ(std::memcmp(loads.data(), expected.data(), loads.size() * sizeof(Load)), 0)
                 << entries.Topology << " at " << percent;

@@ -31,26 +31,19 @@ TEST(ToleranceSweep, LoadsInDrawingOrder) {
 // Every combination run through the whole network routine, in the sweep's order: what the sweep
 // (which runs the steps before the innermost part once per setting of the others) must give.
 std::vector<Load> EachCombinationRunWhole(const Entries& entries, float accuracy) {
-    std::vector<Load> loads;
     const auto parts = PartsOf(entries.Topology);
     std::vector<float> factors;
     const ToleranceFactors range = ToleranceFactors::For(accuracy);
     for (float f = range.start; f <= range.end; f = ToleranceFactors::Next(f))
         factors.push_back(f);
-    std::vector<std::size_t> at(parts.size(), 0);
-    const auto run = [&] {
+    std::vector<Load> loads;
+    for (std::int64_t n = 0; n < SweepCombinations(entries.Topology, accuracy); ++n) {
         Entries varied = entries;
-        for (std::size_t p = 0; p < parts.size(); ++p)
+        auto rest = static_cast<std::size_t>(n); // the combination's steps, the last part's fastest
+        for (std::size_t p = parts.size(); p-- > 0; rest /= factors.size())
             varied.*parts[p].value = static_cast<float>(static_cast<double>(entries.*parts[p].value) *
-                                                        static_cast<double>(factors[at[p]]));
-        const NetworkRun result = RunNetwork(varied);
-        if (result.Computed()) loads.push_back(result.load);
-    };
-    const std::size_t total = static_cast<std::size_t>(SweepCombinations(entries.Topology, accuracy));
-    for (std::size_t n = 0; n < total; ++n) {
-        for (std::size_t p = parts.size(), rest = n; p-- > 0; rest /= factors.size())
-            at[p] = rest % factors.size();
-        run();
+                                                        static_cast<double>(factors[rest % factors.size()]));
+        if (const NetworkRun run = RunNetwork(varied); run.Computed()) loads.push_back(run.load);
     }
     return loads;
 }

@@ -135,64 +135,45 @@ TEST(BandScene, SwrPlotReadsAsAPlot) {
         model.points.push_back({i, rows[i].first, {50, 0}, rows[i].second, nullptr});
     DisplayList list;
     DrawBandScene(list, model, HomeBandView());
-    std::map<std::string, float> swrTicks; // text -> height of its line
-    std::vector<std::pair<float, std::string>> frequencyTicks;
+    std::map<std::string, double> swrTicks;       // text -> height of its line
+    std::vector<std::pair<double, double>> ticks; // frequency ticks: x, MHz
     std::vector<PageRect> shades;
     int arrowStrokes = 0;
-    const Primitive* last = nullptr;
-    for (const Primitive& p : list.Primitives()) {
-        if (p.op == Op::Text && last != nullptr && last->op == Op::Line && last->colour == kGridLight)
-            swrTicks[list.TextOf(p)] = last->y1;
-        if (p.op == Op::Text && last != nullptr && last->op == Op::Line && last->x1 == last->x2)
-            frequencyTicks.push_back({last->x1, list.TextOf(p)});
+    for (std::size_t i = 1; i < list.Primitives().size(); ++i) {
+        const Primitive &p = list.Primitives()[i], &before = list.Primitives()[i - 1];
+        const auto d = [](float v) { return static_cast<double>(v); };
+        if (p.op == Op::Text && before.op == Op::Line && before.colour == kGridLight)
+            swrTicks[list.TextOf(p)] = d(before.y1);
+        if (p.op == Op::Text && before.op == Op::Line && before.x1 == before.x2)
+            ticks.push_back({d(before.x1), std::stod(list.TextOf(p))});
         if (p.op == Op::FilledBox && p.colour == kAmateurBandShade)
             shades.push_back({p.x1, p.y1, p.x2, p.y2});
-        if (p.op == Op::Line && p.penWidth == 2 && std::abs(p.x2 - p.x1) == 70 && p.x1 > kBandSwrArea.left)
-            ++arrowStrokes; // the two strokes of an arrow up
-        last = &p;
+        // The two strokes of an arrow up from the top edge.
+        arrowStrokes += p.op == Op::Line && p.penWidth == 2 && std::abs(p.x2 - p.x1) == 70 ? 1 : 0;
     }
     ASSERT_EQ(swrTicks.size(), 9u); // 1, 1.5, 2, 3, 5, 10, 20, 50, 100
-    const auto at = [&](const char* tick) { return static_cast<double>(swrTicks.at(tick)); };
-    EXPECT_NEAR(at("1") - at("10"), at("10") - at("100"), 0.01);
-    EXPECT_NEAR((at("1") - at("2")) / (at("1") - at("10")), std::log10(2.0), 1e-4);
-    EXPECT_NEAR((at("1") - at("1.5")) / (at("1") - at("10")), std::log10(1.5), 1e-4);
+    const double decade = swrTicks["1"] - swrTicks["10"];
+    EXPECT_NEAR(swrTicks["10"] - swrTicks["100"], decade, 0.01);
+    EXPECT_NEAR((swrTicks["1"] - swrTicks["2"]) / decade, std::log10(2.0), 1e-4);
+    EXPECT_NEAR((swrTicks["1"] - swrTicks["1.5"]) / decade, std::log10(1.5), 1e-4);
     EXPECT_EQ(arrowStrokes, 2); // the one row above the axis
-    ASSERT_GE(frequencyTicks.size(), 4u);
-    for (std::size_t i = 0; i < frequencyTicks.size(); ++i) {
-        const double megahertz = std::stod(frequencyTicks[i].second);
-        const double x =
-            static_cast<double>(frequencyTicks.front().first) +
-            (megahertz - std::stod(frequencyTicks.front().second)) * 1e6 *
-                static_cast<double>(frequencyTicks.back().first - frequencyTicks.front().first) /
-                ((std::stod(frequencyTicks.back().second) - std::stod(frequencyTicks.front().second)) * 1e6);
-        EXPECT_NEAR(static_cast<double>(frequencyTicks[i].first), x, 0.5) << frequencyTicks[i].second;
-        if (i > 0) {
-            EXPECT_GT(megahertz, std::stod(frequencyTicks[i - 1].second));
-        }
+    ASSERT_GE(ticks.size(), 4u);
+    const double perMegahertz =
+        (ticks.back().first - ticks.front().first) / (ticks.back().second - ticks.front().second);
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+        EXPECT_GT(ticks[i].second, ticks[i - 1].second);
+        EXPECT_NEAR(ticks[i].first - ticks[0].first, (ticks[i].second - ticks[0].second) * perMegahertz, 0.5);
     }
-    // 80 m from the first row (3.5 MHz) to its top (3.8 MHz): three quarters of the plot's width.
+    // 80 m from the first row (3.5 MHz) to its top (3.8 MHz).
     ASSERT_EQ(shades.size(), 1u);
-    const PageRect& shade = shades.front();
-    const double plotWidth =
-        static_cast<double>(frequencyTicks.back().first - frequencyTicks.front().first) * 0.4 /
-        (std::stod(frequencyTicks.back().second) - std::stod(frequencyTicks.front().second));
-    EXPECT_NEAR(static_cast<double>(shade.right - shade.left), plotWidth * 0.3 / 0.4, 0.5);
+    EXPECT_NEAR(static_cast<double>(shades[0].right - shades[0].left), 0.3 * perMegahertz, 0.5);
 }
 
 // The end labels stand inside the chart's area, so that its clip cuts none, and clear of every
-// mark and every stretch of the trace: at home, zoomed onto the trace's ends and panned to the
-// area's edges.
+// mark and every stretch of the trace: at home, zoomed onto the trace's first end and panned to
+// the area's edges; also where the trace leaves that end up and to the right, where its label
+// would go.
 TEST(BandScene, EndLabelsStandInsideTheChartClearOfTheTrace) {
-    std::string text = "frequency,topology,impedance,c1,c3,l2\n";
-    for (int i = 0; i < 6; ++i)
-        text += std::to_string(3550 + 50 * i) + "k,7," + "50," + std::to_string(300 + 20 * i) + "p," +
-                std::to_string(600 + 35 * i) + "p," + std::to_string(2.6 - 0.05 * i).substr(0, 5) + "u\n";
-    const BandTable table = ReadBandTable(text).table;
-    std::vector<BandResult> results;
-    for (const BandRow& row : table.rows)
-        results.push_back(ResultOf(row));
-    const BandSceneModel band = MakeBandSceneModel(table, results, {}, 0);
-    // And a trace that leaves its lowest frequency up and to the right, where the label would go.
     BandSceneModel upRight;
     for (int i = 0; i < 3; ++i) {
         const std::complex<double> gamma(0.08 * i, 0.08 * i), z = 50.0 * (1.0 + gamma) / (1.0 - gamma);
@@ -202,52 +183,43 @@ TEST(BandScene, EndLabelsStandInsideTheChartClearOfTheTrace) {
                                   1.5,
                                   nullptr});
     }
-    for (const BandSceneModel& model : {band, upRight}) {
+    for (const BandSceneModel& model : {SmallBand().Model(0), upRight}) {
         std::vector<BandChartView> views{HomeBandView()};
         for (const double zoom : {4.0, 12.0}) {
             BandChartView view = HomeBandView();
-            ZoomBandView(view,
-                         MapLoad(model.points[0].load.LoadR, model.points[0].load.LoadX, 50, BandFrame(view)),
-                         zoom);
-            views.push_back(view);
-            for (const float dx : {-900.0f, 900.0f}) {
-                BandChartView panned = view;
-                PanBandView(panned, dx, dx / 2);
-                views.push_back(panned);
+            const Load& first = model.points[0].load;
+            ZoomBandView(view, MapLoad(first.LoadR, first.LoadX, 50, BandFrame(view)), zoom);
+            for (const float dx : {0.0f, -900.0f, 900.0f}) {
+                views.push_back(view);
+                PanBandView(views.back(), dx, dx / 2);
             }
         }
         for (const BandChartView& view : views) {
             DisplayList list;
             const BandSceneDrawn drawn = DrawBandScene(list, model, view);
-            const auto crosses = [&](const PageRect& r, PagePoint a, PagePoint b) {
-                for (int i = 0; i <= 400; ++i) {
-                    const float t = static_cast<float>(i) / 400;
-                    const float x = a.x + (b.x - a.x) * t, y = a.y + (b.y - a.y) * t;
-                    if (x >= r.left && x <= r.right && y >= r.top && y <= r.bottom) return true;
+            // Whether a stretch of the trace passes through a rectangle, in 400 steps along it.
+            const auto crosses = [](const PageRect& r, PagePoint a, PagePoint b) {
+                for (float t = 0; t <= 1; t += 1.0f / 400) {
+                    if (Inside({a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.x + (b.x - a.x) * t,
+                                a.y + (b.y - a.y) * t},
+                               r))
+                        return true;
                 }
                 return false;
             };
-            int labels = 0;
             PageRect extent{};
             for (const Primitive& p : list.Primitives()) {
                 if (p.op != Op::Text || list.TextOf(p).find("MHz") == std::string::npos ||
                     p.x1 >= kBandChartArea.right || !ExtentOf(list, p, 0, extent))
                     continue;
-                ++labels;
                 EXPECT_TRUE(Inside(extent, kBandChartArea)) << list.TextOf(p) << " " << view.scale;
                 for (std::size_t i = 0; i < drawn.marks.size(); ++i) {
-                    EXPECT_FALSE(Overlap(extent, Inflated({drawn.marks[i].x, drawn.marks[i].y,
-                                                           drawn.marks[i].x, drawn.marks[i].y},
-                                                          40)))
+                    const PagePoint& mark = drawn.marks[i];
+                    EXPECT_FALSE(Overlap(extent, Inflated({mark.x, mark.y, mark.x, mark.y}, 40)))
                         << list.TextOf(p) << " over a mark at scale " << view.scale;
-                    if (i > 0) {
-                        EXPECT_FALSE(crosses(extent, drawn.marks[i - 1], drawn.marks[i]))
-                            << list.TextOf(p) << " over the trace at scale " << view.scale;
-                    }
+                    EXPECT_FALSE(i > 0 && crosses(extent, drawn.marks[i - 1], mark))
+                        << list.TextOf(p) << " over the trace at scale " << view.scale;
                 }
-            }
-            if (view == HomeBandView()) {
-                EXPECT_EQ(labels, 2);
             }
         }
     }

@@ -30,11 +30,6 @@ inline double Gap(const PageRect& a, const PageRect& b) {
     return std::hypot(dx, dy);
 }
 
-inline bool Within(const PageRect& inner, const PageRect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
 // Every pair that overlaps, as text: the movable ones among themselves and against the fixed ones.
 inline std::vector<std::string> Collisions(const std::vector<Named>& movable,
                                            const std::vector<Named>& fixed) {

@@ -183,39 +183,53 @@ void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& 
             if (Near(marks[i], kBandChartArea, 0)) ends.push_back(i);
         }
     }
-    FreeRoom room(20);
-    room.Take(caption);
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        if (!IsFinite(marks[i])) continue;
-        room.Take(Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kSelectedRadius));
-    }
-    // Nor the grid's own labels.
-    const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
-    for (const GridLabel& label : ResultsGridStyle().labels) {
-        const PagePoint at{F(D(frame.centreX) + label.x.factor * k + label.x.offset),
-                           F(D(frame.centreY) + label.y.factor * r + label.y.offset)};
-        room.Take(TextRect(at, label.text, kSceneFont));
-    }
-    const auto clearOfTrace = [&](const PageRect& place) {
-        const PageRect kept = Inflated(place, 30);
-        for (std::size_t i = 1; i < marks.size(); ++i) {
-            if (Crosses(kept, marks[i - 1], marks[i])) return false;
-        }
-        return true;
-    };
-    // Inside the chart's area, clear of its edge, so that no clip cuts a label.
+    // Inside the chart's area, clear of its edge, so that no clip cuts a label; within its reach of
+    // its end, so that only what lies near the end matters to it (a table of a thousand rows has a
+    // thousand marks).
     const PageRect bounds = Inflated(kBandChartArea, -40);
+    constexpr float kReach = 1500, kLongestLabel = 1000;
+    const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
+    std::optional<PageRect> placed;
     surface.SetFont(kSceneFont);
     surface.SetTextColour(kBlack);
     for (const std::size_t i : ends) {
+        const PageRect near =
+            Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kReach + kLongestLabel);
+        FreeRoom room(20);
+        room.Take(caption);
+        if (placed) room.Take(*placed);
+        for (const PagePoint& mark : marks) {
+            if (Near(mark, near, kSelectedRadius))
+                room.Take(Inflated({mark.x, mark.y, mark.x, mark.y}, kSelectedRadius));
+        }
+        // Nor the grid's own labels.
+        for (const GridLabel& label : ResultsGridStyle().labels) {
+            const PagePoint at{F(D(frame.centreX) + label.x.factor * k + label.x.offset),
+                               F(D(frame.centreY) + label.y.factor * r + label.y.offset)};
+            if (const PageRect cell = TextRect(at, label.text, kSceneFont); Overlap(cell, near))
+                room.Take(cell);
+        }
+        std::vector<std::pair<PagePoint, PagePoint>> stretches;
+        for (std::size_t m = 1; m < marks.size(); ++m) {
+            const PagePoint a = marks[m - 1], b = marks[m];
+            if (IsFinite(a) && IsFinite(b) &&
+                Overlap({std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)},
+                        near))
+                stretches.push_back({a, b});
+        }
+        const auto clearOfTrace = [&](const PageRect& place) {
+            const PageRect kept = Inflated(place, 30);
+            return std::ranges::none_of(stretches,
+                                        [&](const auto& s) { return Crosses(kept, s.first, s.second); });
+        };
         const std::string text = FrequencyLabel(model.points[i].frequency);
         const auto height = static_cast<float>(TextHeight(kSceneFont));
         const PagePoint wanted{marks[i].x + kSelectedRadius + 20, marks[i].y - height - 20};
-        const std::vector<PageRect> found =
-            room.NearestAccepted(TextRect(wanted, text, kSceneFont), bounds, 50, 3000, clearOfTrace);
+        const std::vector<PageRect> found = room.NearestAccepted(TextRect(wanted, text, kSceneFont), bounds,
+                                                                 100, kReach, clearOfTrace, 1, 0, true);
         if (found.empty()) continue;
-        room.Take(found.front());
-        PrintAt(surface, found.front().left, found.front().top, text);
+        placed = found.front();
+        PrintAt(surface, placed->left, placed->top, text);
     }
 }
 
@@ -414,17 +428,18 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
         ClippedLine(surface, {xOf(D(shown[i - 1]->frequency)), yOf(*shown[i - 1]->swr)},
                     {xOf(D(shown[i]->frequency)), yOf(*shown[i]->swr)}, plotted, kTraceBlue);
     surface.SetPenWidth(1);
+    for (const BandScenePoint* point : shown)
+        Mark(surface, *point, {xOf(D(point->frequency)), yOf(*point->swr)}, kSwrMarkRadius, kSwrMisreadRadius,
+             plotted);
+    // An arrow up from the top edge where an SWR lies above the axis (all in one run of lines).
+    surface.SetPenWidth(2);
     for (const BandScenePoint* point : shown) {
-        const PagePoint at{xOf(D(point->frequency)), yOf(*point->swr)};
-        Mark(surface, *point, at, kSwrMarkRadius, kSwrMisreadRadius, plotted);
-        if (*point->swr > top) {
-            // An arrow up from the top edge: this SWR lies above the axis.
-            surface.SetPenWidth(2);
-            surface.Line(at.x - 70, box.top + 110, at.x, box.top + 20, kTraceBlue);
-            surface.Line(at.x, box.top + 20, at.x + 70, box.top + 110, kTraceBlue);
-            surface.SetPenWidth(1);
-        }
+        if (*point->swr <= top) continue;
+        const float x = xOf(D(point->frequency));
+        surface.Line(x - 70, box.top + 110, x, box.top + 20, kTraceBlue);
+        surface.Line(x, box.top + 20, x + 70, box.top + 110, kTraceBlue);
     }
+    surface.SetPenWidth(1);
     for (const BandScenePoint* point : shown) {
         if (point->row != model.selectedRow) continue;
         surface.SetPenWidth(2);

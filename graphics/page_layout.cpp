@@ -95,7 +95,7 @@ PageRect FreeRoom::Nearest(const PageRect& wanted, const PageRect& bounds, float
 std::vector<PageRect> FreeRoom::NearestAccepted(const PageRect& wanted, const PageRect& bounds, float step,
                                                 float reach,
                                                 const std::function<bool(const PageRect&)>& accept,
-                                                std::size_t count, float spacing) const {
+                                                std::size_t count, float spacing, bool gridOnly) const {
     const auto inside = [&bounds](const PageRect& r) {
         return r.left >= bounds.left && r.top >= bounds.top && r.right <= bounds.right &&
                r.bottom <= bounds.bottom;
@@ -150,7 +150,7 @@ std::vector<PageRect> FreeRoom::NearestAccepted(const PageRect& wanted, const Pa
                 if (std::max(std::abs(dx), std::abs(dy)) != ring) continue;
                 const float x = static_cast<float>(dx) * step, y = static_cast<float>(dy) * step;
                 const PageRect place{wanted.left + x, wanted.top + y, wanted.right + x, wanted.bottom + y};
-                if (IsFree(place)) {
+                if (gridOnly || IsFree(place)) {
                     consider(place);
                     continue;
                 }

@@ -40,10 +40,12 @@ public:
     PageRect Nearest(const PageRect& wanted, const PageRect& bounds, float step, float reach) const;
     // The same search for free places that `accept` also takes: up to `count` of them, nearest
     // first, `wanted` itself first when it is one; with `spacing`, each at least that far from the
-    // ones before it (the whole reach is searched then).
+    // ones before it (the whole reach is searched then). A place of the grid that is taken also
+    // stands for the places just clear of what takes it, unless `gridOnly`.
     std::vector<PageRect> NearestAccepted(const PageRect& wanted, const PageRect& bounds, float step,
                                           float reach, const std::function<bool(const PageRect&)>& accept,
-                                          std::size_t count = 1, float spacing = 0) const;
+                                          std::size_t count = 1, float spacing = 0,
+                                          bool gridOnly = false) const;
 
     const std::vector<PageRect>& Taken() const { return m_taken; }
 

@@ -68,10 +68,12 @@ TEST(ToleranceSweep, TwoThreadsGiveTheOneThreadOrder) {
             const SweepSummary two = SweepToleranceLoads(entries, accuracy, loads);
             const std::vector<Load> whole = EachCombinationRunWhole(entries, accuracy);
             ASSERT_EQ(whole.size(), expected.size()) << entries.Topology << " at " << percent;
-            EXPECT_EQ(std::memcmp(whole.data(), expected.data(), whole.size() * sizeof(Load)), 0)
+            EXPECT_TRUE(whole.empty() ||
+                        std::memcmp(whole.data(), expected.data(), whole.size() * sizeof(Load)) == 0)
                 << entries.Topology << " at " << percent;
             ASSERT_EQ(loads.size(), expected.size()) << entries.Topology << " at " << percent;
-            EXPECT_EQ(std::memcmp(loads.data(), expected.data(), loads.size() * sizeof(Load)), 0)
+            EXPECT_TRUE(loads.empty() ||
+                        std::memcmp(loads.data(), expected.data(), loads.size() * sizeof(Load)) == 0)
                 << entries.Topology << " at " << percent;
             EXPECT_EQ(two.combinations, one.combinations);
             EXPECT_EQ(two.notComputable, one.notComputable);

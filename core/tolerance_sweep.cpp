@@ -1,6 +1,7 @@
 #include "core/tolerance_sweep.h"
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 
 namespace vorelin {
@@ -27,35 +28,43 @@ SweepSummary SweepToleranceLoads(const Entries& entries, float accuracy, std::ve
     const std::int64_t combinations = SweepCombinations(entries.Topology, accuracy);
     loads.resize(static_cast<std::size_t>(combinations));
     const int passes = PassesPerPart(accuracy);
-    // Each half of the outermost loop writes from the slot its first combination has; the second
-    // half's loads close up behind the first's when some runs gave no load.
-    const int split = passes / 2;
     const std::int64_t perPass = passes > 0 ? combinations / passes : 0;
-    const auto half = [&](int first, int end, std::size_t from) {
-        Load* next = loads.data() + from;
-        return SweepOuterPasses(entries, accuracy, first, end, [&next](const SweepPoint& point) {
-            *next++ = {point.loadR, point.loadX};
-        });
+    // Each pass of the outermost loop writes from the slot its first combination has; the two
+    // threads take passes in turn as each is free (a thread kept waiting by the system leaves
+    // its share to the other), and afterwards each pass's loads close up behind the ones before.
+    std::vector<SweepSummary> ofPass(static_cast<std::size_t>(passes));
+    std::atomic<int> nextPass{0};
+    const auto takePasses = [&] {
+        for (int pass = nextPass++; pass < passes; pass = nextPass++) {
+            Load* next = loads.data() + perPass * pass;
+            ofPass[static_cast<std::size_t>(pass)] =
+                SweepOuterPasses(entries, accuracy, pass, pass + 1, [&next](const SweepPoint& point) {
+                    *next++ = {point.loadR, point.loadX};
+                });
+        }
     };
     // A thread pays for itself from a few thousand network runs on.
     constexpr std::int64_t kShared = 4096;
-    SweepSummary first, second;
     if (combinations < kShared) {
-        first = half(0, passes, 0);
+        takePasses();
     } else {
-        const auto secondFrom = static_cast<std::size_t>(perPass * split);
-        std::thread helper([&] { second = half(split, passes, secondFrom); });
-        first = half(0, split, 0);
+        std::thread helper(takePasses);
+        takePasses();
         helper.join();
-        const auto firstEnd = static_cast<std::ptrdiff_t>(first.combinations - first.notComputable);
-        const auto secondCount = static_cast<std::ptrdiff_t>(second.combinations - second.notComputable);
-        const auto secondStart = loads.begin() + static_cast<std::ptrdiff_t>(secondFrom);
-        std::move(secondStart, secondStart + secondCount, loads.begin() + firstEnd);
     }
-    SweepSummary summary = first;
-    summary.combinations += second.combinations;
-    summary.notComputable += second.notComputable;
-    loads.resize(static_cast<std::size_t>(summary.combinations - summary.notComputable));
+    SweepSummary summary;
+    summary.passesPerPart = passes;
+    auto end = loads.begin();
+    for (int pass = 0; pass < passes; ++pass) {
+        const SweepSummary& part = ofPass[static_cast<std::size_t>(pass)];
+        const auto from = loads.begin() + static_cast<std::ptrdiff_t>(perPass * pass);
+        const auto count = static_cast<std::ptrdiff_t>(part.combinations - part.notComputable);
+        if (from != end) std::move(from, from + count, end);
+        end += count;
+        summary.combinations += part.combinations;
+        summary.notComputable += part.notComputable;
+    }
+    loads.erase(end, loads.end());
     if (!PartsOf(entries.Topology).empty()) summary.nominal = RunNetwork(entries);
     return summary;
 }

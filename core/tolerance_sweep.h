@@ -132,7 +132,7 @@ SweepSummary SweepTolerance(const Entries& entries, float accuracy, OnPoint&& on
 }
 
 // The varied loads of SweepTolerance, in its order and bit for bit the same, into `loads` (whose
-// storage is reused), with the summary; the two halves of the outermost loop run on two threads.
+// storage is reused), with the summary; two threads share the passes of the outermost loop.
 SweepSummary SweepToleranceLoads(const Entries& entries, float accuracy, std::vector<Load>& loads);
 
 } // namespace vorelin

@@ -52,11 +52,11 @@ void BM_RenderLargestRegion1200x900(benchmark::State& state) {
     vorelin::DisplayList list;
     list.SetFont(kPageFont);
     vorelin::DrawGrid(list, kHome, kAspect);
-    vorelin::SweepTolerance(entries, vorelin::AccuracyFraction(vorelin::test::kLargestRegionPercent),
-                            [&](const vorelin::SweepPoint& p) {
-                                vorelin::PlotDot(list, {p.loadR, p.loadX}, entries.Impedance, frame,
-                                                 vorelin::kRegionDot);
-                            });
+    vorelin::SweepTolerance(
+        entries, vorelin::AccuracyFraction(vorelin::test::kLargestRegionPercent),
+        [&](const vorelin::SweepPoint& p) {
+            vorelin::PlotDot(list, {p.loadR, p.loadX}, entries.Impedance, frame, vorelin::kRegionDot);
+        });
     for (auto _ : state) {
         QImage image = vorelin::RenderPage(list, vorelin::kWindowPage, QSize(1200, 900), 0xFFFFFF);
         benchmark::DoNotOptimize(image.constBits());
@@ -82,7 +82,7 @@ void BM_SvgOfZoomedLargestRegion(benchmark::State& state) {
     for (int press = 0; press < state.range(2); ++press)
         vorelin::Pan(shown.view, vorelin::PanDirection::Up);
     shown.aspectRatio = kAspect;
-    shown.drawing = vorelin::ResultsDrawing::ViewChanged;
+    shown.drawing = vorelin::ResultsDrawing::RegionChosen;
     vorelin::DisplayList page;
     vorelin::DrawResultsPage(page, model, shown, scratch);
     qsizetype bytes = 0;

@@ -66,4 +66,31 @@ BandRead PastedRows(std::string_view text) {
     return read;
 }
 
+std::string CopiedRows(const BandTable& table, std::span<const std::size_t> rows) {
+    std::string text;
+    const auto line = [&text](const auto& cells) {
+        for (std::size_t i = 0; i < kBandColumnCount; ++i) {
+            if (i > 0) text += '\t';
+            const std::string_view cell = cells[i];
+            const bool quoted = cell.find_first_of("\t\"\r\n") != std::string_view::npos;
+            if (quoted) text += '"';
+            for (const char c : cell) {
+                if (quoted && c == '"') text += '"';
+                text += IsControlByte(c) ? ' ' : c;
+            }
+            if (quoted) text += '"';
+        }
+        text += "\r\n";
+    };
+    line(kBandColumnNames);
+    for (const std::size_t row : rows) {
+        const BandCells& cells = table.rows.at(row).cells;
+        if (std::ranges::any_of(cells, [](const std::string& cell) {
+                return cell.find_first_not_of(" \t") != std::string::npos;
+            }))
+            line(cells);
+    }
+    return text;
+}
+
 } // namespace vorelin

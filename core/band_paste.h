@@ -2,6 +2,9 @@
 
 #include "core/band_table.h"
 
+#include <cstddef>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace vorelin {
@@ -12,5 +15,12 @@ namespace vorelin {
 // early. Read as ReadBandTable reads a file, lines counted from the first pasted line that holds
 // text; nothing is read when any line is refused.
 BandRead PastedRows(std::string_view text);
+
+// Rows to copy to a spreadsheet or back into a band table: tab-separated, the header line naming
+// the columns first, lines ending with CR LF. A cell holding a tab, a quote or a line end is put
+// in quotes (its quotes doubled) and a control byte becomes a blank, so that PastedRows (and a
+// spreadsheet) takes every row back with its cells unchanged; a row without any text is left out,
+// as a reader skips it.
+std::string CopiedRows(const BandTable& table, std::span<const std::size_t> rows);
 
 } // namespace vorelin

@@ -1,6 +1,7 @@
 #include "core/band_prediction.h"
 
 #include "core/design.h"
+#include "core/dial_values.h"
 #include "core/load_figures.h"
 #include "core/polar_interpolation.h"
 #include "core/tolerance_sweep.h"
@@ -135,7 +136,7 @@ BandPrediction PredictBandRow(const BandTable& table, float frequency, int topol
                               frequency};
     DesignBetween(*low.entries, *high.entries, t, target, prediction);
     if (!prediction.Ok()) return prediction;
-    prediction.row = BandRowFromEntries(prediction.entries);
+    prediction.row = BandRowForDials(prediction.entries);
     prediction.row.cells[static_cast<std::size_t>(BandColumn::Note)] = kPredictionNote;
     return prediction;
 }

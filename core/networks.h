@@ -2,6 +2,8 @@
 
 #include "core/entries.h"
 
+#include <cstdint>
+
 namespace vorelin {
 
 // The load behind the tuner: the impedance the antenna system presents to the tuner's output.
@@ -41,5 +43,19 @@ NetworkRun Network8(const Entries& entries); // pi: shunt L1, series C2, shunt L
 
 // Runs the routine of entries.Topology.
 NetworkRun RunNetwork(const Entries& entries);
+
+// The routine of entries.Topology in two stages, its steps and their order unchanged: first every
+// step the part in the last position (Part 1.3's position 2 or 3) takes no part in, then the rest.
+// RunLastPart(RunUpToLastPart(e), e) is RunNetwork(e), bit for bit; a tolerance sweep, whose
+// innermost loop varies only that part, runs the first stage once per setting of the others.
+struct NetworkStage {
+    std::int16_t topology = 0;
+    double omegaPerUnit = 0; // 2 pi f
+    bool failed = false;     // a step so far overflowed or divided by zero
+    float kept = 0;          // the conductance or resistance the last stage works on
+    double carried = 0;      // the quotient the last part is added to, as it stood before the sum
+};
+NetworkStage RunUpToLastPart(const Entries& entries);
+NetworkRun RunLastPart(const NetworkStage& stage, const Entries& entries);
 
 } // namespace vorelin

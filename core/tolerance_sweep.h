@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vorelin {
 
@@ -51,64 +52,87 @@ int PassesPerPart(float accuracy);
 // to the power of the topology's part count (0 outside topologies 1 to 8).
 std::int64_t SweepCombinations(int topology, float accuracy);
 
-// Varies every part of entries.Topology over +-accuracy in 1 % steps, the part in position 1 in
-// the outermost loop, runs the network once per combination and hands each load to onPoint;
-// then runs the network once more on the measured values for the nominal load. Nothing is
-// allocated per point. Outside topologies 1 to 8 nothing runs.
-template <class OnPoint> SweepSummary SweepTolerance(const Entries& entries, float accuracy, OnPoint&& onPoint) {
+// Runs the varied combinations of a sweep whose outermost loop makes the passes from `firstPass`
+// up to (not including) `endPass`, in the sweep's order, handing on each computed load; returns
+// the network runs made and how many of them gave no load. The factors are stepped from the
+// start, as the whole sweep steps them, so a part of the sweep gives the same bits as the whole.
+template <class OnPoint>
+SweepSummary SweepOuterPasses(const Entries& entries, float accuracy, int firstPass, int endPass,
+                              OnPoint&& onPoint) {
     SweepSummary summary;
     const auto parts = PartsOf(entries.Topology);
-    if (parts.empty()) return summary;
+    summary.passesPerPart = PassesPerPart(accuracy);
+    if (parts.empty() || summary.passesPerPart == 0) return summary;
 
     Entries varied = entries;
     const auto factors = ToleranceFactors::For(accuracy);
-    summary.passesPerPart = PassesPerPart(accuracy);
-
     const auto vary = [&](std::size_t index, float factor) {
         varied.*parts[index].value = static_cast<float>(static_cast<double>(entries.*parts[index].value) *
                                                         static_cast<double>(factor));
     };
-    const auto runVaried = [&] {
+    // The steps the innermost part takes no part in run once for each setting of the others.
+    const auto runVaried = [&](const NetworkStage& stage) {
         ++summary.combinations;
-        const NetworkRun run = RunNetwork(varied);
+        const NetworkRun run = RunLastPart(stage, varied);
         if (run.Computed()) {
             onPoint(SweepPoint{run.load.LoadR, run.load.LoadX, false});
         } else {
             ++summary.notComputable;
         }
     };
-
-    // An accuracy outside 0 to 1 has no passes; the nominal run below still happens.
-    const auto loop = [&factors, valid = summary.passesPerPart > 0](auto&& body) {
-        if (!valid) return;
+    const auto loop = [&factors](auto&& body) {
         for (float f = factors.start; f <= factors.end; f = ToleranceFactors::Next(f))
             body(f);
     };
+    int pass = 0;
+    const auto outer = [&](auto&& body) {
+        for (float f = factors.start; f <= factors.end && pass < endPass;
+             f = ToleranceFactors::Next(f), ++pass) {
+            if (pass >= firstPass) body(f);
+        }
+    };
     if (parts.size() == 2) {
-        loop([&](float f1) {
+        outer([&](float f1) {
+            vary(0, f1);
+            const NetworkStage stage = RunUpToLastPart(varied);
             loop([&](float f2) {
-                vary(0, f1);
                 vary(1, f2);
-                runVaried();
+                runVaried(stage);
             });
         });
     } else {
-        loop([&](float f1) {
+        outer([&](float f1) {
             loop([&](float f2) {
+                vary(0, f1);
+                vary(1, f2);
+                const NetworkStage stage = RunUpToLastPart(varied);
                 loop([&](float f3) {
-                    vary(0, f1);
-                    vary(1, f2);
                     vary(2, f3);
-                    runVaried();
+                    runVaried(stage);
                 });
             });
         });
     }
+    return summary;
+}
 
+// Varies every part of entries.Topology over +-accuracy in 1 % steps, the part in position 1 in
+// the outermost loop, runs the network once per combination and hands each load to onPoint;
+// then runs the network once more on the measured values for the nominal load. Nothing is
+// allocated per point. Outside topologies 1 to 8 nothing runs; an accuracy outside 0 to 1 has no
+// passes, and the nominal run still happens.
+template <class OnPoint>
+SweepSummary SweepTolerance(const Entries& entries, float accuracy, OnPoint&& onPoint) {
+    if (PartsOf(entries.Topology).empty()) return {};
+    SweepSummary summary = SweepOuterPasses(entries, accuracy, 0, PassesPerPart(accuracy), onPoint);
     summary.nominal = RunNetwork(entries);
     if (summary.nominal.Computed())
         onPoint(SweepPoint{summary.nominal.load.LoadR, summary.nominal.load.LoadX, true});
     return summary;
 }
+
+// The varied loads of SweepTolerance, in its order and bit for bit the same, into `loads` (whose
+// storage is reused), with the summary; two threads share the passes of the outermost loop.
+SweepSummary SweepToleranceLoads(const Entries& entries, float accuracy, std::vector<Load>& loads);
 
 } // namespace vorelin

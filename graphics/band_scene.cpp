@@ -1,5 +1,7 @@
 #include "graphics/band_scene.h"
 
+#include "core/amateur_bands.h"
+#include "core/decimal_number.h"
 #include "core/engineering_value.h"
 #include "core/figures_text.h"
 #include "core/number_text.h"
@@ -62,24 +64,6 @@ const ControlPlace kControlPlaces[] = {
 float F(double value) { return static_cast<float>(value); }
 double D(float value) { return static_cast<double>(value); }
 
-// The reflection plane's point (re, im) on the chart, as the grid places it.
-PagePoint GammaOnPage(const ChartFrame& frame, float re, float im) {
-    const double r = D(frame.chartRadius) * D(frame.chartScale);
-    const double k = D(frame.aspectRatio) * r;
-    return {F(D(frame.centreX) + k * D(re)), F(D(frame.centreY) - r * D(im))};
-}
-
-// The boxes of an area that reach into `within`.
-void DrawArea(Surface& surface, const ToleranceArea& area, const ChartFrame& frame, Colour colour,
-              const PageRect& within) {
-    for (const GammaBox& box : area.boxes) {
-        const PagePoint topLeft = GammaOnPage(frame, box.left, box.top);
-        const PagePoint bottomRight = GammaOnPage(frame, box.right, box.bottom);
-        if (Overlap({topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}, within))
-            surface.FilledBox(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, colour);
-    }
-}
-
 bool IsFinite(const PagePoint& point) { return std::isfinite(point.x) && std::isfinite(point.y); }
 
 // Whether a mark of this radius at `at` shows in `area`.
@@ -139,10 +123,10 @@ void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& 
         if (point.row == model.selectedRow) {
             selected = &point;
         } else {
-            DrawArea(surface, *point.area, frame, kAreaGreen, within);
+            FillToleranceArea(surface, *point.area, frame, kAreaGreen, within);
         }
     }
-    if (selected != nullptr) DrawArea(surface, *selected->area, frame, kSelectedGreen, within);
+    if (selected != nullptr) FillToleranceArea(surface, *selected->area, frame, kSelectedGreen, within);
 }
 
 // A text cut to `width` page units, with "…" where it was cut.
@@ -164,50 +148,88 @@ void PrintAt(Surface& surface, float x, float y, std::string_view text) {
     surface.Print(text);
 }
 
-// The lowest and highest frequencies beside their marks, each where it covers neither mark nor
-// the other label nor the chart's caption.
+// Whether a line from `a` to `b` passes through a rectangle (Liang and Barsky's test).
+bool Crosses(const PageRect& r, PagePoint a, PagePoint b) {
+    if (!IsFinite(a) || !IsFinite(b)) return false;
+    const double dx = D(b.x) - D(a.x), dy = D(b.y) - D(a.y);
+    double enter = 0, leave = 1;
+    const auto edge = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        const double t = q / p;
+        if (p < 0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+        return enter <= leave;
+    };
+    return edge(-dx, D(a.x) - D(r.left)) && edge(dx, D(r.right) - D(a.x)) && edge(-dy, D(a.y) - D(r.top)) &&
+           edge(dy, D(r.bottom) - D(a.y));
+}
+
+// The lowest and highest frequencies beside their marks, inside the chart's area, each where it
+// covers no mark, no stretch of the trace, neither the other label nor the chart's caption nor
+// the grid's labels.
 void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& frame,
                const std::vector<PagePoint>& marks, const PageRect& caption) {
+    // The lowest and the highest frequency, where their marks show; one label where they are the same.
     std::vector<std::size_t> ends;
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        if (IsFinite(marks[i])) {
-            ends.push_back(i);
-            break;
+    if (!marks.empty()) {
+        const std::size_t last = marks.size() - 1;
+        for (const std::size_t i : {std::size_t{0}, last}) {
+            if (i == last && !ends.empty() && model.points[0].frequency == model.points[last].frequency)
+                continue;
+            if (i == last && last == 0) continue;
+            if (Near(marks[i], kBandChartArea, 0)) ends.push_back(i);
         }
     }
-    for (std::size_t i = marks.size(); i-- > 0;) {
-        if (IsFinite(marks[i])) {
-            // One label where the lowest and highest frequencies are the same.
-            if (ends.empty() || model.points[ends.front()].frequency != model.points[i].frequency)
-                ends.push_back(i);
-            break;
-        }
-    }
-    FreeRoom room(20);
-    room.Take(caption);
-    for (const std::size_t i : ends)
-        room.Take(Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kSelectedRadius));
-    // Nor a flag of a likely misread row.
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        if (model.points[i].misread && IsFinite(marks[i]))
-            room.Take(Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kMisreadRadius));
-    }
-    // Nor the grid's own labels.
+    // Inside the chart's area, clear of its edge, so that no clip cuts a label; within its reach of
+    // its end, so that only what lies near the end matters to it (a table of a thousand rows has a
+    // thousand marks).
+    const PageRect bounds = Inflated(kBandChartArea, -40);
+    constexpr float kReach = 1500, kLongestLabel = 1000;
     const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
-    for (const GridLabel& label : ResultsGridStyle().labels) {
-        const PagePoint at{F(D(frame.centreX) + label.x.factor * k + label.x.offset),
-                           F(D(frame.centreY) + label.y.factor * r + label.y.offset)};
-        room.Take(TextRect(at, label.text, kSceneFont));
-    }
+    std::optional<PageRect> placed;
     surface.SetFont(kSceneFont);
     surface.SetTextColour(kBlack);
     for (const std::size_t i : ends) {
+        const PageRect near =
+            Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kReach + kLongestLabel);
+        FreeRoom room(20);
+        room.Take(caption);
+        if (placed) room.Take(*placed);
+        for (const PagePoint& mark : marks) {
+            if (Near(mark, near, kSelectedRadius))
+                room.Take(Inflated({mark.x, mark.y, mark.x, mark.y}, kSelectedRadius));
+        }
+        // Nor the grid's own labels.
+        for (const GridLabel& label : ResultsGridStyle().labels) {
+            const PagePoint at{F(D(frame.centreX) + label.x.factor * k + label.x.offset),
+                               F(D(frame.centreY) + label.y.factor * r + label.y.offset)};
+            if (const PageRect cell = TextRect(at, label.text, kSceneFont); Overlap(cell, near))
+                room.Take(cell);
+        }
+        std::vector<std::pair<PagePoint, PagePoint>> stretches;
+        for (std::size_t m = 1; m < marks.size(); ++m) {
+            const PagePoint a = marks[m - 1], b = marks[m];
+            if (IsFinite(a) && IsFinite(b) &&
+                Overlap({std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)},
+                        near))
+                stretches.push_back({a, b});
+        }
+        const auto clearOfTrace = [&](const PageRect& place) {
+            const PageRect kept = Inflated(place, 30);
+            return std::ranges::none_of(stretches,
+                                        [&](const auto& s) { return Crosses(kept, s.first, s.second); });
+        };
         const std::string text = FrequencyLabel(model.points[i].frequency);
         const auto height = static_cast<float>(TextHeight(kSceneFont));
         const PagePoint wanted{marks[i].x + kSelectedRadius + 20, marks[i].y - height - 20};
-        const PageRect place = room.Nearest(TextRect(wanted, text, kSceneFont), kBandChartArea, 50, 1500);
-        room.Take(place);
-        PrintAt(surface, place.left, place.top, text);
+        const std::vector<PageRect> found = room.NearestAccepted(TextRect(wanted, text, kSceneFont), bounds,
+                                                                 100, kReach, clearOfTrace, 1, 0, true);
+        if (found.empty()) continue;
+        placed = found.front();
+        PrintAt(surface, placed->left, placed->top, text);
     }
 }
 
@@ -222,11 +244,21 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
     surface.SetClip(kBandChartArea, {});
     DrawAreas(surface, model, frame, kBandChartArea);
     surface.SetFont(kSceneFont);
-    // The grid blanks the small r = 5 disc: the areas there are filled again before its lines.
+    // The grid blanks the small r = 5 disc: the areas there are filled again (only there) before
+    // its lines.
     const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
     const PageRect fiveDisc{F(D(frame.centreX) + k * 2 / 3), F(D(frame.centreY) - r / 6),
                             F(D(frame.centreX) + k), F(D(frame.centreY) + r / 6)};
-    DrawChartGrid(surface, frame, ResultsGridStyle(), [&] { DrawAreas(surface, model, frame, fiveDisc); });
+    DrawChartGrid(surface, frame, ResultsGridStyle(), [&] {
+        if (!Overlap(fiveDisc, kBandChartArea)) return;
+        surface.SetClip({std::max(fiveDisc.left, kBandChartArea.left),
+                         std::max(fiveDisc.top, kBandChartArea.top),
+                         std::min(fiveDisc.right, kBandChartArea.right),
+                         std::min(fiveDisc.bottom, kBandChartArea.bottom)},
+                        {});
+        DrawAreas(surface, model, frame, fiveDisc);
+        surface.SetClip(kBandChartArea, {});
+    });
 
     // The trace: the loads in frequency order; a load off every chart breaks it.
     surface.SetPenWidth(2);
@@ -259,87 +291,159 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
     surface.ClearClip();
 }
 
-// The SWR axis reaches the first of these that holds every row's SWR; a larger one runs off the top.
-constexpr double kSwrTops[] = {1.5, 2, 3, 5, 10, 20, 50, 100};
+// The SWR axis is logarithmic from 1 to the first of these tops that holds every row's SWR, at
+// least 2; an SWR above the last runs off the top and is marked there. Its ticks are the tops.
+constexpr double kSwrTicks[] = {1, 1.5, 2, 3, 5, 10, 20, 50, 100};
 
 double SwrTop(const BandSceneModel& model) {
     double largest = 1;
     for (const BandScenePoint& point : model.points) {
         if (point.swr) largest = std::max(largest, *point.swr);
     }
-    for (const double top : kSwrTops) {
-        if (largest <= top) return top;
+    for (const double top : kSwrTicks) {
+        if (top >= 2 && largest <= top) return top;
     }
-    return kSwrTops[std::size(kSwrTops) - 1];
+    return kSwrTicks[std::size(kSwrTicks) - 1];
 }
 
-std::vector<double> SwrTicks(double top) {
-    if (top == 1.5) return {1, 1.25, 1.5};
-    if (top == 2) return {1, 1.5, 2};
-    if (top == 10) return {1, 2, 3, 5, 10};
-    if (top == 20) return {1, 5, 10, 15, 20};
-    if (top == 50) return {1, 10, 20, 30, 40, 50};
-    if (top == 100) return {1, 25, 50, 75, 100};
-    std::vector<double> ticks;
-    for (double swr = 1; swr <= top; swr += 1)
-        ticks.push_back(swr);
+// The frequency axis's unit: MHz from 1 MHz on, kHz from 1 kHz, else Hz.
+struct FrequencyUnit {
+    double hertz;
+    std::string_view name;
+};
+FrequencyUnit UnitFor(double frequency) {
+    if (frequency >= 1e6) return {1e6, "MHz"};
+    if (frequency >= 1e3) return {1e3, "kHz"};
+    return {1, "Hz"};
+}
+
+// Round ticks from `low` to `high` (at least four of them where the two differ), each with its
+// text in `unit`.
+struct FrequencyTick {
+    double frequency;
+    std::string text;
+};
+std::vector<FrequencyTick> FrequencyTicks(double low, double high, const FrequencyUnit& unit) {
+    if (!(high > low)) return {{low, Trimmed(FormatFrequency(static_cast<float>(low)))}};
+    const auto count = [low, high](double step) {
+        return std::floor(high / step) - std::ceil(low / step) + 1;
+    };
+    // The largest step of 5, 2.5, 2 or 1 times a power of ten that leaves at least four ticks.
+    double decade = std::pow(10, std::ceil(std::log10(high - low)));
+    double step = decade;
+    for (bool found = false; !found; decade /= 10) {
+        for (const double factor : {0.5, 0.25, 0.2, 0.1}) {
+            step = decade * factor;
+            if (count(step) >= 4) {
+                found = true;
+                break;
+            }
+        }
+    }
+    // Twelve significant digits drop the last bits of the multiples: 73 x 0.05 shows as 3.65.
+    std::vector<FrequencyTick> ticks;
+    for (double n = std::ceil(low / step); n <= std::floor(high / step); n += 1)
+        ticks.push_back({n * step, DecimalText(n * (step / unit.hertz), {12, false, true, false})});
     return ticks;
 }
+
+constexpr Colour kBandNameColour = 0x3070A0;
 
 void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
     const auto textHeight = static_cast<float>(TextHeight(kSceneFont));
     const PageRect box{kBandSwrArea.left + 500, kBandSwrArea.top + 350, kBandSwrArea.right - 150,
                        kBandSwrArea.bottom - 350};
+    std::vector<const BandScenePoint*> shown;
+    for (const BandScenePoint& point : model.points) {
+        if (point.swr) shown.push_back(&point);
+    }
+    const double low = shown.empty() ? 0 : D(shown.front()->frequency);
+    const double high = shown.empty() ? 0 : D(shown.back()->frequency);
+    const FrequencyUnit unit = UnitFor(high);
+
     surface.SetFont(kHeadingFont);
     surface.SetTextColour(kBlack);
-    PrintAt(surface, kBandSwrArea.left, kBandSwrArea.top, "SWR against frequency");
+    PrintAt(surface, kBandSwrArea.left, kBandSwrArea.top,
+            shown.empty() || high == low ? "SWR against frequency"
+                                         : "SWR against frequency, " + std::string(unit.name));
     surface.SetFont(kSceneFont);
 
     const double top = SwrTop(model);
     const auto yOf = [&](double swr) {
-        return F(D(box.bottom) - (swr - 1) / (top - 1) * D(box.bottom - box.top));
+        return F(D(box.bottom) - std::log(std::min(swr, top)) / std::log(top) * D(box.bottom - box.top));
     };
+    const auto xOf = [&](double frequency) {
+        if (high == low) return F((D(box.left) + D(box.right)) / 2);
+        return F(D(box.left) + (frequency - low) / (high - low) * D(box.right - box.left));
+    };
+
+    // The amateur bands the rows reach into, shaded behind everything, named where there is room:
+    // at the band's top, or its foot where the trace runs high.
+    for (const AmateurBand& band : kAmateurBands) {
+        if (shown.empty() || band.highHz < low || band.lowHz > high) continue;
+        const float left = high == low ? box.left : xOf(std::max(low, band.lowHz));
+        const float right = high == low ? box.right : xOf(std::min(high, band.highHz));
+        surface.FilledBox(left, box.top, std::max(right, left + 20), box.bottom, kAmateurBandShade);
+        if (TextWidth(kSceneFont, band.name) + 80 > D(right) - D(left)) continue;
+        float highest = box.bottom, lowest = box.top; // of the trace over the band
+        for (const BandScenePoint* point : shown) {
+            if (D(point->frequency) < band.lowHz || D(point->frequency) > band.highHz) continue;
+            highest = std::min(highest, yOf(*point->swr));
+            lowest = std::max(lowest, yOf(*point->swr));
+        }
+        const float nameTop = highest > box.top + 30 + textHeight + 100     ? box.top + 30
+                              : lowest < box.bottom - 30 - textHeight - 100 ? box.bottom - 30 - textHeight
+                                                                            : -1;
+        if (nameTop < 0) continue;
+        surface.SetTextColour(kBandNameColour);
+        PrintAt(surface, left + 40, nameTop, band.name);
+        surface.SetTextColour(kBlack);
+    }
+
     surface.SetPenWidth(1);
-    for (const double tick : SwrTicks(top)) {
+    for (const double tick : kSwrTicks) {
+        if (tick > top) break;
         const float y = yOf(tick);
         surface.Line(box.left, y, box.right, y, kGridLight);
         const std::string text = FigureText(tick);
         PrintAt(surface, F(D(box.left) - 60 - TextWidth(kSceneFont, text)), y - textHeight / 2, text);
     }
     surface.BoxOutline(box.left, box.top, box.right, box.bottom, kGridEmphasis);
-
-    std::vector<const BandScenePoint*> shown;
-    for (const BandScenePoint& point : model.points) {
-        if (point.swr) shown.push_back(&point);
-    }
     if (shown.empty()) return;
-    const double low = D(shown.front()->frequency), high = D(shown.back()->frequency);
-    const auto xOf = [&](float frequency) {
-        if (high == low) return F((D(box.left) + D(box.right)) / 2);
-        return F(D(box.left) + (D(frequency) - low) / (high - low) * D(box.right - box.left));
-    };
-    const std::string lowText = FrequencyLabel(shown.front()->frequency);
-    PrintAt(surface, box.left, box.bottom + 60, lowText);
-    if (high != low) {
-        const std::string highText = FrequencyLabel(shown.back()->frequency);
-        PrintAt(surface, F(D(box.right) - TextWidth(kSceneFont, highText)), box.bottom + 60, highText);
+
+    for (const FrequencyTick& tick : FrequencyTicks(low, high, unit)) {
+        const float x = xOf(tick.frequency);
+        surface.Line(x, box.bottom, x, box.bottom + 50, kGridEmphasis);
+        const double width = TextWidth(kSceneFont, tick.text);
+        // Centred under the tick, but within the plot's area.
+        const double left = std::clamp(D(x) - width / 2, D(kBandSwrArea.left), D(kBandSwrArea.right) - width);
+        PrintAt(surface, F(left), box.bottom + 70, tick.text);
     }
 
-    // SWRs above the axis run off the top of the box.
+    // The trace; an SWR above the axis runs along its top, and is marked there.
     surface.SetClip(Inflated(box, kSwrSelectedRadius), {});
     surface.SetPenWidth(2);
     const PageRect plotted = Inflated(box, kSwrSelectedRadius);
     for (std::size_t i = 1; i < shown.size(); ++i)
-        ClippedLine(surface, {xOf(shown[i - 1]->frequency), yOf(*shown[i - 1]->swr)},
-                    {xOf(shown[i]->frequency), yOf(*shown[i]->swr)}, plotted, kTraceBlue);
+        ClippedLine(surface, {xOf(D(shown[i - 1]->frequency)), yOf(*shown[i - 1]->swr)},
+                    {xOf(D(shown[i]->frequency)), yOf(*shown[i]->swr)}, plotted, kTraceBlue);
     surface.SetPenWidth(1);
     for (const BandScenePoint* point : shown)
-        Mark(surface, *point, {xOf(point->frequency), yOf(*point->swr)}, kSwrMarkRadius, kSwrMisreadRadius,
-             box);
+        Mark(surface, *point, {xOf(D(point->frequency)), yOf(*point->swr)}, kSwrMarkRadius, kSwrMisreadRadius,
+             plotted);
+    // An arrow up from the top edge where an SWR lies above the axis (all in one run of lines).
+    surface.SetPenWidth(2);
+    for (const BandScenePoint* point : shown) {
+        if (*point->swr <= top) continue;
+        const float x = xOf(D(point->frequency));
+        surface.Line(x - 70, box.top + 110, x, box.top + 20, kTraceBlue);
+        surface.Line(x, box.top + 20, x + 70, box.top + 110, kTraceBlue);
+    }
+    surface.SetPenWidth(1);
     for (const BandScenePoint* point : shown) {
         if (point->row != model.selectedRow) continue;
         surface.SetPenWidth(2);
-        surface.Circle(xOf(point->frequency), yOf(*point->swr), kSwrSelectedRadius, kSelectedRed);
+        surface.Circle(xOf(D(point->frequency)), yOf(*point->swr), kSwrSelectedRadius, kSelectedRed);
         surface.SetPenWidth(1);
     }
     surface.ClearClip();
@@ -439,8 +543,8 @@ void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const B
             x += kBandColumnWidths[c];
         return x;
     };
-    // A row without a load tells why across the three result columns, a flagged row across the
-    // last two: the text from column `spanFrom` on takes the rest of the line.
+    // A row without a load tells why across the result columns: the text from column `spanFrom` on
+    // takes the rest of the line.
     const auto printRow = [&](float y, const Font& font, std::size_t spanFrom, const auto& textOf) {
         for (std::size_t column = 0; column < kBandViewColumns; ++column) {
             const float right = columnLeft(column == spanFrom ? kBandViewColumns : column + 1);
@@ -462,17 +566,14 @@ void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const B
             surface.FilledBox(area.left, y, columnLeft(kBandViewColumns), y + rowHeight,
                               kPredictedBackground);
         if (misread)
-            surface.FilledBox(columnLeft(kBandColumnCount), y, columnLeft(kBandViewColumns), y + rowHeight,
+            surface.FilledBox(columnLeft(kBandFlagColumn), y, columnLeft(kBandViewColumns), y + rowHeight,
                               kMisreadBackground);
         surface.SetTextColour(result.load ? kBlack : kProblemRed);
-        const std::size_t spanFrom = !result.load ? kBandColumnCount
-                                     : misread    ? kBandColumnCount + 1
-                                                  : kBandViewColumns;
-        printRow(y, kSceneFont, spanFrom, [&](std::size_t column) {
+        printRow(y, kSceneFont, result.load ? kBandViewColumns : kBandColumnCount, [&](std::size_t column) {
             if (column < kBandColumnCount) return table.rows[row].cells[column];
             if (!result.load) return result.reason;
             if (column == kBandColumnCount) return result.LoadText();
-            if (misread) return std::string(kMisreadText);
+            if (column == kBandFlagColumn) return misread ? std::string(kMisreadText) : std::string();
             return column == kBandColumnCount + 1 ? result.SwrText() : result.GammaText();
         });
         y += rowHeight;

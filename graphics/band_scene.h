@@ -26,21 +26,26 @@ namespace vorelin {
 inline constexpr PageRect kBandTableArea{300, 900, 11700, 4350};
 inline constexpr PageRect kBandChartArea{3500, 4500, 8200, 8950};
 inline constexpr PageRect kBandSwrArea{8400, 4550, 11800, 8450};
-// The widths of the table's columns (page units): the ten band columns, the load, SWR and |Γ|.
-inline constexpr std::size_t kBandViewColumns = kBandColumnCount + 3;
-inline constexpr std::array<float, kBandViewColumns> kBandColumnWidths{950, 700, 800,  720,  720, 720, 720,
-                                                                       720, 720, 1000, 1550, 550, 650};
+// The widths of the table's columns (page units): the ten band columns, the load, SWR, |Γ| and
+// the flag of a row whose settings were likely misread, in a column of its own.
+inline constexpr std::size_t kBandViewColumns = kBandColumnCount + 4;
+inline constexpr std::size_t kBandFlagColumn = kBandColumnCount + 3;
+inline constexpr std::array<float, kBandViewColumns> kBandColumnWidths{950, 700, 800, 660,  660, 660, 660,
+                                                                       660, 660, 900, 1550, 550, 650, 1050};
 // The headings of those columns.
 inline constexpr std::array<std::string_view, kBandViewColumns> kBandColumnHeadings{
-    "Frequency", "Topology", "Impedance", "C1",          "C2",  "C3", "L1",
-    "L2",        "L3",       "Note",      "Load R + jX", "SWR", "|Γ|"};
+    "Frequency", "Topology", "Impedance", "C1",          "C2",  "C3",  "L1",
+    "L2",        "L3",       "Note",      "Load R + jX", "SWR", "|Γ|", "Flag"};
 
 // The grid's and the picture's backgrounds of a predicted row and of a flagged row's results.
 inline constexpr Colour kPredictedBackground = 0xFAECF4; // pale purple, as the predicted marks
 inline constexpr Colour kMisreadBackground = 0xB8E0FF;   // pale orange, as the misread rings
 
-// What the grid tells beside the load of a row flagged by MisreadRows.
-inline constexpr std::string_view kMisreadText = "likely misread: far off its neighbours' trend";
+// The shade of an amateur band behind the SWR plot.
+inline constexpr Colour kAmateurBandShade = 0xE6F4FF; // pale amber
+
+// What the flag column tells of a row flagged by MisreadRows (its tooltip tells why).
+inline constexpr std::string_view kMisreadText = "likely misread";
 
 // The page's controls, as the page places them.
 std::span<const ControlPlace> BandControlPlaces();

@@ -29,7 +29,8 @@ double LeadingNumber(std::string_view text) {
     if (at == std::string_view::npos) return 0;
     const DecimalPrefix number = ScanDecimalPrefix(text.substr(at), Exponent::NotAllowed);
     if (!number.overflow) return number.value;
-    return text[at] == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    return text[at] == '-' ? -std::numeric_limits<double>::infinity()
+                           : std::numeric_limits<double>::infinity();
 }
 
 } // namespace
@@ -95,6 +96,11 @@ ChartFrame ResultsFrame(const ChartView& view, float aspectRatio) {
 }
 
 PagePoint MapLoad(float loadR, float loadX, float impedance, const ChartFrame& frame, MarkProduct product) {
+    return AtCentre(frame, MapLoadOffset(loadR, loadX, impedance, frame, product));
+}
+
+PageOffset MapLoadOffset(float loadR, float loadX, float impedance, const ChartFrame& frame,
+                         MarkProduct product) {
     constexpr double pi = std::numbers::pi;
     const auto r = static_cast<float>(static_cast<double>(loadR) / static_cast<double>(impedance));
     auto x = static_cast<float>(static_cast<double>(loadX) / static_cast<double>(impedance));
@@ -130,8 +136,7 @@ PagePoint MapLoad(float loadR, float loadX, float impedance, const ChartFrame& f
                               ? stretch * cosine * radius * scale * mag
                               : stretch * cosine * mag * radius * scale;
     const double down = radius * sine * scale * mag;
-    return {static_cast<float>(across + static_cast<double>(frame.centreX)),
-            static_cast<float>(down + static_cast<double>(frame.centreY))};
+    return {across, down};
 }
 
 } // namespace vorelin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings.h"
+#include "graphics/surface.h"
 
 #include <string_view>
 
@@ -67,11 +68,6 @@ inline constexpr float kChartRadius = 3000;
 // The results page's chart: the view's centre and scale, the chart radius and the aspect ratio.
 ChartFrame ResultsFrame(const ChartView& view, float aspectRatio);
 
-struct PagePoint {
-    float x;
-    float y;
-};
-
 // The order of the last multiplications of the horizontal coordinate, which differs between
 // the two load marks in the last bits (nothing visible).
 enum class MarkProduct {
@@ -85,5 +81,19 @@ enum class MarkProduct {
 // A load whose reflection coefficient is not finite gives a point that is not finite either.
 PagePoint MapLoad(float loadR, float loadX, float impedance, const ChartFrame& frame,
                   MarkProduct product = MarkProduct::RadiusScaleMagnitude);
+
+// MapLoad in two steps: where the load lies from the chart's centre (in double precision, before
+// the last rounding), which the centre does not change, and that offset placed at the centre.
+// A pan moves only the centre, so the offsets of many loads serve every pan at the same scale.
+struct PageOffset {
+    double across;
+    double down;
+};
+PageOffset MapLoadOffset(float loadR, float loadX, float impedance, const ChartFrame& frame,
+                         MarkProduct product = MarkProduct::RadiusScaleMagnitude);
+inline PagePoint AtCentre(const ChartFrame& frame, const PageOffset& offset) {
+    return {static_cast<float>(offset.across + static_cast<double>(frame.centreX)),
+            static_cast<float>(offset.down + static_cast<double>(frame.centreY))};
+}
 
 } // namespace vorelin

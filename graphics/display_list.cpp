@@ -65,6 +65,13 @@ void DisplayList::FilledBox(float x1, float y1, float x2, float y2, Colour colou
     p.y2 = y2;
 }
 
+void DisplayList::FilledRings(std::span<const PagePoint> points, std::span<const std::uint32_t> ringEnds,
+                              Colour colour) {
+    Primitive& p = Add(Op::Rings, colour);
+    p.text = static_cast<std::uint32_t>(m_rings.size());
+    m_rings.push_back({{points.begin(), points.end()}, {ringEnds.begin(), ringEnds.end()}});
+}
+
 void DisplayList::BoxOutline(float x1, float y1, float x2, float y2, Colour colour) {
     Primitive& p = Add(Op::BoxOutline, colour);
     p.x1 = x1;
@@ -109,6 +116,7 @@ void DisplayList::Clear() {
     m_primitives.clear();
     m_texts.clear();
     m_clips.clear();
+    m_rings.clear();
 }
 
 } // namespace vorelin

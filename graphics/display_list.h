@@ -8,7 +8,7 @@
 
 namespace vorelin {
 
-enum class Op : std::uint8_t { Line, Continue, Arc, Circle, Point, FilledBox, BoxOutline, Text, Clip };
+enum class Op : std::uint8_t { Line, Continue, Arc, Circle, Point, FilledBox, BoxOutline, Text, Clip, Rings };
 
 // One recorded drawing operation, with the pen width and colour it was drawn with.
 struct Primitive {
@@ -20,7 +20,8 @@ struct Primitive {
     float x2, y2;                   // Line, Continue: to. Box: the other corner.
     float centreX, centreY, radius; // Arc, Circle
     double start, end;              // Arc angles
-    std::uint32_t text; // Text: index into DisplayList::Texts(); Clip: into Clips() (kNoClip: none)
+    std::uint32_t text; // Text: index into DisplayList::Texts(); Clip: into Clips() (kNoClip: none);
+                        // Rings: into the rings
     std::uint32_t font; // Text: index into DisplayList::Fonts()
 };
 
@@ -36,6 +37,8 @@ public:
     void Circle(float centreX, float centreY, float radius, Colour colour) override;
     void Point(float x, float y, Colour colour) override;
     void FilledBox(float x1, float y1, float x2, float y2, Colour colour) override;
+    void FilledRings(std::span<const PagePoint> points, std::span<const std::uint32_t> ringEnds,
+                     Colour colour) override;
     void BoxOutline(float x1, float y1, float x2, float y2, Colour colour) override;
     void Print(std::string_view text) override;
     void MoveTo(float x, float y) override;
@@ -67,6 +70,12 @@ public:
     const ClipShape* ClipOf(const Primitive& primitive) const {
         return primitive.text == kNoClip ? nullptr : &m_clips[primitive.text];
     }
+    // The rings of a Rings primitive: their points, and where each ring ends.
+    struct RingSet {
+        std::vector<PagePoint> points;
+        std::vector<std::uint32_t> ends;
+    };
+    const RingSet& RingsOf(const Primitive& primitive) const { return m_rings[primitive.text]; }
     // Every font used so far; a Text primitive's `font` indexes this.
     const std::vector<Font>& Fonts() const { return m_fonts; }
 
@@ -79,6 +88,7 @@ private:
     std::vector<Primitive> m_primitives;
     std::vector<std::string> m_texts;
     std::vector<ClipShape> m_clips;
+    std::vector<RingSet> m_rings;
     std::vector<Font> m_fonts; // every font used so far; never shrinks, texts refer to it by index
     std::uint32_t m_font = 0;
     int m_penWidth = 1;

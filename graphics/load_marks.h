@@ -1,9 +1,12 @@
 #pragma once
 
 #include "core/networks.h"
+#include "core/tolerance_area.h"
 #include "graphics/chart_view.h"
 #include "graphics/surface.h"
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -26,12 +29,37 @@ inline constexpr float kFinalMarkRingRadius = 30;
 // Marks a load on a chart normalised to `impedance`: one circle outline in `style`, pen width 1.
 void PlotDot(Surface& surface, const Load& load, float impedance, const ChartFrame& frame, DotStyle style);
 
-// Marks many loads (a tolerance region) exactly as PlotDot would mark each in turn, in the same
-// order: MapLoads, then PlotMapped. The mappings, the costly part, are shared out between two
-// threads; `pagePoints` is scratch space kept by the caller, so that a redraw allocates nothing
-// once it has grown.
-void MapLoads(std::span<const Load> loads, float impedance, const ChartFrame& frame,
-              std::vector<PagePoint>& pagePoints);
+// Many loads (a tolerance region) mapped onto a chart exactly as PlotDot maps each, kept between
+// drawings: the offsets from the centre are worked out again only when the loads, the Z0, the
+// scale or the aspect ratio change (shared out between two threads, the costly part); a pan only
+// places them at the new centre. The storage is kept, so that a redraw allocates nothing once it
+// has grown.
+class MappedRegion {
+public:
+    // The loads' page points in `frame`. `generation` tells the loads apart: a new set of loads in
+    // the same storage must come with a new generation.
+    std::span<const PagePoint> Map(std::span<const Load> loads, std::uint64_t generation, float impedance,
+                                   const ChartFrame& frame);
+    // The rectangle all finite points of the last Map lie in; nothing when there are none.
+    std::optional<PageRect> Bounds() const;
+
+private:
+    std::vector<PageOffset> m_offsets;
+    std::vector<PagePoint> m_points;
+    PageOffset m_least{}, m_most{}; // the offsets' extent
+    bool m_anyFinite = false;
+    ChartFrame m_frame{};
+    std::uint64_t m_generation = 0;
+    float m_impedance = 0;
+    bool m_mapped = false;
+};
+
+// A tolerance area filled on a chart (the reflection plane's point u + jv at the centre + K u,
+// R v above it); nothing of an area that lies wholly outside `within`.
+void FillToleranceArea(Surface& surface, const ToleranceArea& area, const ChartFrame& frame, Colour colour,
+                       const PageRect& within);
+
+// PlotDot's circle at each of the mapped points, in order.
 void PlotMapped(Surface& surface, std::span<const PagePoint> pagePoints, DotStyle style);
 
 // The final mark of the nominal load, drawn over everything else: a white ring of radius 30 at

@@ -4,6 +4,8 @@
 #include "graphics/display_list.h"
 #include "graphics/surface.h"
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -36,10 +38,21 @@ public:
     // searched on a grid of `step` page units out to `reach`; `wanted` itself when it is free or
     // when nothing nearer is.
     PageRect Nearest(const PageRect& wanted, const PageRect& bounds, float step, float reach) const;
+    // The same search for free places that `accept` also takes: up to `count` of them, nearest
+    // first, `wanted` itself first when it is one; with `spacing`, each at least that far from the
+    // ones before it (the whole reach is searched then). A place of the grid that is taken also
+    // stands for the places just clear of what takes it, unless `gridOnly`.
+    std::vector<PageRect> NearestAccepted(const PageRect& wanted, const PageRect& bounds, float step,
+                                          float reach, const std::function<bool(const PageRect&)>& accept,
+                                          std::size_t count = 1, float spacing = 0,
+                                          bool gridOnly = false) const;
 
     const std::vector<PageRect>& Taken() const { return m_taken; }
 
 private:
+    // The places just clear of everything a rectangle covers: above, below, left and right of it.
+    std::array<PageRect, 4> SnappedClear(const PageRect& rect) const;
+
     float m_gap;
     std::vector<PageRect> m_taken;
 };

@@ -3,12 +3,14 @@
 #include "core/entries.h"
 #include "core/load_figures.h"
 #include "core/networks.h"
+#include "core/tolerance_area.h"
 #include "core/tolerance_ranges.h"
 #include "core/tolerance_sweep.h"
 #include "graphics/chart_view.h"
 #include "graphics/load_marks.h"
 #include "graphics/surface.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -28,30 +30,25 @@ struct ResultsModel {
     float accuracy = 0;                          // the accuracy the region was swept at
     SweepSummary region;                         // the sweep, when one ran
     std::span<const Load> regionLoads;           // its varied loads, in drawing order (storage: the caller's)
+    ToleranceArea regionArea;                    // the area they cover, filled under their circles
     LoadFigures figures;                         // SWR and the other figures of the load
     std::optional<ToleranceRangeFigures> ranges; // the smallest and largest figures over the region
+    std::uint64_t loadsGeneration = 0;           // tells this computation from every other
 };
 
-// The details block: the load's figures, and with a region the ranges over it, in the page's type
-// in the free area left of the chart.
-std::vector<std::string> DetailsLines(const ResultsModel& model);
+// The details block: the load's figures, and once an accuracy is chosen (with the ranges computed)
+// the ranges over its region, in the page's type in the free area left of the chart.
+std::vector<std::string> DetailsLines(const ResultsModel& model, bool accuracyChosen);
 
-// Storage a redraw reuses, so that the page allocates nothing once it has grown.
-struct ResultsScratch {
-    std::vector<Load> loads;
-    std::vector<PagePoint> pagePoints;
-};
-
-// Runs the network on the entries, and with `withRegion` the tolerance sweep at `accuracy` (only
-// when the entries' own load can be computed: a region around no load would mislead).
-ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withRegion, ResultsScratch& scratch);
+// What the page tells, as text to copy: "Load: " and the load line, then the details block's lines
+// (the ranges with them once an accuracy is chosen), one a line; the reason when there is no load.
+std::string ResultsText(const ResultsModel& model, bool accuracyChosen);
 
 // Which of the page's redraws a drawing is: each draws the readout (the schematic with its texts
-// and the red load line) and the grid, in the order the page's handlers draw them.
+// and the red load line) and the grid once, in the order the page's handlers draw them.
 enum class ResultsDrawing {
     LoadMarked,   // readout, grid, the load marked in the page's mark style (opening, aspect ratio)
-    RegionChosen, // region, nominal mark, readout, grid, final mark (an accuracy button)
-    ViewChanged,  // readout, grid, then as RegionChosen (arrows, zoom, reset)
+    RegionChosen, // region, nominal mark, readout, grid, final mark (an accuracy button, a view change)
 };
 
 // How the page shows the model: its view, aspect ratio and mark style, and what else is shown.
@@ -62,6 +59,15 @@ struct ResultsView {
     ResultsDrawing drawing = ResultsDrawing::LoadMarked;
     bool hintShown = false; // the hint about the coloured area
 };
+
+// The area the results page's chart is drawn in, clipped there at every zoom, pan and aspect
+// ratio: right of the schematic with its readout and of the view controls, below the chart's
+// caption, to the page's right and lower edges. Nothing else of the page lies in it, so a view
+// change changes nothing outside it. At home with the usual aspect ratio the whole chart lies in
+// it, its labels included.
+inline constexpr PageRect kResultsChartArea{6550, 1750, 12000, 9000};
+// Shown in the chart's area when the chart was panned wholly out of it.
+inline constexpr std::string_view kChartAwayText = "Reset brings the chart back";
 
 // The page's fonts, in page units.
 // Inline, so that they are set up before the drawings of other files that copy them.
@@ -86,15 +92,33 @@ struct PageLabel {
     bool wrapped = false;
 };
 
-// Where everything but the chart stands: the labels in their places (each at its designed place
-// where that is free, else at the nearest free place, so that no label, readout or stroke of the
-// schematic covers another), in stacking order, and the room the chart must leave alone.
+// Where everything but the chart stands: the labels in their places, in stacking order. Each is
+// at its designed place where that is free, else where it covers nothing placed before it, never
+// in the chart's area: a part's label right beside its part (nearer its body than any other
+// symbol's), "Load:" right above its readout or beside it, the network's heading on the first row.
 struct ResultsLayout {
     std::vector<PageLabel> labels;
-    std::vector<PageRect> taken; // the schematic, the texts drawn with it, the labels, the controls
-    PageRect chartArea;          // the chart is drawn here, outside everything taken
 };
 ResultsLayout LayoutResults(const ResultsModel& model, const ResultsView& view);
+
+// The readout step's drawing: the schematic with the generator's texts, then "Load:" and the
+// load line in red under the readout column (moved left, or broken in two, where a long line
+// would reach the chart's area).
+void DrawResultsReadout(Surface& surface, const ResultsModel& model);
+
+// Storage a redraw reuses, so that the page allocates nothing once it has grown, and what a view
+// change need not work out again: the region's offsets from the chart's centre and the layout.
+struct ResultsScratch {
+    std::vector<Load> loads;
+    MappedRegion region;
+    std::optional<ResultsLayout> layout;
+    std::uint64_t layoutGeneration = 0;
+    bool layoutHint = false;
+};
+
+// Runs the network on the entries, and with `withRegion` the tolerance sweep at `accuracy` (only
+// when the entries' own load can be computed: a region around no load would mislead).
+ResultsModel ComputeResults(const Entries& entries, float accuracy, bool withRegion, ResultsScratch& scratch);
 
 // Draws the whole page for the model as `view` shows it (the surface is not cleared first).
 void DrawResultsPage(Surface& surface, const ResultsModel& model, const ResultsView& view,

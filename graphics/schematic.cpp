@@ -380,6 +380,55 @@ ResultsSchematicEnds ResultsSchematicExtent(int topology, float loadX) {
     return {networkEnd, x};
 }
 
+namespace {
+
+// A symbol's body from its anchor, on the results page: a series coil's turns, a capacitor's
+// plates, a shunt coil's turns.
+PageRect BodyOf(const PartSlot& part, float x, float y) {
+    const bool series = part.placement == Placement::Series;
+    const auto at = [x, y](double left, double top, double right, double bottom) {
+        return PageRect{Offset(x, left), Offset(y, top), Offset(x, right), Offset(y, bottom)};
+    };
+    if (part.kind == PartKind::Inductor) return series ? at(240, -80, 720, 0) : at(320, 280, 400, 760);
+    return series ? at(160, -120, 224, 120) : at(200, 480, 440, 540);
+}
+
+} // namespace
+
+ResultsSymbolBodies ResultsSymbols(int topology, float loadX) {
+    constexpr float kWire = 160, kSeriesL = 960, kSeriesC = 360, kShunt = 640, kGen = 1050;
+    const float y = kResultsSchematicY;
+    float x = kResultsSchematicX;
+    ResultsSymbolBodies bodies;
+    bodies.others.push_back({Offset(x, 40), Offset(y, 290), Offset(x, 420), Offset(y, 670)});
+    bodies.others.push_back({Offset(x, 320), Offset(y, -60), Offset(x, 680), Offset(y, 60)});
+    x = Offset(x, kGen);
+    if (IsKnownTopology(topology)) {
+        const NetworkDrawing& drawing = DrawingOf(topology);
+        if (drawing.wireBefore) x = Offset(x, kWire);
+        for (const PartSlot& part : PartsOf(topology)) {
+            bodies.parts.push_back(BodyOf(part, x, y));
+            const bool inductor = part.kind == PartKind::Inductor;
+            x = Offset(x, part.placement == Placement::Shunt ? kShunt : inductor ? kSeriesL : kSeriesC);
+        }
+        if (drawing.wireAfter) x = Offset(x, kWire);
+    }
+    x = Offset(x, kWire);
+    if (loadX != 0) {
+        const PartSlot leadIn{"", nullptr, loadX > 0 ? PartKind::Inductor : PartKind::Capacitor,
+                              Placement::Series};
+        bodies.leadIn = BodyOf(leadIn, x, y);
+        bodies.others.push_back(bodies.leadIn);
+        x = Offset(x, loadX > 0 ? kSeriesL : kSeriesC);
+    } else {
+        x = Offset(x, kWire);
+    }
+    x = Offset(x, kWire);
+    bodies.resistor = {Offset(x, -60), Offset(y, 320), Offset(x, 60), Offset(y, 680)};
+    bodies.others.push_back(bodies.resistor);
+    return bodies;
+}
+
 LabelPlace ResultsLabelPlace(int topology, std::size_t position) {
     return DrawingOf(topology).labels[position].results;
 }

@@ -3,6 +3,8 @@
 #include "core/entries.h"
 #include "graphics/surface.h"
 
+#include <vector>
+
 namespace vorelin {
 
 class TextPlacer;
@@ -116,6 +118,17 @@ ResultsSchematicEnds ResultsSchematicExtent(int topology, float loadX);
 // mark, the network of Topology, the output port mark, a Wire and the load, whose lead-in
 // follows the sign of `loadX`.
 ResultsSchematicEnds DrawResultsSchematic(Surface& surface, const Entries& entries, float loadX);
+
+// The bodies of the results page's symbols (page units): each part's in position order, and the
+// others: the generator's circle and its source resistance, the load's lead-in (when it is a
+// part) and the load's resistor. Labels are told by them whose they are.
+struct ResultsSymbolBodies {
+    std::vector<PageRect> parts;
+    std::vector<PageRect> others;
+    PageRect leadIn{};   // empty (zero size) for a bare wire
+    PageRect resistor{}; // the load's zigzag
+};
+ResultsSymbolBodies ResultsSymbols(int topology, float loadX);
 
 // Where the results page puts a part's value label (page units, top-left) for a topology; the
 // part is given by its position in the topology (0 for position 1).

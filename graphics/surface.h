@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,12 @@ inline constexpr float kPageUnitsPerPoint = 20;
 // 180000 x factor page units; a size in points is 20 page units a point.
 constexpr float ScreenFontSize(double factor) { return static_cast<float>(180000 * factor); }
 constexpr float PointFontSize(double points) { return static_cast<float>(20 * points); }
+
+// A point of the page, in page units.
+struct PagePoint {
+    float x;
+    float y;
+};
 
 // A rectangle of the page, in page units.
 struct PageRect {
@@ -48,6 +55,11 @@ public:
     // One pixel; the current point becomes (x, y). The pages use it to place text.
     virtual void Point(float x, float y, Colour colour) = 0;
     virtual void FilledBox(float x1, float y1, float x2, float y2, Colour colour) = 0;
+    // An area bounded by closed rings: ring i runs through points[ringEnds[i - 1]] up to (not
+    // including) points[ringEnds[i]] and back to its first point. A point lies inside where the
+    // rings wind round it (the nonzero rule): a hole's ring runs the other way round.
+    virtual void FilledRings(std::span<const PagePoint> points, std::span<const std::uint32_t> ringEnds,
+                             Colour colour) = 0;
     virtual void BoxOutline(float x1, float y1, float x2, float y2, Colour colour) = 0;
     // Text in the current font and text colour, its top-left corner at the current point.
     virtual void Print(std::string_view text) = 0;

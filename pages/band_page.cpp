@@ -21,6 +21,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -194,6 +195,28 @@ void BandPage::MakeControls() {
     m_takeOverTimer = new QTimer(this);
     m_takeOverTimer->setInterval(kTakeOverMilliseconds);
     connect(m_takeOverTimer, &QTimer::timeout, this, &BandPage::onTakeOverTimer);
+    HideHoverOnControls();
+}
+
+void BandPage::HideHoverOnControls() {
+    // The page hears no move when the pointer goes straight from the chart onto a control (the
+    // grid, a button): each control tells the page when the pointer enters it. The grid also
+    // hands its copy key to the page.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control != m_hoverLabel) control->installEventFilter(this);
+    }
+}
+
+bool BandPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) m_hoverLabel->hide();
+    // The grid's own copy takes one cell; the page copies whole rows (a cell being edited has the
+    // keys itself).
+    if (watched == m_tableView && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        onCopyRows();
+        return true;
+    }
+    return PageWindow::eventFilter(watched, event);
 }
 
 void BandPage::PlaceControls() {
@@ -321,9 +344,6 @@ void BandPage::ShowReasonSpans() {
         if (!results[row].load)
             m_tableView->setSpan(static_cast<int>(row), static_cast<int>(kBandColumnCount), 1, 3);
     }
-    // A flagged row keeps its load and tells what it is across the other two.
-    for (const MisreadRow& misread : m_model.Misread())
-        m_tableView->setSpan(static_cast<int>(misread.row), static_cast<int>(kBandColumnCount) + 1, 1, 2);
 }
 
 std::optional<std::size_t> BandPage::SelectedRow() const {
@@ -474,6 +494,16 @@ void BandPage::onSortByFrequency() {
 }
 
 void BandPage::onPaste() { PasteRows(QApplication::clipboard()->text()); }
+
+void BandPage::onCopyRows() {
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : m_tableView->selectionModel()->selectedRows())
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    if (rows.empty() && SelectedRow()) rows.push_back(*SelectedRow());
+    if (rows.empty()) return;
+    std::ranges::sort(rows);
+    QApplication::clipboard()->setText(QString::fromStdString(CopiedRows(m_model.Table(), rows)));
+}
 
 void BandPage::PasteRows(const QString& text) {
     if (!Changeable()) return;

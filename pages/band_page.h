@@ -46,6 +46,9 @@ public:
     void onSortByFrequency();
     // Rows from the clipboard's text, after the current row.
     void onPaste();
+    // The selected rows (or the current one) to the clipboard as tab-separated text with a header
+    // line, which a spreadsheet and onPaste take back unchanged.
+    void onCopyRows();
     void PasteRows(const QString& text);
     void onOpenTable();
     void onSaveTable();
@@ -85,6 +88,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct AreaJob {
@@ -112,6 +116,7 @@ private:
     void StopAreas();
     void onAreasReady(const std::shared_ptr<AreaJob>& job);
     void ShowHover(const QPointF& pagePoint);
+    void HideHoverOnControls();
     std::size_t InsertionRow() const;
     bool RoomFor(std::size_t rows);
     void ReportIfFailed(const WriteResult& result);

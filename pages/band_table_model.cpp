@@ -186,18 +186,16 @@ QVariant BandTableModel::data(const QModelIndex& index, int role) const {
     const auto column = static_cast<std::size_t>(index.column());
     const BandResult& result = m_results[row];
     const bool resultColumn = column >= kBandColumnCount;
-    const bool misread = resultColumn && result.load && IsMisread(row);
+    if (column == kBandFlagColumn) return FlagData(row, role);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
         if (!resultColumn) return Utf8(m_table.rows[row].cells[column]);
         if (!result.load) return column == kBandColumnCount ? Utf8(result.reason) : QString();
         if (column == kBandColumnCount) return Utf8(result.LoadText());
-        if (misread) return column == kBandColumnCount + 1 ? Utf8(std::string(kMisreadText)) : QString();
         return Utf8(column == kBandColumnCount + 1 ? result.SwrText() : result.GammaText());
     case Qt::ToolTipRole:
         if (!result.load) return Utf8(result.reason);
-        if (misread) return MisreadTip(*std::ranges::lower_bound(m_misread, row, {}, &MisreadRow::row));
         return {};
     case Qt::ForegroundRole:
         if (resultColumn && !result.load) return QBrush(ToColor(kProblemText));
@@ -212,10 +210,27 @@ QVariant BandTableModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
         if (!resultColumn && ProblemColumn(m_table.rows[row]) == static_cast<BandColumn>(column))
             return QBrush(ToColor(kProblemBackground));
-        if (misread) return QBrush(ToColor(kMisreadBackground));
         if (IsPredictedRow(m_table.rows[row])) return QBrush(ToColor(kPredictedBackground));
         if (resultColumn) return QBrush(ToColor(kResultBackground));
         return {};
+    default:
+        return {};
+    }
+}
+
+QVariant BandTableModel::FlagData(std::size_t row, int role) const {
+    const bool misread = m_results[row].load && IsMisread(row);
+    switch (role) {
+    case Qt::DisplayRole:
+        return misread ? Utf8(std::string(kMisreadText)) : QString();
+    case Qt::ToolTipRole:
+        return misread ? MisreadTip(*std::ranges::lower_bound(m_misread, row, {}, &MisreadRow::row))
+                       : QVariant();
+    case Qt::BackgroundRole:
+        if (misread) return QBrush(ToColor(kMisreadBackground));
+        return QBrush(ToColor(IsPredictedRow(m_table.rows[row]) ? kPredictedBackground : kResultBackground));
+    case Qt::FontRole:
+        return data(index(static_cast<int>(row), 0), role);
     default:
         return {};
     }

@@ -20,7 +20,7 @@ namespace vorelin {
 // result and its tolerance area, so that every change of the rows moves them along. A predicted
 // row is shown in italics on pale purple; editing any cell but its note makes it an ordinary row
 // (its note "predicted" is cleared: the values are the user's own now). With an accuracy set, the
-// rows whose settings were likely misread show that instead of their SWR and |Γ|, on pale orange.
+// rows whose settings were likely misread say so in a column of their own, on pale orange.
 class BandTableModel final : public QAbstractTableModel {
 public:
     // After every change of the rows (not of the areas alone).
@@ -71,6 +71,8 @@ private:
         if (onRowsChanged) onRowsChanged();
     }
     void FindMisreadRows();
+    // The flag column: "likely misread" on pale orange, the reason in its tooltip.
+    QVariant FlagData(std::size_t row, int role) const;
 
     BandTable m_table;
     std::vector<BandResult> m_results;

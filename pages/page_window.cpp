@@ -97,9 +97,23 @@ QPointF PageWindow::ToPage(const QPointF& windowPoint) const {
             (windowPoint.y() - page.top()) / m_mapping.Scale()};
 }
 
+void PageWindow::RedrawWithin(const PageRect& area) {
+    if (!m_wholePage) {
+        m_changedWithin = m_changedWithin ? PageRect{std::min(m_changedWithin->left, area.left),
+                                                     std::min(m_changedWithin->top, area.top),
+                                                     std::max(m_changedWithin->right, area.right),
+                                                     std::max(m_changedWithin->bottom, area.bottom)}
+                                          : area;
+    }
+    update();
+}
+
 void PageWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_cache.Image(m_drawing, m_page, size(), m_background));
+    const std::optional<PageRect> changed = m_wholePage ? std::nullopt : m_changedWithin;
+    painter.drawImage(0, 0, m_cache.Image(m_drawing, m_page, size(), m_background, changed));
+    m_wholePage = false;
+    m_changedWithin.reset();
 }
 
 void PageWindow::resizeEvent(QResizeEvent* event) {

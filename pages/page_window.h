@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace vorelin {
@@ -51,7 +52,13 @@ public:
         update();
     }
     // Repaints after the drawing changed.
-    void Redraw() { update(); }
+    void Redraw() {
+        m_wholePage = true;
+        update();
+    }
+    // Repaints after a change of the drawing that left everything outside `area` as it was
+    // drawn before: only that area of the window's picture is painted again.
+    void RedrawWithin(const PageRect& area);
 
     // Places a control at a rectangle in page units with a font; it keeps that place and the
     // font's relative size whenever the window is resized.
@@ -92,6 +99,9 @@ private:
     PageToDevice m_mapping;
     DisplayList m_drawing;
     PageImageCache m_cache;
+    // What the next paint must paint afresh: the whole page, or only this area of it.
+    bool m_wholePage = true;
+    std::optional<PageRect> m_changedWithin;
     std::vector<PlacedControl> m_controls;
 };
 

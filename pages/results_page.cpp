@@ -25,6 +25,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPageLayout>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -72,7 +73,7 @@ void ResultsPage::MakeControls() {
     button("saveAsButton", QStringLiteral("Save as\u2026"), [this] { onSaveAs(); });
     button("designButton", QStringLiteral("Design\u2026"), [this] { onDesign(); });
     auto* copy = new QShortcut(QKeySequence::Copy, this);
-    connect(copy, &QShortcut::activated, this, [this] { onCopyPicture(); });
+    connect(copy, &QShortcut::activated, this, [this] { onCopy(); });
 
     m_aspectLabel = MakeLabel(this, "aspectLabel", QStringLiteral("Aspect  ratio: "),
                               {std::nullopt, 0, Qt::AlignRight | Qt::AlignVCenter});
@@ -132,16 +133,26 @@ void ResultsPage::ShowResults() {
     EnsureScale(m_view);
 }
 
-void ResultsPage::DrawChart(ResultsDrawing drawing) {
+void ResultsPage::DrawChart(ResultsDrawing drawing, bool viewOnly) {
     ShowResults();
     ClearUpperVectorState(); // the controls ran Qt's text layout
-    const bool withRegion = drawing == ResultsDrawing::RegionChosen || drawing == ResultsDrawing::ViewChanged;
-    m_model = ComputeResults(m_entries, AccuracyFraction(m_accuracyPercent), withRegion, m_scratch);
+    const bool withRegion = drawing == ResultsDrawing::RegionChosen;
+    const float accuracy = AccuracyFraction(m_accuracyPercent);
+    // A view change leaves the load and its region as they were: they are worked out again only
+    // when the entries or the accuracy change.
+    const bool kept = m_modelEntries == m_entries && m_model.accuracy == accuracy &&
+                      (m_modelHasRegion || !withRegion) && m_model.loadsGeneration != 0;
+    if (!kept) {
+        m_model = ComputeResults(m_entries, accuracy, withRegion, m_scratch);
+        m_modelEntries = m_entries;
+        m_modelHasRegion = withRegion;
+    }
     m_shown = {m_view, m_settings.AspectRatio, m_mark, drawing, m_hintShown};
     ClearPage();
     DrawResultsPage(Drawing(), m_model, m_shown, m_scratch);
     if (withRegion) m_mark = kNominalDot;
-    Redraw();
+    // A view change changes the chart's area alone: the window paints only that afresh.
+    viewOnly ? RedrawWithin(kResultsChartArea) : Redraw();
 }
 
 void ResultsPage::ShowAspectText(const QString& text) {
@@ -157,7 +168,7 @@ void ResultsPage::ShowAspectTexts(float ratio) {
     if (!m_aspectBox->isModified()) ShowAspectText(Text(SignedText(ratio)));
 }
 
-void ResultsPage::ViewChanged() { DrawChart(ResultsDrawing::ViewChanged); }
+void ResultsPage::ViewChanged() { DrawChart(ResultsDrawing::RegionChosen, true); }
 
 void ResultsPage::onPan(PanDirection direction) {
     Pan(m_view, direction);
@@ -266,9 +277,13 @@ DisplayList ResultsPage::PictureOfPage() const {
     return picture;
 }
 
-void ResultsPage::onCopyPicture() {
-    QGuiApplication::clipboard()->setImage(
-        RenderPage(PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF));
+// The page's picture and, beside it, its load and figures as text: a drawing program takes the
+// one, a text editor or a spreadsheet the other.
+void ResultsPage::onCopy() {
+    auto* copied = new QMimeData; // the clipboard takes it
+    copied->setImageData(RenderPage(PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF));
+    copied->setText(QString::fromStdString(ResultsText(m_model, m_hintShown)));
+    QGuiApplication::clipboard()->setMimeData(copied);
 }
 
 void ResultsPage::onSaveAs() {

@@ -33,8 +33,9 @@ public:
     // of it failed: the ratio in memory is then the newer one) and the aspect-ratio boxes show
     // the ratio.
     void ShowResults();
-    // ShowResults, then the whole page drawn afresh as `drawing` says.
-    void DrawChart(ResultsDrawing drawing);
+    // ShowResults, then the whole page drawn afresh as `drawing` says; with `viewOnly` only the
+    // view of the chart changed, so the window paints only the chart's area again.
+    void DrawChart(ResultsDrawing drawing, bool viewOnly = false);
     // The tolerance region for the current accuracy, the nominal load, the chart over them and
     // the final mark.
     void DrawToleranceRegion() { DrawChart(ResultsDrawing::RegionChosen); }
@@ -54,15 +55,16 @@ public:
     void onPrint();
     void onSendToPlotwin();
     void onSaveAs();
-    void onCopyPicture();
+    void onCopy();
     // The design page, with the load this page shows.
     void onDesign();
     void onExit();
 
     const ChartView& View() const { return m_view; }
-    // What the last drawing's network run gave.
     // The labels of the last drawing (drawn on the page, not widgets).
-    std::vector<PageLabel> Labels() const { return LayoutResults(m_model, m_shown).labels; }
+    std::vector<PageLabel> Labels() const {
+        return m_scratch.layout ? m_scratch.layout->labels : std::vector<PageLabel>();
+    }
 
 protected:
     void Load() override;
@@ -88,7 +90,7 @@ private:
     Navigation& m_navigation;
 
     ChartView m_view;
-    int m_accuracyPercent = 0; // the accuracy last chosen; 0 before any
+    int m_accuracyPercent = 0;   // the accuracy last chosen; 0 before any
     DotStyle m_mark = kLoadMark; // how the load mark is drawn: blue at first, dark red after a region
     bool m_hintShown = false;
     WriteFailureLatch m_defaultsFailures;
@@ -96,6 +98,8 @@ private:
     bool m_showingAspectText = false;
     ResultsScratch m_scratch;
     ResultsModel m_model;
+    Entries m_modelEntries;        // what m_model was computed from
+    bool m_modelHasRegion = false; // whether it holds the region's loads
     ResultsView m_shown;
 
     QLabel* m_aspectLabel = nullptr;

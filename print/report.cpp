@@ -5,6 +5,7 @@
 #include "core/networks.h"
 #include "core/number_text.h"
 #include "core/readout.h"
+#include "core/tolerance_area.h"
 #include "core/tolerance_ranges.h"
 #include "core/tolerance_sweep.h"
 #include "core/version.h"
@@ -12,6 +13,7 @@
 #include "graphics/page_layout.h"
 #include "graphics/text_metrics.h"
 
+#include <atomic>
 #include <cmath>
 
 namespace vorelin {
@@ -66,17 +68,20 @@ namespace {
 constexpr float kTextGap = 30;
 constexpr float kStrokeReach = 20;
 constexpr PageRect kSheet{0, 0, 11500, 15200};
+// Between the last figure and the footer.
+constexpr double kFooterGap = 200;
 
-// The sheet but its footer: the title, the chart, the network and the load.
+// The sheet but its figures and footer: the title, the chart (with the tolerance area when there
+// is one), the network and the load.
 void DrawSheet(Surface& surface, const Entries& entries, const NetworkRun& run, DotStyle mark,
-               TextPlacer& placer) {
+               const ToleranceArea* area, TextPlacer& placer) {
     surface.SetTextColour(kBlack);
     surface.SetFont(ReportFont(kTitlePoints));
     PrintAt(surface, 2000, 500, kReportTitle);
     surface.SetFont(ReportFont(kBodyPoints));
     std::optional<PrintedLoadMark> printedMark;
     if (run.Computed()) printedMark = PrintedLoadMark{run.load, entries.Impedance, mark};
-    PrintChart(surface, entries.Impedance, printedMark);
+    PrintChart(surface, entries.Impedance, printedMark, area);
     PrintNetwork(surface, entries, run, placer);
 }
 
@@ -85,42 +90,53 @@ void DrawSheet(Surface& surface, const Entries& entries, const NetworkRun& run, 
 void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark,
                 int accuracyPercent) {
     const NetworkRun run = RunNetwork(entries);
+    // With an accuracy, the chart shows the area where the load must lie, as the page does.
+    std::optional<ToleranceArea> area;
+    if (accuracyPercent > 0 && run.Computed()) {
+        const std::atomic<bool> go{false};
+        area = ToleranceAreaOf(entries, AccuracyFraction(accuracyPercent), entries.Impedance, go);
+    }
     // The sheet is drawn once without the part values and the load's texts, to see where
     // everything else lies; then those texts go where they cover nothing.
     DisplayList measured;
     TextPlacer measuring = TextPlacer::ForMeasuring();
-    DrawSheet(measured, entries, run, mark, measuring);
+    DrawSheet(measured, entries, run, mark, area ? &*area : nullptr, measuring);
     FreeRoom room(kTextGap);
     room.TakeAll(measured, kStrokeReach);
     TextPlacer placer(std::move(room), kSheet);
-    DrawSheet(surface, entries, run, mark, placer);
+    DrawSheet(surface, entries, run, mark, area ? &*area : nullptr, placer);
 
-    surface.SetTextColour(kBlack);
-    surface.SetFont(ReportFont(kFooterPoints));
-    PrintAt(surface, 2000, 11300, dateTimeText);
-    PrintAt(surface, 2000, 11500,
-            std::string(kProgramName) + " " + std::string(kVersionText) + " - " +
-                std::string(kPublisherAddress));
-
-    if (!run.Computed()) return;
+    // Under the chart the load's figures (with an accuracy also their ranges), then the footer.
     std::vector<std::string> lines;
-    for (const std::string& line : DetailLines(FiguresOf(run.load, entries.Impedance, entries.Frequency)))
-        lines.push_back(line);
-    if (accuracyPercent > 0) {
-        ToleranceRanges ranges(entries.Impedance);
-        SweepTolerance(entries, AccuracyFraction(accuracyPercent), ranges);
-        lines.push_back(RangeLine(ranges.Figures(), AccuracyFraction(accuracyPercent)));
+    if (run.Computed()) {
+        for (const std::string& line : DetailLines(FiguresOf(run.load, entries.Impedance, entries.Frequency)))
+            lines.push_back(line);
+        if (accuracyPercent > 0) {
+            ToleranceRanges ranges(entries.Impedance);
+            SweepTolerance(entries, AccuracyFraction(accuracyPercent), ranges);
+            lines.push_back(RangeLine(ranges.Figures(), AccuracyFraction(accuracyPercent)));
+        }
     }
     const Font body = ReportFont(kBodyPoints);
+    surface.SetTextColour(kBlack);
     surface.SetFont(body);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        PrintAt(surface, kReportDetailsLeft,
-                static_cast<float>(static_cast<double>(kReportDetailsTop) +
-                                   static_cast<double>(i) * LineSpacing(body)),
-                lines[i]);
+    auto y = static_cast<double>(kReportDetailsTop);
+    for (const std::string& line : lines) {
+        PrintAt(surface, kReportDetailsLeft, static_cast<float>(y), line);
+        y += LineSpacing(body);
+    }
+    surface.SetFont(ReportFont(kFooterPoints));
+    y += lines.empty() ? 0 : kFooterGap;
+    PrintAt(surface, 2000, static_cast<float>(y), dateTimeText);
+    PrintAt(surface, 2000, static_cast<float>(y + 200),
+            std::string(kProgramName) + " " + std::string(kVersionText) + " - " + std::string(kPublisherAddress));
 }
 
-void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLoadMark>& mark) {
+void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLoadMark>& mark,
+                const ToleranceArea* area) {
+    if (area != nullptr)
+        FillToleranceArea(surface, *area, {kPrintedCentreX, kPrintedCentreY, kChartRadius, 1, 1},
+                          kRegionDot.colour, kSheet);
     PrintGrid(surface, mark);
     surface.SetPenWidth(1);
     surface.SetTextColour(kBlack);

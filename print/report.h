@@ -2,6 +2,7 @@
 
 #include "core/entries.h"
 #include "core/networks.h"
+#include "core/tolerance_area.h"
 #include "graphics/chart_grid.h"
 #include "graphics/load_marks.h"
 #include "graphics/page_layout.h"
@@ -25,22 +26,25 @@ inline constexpr float kTitlePoints = 18;
 inline constexpr float kBodyPoints = 12;
 inline constexpr float kFooterPoints = 8;
 
-// The whole sheet, drawn on `surface` from the entries: title, chart, network, load, footer with
-// `dateTimeText` (the user's local date and time), and below it the load's figures (with an
-// accuracy in percent, also their ranges over the tolerance region). The load is marked on the
+// The whole sheet, drawn on `surface` from the entries: title, chart, network, load, below the
+// chart the load's figures (with an accuracy in percent, also their ranges over the tolerance
+// region, and the region's area filled on the chart), and under them the footer with
+// `dateTimeText` (the user's local date and time) and the version. The load is marked on the
 // chart in `mark`, the style the results page marks it with. When the entries give no load, the
 // chart is left unmarked and the load line says so.
 void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark,
                 int accuracyPercent = 0);
 
-// Where the figures stand on the sheet: in its empty lower part.
+// Where the figures stand on the sheet: right under the chart, the footer under them.
 inline constexpr float kReportDetailsLeft = 1000;
-inline constexpr float kReportDetailsTop = 12000;
+inline constexpr float kReportDetailsTop = 11400;
 
 // The report's steps, in the order DrawReport runs them.
 
-// The printed grid with the load marked (when there is one) and its caption.
-void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLoadMark>& mark);
+// The printed grid over the tolerance area (when there is one) with the load marked (when there is
+// one) and its caption.
+void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLoadMark>& mark,
+                const ToleranceArea* area = nullptr);
 // The generator, the network of Topology and PrintLoad for the network's run; the part values
 // and the load's texts go where `placer` puts them.
 void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& run, TextPlacer& placer);

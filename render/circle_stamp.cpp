@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <thread>
 
 namespace vorelin {
 
@@ -12,11 +13,6 @@ namespace {
 
 // A fully covered pixel keeps nothing of what was under it; its logarithm is "very negative".
 constexpr float kLogOfNothing = -1e4f;
-
-struct SnappedCentre {
-    int x, y;  // the pixel the centre falls in
-    int phase; // the nearest quarter-pixel offset within it, row-major
-};
 
 } // namespace
 
@@ -57,34 +53,37 @@ CircleStamp::CircleStamp(double radius, const QPen& pen) : m_colour(pen.color())
 bool CircleStamp::CanStampOn(const QImage& image) { return image.format() == QImage::Format_RGB32; }
 
 void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres,
-                           const std::optional<QRegion>& within) const {
+                           const std::optional<QRegion>& within, Scratch& scratch) const {
     if (within && within->isEmpty()) return;
     const int width = image.width(), height = image.height();
-    // Snap every centre whose ring can touch the image; find the box all those rings lie in.
-    std::vector<SnappedCentre> snapped;
-    snapped.reserve(centres.size());
-    int left = std::numeric_limits<int>::max(), top = left, right = std::numeric_limits<int>::min(),
-        bottom = right;
+    // A centre in quarter pixels, rounded; its pixel and its phase within the pixel follow from
+    // the bits (an arithmetic shift rounds down, negatives included).
+    const auto quarters = [](double at) { return static_cast<long>(std::floor(at * kPhases + 0.5)); };
+    const double lowest = -kPhases * (m_reach + 1), endX = kPhases * (width + m_reach + 1),
+                 endY = kPhases * (height + m_reach + 1);
+    const auto shown = [&](const QPointF& centre) {
+        const double x = centre.x() * kPhases + 0.5, y = centre.y() * kPhases + 0.5;
+        return x >= lowest && x < endX && y >= lowest && y < endY; // false for a NaN too
+    };
+    // The box every ring that can touch the image lies in.
+    double minX = std::numeric_limits<double>::infinity(), maxX = -minX, minY = minX, maxY = -minX;
     for (const QPointF& centre : centres) {
-        const double qx = std::floor(centre.x() * kPhases + 0.5), qy = std::floor(centre.y() * kPhases + 0.5);
-        if (!(qx >= -kPhases * m_reach - kPhases && qx < kPhases * (width + m_reach + 1) &&
-              qy >= -kPhases * m_reach - kPhases && qy < kPhases * (height + m_reach + 1)))
-            continue; // off the image, or not a number
-        const int x = static_cast<int>(std::floor(qx / kPhases)),
-                  y = static_cast<int>(std::floor(qy / kPhases));
-        const int phase = static_cast<int>(qy - y * kPhases) * kPhases + static_cast<int>(qx - x * kPhases);
-        snapped.push_back({x, y, phase});
-        left = std::min(left, x - m_reach);
-        right = std::max(right, x + m_reach);
-        top = std::min(top, y - m_reach);
-        bottom = std::max(bottom, y + m_reach);
+        if (!shown(centre)) continue;
+        minX = std::min(minX, centre.x());
+        maxX = std::max(maxX, centre.x());
+        minY = std::min(minY, centre.y());
+        maxY = std::max(maxY, centre.y());
     }
-    if (snapped.empty()) return;
+    if (minX > maxX) return;
+    const int left = static_cast<int>(quarters(minX) >> 2) - m_reach;
+    const int right = static_cast<int>(quarters(maxX) >> 2) + m_reach;
+    const int top = static_cast<int>(quarters(minY) >> 2) - m_reach;
+    const int bottom = static_cast<int>(quarters(maxY) >> 2) + m_reach;
 
-    // Sum the logarithms of what every ring leaves, over the box.
+    // Sum the logarithms of what every ring leaves, over the box: each of two threads the rings
+    // of half the centres, into a sum of its own; the two sums are added after.
     const int boxWidth = right - left + 1, boxHeight = bottom - top + 1;
-    std::vector<float> leftOver(static_cast<std::size_t>(boxWidth) * static_cast<std::size_t>(boxHeight),
-                                0.0f);
+    const auto boxPixels = static_cast<std::size_t>(boxWidth) * static_cast<std::size_t>(boxHeight);
     struct Addend {
         std::ptrdiff_t offset; // from the centre pixel, in the box
         float logKeep;
@@ -95,10 +94,31 @@ void CircleStamp::StampAll(QImage& image, std::span<const QPointF> centres,
         for (const RingPixel& p : m_rings[phase])
             addends[phase].push_back({std::ptrdiff_t{p.dy} * boxWidth + p.dx, p.logKeep});
     }
-    for (const SnappedCentre& c : snapped) {
-        float* at = leftOver.data() + std::ptrdiff_t{c.y - top} * boxWidth + (c.x - left);
-        for (const Addend& a : addends[static_cast<std::size_t>(c.phase)])
-            at[a.offset] += a.logKeep;
+    const auto sum = [&](std::vector<float>& leftOver, std::span<const QPointF> part) {
+        leftOver.assign(boxPixels, 0.0f);
+        for (const QPointF& centre : part) {
+            if (!shown(centre)) continue;
+            const long qx = quarters(centre.x()), qy = quarters(centre.y());
+            const auto phase =
+                static_cast<std::size_t>((qy & (kPhases - 1)) * kPhases + (qx & (kPhases - 1)));
+            float* at = leftOver.data() + static_cast<std::ptrdiff_t>((qy >> 2) - top) * boxWidth +
+                        ((qx >> 2) - left);
+            for (const Addend& a : addends[phase])
+                at[a.offset] += a.logKeep;
+        }
+    };
+    // A thread pays for itself from a few thousand rings on.
+    constexpr std::size_t kShared = 4096;
+    std::vector<float>& leftOver = scratch.leftOver[0];
+    if (centres.size() < kShared) {
+        sum(leftOver, centres);
+    } else {
+        const std::size_t half = centres.size() / 2;
+        std::thread second([&] { sum(scratch.leftOver[1], centres.subspan(half)); });
+        sum(leftOver, centres.first(half));
+        second.join();
+        for (std::size_t i = 0; i < boxPixels; ++i)
+            leftOver[i] += scratch.leftOver[1][i];
     }
 
     // Blend each covered pixel of the image once.

@@ -23,12 +23,24 @@ class CircleStamp {
 public:
     CircleStamp(double radius, const QPen& pen);
 
+    // Storage StampAll reuses from one call to the next, so that stamping a region again allocates
+    // nothing once it has grown.
+    struct Scratch {
+        std::array<std::vector<float>, 2> leftOver; // one sum of logarithms per thread
+    };
+
     // Whether an image's pixels can be written directly: opaque 32-bit RGB.
     static bool CanStampOn(const QImage& image);
     // A ring centred at every point (device pixels), clipped to the image and, when given, to
-    // `within`: an empty region given stamps nothing, as an empty clip paints nothing.
+    // `within`: an empty region given stamps nothing, as an empty clip paints nothing. Many rings
+    // are summed on two threads.
+    void StampAll(QImage& image, std::span<const QPointF> centres, const std::optional<QRegion>& within,
+                  Scratch& scratch) const;
     void StampAll(QImage& image, std::span<const QPointF> centres,
-                  const std::optional<QRegion>& within = std::nullopt) const;
+                  const std::optional<QRegion>& within = std::nullopt) const {
+        Scratch scratch;
+        StampAll(image, centres, within, scratch);
+    }
 
 private:
     static constexpr int kPhases = 4; // sub-pixel positions per pixel, in x and in y

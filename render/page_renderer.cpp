@@ -1,5 +1,6 @@
 #include "render/page_renderer.h"
 
+#include "graphics/page_layout.h"
 #include "render/circle_stamp.h"
 #include "render/vector_state.h"
 
@@ -55,6 +56,8 @@ bool Drawable(const Primitive& p) {
         return Finite(p.x1) && Finite(p.y1);
     case Op::Clip:
         return true;
+    case Op::Rings:
+        return true; // each of its points is checked as it is painted
     }
     return false;
 }
@@ -317,11 +320,12 @@ private:
         if (QImage* image = StampTarget(run.size())) {
             const CircleStamp stamp(radius, m_painter.pen());
             ClearUpperVectorState(); // the stamp was rendered by Qt; what follows is ours
-            m_centres.clear();
-            m_centres.reserve(run.size());
+            std::vector<QPointF>& centres = m_scratch.centres;
+            centres.clear();
+            centres.reserve(run.size());
             for (const Primitive& p : run)
-                m_centres.push_back(m_mapping.Point(p.centreX, p.centreY));
-            stamp.StampAll(*image, m_centres, m_clip);
+                centres.push_back(m_mapping.Point(p.centreX, p.centreY));
+            stamp.StampAll(*image, centres, m_clip, m_scratch.stamp);
             return end;
         }
         for (const Primitive& p : run) {
@@ -346,7 +350,7 @@ private:
     QImage* StampTarget(std::size_t circles) const {
         constexpr std::size_t kShortestStampedRun = 64;
         if (!m_options.stampCircles || circles < kShortestStampedRun) return nullptr;
-        if (m_outerClip || !m_painter.transform().isIdentity()) return nullptr;
+        if (!m_painter.transform().isIdentity()) return nullptr;
         auto* image = dynamic_cast<QImage*>(m_painter.device());
         return image != nullptr && CircleStamp::CanStampOn(*image) ? image : nullptr;
     }
@@ -384,11 +388,37 @@ private:
         case Op::Clip:
             Clip(m_list.ClipOf(p));
             break;
+        case Op::Rings:
+            PaintRings(p);
+            break;
         case Op::Line:
         case Op::Continue:
         case Op::Circle:
             break; // painted in runs
         }
+    }
+
+    // The rings as one path filled by the nonzero rule; a ring with a point that cannot be drawn
+    // is left out.
+    void PaintRings(const Primitive& p) {
+        const DisplayList::RingSet& rings = m_list.RingsOf(p);
+        QPainterPath path = WindingPath();
+        std::size_t start = 0;
+        for (const std::uint32_t end : rings.ends) {
+            const auto ring = std::span(rings.points).subspan(start, end - start);
+            start = end;
+            if (ring.size() < 3 ||
+                !std::ranges::all_of(ring, [](const PagePoint& q) { return Finite(q.x) && Finite(q.y); }))
+                continue;
+            path.moveTo(m_mapping.Point(ring[0].x, ring[0].y));
+            for (const PagePoint& q : ring.subspan(1))
+                path.lineTo(m_mapping.Point(q.x, q.y));
+            path.closeSubpath();
+        }
+        if (path.isEmpty()) return;
+        const QColor colour = ToQColor(p.colour);
+        if (DrawnAsUsual(path.boundingRect(), [&] { return path; })) m_painter.fillPath(path, colour);
+        FillAcross(colour);
     }
 
     void FillBox(const QRectF& box, const QColor& colour) {
@@ -436,6 +466,16 @@ private:
 
     // The text's top-left corner at the recorded point: its baseline lies one ascent below.
     void PaintText(const Primitive& p) {
+        // A text wholly outside the caller's clip is not laid out at all (its cell from the page's
+        // own metrics, widened by a few pixels for what a face draws beyond it).
+        if (m_outerClip) {
+            PageRect cell{};
+            if (ExtentOf(m_list, p, 0, cell) &&
+                !QRectF(m_mapping.Point(cell.left, cell.top), m_mapping.Point(cell.right, cell.bottom))
+                     .adjusted(-4, -4, 4, 4)
+                     .intersects(m_outerClip->boundingRect()))
+                return;
+        }
         const QFont& font = *FontFor(p);
         if (font.pointSizeF() <= 0) return;
         m_painter.setFont(font);
@@ -532,14 +572,18 @@ private:
         return QPainterPathStroker(m_painter.pen()).createStroke(path);
     }
 
-    // The device pixels of a clip: the area's pixels without any pixel a hole touches.
+    // The device pixels of a clip: the area's pixels without any pixel a hole touches, within
+    // the caller's clip when there is one.
     void Clip(const DisplayList::ClipShape* clip) {
-        if (m_outerClip) return; // a caller's clip stays as it is
         if (clip == nullptr) {
-            m_clip.reset();
+            m_clip = m_outerClip;
             m_cut.reset();
             // Not setClipping(false): a clip set again after that would not take (Qt 6.4).
-            m_painter.setClipRegion(QRegion(), Qt::NoClip);
+            if (m_outerClip) {
+                m_painter.setClipRegion(*m_outerClip);
+            } else {
+                m_painter.setClipRegion(QRegion(), Qt::NoClip);
+            }
             return;
         }
         const auto device = [this](const PageRect& r) {
@@ -553,6 +597,7 @@ private:
             region -= QRegion(pixels);
             holes.emplace_back(pixels);
         }
+        if (m_outerClip) region &= *m_outerClip;
         m_painter.setClipRegion(region);
         if (!m_deviceClips) m_cut = CutClip{QRectF(area), std::move(holes), region};
         m_clip = std::move(region);
@@ -563,11 +608,14 @@ private:
     const std::vector<Primitive>& m_primitives;
     const PageToDevice& m_mapping;
     const RenderOptions& m_options;
-    std::vector<std::optional<QFont>> m_fonts;  // by the list's font index
-    bool m_outerClip = m_painter.hasClipping(); // a clip set by the caller before painting
-    std::optional<QRegion> m_clip;              // the list's own clip, in device pixels; may be empty
-    std::vector<QLineF> m_lines;                // reused by every run of lines
-    std::vector<QPointF> m_centres;             // reused by every run of stamped circles
+    std::vector<std::optional<QFont>> m_fonts; // by the list's font index
+    // A clip set by the caller before painting, which every clip of the list keeps within.
+    const std::optional<QRegion> m_outerClip =
+        m_painter.hasClipping() ? std::optional<QRegion>(m_painter.clipRegion()) : std::nullopt;
+    std::optional<QRegion> m_clip = m_outerClip; // the clip in force, in device pixels; may be empty
+    std::vector<QLineF> m_lines;                 // reused by every run of lines
+    RenderScratch m_ownScratch;                  // where the caller gives none
+    RenderScratch& m_scratch = m_options.scratch != nullptr ? *m_options.scratch : m_ownScratch;
 
     // The list's clip where the device drops clips (the SVG writer): what is drawn is sorted by its
     // rectangles and what crosses its edge is cut to its region by hand.
@@ -625,20 +673,35 @@ QImage RenderPage(const DisplayList& list, PageSize page, QSize pixels, Colour b
     return image;
 }
 
-const QImage& PageImageCache::Image(const DisplayList& list, PageSize page, QSize pixels, Colour background) {
-    const bool stale = m_image.size() != pixels || m_list != &list || m_revision != list.Revision() ||
-                       m_background != background || m_page.width != page.width ||
-                       m_page.height != page.height;
-    if (stale) {
+const QImage& PageImageCache::Image(const DisplayList& list, PageSize page, QSize pixels, Colour background,
+                                    std::optional<PageRect> changedWithin) {
+    const bool sameGround = m_image.size() == pixels && m_list == &list && m_background == background &&
+                            m_page.width == page.width && m_page.height == page.height;
+    if (sameGround && m_revision == list.Revision()) return m_image;
+    RenderOptions options;
+    options.scratch = &m_scratch;
+    if (sameGround && changedWithin && !m_image.isNull()) {
+        // Only the changed rectangle, its edge pixels included, painted afresh over the old image.
+        const PageToDevice mapping(page, QRectF(QPointF(0, 0), QSizeF(m_image.size())));
+        const QRect changed = QRectF(mapping.Point(changedWithin->left, changedWithin->top),
+                                     mapping.Point(changedWithin->right, changedWithin->bottom))
+                                  .normalized()
+                                  .toAlignedRect()
+                                  .intersected(m_image.rect());
+        QPainter painter(&m_image);
+        painter.setClipRect(changed);
+        painter.fillRect(changed, ToQColor(background));
+        RenderDisplayList(painter, list, mapping, options);
+    } else {
         // A window of the same size is painted over in place: a new image of several megabytes
         // at every view change would cost fresh pages from the system each time.
         if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_RGB32);
-        if (!m_image.isNull()) PaintPage(m_image, list, page, background, {});
-        m_list = &list;
-        m_revision = list.Revision();
-        m_background = background;
-        m_page = page;
+        if (!m_image.isNull()) PaintPage(m_image, list, page, background, options);
     }
+    m_list = &list;
+    m_revision = list.Revision();
+    m_background = background;
+    m_page = page;
     return m_image;
 }
 

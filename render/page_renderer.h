@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/display_list.h"
+#include "render/circle_stamp.h"
 
 #include <QImage>
 #include <QPointF>
@@ -8,6 +9,8 @@
 #include <QSize>
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 class QColor;
 class QPainter;
@@ -51,6 +54,13 @@ private:
 
 QColor ToQColor(Colour colour);
 
+// Storage a renderer reuses from one painting to the next (the centres of a region's circles and
+// the stamp's sums), so that painting a region again allocates nothing once it has grown.
+struct RenderScratch {
+    std::vector<QPointF> centres;
+    CircleStamp::Scratch stamp;
+};
+
 struct RenderOptions {
     // Device pixels per pen-width unit: 1 on screen; a printer may use more so that the relative
     // weights of the pens stay visible at its resolution.
@@ -61,6 +71,8 @@ struct RenderOptions {
     // A dense fan of lines from one point (the blanked disc of the chart) is filled as the one
     // polygon it covers; off, every line is stroked.
     bool fillFans = true;
+    // Where the painting keeps what it may use again; none: it allocates afresh.
+    RenderScratch* scratch = nullptr;
 };
 
 // Paints every primitive of the list in order onto the painter's device. Primitives with
@@ -73,13 +85,18 @@ QImage RenderPage(const DisplayList& list, PageSize page, QSize pixels, Colour b
                   const RenderOptions& options = {});
 
 // A page widget's retained picture: renders the list into an image the size of the window and
-// keeps it until the list changes or the size does, so that repaints only copy the image.
+// keeps it until the list changes or the size does, so that repaints only copy the image. Where
+// the caller knows that the list changed only within a rectangle of the page (nothing drawn
+// outside it differs from the list the image was rendered from), only that rectangle is painted
+// again.
 class PageImageCache {
 public:
-    const QImage& Image(const DisplayList& list, PageSize page, QSize pixels, Colour background);
+    const QImage& Image(const DisplayList& list, PageSize page, QSize pixels, Colour background,
+                        std::optional<PageRect> changedWithin = std::nullopt);
 
 private:
     QImage m_image;
+    RenderScratch m_scratch;
     const DisplayList* m_list = nullptr;
     std::uint64_t m_revision = 0;
     Colour m_background = 0;

@@ -38,9 +38,12 @@ std::string Bytes(const QByteArray& bytes) { return bytes.toStdString(); }
 
 std::optional<WriteResult> AddReportFile(OutputPlan& plan, const Entries& entries, int accuracyPercent,
                                          const std::string& path) {
+    // The load marked as the results page marks it: in the nominal style once a region is shown.
     const GuiForFonts gui;
-    const QByteArray pdf = ReportPdf(DrawnReport(entries, CurrentDateTimeText(), kLoadMark, accuracyPercent),
-                                     LocalPaper(), kReportPdfDotsPerInch);
+    const QByteArray pdf =
+        ReportPdf(DrawnReport(entries, CurrentDateTimeText(), accuracyPercent > 0 ? kNominalDot : kLoadMark,
+                              accuracyPercent),
+                  LocalPaper(), kReportPdfDotsPerInch);
     if (pdf.isEmpty()) return NotMade("report file", path, "the PDF document could not be made");
     plan.Add(path, Bytes(pdf), "report file");
     return std::nullopt;

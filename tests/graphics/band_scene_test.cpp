@@ -10,6 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <complex>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace vorelin {
 namespace {
@@ -51,13 +56,16 @@ TEST(BandScene, SmallTableDrawsAsReviewed) {
     DisplayList list;
     DrawBandScene(list, band.Model(3), HomeBandView());
     // The chart's grid is the results page's own, pinned by its tests: its strokes, clearings
-    // and labels (inside the chart's clip, in the grid's colours; it draws no circles) are left
+    // and labels (inside the chart's clips, in the grid's colours; it draws no circles) are left
     // out of the dump.
-    int clips = 0;
-    const auto ours = [&clips](const Primitive& p) {
-        if (p.op == Op::Clip) ++clips;
+    bool inChart = false;
+    const auto ours = [&](const Primitive& p) {
+        if (p.op == Op::Clip) {
+            const auto* clip = list.ClipOf(p);
+            inChart = clip != nullptr && Inside(clip->area, kBandChartArea);
+        }
         const bool gridColour = p.colour == kGridLight || p.colour == kGridEmphasis || p.colour == kGridBlank;
-        return p.op != Op::Point && p.op != Op::Continue && !(clips == 1 && gridColour && p.op != Op::Circle);
+        return p.op != Op::Point && p.op != Op::Continue && !(inChart && gridColour && p.op != Op::Circle);
     };
     std::string text;
     for (const std::string& line : test::ShowAll(list, ours))
@@ -111,6 +119,109 @@ TEST(BandScene, PartsOfThePageKeepApart) {
             ASSERT_FALSE(texts.empty());
             for (const PageRect& label : texts)
                 EXPECT_FALSE(Overlap(label, extent));
+        }
+    }
+}
+
+// The SWR plot reads as a plot: its SWR axis is logarithmic (its ticks as far apart as their
+// logarithms), an SWR above its top is marked at the top edge, at least four frequencies are
+// labelled in order at their places, and the amateur band the rows reach into is shaded behind the
+// trace as far as the rows go.
+TEST(BandScene, SwrPlotReadsAsAPlot) {
+    BandSceneModel model;
+    const std::array<std::pair<float, double>, 4> rows{
+        {{3.5e6f, 1.2}, {3.6e6f, 2.5}, {3.7e6f, 150}, {3.9e6f, 4}}};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        model.points.push_back({i, rows[i].first, {50, 0}, rows[i].second, nullptr});
+    DisplayList list;
+    DrawBandScene(list, model, HomeBandView());
+    std::map<std::string, double> swrTicks;       // text -> height of its line
+    std::vector<std::pair<double, double>> ticks; // frequency ticks: x, MHz
+    std::vector<PageRect> shades;
+    int arrowStrokes = 0;
+    for (std::size_t i = 1; i < list.Primitives().size(); ++i) {
+        const Primitive &p = list.Primitives()[i], &before = list.Primitives()[i - 1];
+        const auto d = [](float v) { return static_cast<double>(v); };
+        if (p.op == Op::Text && before.op == Op::Line && before.colour == kGridLight)
+            swrTicks[list.TextOf(p)] = d(before.y1);
+        if (p.op == Op::Text && before.op == Op::Line && before.x1 == before.x2)
+            ticks.push_back({d(before.x1), std::stod(list.TextOf(p))});
+        if (p.op == Op::FilledBox && p.colour == kAmateurBandShade)
+            shades.push_back({p.x1, p.y1, p.x2, p.y2});
+        // The two strokes of an arrow up from the top edge.
+        arrowStrokes += p.op == Op::Line && p.penWidth == 2 && std::abs(p.x2 - p.x1) == 70 ? 1 : 0;
+    }
+    ASSERT_EQ(swrTicks.size(), 9u); // 1, 1.5, 2, 3, 5, 10, 20, 50, 100
+    const double decade = swrTicks["1"] - swrTicks["10"];
+    EXPECT_NEAR(swrTicks["10"] - swrTicks["100"], decade, 0.01);
+    EXPECT_NEAR((swrTicks["1"] - swrTicks["2"]) / decade, std::log10(2.0), 1e-4);
+    EXPECT_NEAR((swrTicks["1"] - swrTicks["1.5"]) / decade, std::log10(1.5), 1e-4);
+    EXPECT_EQ(arrowStrokes, 2); // the one row above the axis
+    ASSERT_GE(ticks.size(), 4u);
+    const double perMegahertz =
+        (ticks.back().first - ticks.front().first) / (ticks.back().second - ticks.front().second);
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+        EXPECT_GT(ticks[i].second, ticks[i - 1].second);
+        EXPECT_NEAR(ticks[i].first - ticks[0].first, (ticks[i].second - ticks[0].second) * perMegahertz, 0.5);
+    }
+    // 80 m from the first row (3.5 MHz) to its top (3.8 MHz).
+    ASSERT_EQ(shades.size(), 1u);
+    EXPECT_NEAR(static_cast<double>(shades[0].right - shades[0].left), 0.3 * perMegahertz, 0.5);
+}
+
+// The end labels stand inside the chart's area, so that its clip cuts none, and clear of every
+// mark and every stretch of the trace: at home, zoomed onto the trace's first end and panned to
+// the area's edges; also where the trace leaves that end up and to the right, where its label
+// would go.
+TEST(BandScene, EndLabelsStandInsideTheChartClearOfTheTrace) {
+    BandSceneModel upRight;
+    for (int i = 0; i < 3; ++i) {
+        const std::complex<double> gamma(0.08 * i, 0.08 * i), z = 50.0 * (1.0 + gamma) / (1.0 - gamma);
+        upRight.points.push_back({static_cast<std::size_t>(i),
+                                  7e6f + 1e5f * static_cast<float>(i),
+                                  {static_cast<float>(z.real()), static_cast<float>(z.imag())},
+                                  1.5,
+                                  nullptr});
+    }
+    const SmallBand band; // its rows' areas outlive the models
+    for (const BandSceneModel& model : {band.Model(0), upRight}) {
+        std::vector<BandChartView> views{HomeBandView()};
+        for (const double zoom : {4.0, 12.0}) {
+            BandChartView view = HomeBandView();
+            const Load& first = model.points[0].load;
+            ZoomBandView(view, MapLoad(first.LoadR, first.LoadX, 50, BandFrame(view)), zoom);
+            for (const float dx : {0.0f, -900.0f, 900.0f}) {
+                views.push_back(view);
+                PanBandView(views.back(), dx, dx / 2);
+            }
+        }
+        for (const BandChartView& view : views) {
+            DisplayList list;
+            const BandSceneDrawn drawn = DrawBandScene(list, model, view);
+            // Whether a stretch of the trace passes through a rectangle, in 400 steps along it.
+            const auto crosses = [](const PageRect& r, PagePoint a, PagePoint b) {
+                for (float t = 0; t <= 1; t += 1.0f / 400) {
+                    if (Inside({a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.x + (b.x - a.x) * t,
+                                a.y + (b.y - a.y) * t},
+                               r))
+                        return true;
+                }
+                return false;
+            };
+            PageRect extent{};
+            for (const Primitive& p : list.Primitives()) {
+                if (p.op != Op::Text || list.TextOf(p).find("MHz") == std::string::npos ||
+                    p.x1 >= kBandChartArea.right || !ExtentOf(list, p, 0, extent))
+                    continue;
+                EXPECT_TRUE(Inside(extent, kBandChartArea)) << list.TextOf(p) << " " << view.scale;
+                for (std::size_t i = 0; i < drawn.marks.size(); ++i) {
+                    const PagePoint& mark = drawn.marks[i];
+                    EXPECT_FALSE(Overlap(extent, Inflated({mark.x, mark.y, mark.x, mark.y}, 40)))
+                        << list.TextOf(p) << " over a mark at scale " << view.scale;
+                    EXPECT_FALSE(i > 0 && crosses(extent, drawn.marks[i - 1], mark))
+                        << list.TextOf(p) << " over the trace at scale " << view.scale;
+                }
+            }
         }
     }
 }

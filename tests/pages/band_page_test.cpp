@@ -1,5 +1,7 @@
+#include "core/band_paste.h"
 #include "core/band_prediction.h"
 #include "core/band_table.h"
+#include "core/dial_values.h"
 #include "core/topology.h"
 #include "files/band_file.h"
 #include "files/file_lock.h"
@@ -113,6 +115,25 @@ private slots:
         QVERIFY(!f.Table().tabKeyNavigation()); // Tab leads on to the page's buttons
     }
 
+    // Ctrl+C on the grid copies the selected rows, which its own paste takes back unchanged.
+    void selectedRowsAreCopiedAsText() {
+        Fixture f({}, kThreeRows);
+        f.Table().selectionModel()->clearSelection();
+        f.Table().selectionModel()->select(f.Table().model()->index(2, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        f.Table().selectionModel()->select(f.Table().model()->index(0, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        f.Table().setFocus();
+        QTest::keyClick(&f.Table(), Qt::Key_C, Qt::ControlModifier);
+        const std::vector<std::size_t> rows{0, 2};
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString::fromStdString(CopiedRows(f.page->Model().Table(), rows)));
+        f.page->SelectRow(2);
+        f.Click("pasteButton");
+        QCOMPARE(f.Column(9), QStringList({"first", "second", "third", "first", "third"}));
+        QCOMPARE(f.page->Model().Table().rows[3].cells, f.page->Model().Table().rows[0].cells);
+    }
+
     void aFailingRowIsKeptWithItsReason() {
         Fixture f({}, QStringLiteral("14.2M\t6\t50\t\t\t300p\t\t2.2u\n"));
         QCOMPARE(f.Cell(0, kLoadColumn), QStringLiteral("Series capacitor must have a positive value"));
@@ -209,10 +230,10 @@ private slots:
         QTRY_VERIFY(!f.page->AreasPending());
         QCOMPARE(label->text(), QStringLiteral("Tolerance areas at 20 %"));
         for (const auto& area : f.page->Model().Areas())
-            QVERIFY(area && !area->boxes.empty());
+            QVERIFY(area && !area->points.empty());
         const auto areaDrawn = [&f] {
             return std::ranges::any_of(f.page->Drawing().Primitives(), [](const Primitive& p) {
-                return p.op == Op::FilledBox && p.colour == 0xAAEEAA;
+                return p.op == Op::Rings && p.colour == 0xAAEEAA;
             });
         };
         QVERIFY(areaDrawn());
@@ -227,6 +248,11 @@ private slots:
         const auto* hover = f.page->findChild<QLabel*>(QStringLiteral("hoverLabel"));
         QVERIFY(hover->isVisible());
         QCOMPARE(hover->text(), QStringLiteral("7.1 MHz\n120 +j97.08 Ω\nSWR 4.146"));
+        // Straight onto the grid, with no move over the page between: the box goes.
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(f.Table().viewport(), &enter);
+        QVERIFY(!hover->isVisible());
+        QTest::mouseMove(f.page, mark);
         QWheelEvent wheel(mark, f.page->mapToGlobal(mark), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(f.page, &wheel);
@@ -257,8 +283,12 @@ private slots:
         QCOMPARE(f.Column(0), QStringList({"6.9M", "7M", "7.05M", "7.1M", "7.2M", "7.3M", "7.4M"}));
         QCOMPARE(f.Cell(2, 9), QStringLiteral("predicted"));
         const Entries& added = f.page->Model().Table().rows[2].entries;
-        for (const PartSlot& part : PartsOf(7))
-            QVERIFY(std::fabs(added.*part.value / expected.entries.*part.value - 1) < 1e-5f);
+        // The parts as a dial is set to them: four digits, in the grid's own style.
+        for (const PartSlot& part : PartsOf(7)) {
+            QVERIFY(std::fabs(added.*part.value / expected.entries.*part.value - 1) < 5e-4f);
+            QCOMPARE(f.Cell(2, static_cast<int>(*ColumnNamed(part.name))),
+                     QString::fromStdString(DialValueText(expected.entries.*part.value)));
+        }
         QCOMPARE(f.page->SelectedRow(), std::optional<std::size_t>(2));
         QVERIFY(f.page->Model().index(2, 0).data(Qt::FontRole).value<QFont>().italic());
         QVERIFY(f.page->Scene().points[2].predicted);
@@ -297,9 +327,17 @@ private slots:
         };
         accuracy->setCurrentIndex(2); // 2 %
         QVERIFY(flagged() == 1 && f.page->Scene().points[3].misread);
+        // The flag in its own column: the load, SWR and |Γ| stay.
         QCOMPARE(f.Cell(3, kLoadColumn), QStringLiteral("34.98 +j24.95 Ω"));
-        QCOMPARE(f.Cell(3, kLoadColumn + 1), QString::fromUtf8(kMisreadText.data()));
-        QCOMPARE(f.Table().columnSpan(3, kLoadColumn + 1), 2);
+        QVERIFY(f.Cell(3, kLoadColumn + 1).startsWith(QStringLiteral("1.")));
+        QCOMPARE(f.Cell(3, static_cast<int>(kBandFlagColumn)), QString::fromUtf8(kMisreadText.data()));
+        QVERIFY(!f.Table()
+                     .model()
+                     ->index(3, static_cast<int>(kBandFlagColumn))
+                     .data(Qt::ToolTipRole)
+                     .toString()
+                     .isEmpty());
+        QCOMPARE(f.Cell(2, static_cast<int>(kBandFlagColumn)), QString());
         const PagePoint ring = f.page->Drawn().marks[3]; // the 7.4 MHz label keeps off its flag
         for (const Primitive& p : f.page->Drawing().Primitives()) {
             PageRect text{};
@@ -311,7 +349,7 @@ private slots:
         accuracy->setCurrentIndex(2);
         QVERIFY(f.Table().model()->setData(f.Table().model()->index(3, 3), QStringLiteral("1326.29p")));
         QCOMPARE(flagged(), 0);
-        QCOMPARE(f.Table().columnSpan(3, kLoadColumn + 1), 1);
+        QCOMPARE(f.Cell(3, static_cast<int>(kBandFlagColumn)), QString());
     }
 
     // Each change is one step back and forth, through the keys, and the kept file follows.

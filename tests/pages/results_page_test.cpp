@@ -10,9 +10,12 @@
 #include "tests/support/entries.h"
 #include "tests/support/folders.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QFileDevice>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 
@@ -32,7 +35,9 @@ struct Fixture : test::TestProgram {
     std::string Expected(ResultsDrawing drawing, const ChartView& view, int percent, DotStyle mark,
                          bool hint) {
         ResultsScratch scratch;
-        const bool region = drawing != ResultsDrawing::LoadMarked;
+        // Once an accuracy is chosen the page keeps its region (and the ranges it shows) through
+        // every redraw.
+        const bool region = drawing != ResultsDrawing::LoadMarked || hint;
         const ResultsModel model =
             ComputeResults(program->TheEntries(), AccuracyFraction(percent), region, scratch);
         DisplayList list;
@@ -62,12 +67,12 @@ private slots:
         f.Click("leftButton");
         f.Click("upButton");
         QCOMPARE(f.Drawn(),
-                 f.Expected(ResultsDrawing::ViewChanged, {8500, 4500, 1, 0}, 5, kNominalDot, true));
+                 f.Expected(ResultsDrawing::RegionChosen, {8500, 4500, 1, 0}, 5, kNominalDot, true));
         f.Click("largerButton");
         f.Click("rightButton");
         f.Click("downButton");
         QCOMPARE(f.Drawn(),
-                 f.Expected(ResultsDrawing::ViewChanged, {9000, 5000, 1.1f, 1.1f}, 5, kNominalDot, true));
+                 f.Expected(ResultsDrawing::RegionChosen, {9000, 5000, 1.1f, 1.1f}, 5, kNominalDot, true));
         f.Click("resetButton");
         f.Click("smallerButton");
         QCOMPARE(f.Page().View().Zoom, static_cast<float>(1 / 1.1));
@@ -79,6 +84,22 @@ private slots:
         f.program->ShowResultsPage();
         QCOMPARE(f.Page().View().CentreX, 9000.0f);
         QVERIFY(!f.Drawn().empty());
+    }
+
+    // Ctrl+C puts the page's picture on the clipboard, and beside it the load and its figures as
+    // text, with the ranges once an accuracy is chosen.
+    void copyGivesPictureAndText() {
+        Fixture f;
+        f.Click("accuracyButton");
+        f.Click("accuracy5Button");
+        f.Page().onCopy(); // Ctrl+C's handler
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(copied != nullptr && copied->hasImage());
+        const QStringList lines = copied->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], QStringLiteral("Load: 2.454566 +j47.01322"));
+        QVERIFY(lines[1].startsWith(QStringLiteral("SWR 38.4, return loss")));
+        QVERIFY(lines[4].startsWith(QStringLiteral("Within 5 %: R ")));
     }
 
     // No region around a load that cannot be computed, and no export of an earlier load.

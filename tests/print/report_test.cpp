@@ -1,10 +1,14 @@
 #include "print/report.h"
 
+#include "graphics/chart_grid.h"
+
 #include "tests/support/display_list_text.h"
 #include "tests/support/entries.h"
 #include "tests/support/golden.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace vorelin {
 namespace {
@@ -12,9 +16,9 @@ namespace {
 // A sheet as text: every primitive one line, except the printed grid between the title and the
 // chart's caption, which is the graphics tests' subject: its length and fingerprint stand for it,
 // with its circles (the load mark among them) spelled out.
-std::string SheetText(const Entries& entries, DotStyle mark) {
+std::string SheetText(const Entries& entries, DotStyle mark, int accuracyPercent = 0) {
     DisplayList list;
-    DrawReport(list, entries, "06/12/2024 19:09", mark);
+    DrawReport(list, entries, "06/12/2024 19:09", mark, accuracyPercent);
     const auto& all = list.Primitives();
     std::size_t caption = 1;
     while (caption < all.size() &&
@@ -41,9 +45,34 @@ TEST(Report, Sheets) {
     text += "== a purely resistive load\n" + SheetText(test::MakeEntries(2, 7e6f, 50), kLoadMark);
     text += "== the nominal mark\n" + SheetText(test::TypicalExample(), kNominalDot);
     text += "== no load\n" + SheetText(test::NotComputable(), kLoadMark);
+    text += "== the tolerance area at 5 %\n" + SheetText(test::TypicalExample(), kNominalDot, 5);
     for (const float impedance : {50.0f, 75.0f, 0.5f, 12.5f, 1e6f})
         text += ChartCaption(impedance) + "\n";
     EXPECT_EQ(test::GoldenMismatch("print/golden/sheets.txt", text), "");
+}
+
+// With an accuracy the chart shows the tolerance area, filled under the grid in the region's
+// green; the date and the version stand under the figures, not between the chart and them.
+TEST(Report, AreaUnderTheGridAndFooterUnderTheFigures) {
+    for (const int percent : {0, 5}) {
+        DisplayList sheet;
+        DrawReport(sheet, test::TypicalExample(), "06/12/2024 19:09", kNominalDot, percent);
+        const auto& all = sheet.Primitives();
+        const auto first = [&all](auto&& is) { return std::ranges::find_if(all, is) - all.begin(); };
+        const auto area =
+            first([](const Primitive& p) { return p.op == Op::Rings && p.colour == kRegionDot.colour; });
+        EXPECT_EQ(area<first([](const Primitive& p) { return p.colour == kGridLight; }), percent> 0);
+        // The texts from the first figure down: the figures, then the date, then the version.
+        const auto figures =
+            first([&](const Primitive& p) { return p.op == Op::Text && sheet.TextOf(p).starts_with("SWR"); });
+        std::vector<float> tops;
+        for (auto i = static_cast<std::size_t>(figures); i < all.size(); ++i)
+            tops.push_back(all[i].y1);
+        EXPECT_GT(tops.front(), 11000.0f); // under the chart
+        EXPECT_TRUE(std::ranges::is_sorted(tops));
+        EXPECT_EQ(sheet.TextOf(all.back()).substr(0, 8), "Vorelin ");
+        EXPECT_EQ(sheet.TextOf(all[all.size() - 2]), "06/12/2024 19:09");
+    }
 }
 
 } // namespace

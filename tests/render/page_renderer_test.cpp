@@ -11,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+
 #include <QColor>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -348,6 +353,37 @@ TEST_F(PageRenderer, SvgKeepsToTheClip) {
     EXPECT_TRUE(IsColour(image.pixel(300, 350), kBlue, 8)) << "the circle's lower half";
 }
 
+// An area of rings fills what its outer ring holds but its hole (which runs the other way round),
+// in a picture and in an SVG drawing cut to a clip alike.
+TEST_F(PageRenderer, RingsFillTheirAreaButItsHoles) {
+    const std::array<PagePoint, 8> points{{{2000, 2000},
+                                           {2000, 7000},
+                                           {8000, 7000},
+                                           {8000, 2000}, // outer
+                                           {4000, 4000},
+                                           {6000, 4000},
+                                           {6000, 5000},
+                                           {4000, 5000}}}; // hole
+    const std::array<std::uint32_t, 2> ends{4, 8};
+    DisplayList list;
+    list.SetClip({0, 0, 7000, 9000}, {});
+    list.FilledRings(points, ends, kBlue);
+    list.ClearClip();
+    QSvgRenderer svg(PageSvg(list, kWindowPage, QSize(1200, 900), kWhite));
+    QImage fromSvg(1200, 900, QImage::Format_RGB32);
+    fromSvg.fill(Qt::white);
+    {
+        QPainter painter(&fromSvg);
+        svg.render(&painter);
+    }
+    for (const QImage& image : {RenderPage(list, kWindowPage, QSize(1200, 900), kWhite), fromSvg}) {
+        EXPECT_TRUE(IsColour(image.pixel(300, 300), kBlue, 8));
+        EXPECT_TRUE(IsColour(image.pixel(500, 450), kWhite, 8)) << "in the hole";
+        EXPECT_TRUE(IsColour(image.pixel(750, 450), kWhite, 8)) << "beyond the clip";
+        EXPECT_TRUE(IsColour(image.pixel(100, 100), kWhite, 8));
+    }
+}
+
 // The page's text widths, worked out without Qt for its layouts, agree with what Qt draws.
 TEST_F(PageRenderer, TextMetricsAgreeWithTheDrawnFaces) {
     const char* texts[] = {"Network:",
@@ -399,6 +435,71 @@ TEST_F(PageRenderer, RegionStaysVisibleInsideTheFiveDisc) {
     });
     EXPECT_GT(beyond, 30000);
     EXPECT_EQ(green, beyond / 97);
+}
+
+// However it is zoomed, panned or stretched, the results page's chart changes no pixel outside its
+// area (so the window may paint that area alone, to the same pixels); panned wholly out of it, the
+// chart leaves there only the words that bring it back.
+TEST_F(PageRenderer, AViewChangeChangesNothingOutsideTheChartsArea) {
+    const Entries entries =
+        test::MakeEntries(8, 14.2e6f, 50, {.c2 = 67.48e-12f, .l1 = 328.6e-9f, .l3 = 1.522e-6f});
+    ResultsScratch scratch;
+    const ResultsModel model = ComputeResults(entries, 0.2f, true, scratch);
+    DisplayList page;
+    PageImageCache window; // paints only the chart's area again at a view change, as the page's window does
+    const auto render = [&](const ChartView& view, float aspect, bool* away = nullptr) {
+        page.Clear();
+        DrawResultsPage(page, model, {view, aspect, kNominalDot, ResultsDrawing::RegionChosen, true},
+                        scratch);
+        if (away != nullptr)
+            *away = std::ranges::any_of(page.Primitives(), [&](const Primitive& p) {
+                return p.op == Op::Text && page.TextOf(p) == kChartAwayText;
+            });
+        return RenderPage(page, kWindowPage, QSize(1200, 900), kWhite);
+    };
+    bool away = true;
+    const QImage home = render({9000, 5000, 1, 1}, 0.75f, &away);
+    EXPECT_FALSE(away);
+    window.Image(page, kWindowPage, QSize(1200, 900), kWhite);
+    // The area's pixels at a tenth of a pixel a page unit.
+    const QRect area(static_cast<int>(kResultsChartArea.left / 10),
+                     static_cast<int>(kResultsChartArea.top / 10), 1200, 900);
+    const struct {
+        const char* name;
+        ChartView view;
+        float aspect;
+    } kViews[] = {
+        {"larger three times, left five times", {6500, 5000, 1.331f, 1.331f}, 0.75f},
+        {"larger three times, down six times", {9000, 8000, 1.331f, 1.331f}, 0.75f},
+        {"largest, over the schematic", {2000, 2000, 5, 5}, 0.75f},
+        {"smallest, widest", {9000, 5000, 0.6f, 0.6f}, 1.5f},
+        {"panned away", {30000, 5000, 1, 1}, 0.75f},
+    };
+    for (const auto& v : kViews) {
+        const QImage moved = render(v.view, v.aspect, &away);
+        int changed = 0, inkInArea = 0, redInArea = 0;
+        for (int y = 0; y < home.height(); ++y) {
+            for (int x = 0; x < home.width(); ++x) {
+                if (area.contains(x, y)) {
+                    inkInArea += qGray(moved.pixel(x, y)) < 128 ? 1 : 0;
+                    redInArea += IsColour(moved.pixel(x, y), kGridEmphasis, 60) ? 1 : 0;
+                } else {
+                    changed += moved.pixel(x, y) != home.pixel(x, y) ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_EQ(changed, 0) << v.name;
+        EXPECT_EQ(
+            Compare(window.Image(page, kWindowPage, QSize(1200, 900), kWhite, kResultsChartArea), moved).any,
+            0)
+            << v.name;
+        const bool far = std::string_view(v.name) == "panned away";
+        EXPECT_EQ(away, far) << v.name;
+        if (far) {
+            EXPECT_EQ(redInArea, 0);
+            EXPECT_GT(inkInArea, 50); // the words
+        }
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/display_list.h"
+#include "graphics/page_layout.h"
 
 #include <cstdio>
 #include <string>
@@ -48,6 +49,19 @@ inline std::string Show(const DisplayList& list, const Primitive& p) {
             text += " -" + rect(hole);
         return text;
     }
+    case Op::Rings: {
+        const auto& rings = list.RingsOf(p);
+        std::string text = "Rings";
+        std::size_t start = 0;
+        for (const std::uint32_t end : rings.ends) {
+            text += " [";
+            for (std::size_t i = start; i < end; ++i)
+                text += (i > start ? " " : "") + at(rings.points[i].x, rings.points[i].y);
+            text += "]";
+            start = end;
+        }
+        return text + tail;
+    }
     case Op::Text: {
         const Font& font = list.FontOf(p);
         return "Text '" + list.TextOf(p) + "' " + at(p.x1, p.y1) + " " + font.family + " " +
@@ -85,7 +99,8 @@ inline std::string Outline(const DisplayList& list) {
         const Primitive& p = all[i];
         std::size_t end = i + 1;
         if (p.op == Op::Point || p.op == Op::Line) {
-            while (end < all.size() && all[end].op == Op::Continue && all[end].colour == p.colour) ++end;
+            while (end < all.size() && all[end].op == Op::Continue && all[end].colour == p.colour)
+                ++end;
         }
         if (end > i + 1) {
             text += Show(list, p) + " ...(" + std::to_string(end - i - 1) + " more) to " +
@@ -94,16 +109,26 @@ inline std::string Outline(const DisplayList& list) {
             while (end < all.size() && all[end].op == Op::Circle && all[end].radius == p.radius &&
                    all[end].colour == p.colour && all[end].penWidth == p.penWidth)
                 ++end;
-            text += Show(list, p) + (end > i + 1 ? " ...(" + std::to_string(end - i - 1) + " more) last at " +
-                                                       point(all[end - 1].centreX, all[end - 1].centreY)
-                                                 : std::string()) +
+            text += Show(list, p) +
+                    (end > i + 1 ? " ...(" + std::to_string(end - i - 1) + " more) last at " +
+                                       point(all[end - 1].centreX, all[end - 1].centreY)
+                                 : std::string()) +
                     "\n";
         } else if (p.op == Op::Line) {
-            while (end < all.size() && all[end].op == Op::Line && all[end].x1 == p.x1 && all[end].y1 == p.y1 &&
-                   all[end].colour == p.colour)
+            while (end < all.size() && all[end].op == Op::Line && all[end].x1 == p.x1 &&
+                   all[end].y1 == p.y1 && all[end].colour == p.colour)
                 ++end;
-            text += end > i + 1 ? "Fan of " + std::to_string(end - i) + " lines from " + point(p.x1, p.y1) + "\n"
-                                : Show(list, p) + "\n";
+            text += end > i + 1
+                        ? "Fan of " + std::to_string(end - i) + " lines from " + point(p.x1, p.y1) + "\n"
+                        : Show(list, p) + "\n";
+        } else if (p.op == Op::Rings) {
+            const auto& rings = list.RingsOf(p);
+            PageRect extent{};
+            ExtentOf(list, p, 0, extent);
+            text += "Rings " + std::to_string(rings.ends.size()) + " of " +
+                    std::to_string(rings.points.size()) + " points within " + point(extent.left, extent.top) +
+                    " " + point(extent.right, extent.bottom) + " #" +
+                    Show(list, p).substr(Show(list, p).size() - 6) + "\n";
         } else {
             text += Show(list, p) + "\n";
         }

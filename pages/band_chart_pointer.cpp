@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -41,6 +43,58 @@ BandChartPointer::BandChartPointer(PageWindow& page, const BandSceneModel& scene
     m_box->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_box->setMargin(2);
     m_box->hide();
+    page.installEventFilter(this);
+}
+
+void BandChartPointer::WatchControls() {
+    for (QWidget* control : m_page.findChildren<QWidget*>()) {
+        if (control != m_box) control->installEventFilter(this);
+    }
+}
+
+bool BandChartPointer::eventFilter(QObject* watched, QEvent* event) {
+    const auto changed = [this] {
+        if (onViewChanged) onViewChanged();
+    };
+    if (watched != &m_page) {
+        if (event->type() == QEvent::Enter) HideBox();
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) Press(m_page.ToPage(mouse->position()));
+        return false;
+    }
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (Move(m_page.ToPage(mouse->position()), mouse->buttons() & Qt::LeftButton)) changed();
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        const std::optional<std::size_t> picked = Release();
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && picked && onPicked)
+            onPicked(*picked);
+        return false;
+    }
+    case QEvent::MouseButtonDblClick: // not a second press for the page
+        if (DoubleClick(m_page.ToPage(static_cast<QMouseEvent*>(event)->position()))) changed();
+        return true;
+    case QEvent::Wheel: {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const QPointF at = m_page.ToPage(wheel->position());
+        if (!Wheel(at, wheel->angleDelta().y())) return true;
+        changed();
+        ShowBox(at);
+        wheel->accept();
+        return true;
+    }
+    case QEvent::Leave:
+        HideBox();
+        return false;
+    default:
+        return false;
+    }
 }
 
 void BandChartPointer::Press(const QPointF& at) {

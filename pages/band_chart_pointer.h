@@ -2,9 +2,11 @@
 
 #include "graphics/band_scene.h"
 
+#include <QObject>
 #include <QPointF>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -15,30 +17,39 @@ class PageWindow;
 
 // The band chart under the mouse: the wheel zooms about the pointer, a drag pans, a click picks
 // the row of the mark under it, a double click shows the whole chart again, and a box beside the
-// pointer tells about the mark it rests on. The page hands on its mouse events in page units and
-// draws the chart again when told; this keeps the chart's view.
-class BandChartPointer {
+// pointer tells about the mark it rests on. It hears the page's mouse before the page does and
+// keeps the chart's view; the page draws the chart again when told.
+class BandChartPointer final : public QObject {
 public:
     // `scene` and `drawn` are the page's last drawing of the chart. Makes the box on the page.
     BandChartPointer(PageWindow& page, const BandSceneModel& scene, const BandSceneDrawn& drawn);
 
-    const BandChartView& View() const { return m_view; }
-    const QLabel& Box() const { return *m_box; }
+    // The view changed: the chart is to be drawn again.
+    std::function<void()> onViewChanged;
+    // A click picked the row of this mark.
+    std::function<void(std::size_t row)> onPicked;
 
+    const BandChartView& View() const { return m_view; }
+    // The page hears no move when the pointer goes straight from the chart onto a control (the
+    // grid, a button): each control made so far tells when the pointer enters it, and the box goes.
+    void WatchControls();
+    void HideBox();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void Press(const QPointF& at);
-    // Whether the chart was panned (to be drawn again); without a drag, the box follows.
+    // Whether the chart was panned; without a drag, the box follows.
     bool Move(const QPointF& at, bool leftButtonDown);
     // The row whose mark a click picked.
     std::optional<std::size_t> Release();
-    // Whether the view changed (to be drawn again).
+    // Whether the view changed.
     bool DoubleClick(const QPointF& at);
     bool Wheel(const QPointF& at, int angleDelta);
-    // The box for the mark near `at`, or none; HideBox when the pointer leaves the chart for a
-    // control or the page.
+    // The box for the mark near `at`, or none.
     void ShowBox(const QPointF& at);
-    void HideBox();
 
-private:
     PageWindow& m_page;
     const BandSceneModel& m_scene;
     const BandSceneDrawn& m_drawn;

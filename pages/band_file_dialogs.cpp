@@ -34,6 +34,13 @@ bool BandFileDialogs::SaveTable(const BandTable& table) {
     return !result.Failed();
 }
 
+bool BandFileDialogs::OfferToSaveTable(const std::string& question, const BandTable& table) {
+    return !question.empty() &&
+           m_dialogs.AskYesNo(&m_page, QString::fromStdString(question), QStringLiteral("Save table as…"),
+                              QStringLiteral("Don't save")) &&
+           SaveTable(table);
+}
+
 void BandFileDialogs::SaveTouchstone(const BandTable& table, std::span<const BandResult> results) {
     const std::vector<float> impedances = BandImpedances(table);
     BandExports exports{{}, impedances.empty() ? kFallbackImpedance : impedances.front(), {}};

@@ -28,6 +28,8 @@ public:
     std::optional<BandTable> OpenTable();
     // Save table…: whether the table was written.
     bool SaveTable(const BandTable& table);
+    // Asks `question` (none when empty) and on "Save table as…" saves as SaveTable does.
+    bool OfferToSaveTable(const std::string& question, const BandTable& table);
     // Touchstone…: what keeps the rows from making a file is told before any name is asked for;
     // rows of several impedances ask which one the file refers to.
     void SaveTouchstone(const BandTable& table, std::span<const BandResult> results);

@@ -17,10 +17,8 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -30,10 +28,6 @@ namespace vorelin {
 namespace {
 
 const PageFont kTableFont{"Arial", ScreenFont(0.0008), false};
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct Button {
     const char* name;
@@ -71,13 +65,15 @@ QString AreasText(int percent, bool computing) {
 } // namespace
 
 BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_dialogs(dialogs), m_navigation(navigation) {
+    : PageWindow(0xFFFFFF), m_entries(entries), m_navigation(navigation), m_files(*this, dialogs) {
     setObjectName(QStringLiteral("bandPage"));
     setWindowTitle(QStringLiteral("Vorelin - Band page"));
     setMouseTracking(true);
     MakeControls();
     m_keeper.tell = [this](const std::string& message) { Tell(message); };
     m_keeper.onStateChanged = [this] { ShowFileState(); };
+    m_pointer.onViewChanged = [this] { DrawScene(); };
+    m_pointer.onPicked = [this](std::size_t row) { SelectRow(row); };
     m_model.onRowsChanged = [this] { onRowsChanged(); };
     m_model.cellTyped = [this](std::size_t row, std::size_t column, std::string text) {
         if (Changeable()) m_history.SetCell(row, column, std::move(text));
@@ -134,20 +130,10 @@ void BandPage::MakeControls() {
         QStringLiteral("Settings between tuned frequencies: a suggested row for this frequency"));
     connect(predict, &QPushButton::clicked, this, &BandPage::onPredict);
 
-    m_noteLabel =
-        MakeLabel(this, "noteLabel", QString(), {std::nullopt, kNoteText, Qt::AlignRight | Qt::AlignVCenter});
-    m_noteLabel->setWordWrap(true);
+    m_noteLabel = MakeLabel(this, "noteLabel", QString(),
+                            {std::nullopt, kNoteText, Qt::AlignRight | Qt::AlignVCenter, true});
     m_noteLabel->hide();
-    // The page hears no move when the pointer goes straight from the chart onto a control (the
-    // grid, a button): each control tells the page when the pointer enters it.
-    for (QWidget* control : findChildren<QWidget*>()) {
-        if (control != &m_pointer.Box()) control->installEventFilter(this);
-    }
-}
-
-bool BandPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter) m_pointer.HideBox();
-    return PageWindow::eventFilter(watched, event);
+    m_pointer.WatchControls();
 }
 
 void BandPage::PlaceControls() {
@@ -159,7 +145,7 @@ void BandPage::PlaceControls() {
            static_cast<double>(table.right - table.left), static_cast<double>(table.bottom - table.top)},
           kTableFont);
     for (const ControlPlace& place : BandControlPlaces()) {
-        if (QWidget* control = findChild<QWidget*>(Text(place.name)))
+        if (QWidget* control = findChild<QWidget*>(QString::fromUtf8(place.name)))
             Place(control, {place.left, place.top, place.width, place.height},
                   {place.font.family.c_str(), place.font.size, place.font.bold});
     }
@@ -183,7 +169,7 @@ void BandPage::ShowFileState() {
     for (const char* name : kChangingControls)
         findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(Changeable());
     m_grid->SetChangeable(Changeable());
-    const QString note = Text(m_keeper.Note());
+    const QString note = QString::fromStdString(m_keeper.Note());
     m_noteLabel->setText(note);
     m_noteLabel->setVisible(!note.isEmpty());
 }
@@ -196,10 +182,8 @@ void BandPage::onRowsChanged() {
 }
 
 void BandPage::OfferToSaveUnkeptTable() {
-    const std::string question = m_keeper.SaveElsewhereQuestion();
-    if (!question.empty() && m_dialogs.AskYesNo(this, Text(question), QStringLiteral("Save table as…"),
-                                                QStringLiteral("Don't save")))
-        onSaveTable();
+    if (m_files.OfferToSaveTable(m_keeper.SaveElsewhereQuestion(), m_model.Table()))
+        m_keeper.SavedElsewhere();
 }
 
 void BandPage::onUndo() {
@@ -279,7 +263,8 @@ void BandPage::onPaste() { PasteRows(QApplication::clipboard()->text()); }
 
 void BandPage::onCopyRows() {
     const std::vector<std::size_t> rows = m_grid->ChosenRows();
-    if (!rows.empty()) QApplication::clipboard()->setText(Text(CopiedRows(m_model.Table(), rows)));
+    if (!rows.empty())
+        QApplication::clipboard()->setText(QString::fromStdString(CopiedRows(m_model.Table(), rows)));
 }
 
 void BandPage::PasteRows(const QString& text) {
@@ -325,38 +310,6 @@ void BandPage::onEntries() {
     m_pointer.HideBox();
     m_navigation.ShowEntriesPage();
     Unload();
-}
-
-void BandPage::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) m_pointer.Press(ToPage(event->position()));
-    PageWindow::mousePressEvent(event);
-}
-
-void BandPage::mouseMoveEvent(QMouseEvent* event) {
-    if (m_pointer.Move(ToPage(event->position()), event->buttons() & Qt::LeftButton)) DrawScene();
-}
-
-void BandPage::mouseReleaseEvent(QMouseEvent* event) {
-    const std::optional<std::size_t> picked = m_pointer.Release();
-    if (event->button() == Qt::LeftButton && picked) SelectRow(*picked);
-    PageWindow::mouseReleaseEvent(event);
-}
-
-void BandPage::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (m_pointer.DoubleClick(ToPage(event->position()))) DrawScene();
-}
-
-void BandPage::wheelEvent(QWheelEvent* event) {
-    const QPointF at = ToPage(event->position());
-    if (!m_pointer.Wheel(at, event->angleDelta().y())) return;
-    DrawScene();
-    m_pointer.ShowBox(at);
-    event->accept();
-}
-
-void BandPage::leaveEvent(QEvent* event) {
-    m_pointer.HideBox();
-    PageWindow::leaveEvent(event);
 }
 
 } // namespace vorelin

@@ -80,13 +80,6 @@ protected:
     // Closing the window from its frame goes back to the entries page, as "Entries" does.
     void CloseFromFrame() override { onEntries(); }
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void MakeControls();
@@ -102,14 +95,13 @@ private:
     void Tell(const std::string& message) { m_files.Tell(message); }
 
     const Entries& m_entries;
-    UserDialogs& m_dialogs;
     Navigation& m_navigation;
 
     BandTableModel m_model;
     BandTableHistory m_history{m_model};
     BandTableKeeper m_keeper{*this, m_model, m_history};
     BandAreaJob m_areas{*this, m_model};
-    BandFileDialogs m_files{*this, m_dialogs};
+    BandFileDialogs m_files;
     BandSceneModel m_scene;
     BandSceneDrawn m_drawn;
     BandChartPointer m_pointer{*this, m_scene, m_drawn};

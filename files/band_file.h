@@ -13,9 +13,10 @@ namespace vorelin {
 // The band table file keeps the band table between runs, beside the last-session file in the
 // working folder.
 inline constexpr std::string_view kBandFileName = "VORELIN-BAND.CSV";
-inline constexpr std::string_view kBandFileNotRead = "The band table file (VORELIN-BAND.CSV) was not read.";
-inline constexpr std::string_view kBandFileNotWritten =
-    "The band table file (VORELIN-BAND.CSV) was not written correctly.";
+inline const std::string kBandFileNotRead =
+    "The band table file (" + std::string(kBandFileName) + ") was not read.";
+inline const std::string kBandFileNotWritten =
+    "The band table file (" + std::string(kBandFileName) + ") was not written correctly.";
 // Backups of the band table: a file that could not be read, set aside out of the way of the table
 // the user builds next, and a table that an opened one replaced. VORELIN-BAND.BAK, then
 // VORELIN-BAND-2.BAK, VORELIN-BAND-3.BAK, …: a backup never replaces a backup.
@@ -50,10 +51,5 @@ Backup KeepBandTableAsBackup(const BandTable& table);
 // was and the result's message is kBandFileNotWritten and the reason: "… was not written
 // correctly. Operation not permitted."
 WriteResult WriteBandFile(const BandTable& table);
-
-// A band table file the user names (Open table…, vorelin-calc --table): its rows, or the sentence
-// that tells why there are none: "There is no such file.", "It cannot be read: Permission
-// denied.", a reader's reason, "It has no rows.".
-BandRead ReadBandTableFile(const std::string& path, ValueReading reading = ValueReading::Whole);
 
 } // namespace vorelin

@@ -63,6 +63,22 @@ FileContent ReadWholeFile(const std::string& path, std::size_t largest) {
     return content;
 }
 
+std::string NotReadSentence(const FileContent& content, std::size_t largest) {
+    using Status = FileContent::Status;
+    switch (content.status) {
+    case Status::Missing:
+        return "There is no such file.";
+    case Status::NotReadable:
+        if (!content.regularFile) return ReasonSentence(ItIs(content.reason.c_str()));
+        return "It cannot be read: " + content.reason + ".";
+    case Status::TooLarge:
+        return "It is larger than " + std::to_string(largest >> 20) + " MB.";
+    case Status::Read:
+        break;
+    }
+    return {};
+}
+
 std::optional<std::string> ReadSmallFile(const std::string& path) {
     FileContent content = ReadWholeFile(path, kLargestReadableFile);
     if (content.status != FileContent::Status::Read) return std::nullopt;

@@ -60,6 +60,11 @@ struct FileContent {
 // Reads a regular file of at most `largest` bytes whole.
 FileContent ReadWholeFile(const std::string& path, std::size_t largest);
 
+// Why a file was not read, as a sentence of its own: "There is no such file.", "It is not a
+// regular file.", "It is a link in a loop of links.", "It cannot be read: Permission denied.",
+// "It is larger than 16 MB." (`largest` in whole MB); empty for a file that was read.
+std::string NotReadSentence(const FileContent& content, std::size_t largest);
+
 // The whole content of a regular file of at most kLargestReadableFile bytes; nothing when the
 // file is missing, is not a regular file (a folder, a pipe that would block), cannot be read or is
 // larger.

@@ -13,13 +13,16 @@ ContentRead<BandTable> ReadTable() {
 
 const KeptFormat<BandTable> kBandFormat{kBandLockName, ReadTable, SetBandFileAside, WriteBandFile};
 
+// The program that holds the file: "Vorelin (process 4711)".
+std::string HoldingProgram(std::optional<long long> holder) {
+    return "Vorelin" + (holder ? " (process " + std::to_string(*holder) + ")" : std::string());
+}
+
 } // namespace
 
 std::string HeldElsewhereMessage(std::optional<long long> holder) {
-    const std::string who =
-        "Another Vorelin" + (holder ? " (process " + std::to_string(*holder) + ")" : std::string());
-    return who + " has the band table open: this page shows " + std::string(kBandFileName) +
-           " and cannot change it until that one ends.";
+    return "Another " + HoldingProgram(holder) + " has the band table open: this page shows " +
+           std::string(kBandFileName) + " and cannot change it until that one ends.";
 }
 
 KeptBandFile::KeptBandFile() : m_file(kBandFormat) {}
@@ -32,8 +35,22 @@ std::optional<KeptBandFile::Start> KeptBandFile::TryToTakeOver() {
     return Told(std::move(*start));
 }
 
-KeptBandFile::Start KeptBandFile::Told(KeptFile<BandTable>::Start start) const {
+std::string KeptBandFile::Note(bool hasRows) const {
+    if (ReadOnly()) return "Read only: another " + HoldingProgram(Holder()) + " has this table open.";
+    if (NotKeptReason().empty() || !hasRows) return {};
+    return "This table is not saved in " + std::string(kBandFileName) + ". " +
+           ReasonSentence(NotKeptReason()) + " Save table… keeps it elsewhere.";
+}
+
+std::string KeptBandFile::SaveElsewhereQuestion(bool hasRows) const {
+    if (ReadOnly() || NotKeptReason().empty() || !hasRows || !m_changedSinceSaved) return {};
+    return "The band table is not saved in " + std::string(kBandFileName) + " (" + NotKeptReason() +
+           "). Save it under another name?";
+}
+
+KeptBandFile::Start KeptBandFile::Told(KeptFile<BandTable>::Start start) {
     using Outcome = KeptFile<BandTable>::Outcome;
+    m_changedSinceSaved = false; // the table as it stands in its file
     std::string message;
     switch (start.outcome) {
     case Outcome::Read:

@@ -66,8 +66,4 @@ WriteResult WriteRegionCsv(const std::string& path, const Entries& entries, floa
     return Written(WriteFileAtomically(path, RegionCsvText(entries, accuracy)));
 }
 
-WriteResult WriteBandCsv(const std::string& path, std::span<const BandResultRow> rows) {
-    return Written(WriteFileAtomically(path, BandCsvText(rows)));
-}
-
 } // namespace vorelin

@@ -41,8 +41,7 @@ std::string BandCsvText(std::span<const BandResultRow> rows);
 // A CSV field: as it is, or in quotes with inner quotes doubled when it must be.
 std::string CsvField(std::string_view text);
 
-// Write the files atomically; on failure the old file stays and the message names the file.
+// Writes the file atomically; on failure the old file stays and the message names the file.
 WriteResult WriteRegionCsv(const std::string& path, const Entries& entries, float accuracy);
-WriteResult WriteBandCsv(const std::string& path, std::span<const BandResultRow> rows);
 
 } // namespace vorelin

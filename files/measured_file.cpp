@@ -15,16 +15,9 @@ MeasuredFileRead ReadMeasuredFile(const std::string& path) {
     const QFileInfo info(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
     if (info.isFile() && info.size() > static_cast<qint64>(kLargestTouchstoneBytes)) return {{}, tooLarge};
     const FileContent content = ReadWholeFile(path, kLargestTouchstoneBytes);
-    switch (content.status) {
-    case Status::Missing:
-        return {{}, notRead + "It does not exist."};
-    case Status::NotReadable:
-        return {{}, notRead + "It cannot be read: " + content.reason + "."};
-    case Status::TooLarge:
-        return {{}, tooLarge};
-    case Status::Read:
-        break;
-    }
+    if (content.status == Status::TooLarge) return {{}, tooLarge};
+    if (content.status != Status::Read)
+        return {{}, notRead + NotReadSentence(content, kLargestTouchstoneBytes)};
     TouchstoneRead read = ReadTouchstone(content.bytes, TouchstonePortsFromName(path));
     if (!read.Ok()) return {{}, notRead + TouchstoneFaultText(*read.fault)};
     return {std::move(read.sweep), {}};

@@ -17,8 +17,8 @@ struct MeasuredFileRead {
 // Reads the sweep of a Touchstone file with ReadTouchstone; the name gives a version 1 file's port
 // count (".s1p", ".s2p"). Only a regular file of at most kLargestTouchstoneBytes is read: a larger
 // one is refused before any byte is read, and a folder or a pipe is not opened. The error names
-// the file as given and the reason: "... It does not exist.", "... It cannot be read: Permission
-// denied.", "... The file is larger than 64 MB.", "... Line 7: a second option line."
+// the file as given and the reason: "... There is no such file.", "... It cannot be read:
+// Permission denied.", "... The file is larger than 64 MB.", "... Line 7: a second option line."
 MeasuredFileRead ReadMeasuredFile(const std::string& path);
 
 } // namespace vorelin

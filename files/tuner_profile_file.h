@@ -13,10 +13,10 @@ namespace vorelin {
 // in the working folder, by the same rules as the band table's file: written whole, one program at
 // a time (a lock file), an unreadable file set aside as a numbered backup.
 inline constexpr std::string_view kProfileFileName = "VORELIN-TUNERS.CSV";
-inline constexpr std::string_view kProfileFileNotRead =
-    "The tuner profile file (VORELIN-TUNERS.CSV) was not read.";
-inline constexpr std::string_view kProfileFileNotWritten =
-    "The tuner profile file (VORELIN-TUNERS.CSV) was not written correctly.";
+inline const std::string kProfileFileNotRead =
+    "The tuner profile file (" + std::string(kProfileFileName) + ") was not read.";
+inline const std::string kProfileFileNotWritten =
+    "The tuner profile file (" + std::string(kProfileFileName) + ") was not written correctly.";
 inline constexpr std::string_view kProfileBackupStem = "VORELIN-TUNERS";
 inline constexpr std::string_view kProfileBackupExtension = ".BAK";
 inline constexpr std::string_view kProfileLockName = "VORELIN-TUNERS.LCK";

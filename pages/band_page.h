@@ -1,28 +1,25 @@
 #pragma once
 
 #include "core/entries.h"
-#include "core/tolerance_area.h"
-#include "files/file_io.h"
-#include "files/kept_band_file.h"
 #include "graphics/band_scene.h"
+#include "pages/band_area_job.h"
+#include "pages/band_chart_pointer.h"
+#include "pages/band_file_dialogs.h"
 #include "pages/band_table_history.h"
+#include "pages/band_table_keeper.h"
 #include "pages/band_table_model.h"
 #include "pages/page_window.h"
 
-#include <atomic>
-#include <memory>
 #include <optional>
-#include <thread>
-#include <vector>
+#include <string>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableView;
-class QTimer;
 
 namespace vorelin {
 
+class BandGrid;
 class Navigation;
 class UserDialogs;
 
@@ -35,6 +32,7 @@ class UserDialogs;
 // every change can be undone (Ctrl+Z) and redone (Ctrl+Shift+Z, Ctrl+Y). While another program
 // started in the same folder has the table open, the page only shows it. While the table cannot
 // be kept in its file, a note on the page says so, and leaving the page offers to save it elsewhere.
+// What it reads and writes, and the words of its failures, are vorelin-calc's (band_workflow.h).
 class BandPage final : public PageWindow {
 public:
     BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation);
@@ -70,92 +68,51 @@ public:
     const BandTableModel& Model() const { return m_model; }
     std::optional<std::size_t> SelectedRow() const;
     void SelectRow(std::size_t row);
-    const BandChartView& View() const { return m_view; }
+    const BandChartView& View() const { return m_pointer.View(); }
     // Where the last drawing marked each row with a load, in frequency order.
     const BandSceneModel& Scene() const { return m_scene; }
     const BandSceneDrawn& Drawn() const { return m_drawn; }
     // Whether tolerance areas are being computed.
-    bool AreasPending() const { return m_areaJob != nullptr; }
+    bool AreasPending() const { return m_areas.Pending(); }
 
 protected:
     void Load() override;
     // Closing the window from its frame goes back to the entries page, as "Entries" does.
     void CloseFromFrame() override { onEntries(); }
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct AreaJob {
-        std::atomic<bool> stop{false};
-        std::vector<std::size_t> rows;
-        std::vector<Entries> entries;
-        float accuracy = 0;
-        float impedance = 0;
-        std::optional<std::vector<ToleranceArea>> areas;
-    };
-
     void MakeControls();
     void PlaceControls();
-    void OpenKeptTable();
-    void StartFrom(KeptBandFile::Start start);
-    void onTakeOverTimer();
-    void SetChangeable(bool changeable);
-    bool Changeable() const { return m_kept != nullptr && !m_kept->ReadOnly(); }
+    // Whether the rows may be changed, and the note on the table, as its file stands.
+    void ShowFileState();
+    bool Changeable() const { return m_keeper.Changeable(); }
     void onRowsChanged();
-    void WriteKeptTable();
-    void ShowNote();
-    void ShowReasonSpans();
     void DrawScene();
     void StartAreas();
-    void StopAreas();
-    void onAreasReady(const std::shared_ptr<AreaJob>& job);
-    void ShowHover(const QPointF& pagePoint);
-    void HideHoverOnControls();
     std::size_t InsertionRow() const;
     bool RoomFor(std::size_t rows);
-    void ReportIfFailed(const WriteResult& result);
-    QString AskSaveName(const QString& title, const QString& filter, const QString& suffix);
+    void Tell(const std::string& message) { m_files.Tell(message); }
 
     const Entries& m_entries;
-    UserDialogs& m_dialogs;
     Navigation& m_navigation;
 
     BandTableModel m_model;
     BandTableHistory m_history{m_model};
-    BandChartView m_view = HomeBandView();
+    BandTableKeeper m_keeper{*this, m_model, m_history};
+    BandAreaJob m_areas{*this, m_model};
+    BandFileDialogs m_files;
     BandSceneModel m_scene;
     BandSceneDrawn m_drawn;
-
-    std::unique_ptr<KeptBandFile> m_kept; // from the page's first opening
-    bool m_readingKeptFile = false;
-    // Changes of the rows so far, and how many there were at the last "Save table…".
-    std::size_t m_changes = 0;
-    std::size_t m_changesSaved = 0;
-
+    BandChartPointer m_pointer{*this, m_scene, m_drawn};
     int m_accuracyPercent = 0;
-    float m_areasAccuracy = 0; // what the kept areas were computed for
-    float m_areasImpedance = 0;
-    std::shared_ptr<AreaJob> m_areaJob;
-    std::thread m_areaThread;
-
-    std::optional<QPointF> m_pressedAt; // page units, while the left button is down on the chart
-    QPointF m_draggedTo;
-    bool m_dragging = false;
 
     QLabel* m_titleLabel = nullptr;
-    QTableView* m_tableView = nullptr;
+    BandGrid* m_grid = nullptr;
     QComboBox* m_accuracyBox = nullptr;
     QLabel* m_areasLabel = nullptr;
     QLineEdit* m_predictBox = nullptr;
-    QLabel* m_hoverLabel = nullptr;
     QLabel* m_noteLabel = nullptr;
-    QTimer* m_takeOverTimer = nullptr;
 };
 
 } // namespace vorelin

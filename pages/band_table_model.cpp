@@ -1,6 +1,6 @@
 #include "pages/band_table_model.h"
 
-#include "core/figures_text.h"
+#include "core/band_prediction_step.h"
 #include "graphics/band_scene.h"
 #include "pages/page_controls.h"
 
@@ -32,14 +32,6 @@ std::string WithinCellLimit(std::string text) {
         --end;
     text.resize(end);
     return text;
-}
-
-// The numbers behind a flag: how far the load strays and how far readings within the accuracy may
-// take it, both as distances in the reflection plane.
-QString MisreadTip(const MisreadRow& misread) {
-    return QStringLiteral("Likely misread: the load lies %1 from its neighbours' trend (|ΔΓ|); readings "
-                          "within the accuracy explain at most %2.")
-        .arg(Utf8(FigureText(misread.deviation)), Utf8(FigureText(misread.allowance)));
 }
 
 } // namespace
@@ -224,7 +216,7 @@ QVariant BandTableModel::FlagData(std::size_t row, int role) const {
     case Qt::DisplayRole:
         return misread ? Utf8(std::string(kMisreadText)) : QString();
     case Qt::ToolTipRole:
-        return misread ? MisreadTip(*std::ranges::lower_bound(m_misread, row, {}, &MisreadRow::row))
+        return misread ? Utf8(MisreadTip(*std::ranges::lower_bound(m_misread, row, {}, &MisreadRow::row)))
                        : QVariant();
     case Qt::BackgroundRole:
         if (misread) return QBrush(ToColor(kMisreadBackground));

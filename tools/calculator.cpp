@@ -11,7 +11,7 @@ namespace vorelin {
 int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     CalcOptions options;
     if (const auto problem = ReadOptions(arguments, options)) {
-        err << "vorelin-calc: " << problem->message << '\n';
+        err << kCalcPrefix << problem->message << '\n';
         if (problem->withUsage) err << kCalcUsage;
         return kCalcBadEntries;
     }

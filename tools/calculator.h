@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorelin {
@@ -11,6 +12,9 @@ inline constexpr int kCalcOk = 0;
 inline constexpr int kCalcBadEntries = 2;    // a usage error or a failed check of the entries
 inline constexpr int kCalcNotComputable = 3; // no load (--design: no network has a solution)
 inline constexpr int kCalcNotWritten = 4;    // an output file could not be written; an old one stays
+
+// What begins each of vorelin-calc's own messages on the error stream.
+inline constexpr std::string_view kCalcPrefix = "vorelin-calc: ";
 
 // The command-line calculator. By default it parses the entries as the entries page does, checks
 // them as "See results" does, runs the network and writes the readout with the load's figures (or

@@ -150,7 +150,7 @@ int RunDesign(const CalcOptions& options, std::ostream& out, std::ostream& err) 
     TunerProfiles profiles;
     const TunerProfile* profile = nullptr;
     if (const std::string problem = FindOptionProfile(options, profiles, profile); !problem.empty()) {
-        err << "vorelin-calc: " << problem << '\n';
+        err << kCalcPrefix << problem << '\n';
         return kCalcBadEntries;
     }
     LossSettings settings = LossSettingsOf(profile);
@@ -159,7 +159,7 @@ int RunDesign(const CalcOptions& options, std::ostream& out, std::ostream& err) 
     for (const auto& [q, reason] : {std::pair{settings.coilQ, kLossReasonCoilQ},
                                     std::pair{settings.capacitorQ, kLossReasonCapacitorQ}}) {
         if (!(std::isfinite(q) && q > 0)) {
-            err << "vorelin-calc: " << reason << '\n';
+            err << kCalcPrefix << reason << '\n';
             return kCalcBadEntries;
         }
     }
@@ -172,7 +172,7 @@ int RunDesign(const CalcOptions& options, std::ostream& out, std::ostream& err) 
     const RatedDesigns rated = DesignAndChoose(target, requests, profile, settings);
     for (const Design& design : rated.designs) {
         if (std::find(std::begin(kBadInput), std::end(kBadInput), design.reason) != std::end(kBadInput)) {
-            err << "vorelin-calc: " << design.reason << '\n';
+            err << kCalcPrefix << design.reason << '\n';
             return kCalcBadEntries;
         }
     }

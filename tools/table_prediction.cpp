@@ -84,7 +84,7 @@ int RunTablePrediction(const CalcOptions& options, const BandTable& table, std::
     const auto frequency = static_cast<float>(OptionValue(options, options.predict));
     const BandPrediction prediction = PredictBandRow(table, frequency, options.topology);
     if (!prediction.Ok()) {
-        err << "vorelin-calc: no prediction at " << options.predict << " Hz: " << prediction.reason;
+        err << kCalcPrefix << "no prediction at " << options.predict << " Hz: " << prediction.reason;
         if (prediction.reason == kPredictionOnRow) err << " (" << LineName(table, prediction.below) << ")";
         err << '\n';
         const bool aboutTheTable =

@@ -55,10 +55,10 @@ TEST(MeasuredFile, NamesTheFileAndTheReason) {
         ReadMeasuredFile("amp.txt").error,
         "The Touchstone file amp.txt was not read. Line 2: the line has more numbers than the 3 of a point.");
     EXPECT_EQ(ReadMeasuredFile("none.s1p").error,
-              "The Touchstone file none.s1p was not read. It does not exist.");
+              "The Touchstone file none.s1p was not read. There is no such file.");
     std::filesystem::create_directory("folder.s1p");
     EXPECT_EQ(ReadMeasuredFile("folder.s1p").error,
-              "The Touchstone file folder.s1p was not read. It cannot be read: not a regular file.");
+              "The Touchstone file folder.s1p was not read. It is not a regular file.");
     // Past the limit by one byte: refused before a byte is read (a sparse file takes no room).
     test::PutFile("big.s1p", "# Hz RI\n1 0 0\n");
     std::filesystem::resize_file("big.s1p", kLargestTouchstoneBytes + 1);

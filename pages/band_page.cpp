@@ -2,16 +2,13 @@
 
 #include "core/band_paste.h"
 #include "core/band_prediction_step.h"
-#include "core/number_text.h"
 #include "core/tolerance_sweep.h"
 #include "files/band_workflow.h"
-#include "graphics/text_metrics.h"
 #include "pages/band_grid.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
 #include "pages/page_looks.h"
 #include "pages/user_dialogs.h"
-#include "render/page_pictures.h"
 #include "render/vector_state.h"
 
 #include <QApplication>
@@ -20,11 +17,8 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -33,49 +27,30 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kHoverBackground = 0xE1FFFF;
 const PageFont kTableFont{"Arial", ScreenFont(0.0008), false};
-const PageFont kHoverFont{"Arial", ScreenFont(0.0008), false};
-// How near the pointer must come to a mark to pick it or to tell about it (page units).
-constexpr float kPickReach = 250;
-constexpr float kHoverReach = 400;
-// The wheel enlarges the chart by this much per notch (120 units of angle).
-constexpr double kZoomPerNotch = 1.2;
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-bool InChart(const QPointF& page) {
-    return page.x() >= static_cast<double>(kBandChartArea.left) &&
-           page.x() <= static_cast<double>(kBandChartArea.right) &&
-           page.y() >= static_cast<double>(kBandChartArea.top) &&
-           page.y() <= static_cast<double>(kBandChartArea.bottom);
-}
-
-PagePoint ToPagePoint(const QPointF& point) {
-    return {static_cast<float>(point.x()), static_cast<float>(point.y())};
-}
-
-struct ButtonCaption {
+struct Button {
     const char* name;
     const char* caption;
+    void (BandPage::*clicked)();
 };
-constexpr ButtonCaption kButtons[] = {
-    {"addRowButton", "Add row"},         {"deleteRowButton", "Delete rows"},
-    {"sortButton", "Sort by frequency"}, {"pasteButton", "Paste rows"},
-    {"openButton", "Open table…"},       {"saveButton", "Save table…"},
-    {"touchstoneButton", "Touchstone…"}, {"resultsCsvButton", "Results CSV…"},
-    {"pictureButton", "Picture…"},       {"entriesButton", "Entries"},
+constexpr Button kButtons[] = {
+    {"addRowButton", "Add row", &BandPage::onAddRow},
+    {"deleteRowButton", "Delete rows", &BandPage::onDeleteRows},
+    {"sortButton", "Sort by frequency", &BandPage::onSortByFrequency},
+    {"pasteButton", "Paste rows", &BandPage::onPaste},
+    {"openButton", "Open table…", &BandPage::onOpenTable},
+    {"saveButton", "Save table…", &BandPage::onSaveTable},
+    {"touchstoneButton", "Touchstone…", &BandPage::onSaveTouchstone},
+    {"resultsCsvButton", "Results CSV…", &BandPage::onSaveResultsCsv},
+    {"pictureButton", "Picture…", &BandPage::onSavePicture},
+    {"entriesButton", "Entries", &BandPage::onEntries},
 };
 
 // The buttons and boxes that change the rows: none of them while another program has the table.
 constexpr const char* kChangingControls[] = {"addRowButton",       "deleteRowButton", "sortButton",
                                              "pasteButton",        "openButton",      "predictButton",
                                              "predictFrequencyBox"};
-
-// While read-only, how often the page looks whether the other program has ended.
-constexpr int kTakeOverMilliseconds = 2000;
 
 constexpr Colour kNoteText = 0x0000CC; // red, as a row's problem
 // Right of the title, over the table: in sight whenever the table is.
@@ -90,11 +65,15 @@ QString AreasText(int percent, bool computing) {
 } // namespace
 
 BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_dialogs(dialogs), m_navigation(navigation) {
+    : PageWindow(0xFFFFFF), m_entries(entries), m_navigation(navigation), m_files(*this, dialogs) {
     setObjectName(QStringLiteral("bandPage"));
     setWindowTitle(QStringLiteral("Vorelin - Band page"));
     setMouseTracking(true);
     MakeControls();
+    m_keeper.tell = [this](const std::string& message) { Tell(message); };
+    m_keeper.onStateChanged = [this] { ShowFileState(); };
+    m_pointer.onViewChanged = [this] { DrawScene(); };
+    m_pointer.onPicked = [this](std::size_t row) { SelectRow(row); };
     m_model.onRowsChanged = [this] { onRowsChanged(); };
     m_model.cellTyped = [this](std::size_t row, std::size_t column, std::string text) {
         if (Changeable()) m_history.SetCell(row, column, std::move(text));
@@ -127,16 +106,9 @@ void BandPage::MakeControls() {
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &BandPage::onRedo);
 
-    const auto handlers = std::array<void (BandPage::*)(), std::size(kButtons)>{
-        &BandPage::onAddRow,         &BandPage::onDeleteRows,     &BandPage::onSortByFrequency,
-        &BandPage::onPaste,          &BandPage::onOpenTable,      &BandPage::onSaveTable,
-        &BandPage::onSaveTouchstone, &BandPage::onSaveResultsCsv, &BandPage::onSavePicture,
-        &BandPage::onEntries};
-    for (std::size_t i = 0; i < std::size(kButtons); ++i) {
-        QPushButton* button =
-            MakeButton(this, kButtons[i].name, QString::fromUtf8(kButtons[i].caption), kPageButtonColour);
-        connect(button, &QPushButton::clicked, this, handlers[i]);
-    }
+    for (const Button& button : kButtons)
+        connect(MakeButton(this, button.name, QString::fromUtf8(button.caption), kPageButtonColour),
+                &QPushButton::clicked, this, button.clicked);
 
     MakeLabel(this, "accuracyLabel", QStringLiteral("Accuracy:"),
               {std::nullopt, 0, Qt::AlignLeft | Qt::AlignVCenter});
@@ -158,28 +130,10 @@ void BandPage::MakeControls() {
         QStringLiteral("Settings between tuned frequencies: a suggested row for this frequency"));
     connect(predict, &QPushButton::clicked, this, &BandPage::onPredict);
 
-    m_hoverLabel = MakeLabel(this, "hoverLabel", QString(), {kHoverBackground});
-    m_hoverLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_hoverLabel->setMargin(2);
-    m_hoverLabel->hide();
-
-    m_noteLabel =
-        MakeLabel(this, "noteLabel", QString(), {std::nullopt, kNoteText, Qt::AlignRight | Qt::AlignVCenter});
-    m_noteLabel->setWordWrap(true);
+    m_noteLabel = MakeLabel(this, "noteLabel", QString(),
+                            {std::nullopt, kNoteText, Qt::AlignRight | Qt::AlignVCenter, true});
     m_noteLabel->hide();
-    m_takeOverTimer = new QTimer(this);
-    m_takeOverTimer->setInterval(kTakeOverMilliseconds);
-    connect(m_takeOverTimer, &QTimer::timeout, this, &BandPage::onTakeOverTimer);
-    // The page hears no move when the pointer goes straight from the chart onto a control (the
-    // grid, a button): each control tells the page when the pointer enters it.
-    for (QWidget* control : findChildren<QWidget*>()) {
-        if (control != m_hoverLabel) control->installEventFilter(this);
-    }
-}
-
-bool BandPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter) m_hoverLabel->hide();
-    return PageWindow::eventFilter(watched, event);
+    m_pointer.WatchControls();
 }
 
 void BandPage::PlaceControls() {
@@ -191,7 +145,7 @@ void BandPage::PlaceControls() {
            static_cast<double>(table.right - table.left), static_cast<double>(table.bottom - table.top)},
           kTableFont);
     for (const ControlPlace& place : BandControlPlaces()) {
-        if (QWidget* control = findChild<QWidget*>(Text(place.name)))
+        if (QWidget* control = findChild<QWidget*>(QString::fromUtf8(place.name)))
             Place(control, {place.left, place.top, place.width, place.height},
                   {place.font.family.c_str(), place.font.size, place.font.bold});
     }
@@ -205,74 +159,31 @@ void BandPage::resizeEvent(QResizeEvent* event) {
 
 void BandPage::Load() {
     PlaceControls();
-    if (!m_kept) OpenKeptTable();
-    m_hoverLabel->hide();
+    m_keeper.Open();
+    m_pointer.HideBox();
     StartAreas();
     DrawScene();
 }
 
-void BandPage::OpenKeptTable() {
-    m_kept = std::make_unique<KeptBandFile>();
-    StartFrom(m_kept->Open());
-    SetChangeable(!m_kept->ReadOnly());
-    if (m_kept->ReadOnly()) m_takeOverTimer->start();
-}
-
-void BandPage::StartFrom(KeptBandFile::Start start) {
-    m_readingKeptFile = true;
-    m_model.Replace(std::move(start.table));
-    m_readingKeptFile = false;
-    m_history.Clear();
-    ShowNote();
-    // Told once, when the page stands on the screen.
-    if (!start.message.empty())
-        QTimer::singleShot(0, this, [this, message = std::move(start.message)] { Tell(message); });
-}
-
-void BandPage::onTakeOverTimer() {
-    auto start = m_kept->TryToTakeOver();
-    if (!start) return;
-    m_takeOverTimer->stop();
-    SetChangeable(true);
-    StartFrom(std::move(*start));
-}
-
-void BandPage::SetChangeable(bool changeable) {
+void BandPage::ShowFileState() {
     for (const char* name : kChangingControls)
-        findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(changeable);
-    m_grid->SetChangeable(changeable);
+        findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(Changeable());
+    m_grid->SetChangeable(Changeable());
+    const QString note = QString::fromStdString(m_keeper.Note());
+    m_noteLabel->setText(note);
+    m_noteLabel->setVisible(!note.isEmpty());
 }
 
 void BandPage::onRowsChanged() {
-    if (!m_readingKeptFile && m_kept) {
-        m_kept->Changed();
-        WriteKeptTable();
-    }
+    m_keeper.RowsChanged();
     m_grid->ShowReasonSpans();
     StartAreas();
     DrawScene();
 }
 
-void BandPage::WriteKeptTable() {
-    if (!m_kept) return;
-    const std::string message = m_kept->Keep(m_model.Table());
-    ShowNote();
-    // Every edit writes: the same failure again is not told twice, the note stays meanwhile.
-    if (!message.empty()) Tell(message);
-}
-
-void BandPage::ShowNote() {
-    const QString note = Text(m_kept ? m_kept->Note(m_model.RowCount() > 0) : std::string());
-    m_noteLabel->setText(note);
-    m_noteLabel->setVisible(!note.isEmpty());
-}
-
 void BandPage::OfferToSaveUnkeptTable() {
-    const std::string question =
-        m_kept ? m_kept->SaveElsewhereQuestion(m_model.RowCount() > 0) : std::string();
-    if (!question.empty() && m_dialogs.AskYesNo(this, Text(question), QStringLiteral("Save table as…"),
-                                                QStringLiteral("Don't save")))
-        onSaveTable();
+    if (m_files.OfferToSaveTable(m_keeper.SaveElsewhereQuestion(), m_model.Table()))
+        m_keeper.SavedElsewhere();
 }
 
 void BandPage::onUndo() {
@@ -292,7 +203,7 @@ void BandPage::DrawScene() {
     m_scene = MakeBandSceneModel(m_model.Table(), m_model.Results(), m_model.Areas(), SelectedRow(),
                                  m_model.Misread());
     ClearPage();
-    m_drawn = DrawBandScene(Drawing(), m_scene, m_view);
+    m_drawn = DrawBandScene(Drawing(), m_scene, m_pointer.View());
     Redraw();
 }
 
@@ -331,7 +242,7 @@ std::size_t BandPage::InsertionRow() const {
 
 bool BandPage::RoomFor(std::size_t rows) {
     if (m_model.RowCount() + rows <= kMostBandRows) return true;
-    m_dialogs.ShowMessage(this, QStringLiteral("A band table holds at most %1 rows.").arg(kMostBandRows));
+    Tell("A band table holds at most " + std::to_string(kMostBandRows) + " rows.");
     return false;
 }
 
@@ -352,7 +263,8 @@ void BandPage::onPaste() { PasteRows(QApplication::clipboard()->text()); }
 
 void BandPage::onCopyRows() {
     const std::vector<std::size_t> rows = m_grid->ChosenRows();
-    if (!rows.empty()) QApplication::clipboard()->setText(Text(CopiedRows(m_model.Table(), rows)));
+    if (!rows.empty())
+        QApplication::clipboard()->setText(QString::fromStdString(CopiedRows(m_model.Table(), rows)));
 }
 
 void BandPage::PasteRows(const QString& text) {
@@ -367,175 +279,37 @@ void BandPage::PasteRows(const QString& text) {
 
 void BandPage::onOpenTable() {
     if (!Changeable()) return;
-    const QString chosen = m_dialogs.AskOpenFileName(
-        this, QStringLiteral("Open Band Table"), QStringLiteral("Band tables (*.csv *.txt);;All files (*)"));
-    if (chosen.isEmpty()) return;
-    BandRead read = ReadNamedBandTable(chosen.toStdString());
-    if (!read.Ok()) return Tell(read.error);
+    std::optional<BandTable> opened = m_files.OpenTable();
+    if (!opened) return;
     // The rows it replaces stay within reach: in a backup file and one undo away.
     const std::string kept = m_model.RowCount() > 0 ? KeepReplacedTable(m_model.Table()) : std::string();
-    m_history.Replace(std::move(read.table));
+    m_history.Replace(std::move(*opened));
     if (!kept.empty()) Tell(kept);
 }
 
-void BandPage::Tell(const std::string& message) { m_dialogs.ShowMessage(this, Text(message)); }
-
-void BandPage::ReportIfFailed(const WriteResult& result) {
-    if (result.Failed()) Tell(result.message);
-}
-
 void BandPage::onSaveTable() {
-    const QString chosen =
-        m_dialogs.AskSaveFileName(this, QStringLiteral("Save Band Table"),
-                                  QStringLiteral("Band tables (*.csv)"), QStringLiteral("csv"));
-    if (chosen.isEmpty()) return;
-    const WriteResult result = WriteNamedBandTable(chosen.toStdString(), m_model.Table());
-    ReportIfFailed(result);
-    if (!result.Failed()) m_kept->SavedElsewhere();
+    if (m_files.SaveTable(m_model.Table())) m_keeper.SavedElsewhere();
 }
 
-void BandPage::onSaveTouchstone() {
-    const BandTable& table = m_model.Table();
-    const std::vector<float> impedances = BandImpedances(table);
-    BandExports exports{{}, impedances.empty() ? kFallbackImpedance : impedances.front(), {}};
-    // What keeps the rows from making a file is told before any name is asked for.
-    if (const std::string problem = BandTouchstoneProblem(table, m_model.Results(), exports.reference);
-        !problem.empty())
-        return Tell(problem);
-    if (impedances.size() > 1) {
-        QStringList choices;
-        for (const float impedance : impedances)
-            choices << Text(PlainText(impedance) + " ohms");
-        const int picked = m_dialogs.AskChoice(
-            this,
-            QStringLiteral("The rows have different system impedances. Which one should the file refer to?"),
-            choices);
-        if (picked < 0) return;
-        exports.reference = impedances[static_cast<std::size_t>(picked)];
-    }
-    exports.touchstonePath =
-        m_dialogs
-            .AskSaveFileName(this, QStringLiteral("Save Touchstone File"),
-                             QStringLiteral("Touchstone one-port files (*.s1p)"), QStringLiteral("s1p"))
-            .toStdString();
-    if (!exports.touchstonePath.empty()) ReportIfFailed(WriteBandExports(exports, table, m_model.Results()));
-}
+void BandPage::onSaveTouchstone() { m_files.SaveTouchstone(m_model.Table(), m_model.Results()); }
 
-void BandPage::onSaveResultsCsv() {
-    BandExports exports;
-    exports.csvPath = m_dialogs
-                          .AskSaveFileName(this, QStringLiteral("Save Band Results"),
-                                           QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"))
-                          .toStdString();
-    if (!exports.csvPath.empty())
-        ReportIfFailed(WriteBandExports(exports, m_model.Table(), m_model.Results()));
-}
+void BandPage::onSaveResultsCsv() { m_files.SaveResultsCsv(m_model.Table(), m_model.Results()); }
 
 void BandPage::onSavePicture() {
-    const QStringList types{QStringLiteral("PNG picture of the page (*.png)"),
-                            QStringLiteral("SVG drawing of the page (*.svg)")};
-    const UserDialogs::SaveChoice choice = m_dialogs.AskSaveAs(this, QStringLiteral("Save as"), types);
-    if (choice.fileName.isEmpty()) return;
-    DisplayList picture;
-    const int firstRow = std::max(0, m_grid->rowAt(0));
-    DrawBandPicture(picture, m_model.Table(), m_model.Results(), static_cast<std::size_t>(firstRow), m_scene,
-                    m_view);
+    const auto firstRow = static_cast<std::size_t>(std::max(0, m_grid->rowAt(0)));
     // Twice the window's pixels: sharp when printed or shown on a denser screen.
-    const QSize pixels = size() * 2;
-    const std::string path = choice.fileName.toStdString();
-    ReportIfFailed(choice.type == 1 ? WritePageSvg(path, picture, kWindowPage, pixels, 0xFFFFFF)
-                                    : WritePagePng(path, picture, kWindowPage, pixels, 0xFFFFFF));
+    m_files.SavePicture(size() * 2, [&](DisplayList& picture) {
+        DrawBandPicture(picture, m_model.Table(), m_model.Results(), firstRow, m_scene, m_pointer.View());
+    });
 }
 
 void BandPage::onEntries() {
     m_areas.Stop();
-    WriteKeptTable();
+    m_keeper.Keep();
     OfferToSaveUnkeptTable();
-    m_hoverLabel->hide();
+    m_pointer.HideBox();
     m_navigation.ShowEntriesPage();
     Unload();
-}
-
-void BandPage::mousePressEvent(QMouseEvent* event) {
-    const QPointF page = ToPage(event->position());
-    if (event->button() == Qt::LeftButton && InChart(page)) {
-        m_pressedAt = page;
-        m_draggedTo = page;
-        m_dragging = false;
-    }
-    PageWindow::mousePressEvent(event);
-}
-
-void BandPage::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF page = ToPage(event->position());
-    if (m_pressedAt && (event->buttons() & Qt::LeftButton)) {
-        const double pixels =
-            Mapping().Length(std::hypot(page.x() - m_pressedAt->x(), page.y() - m_pressedAt->y()));
-        if (pixels >= QApplication::startDragDistance()) m_dragging = true;
-        if (m_dragging) {
-            PanBandView(m_view, static_cast<float>(page.x() - m_draggedTo.x()),
-                        static_cast<float>(page.y() - m_draggedTo.y()));
-            m_draggedTo = page;
-            m_hoverLabel->hide();
-            DrawScene();
-        }
-        return;
-    }
-    ShowHover(page);
-}
-
-void BandPage::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_pressedAt && !m_dragging) {
-        if (const auto point = PointNear(m_drawn, ToPagePoint(*m_pressedAt), kPickReach))
-            SelectRow(m_scene.points[*point].row);
-    }
-    m_pressedAt.reset();
-    m_dragging = false;
-    PageWindow::mouseReleaseEvent(event);
-}
-
-void BandPage::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (InChart(ToPage(event->position()))) {
-        m_view = HomeBandView();
-        DrawScene();
-    }
-}
-
-void BandPage::wheelEvent(QWheelEvent* event) {
-    const QPointF page = ToPage(event->position());
-    if (!InChart(page)) return;
-    ZoomBandView(m_view, ToPagePoint(page), std::pow(kZoomPerNotch, event->angleDelta().y() / 120.0));
-    DrawScene();
-    ShowHover(page);
-    event->accept();
-}
-
-void BandPage::leaveEvent(QEvent* event) {
-    m_hoverLabel->hide();
-    PageWindow::leaveEvent(event);
-}
-
-void BandPage::ShowHover(const QPointF& page) {
-    const auto point = InChart(page) ? PointNear(m_drawn, ToPagePoint(page), kHoverReach) : std::nullopt;
-    if (!point) {
-        m_hoverLabel->hide();
-        return;
-    }
-    const auto lines = PointTexts(m_scene.points[*point]);
-    const Font font{kHoverFont.family, kHoverFont.size, kHoverFont.bold};
-    double width = 0;
-    for (const std::string& line : lines)
-        width = std::max(width, vorelin::TextWidth(font, line));
-    width += 200;
-    const double height = vorelin::LineSpacing(font) * static_cast<double>(lines.size()) + 120;
-    // Beside the pointer, turned back where it would leave the chart.
-    double left = page.x() + 150, top = page.y() + 150;
-    if (left + width > static_cast<double>(kBandChartArea.right)) left = page.x() - 150 - width;
-    if (top + height > static_cast<double>(kBandChartArea.bottom)) top = page.y() - 150 - height;
-    m_hoverLabel->setText(Text(lines[0] + "\n" + lines[1] + "\n" + lines[2]));
-    Place(m_hoverLabel, {left, top, width, height}, kHoverFont);
-    m_hoverLabel->show();
-    m_hoverLabel->raise();
 }
 
 } // namespace vorelin

@@ -1,22 +1,21 @@
 #pragma once
 
 #include "core/entries.h"
-#include "files/file_io.h"
-#include "files/kept_band_file.h"
 #include "graphics/band_scene.h"
 #include "pages/band_area_job.h"
+#include "pages/band_chart_pointer.h"
+#include "pages/band_file_dialogs.h"
 #include "pages/band_table_history.h"
+#include "pages/band_table_keeper.h"
 #include "pages/band_table_model.h"
 #include "pages/page_window.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace vorelin {
 
@@ -69,7 +68,7 @@ public:
     const BandTableModel& Model() const { return m_model; }
     std::optional<std::size_t> SelectedRow() const;
     void SelectRow(std::size_t row);
-    const BandChartView& View() const { return m_view; }
+    const BandChartView& View() const { return m_pointer.View(); }
     // Where the last drawing marked each row with a load, in frequency order.
     const BandSceneModel& Scene() const { return m_scene; }
     const BandSceneDrawn& Drawn() const { return m_drawn; }
@@ -81,60 +80,39 @@ protected:
     // Closing the window from its frame goes back to the entries page, as "Entries" does.
     void CloseFromFrame() override { onEntries(); }
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void MakeControls();
     void PlaceControls();
-    void OpenKeptTable();
-    void StartFrom(KeptBandFile::Start start);
-    void onTakeOverTimer();
-    void SetChangeable(bool changeable);
-    bool Changeable() const { return m_kept != nullptr && !m_kept->ReadOnly(); }
+    // Whether the rows may be changed, and the note on the table, as its file stands.
+    void ShowFileState();
+    bool Changeable() const { return m_keeper.Changeable(); }
     void onRowsChanged();
-    void WriteKeptTable();
-    void ShowNote();
     void DrawScene();
     void StartAreas();
-    void ShowHover(const QPointF& pagePoint);
     std::size_t InsertionRow() const;
     bool RoomFor(std::size_t rows);
-    void Tell(const std::string& message);
-    void ReportIfFailed(const WriteResult& result);
+    void Tell(const std::string& message) { m_files.Tell(message); }
 
     const Entries& m_entries;
-    UserDialogs& m_dialogs;
     Navigation& m_navigation;
 
     BandTableModel m_model;
     BandTableHistory m_history{m_model};
+    BandTableKeeper m_keeper{*this, m_model, m_history};
     BandAreaJob m_areas{*this, m_model};
-    BandChartView m_view = HomeBandView();
+    BandFileDialogs m_files;
     BandSceneModel m_scene;
     BandSceneDrawn m_drawn;
-
-    std::unique_ptr<KeptBandFile> m_kept; // from the page's first opening
-    bool m_readingKeptFile = false;
+    BandChartPointer m_pointer{*this, m_scene, m_drawn};
     int m_accuracyPercent = 0;
-
-    std::optional<QPointF> m_pressedAt; // page units, while the left button is down on the chart
-    QPointF m_draggedTo;
-    bool m_dragging = false;
 
     QLabel* m_titleLabel = nullptr;
     BandGrid* m_grid = nullptr;
     QComboBox* m_accuracyBox = nullptr;
     QLabel* m_areasLabel = nullptr;
     QLineEdit* m_predictBox = nullptr;
-    QLabel* m_hoverLabel = nullptr;
     QLabel* m_noteLabel = nullptr;
-    QTimer* m_takeOverTimer = nullptr;
 };
 
 } // namespace vorelin

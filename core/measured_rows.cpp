@@ -4,16 +4,19 @@
 
 namespace vorelin {
 
+std::optional<MeasuredComparison> CompareRowWithMeasured(const BandRow& row, const std::optional<Load>& load,
+                                                         const MeasuredSweep& sweep) {
+    if (row.problem) return std::nullopt;
+    return CompareWithMeasured(sweep, row.entries.Frequency, row.entries.Impedance, load);
+}
+
 std::vector<std::optional<MeasuredComparison>> CompareRowsWithMeasured(const BandTable& table,
                                                                        std::span<const BandResult> results,
                                                                        const MeasuredSweep& sweep) {
     std::vector<std::optional<MeasuredComparison>> compared(table.rows.size());
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        const BandRow& row = table.rows[i];
-        if (row.problem) continue;
-        const std::optional<Load> load = i < results.size() ? results[i].load : std::nullopt;
-        compared[i] = CompareWithMeasured(sweep, row.entries.Frequency, row.entries.Impedance, load);
-    }
+    for (std::size_t i = 0; i < table.rows.size(); ++i)
+        compared[i] =
+            CompareRowWithMeasured(table.rows[i], i < results.size() ? results[i].load : std::nullopt, sweep);
     return compared;
 }
 

@@ -39,6 +39,7 @@ double SwrOf(std::complex<double> gamma) {
 // The traces' lines through their kept places, each a thin stroke; a point without a place breaks it.
 void DrawLines(Surface& surface, std::span<const MeasuredTrace> traces,
                const std::vector<std::vector<PagePoint>>& places, const PageRect& area) {
+    if (traces.empty()) return;
     surface.SetClip(area, {});
     surface.SetPenWidth(1);
     for (std::size_t t = 0; t < traces.size(); ++t) {

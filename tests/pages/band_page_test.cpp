@@ -489,8 +489,9 @@ private slots:
         QVERIFY(!f.Table().isColumnHidden(measured));
         // Half way to 7.2 MHz: |Γ| 0.1, 50 x 1.1 / 0.9 ohms.
         QCOMPARE(f.Column(measured), QStringList({"—", "61.11 +j0 Ω", "—"}));
+        f.dialogs.choiceAnswer = 0; // add another: the same file is shown once, in its place
+        f.Click("measuredButton");
         QCOMPARE(f.page->Scene().measured.size(), 1u);
-        f.dialogs.choiceAnswer = 0; // add another
         f.dialogs.openAnswer = QStringLiteral("bad.s1p");
         f.Click("measuredButton");
         QCOMPARE(

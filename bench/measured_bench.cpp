@@ -5,38 +5,22 @@
 #include "core/touchstone_reader.h"
 #include "files/measured_file.h"
 
+#include "bench/analyser_sweep.h"
+
 #include "tests/support/folders.h"
 
 #include <benchmark/benchmark.h>
 
-#include <charconv>
 #include <complex>
 #include <string>
 
 namespace {
 
-std::string Shortest(double value) {
-    char text[32];
-    return {text, std::to_chars(text, text + sizeof text, value).ptr};
-}
-
-// An analyser's sweep of 10,001 points from 1 to 31 MHz of a dipole behind a feedline, written
-// with every digit a double has.
-std::string AnalyserFile() {
-    std::string text = "! 10001 points\r\n# Hz S RI R 50\r\n";
-    for (int i = 0; i <= 10000; ++i) {
-        const double frequency = 1e6 + 3000.0 * i;
-        const std::complex<double> gamma = std::polar(0.3 + 0.5 * i / 10000, -frequency * 2.1e-6);
-        text += Shortest(frequency) + " " + Shortest(gamma.real()) + " " + Shortest(gamma.imag()) + "\r\n";
-    }
-    return text;
-}
-
 // A table's 1,000 rows across the sweep, as float frequencies.
 float RowFrequency(int row) { return 1.5e6f + 29e3f * static_cast<float>(row); }
 
 void BM_ReadTouchstone10001(benchmark::State& state) {
-    const std::string text = AnalyserFile();
+    const std::string text = vorelin::bench::AnalyserFile();
     for (auto _ : state)
         benchmark::DoNotOptimize(vorelin::ReadTouchstone(text));
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
@@ -44,7 +28,7 @@ void BM_ReadTouchstone10001(benchmark::State& state) {
 BENCHMARK(BM_ReadTouchstone10001)->Unit(benchmark::kMillisecond);
 
 void BM_CompareThousandRows(benchmark::State& state) {
-    const vorelin::MeasuredSweep sweep = vorelin::ReadTouchstone(AnalyserFile()).sweep;
+    const vorelin::MeasuredSweep sweep = vorelin::ReadTouchstone(vorelin::bench::AnalyserFile()).sweep;
     for (auto _ : state) {
         double sum = 0;
         for (int row = 0; row < 1000; ++row)
@@ -61,7 +45,7 @@ BENCHMARK(BM_CompareThousandRows)->Unit(benchmark::kMicrosecond);
 void BM_ReadFileAndCompareThousandRows(benchmark::State& state) {
     const vorelin::test::ScratchFolder folder;
     const std::string path = folder / "dipole.s1p";
-    vorelin::test::PutFile(path, AnalyserFile());
+    vorelin::test::PutFile(path, vorelin::bench::AnalyserFile());
     for (auto _ : state) {
         const vorelin::MeasuredFileRead read = vorelin::ReadMeasuredFile(path);
         if (!read.Ok()) state.SkipWithError(read.error.c_str());

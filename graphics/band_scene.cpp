@@ -53,6 +53,7 @@ const ControlPlace kControlPlaces[] = {
     {"touchstoneButton", kLeftColumn, 5950, kButtonWidth, kButtonHeight, kButtonFont},
     {"resultsCsvButton", kRightColumn, 5950, kButtonWidth, kButtonHeight, kButtonFont},
     {"pictureButton", kLeftColumn, 6350, kButtonWidth, kButtonHeight, kButtonFont},
+    {"measuredButton", kRightColumn, 6350, kButtonWidth, kButtonHeight, kButtonFont},
     {"accuracyLabel", kLeftColumn, 6950, kButtonWidth, kButtonHeight, kControlFont},
     {"accuracyBox", kRightColumn, 6950, kButtonWidth, kButtonHeight, kControlFont},
     {"areasLabel", kLeftColumn, 7350, 3000, kButtonHeight, kControlFont},
@@ -90,6 +91,8 @@ void Mark(Surface& surface, const BandScenePoint& point, PagePoint at, float rad
     surface.SetPenWidth(1);
 }
 
+} // namespace
+
 // The part of a line inside `area` (Liang and Barsky's clipping), drawn as a line of its own: a
 // trace of a thousand crossing strokes is painted far faster as lines than as one polyline, and
 // a load far off the chart gives no huge coordinates to the painter.
@@ -114,6 +117,8 @@ void ClippedLine(Surface& surface, PagePoint from, PagePoint to, const PageRect&
                  F(D(from.y) + leave * dy), colour);
 }
 
+namespace {
+
 // The selected row's area last, in the stronger green, so that no other area covers it.
 void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& frame,
                const PageRect& within) {
@@ -129,7 +134,8 @@ void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& 
     if (selected != nullptr) FillToleranceArea(surface, *selected->area, frame, kSelectedGreen, within);
 }
 
-// A text cut to `width` page units, with "…" where it was cut.
+} // namespace
+
 std::string Fitted(const Font& font, const std::string& text, double width) {
     if (TextWidth(font, text) <= width) return text;
     std::string cut = text;
@@ -142,6 +148,8 @@ std::string Fitted(const Font& font, const std::string& text, double width) {
     }
     return {};
 }
+
+namespace {
 
 void PrintAt(Surface& surface, float x, float y, std::string_view text) {
     surface.MoveTo(x, y);
@@ -260,6 +268,8 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
         surface.SetClip(kBandChartArea, {});
     });
 
+    // Under the rows' own trace, as the rows are what the page is about.
+    DrawMeasuredOnChart(surface, model.measured, frame, model.impedance, kBandChartArea, drawn.measured);
     // The trace: the loads in frequency order; a load off every chart breaks it.
     surface.SetPenWidth(2);
     for (std::size_t i = 1; i < drawn.marks.size(); ++i)
@@ -288,6 +298,7 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
     surface.SetFont(kSceneFont);
     surface.SetTextColour(kBlack);
     PrintAt(surface, captionRect.left, captionRect.top, caption);
+    DrawMeasuredLegend(surface, model.measured, kBandChartArea);
     surface.ClearClip();
 }
 
@@ -300,6 +311,8 @@ double SwrTop(const BandSceneModel& model) {
     for (const BandScenePoint& point : model.points) {
         if (point.swr) largest = std::max(largest, *point.swr);
     }
+    // Without rows, the measured sweeps set the scale.
+    if (model.points.empty()) largest = LargestMeasuredSwr(model.measured, model.impedance).value_or(1);
     for (const double top : kSwrTicks) {
         if (top >= 2 && largest <= top) return top;
     }
@@ -349,7 +362,7 @@ std::vector<FrequencyTick> FrequencyTicks(double low, double high, const Frequen
 
 constexpr Colour kBandNameColour = 0x3070A0;
 
-void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
+void DrawSwrPlot(Surface& surface, const BandSceneModel& model, BandSceneDrawn& drawn) {
     const auto textHeight = static_cast<float>(TextHeight(kSceneFont));
     const PageRect box{kBandSwrArea.left + 500, kBandSwrArea.top + 350, kBandSwrArea.right - 150,
                        kBandSwrArea.bottom - 350};
@@ -357,15 +370,22 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
     for (const BandScenePoint& point : model.points) {
         if (point.swr) shown.push_back(&point);
     }
-    const double low = shown.empty() ? 0 : D(shown.front()->frequency);
-    const double high = shown.empty() ? 0 : D(shown.back()->frequency);
+    double low = shown.empty() ? 0 : D(shown.front()->frequency);
+    double high = shown.empty() ? 0 : D(shown.back()->frequency);
+    // The rows' span; where they span none, the measured sweeps' (and the rows within it).
+    const auto measuredSpan = MeasuredSpan(model.measured);
+    if (measuredSpan && !(high > low)) {
+        low = shown.empty() ? (*measuredSpan)[0] : std::min(low, (*measuredSpan)[0]);
+        high = shown.empty() ? (*measuredSpan)[1] : std::max(high, (*measuredSpan)[1]);
+    }
+    const bool anything = !shown.empty() || measuredSpan;
     const FrequencyUnit unit = UnitFor(high);
 
     surface.SetFont(kHeadingFont);
     surface.SetTextColour(kBlack);
     PrintAt(surface, kBandSwrArea.left, kBandSwrArea.top,
-            shown.empty() || high == low ? "SWR against frequency"
-                                         : "SWR against frequency, " + std::string(unit.name));
+            !anything || high == low ? "SWR against frequency"
+                                     : "SWR against frequency, " + std::string(unit.name));
     surface.SetFont(kSceneFont);
 
     const double top = SwrTop(model);
@@ -380,7 +400,7 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
     // The amateur bands the rows reach into, shaded behind everything, named where there is room:
     // at the band's top, or its foot where the trace runs high.
     for (const AmateurBand& band : kAmateurBands) {
-        if (shown.empty() || band.highHz < low || band.lowHz > high) continue;
+        if (!anything || band.highHz < low || band.lowHz > high) continue;
         const float left = high == low ? box.left : xOf(std::max(low, band.lowHz));
         const float right = high == low ? box.right : xOf(std::min(high, band.highHz));
         surface.FilledBox(left, box.top, std::max(right, left + 20), box.bottom, kAmateurBandShade);
@@ -409,7 +429,7 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
         PrintAt(surface, F(D(box.left) - 60 - TextWidth(kSceneFont, text)), y - textHeight / 2, text);
     }
     surface.BoxOutline(box.left, box.top, box.right, box.bottom, kGridEmphasis);
-    if (shown.empty()) return;
+    if (!anything) return;
 
     for (const FrequencyTick& tick : FrequencyTicks(low, high, unit)) {
         const float x = xOf(tick.frequency);
@@ -420,6 +440,12 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model) {
         PrintAt(surface, F(left), box.bottom + 70, tick.text);
     }
 
+    DrawMeasuredOnSwrPlot(
+        surface, model.measured, model.impedance,
+        [&](double frequency, double swr) {
+            return PagePoint{xOf(frequency), yOf(swr)};
+        },
+        low, high, box, drawn.measured);
     // The trace; an SWR above the axis runs along its top, and is marked there.
     surface.SetClip(Inflated(box, kSwrSelectedRadius), {});
     surface.SetPenWidth(2);
@@ -499,7 +525,7 @@ BandSceneModel MakeBandSceneModel(const BandTable& table, std::span<const BandRe
 BandSceneDrawn DrawBandScene(Surface& surface, const BandSceneModel& model, const BandChartView& view) {
     BandSceneDrawn drawn;
     DrawChart(surface, model, view, drawn);
-    DrawSwrPlot(surface, model);
+    DrawSwrPlot(surface, model, drawn);
     return drawn;
 }
 

@@ -6,6 +6,7 @@
 #include "core/networks.h"
 #include "core/tolerance_area.h"
 #include "graphics/chart_view.h"
+#include "graphics/measured_traces.h"
 #include "graphics/results_scene.h"
 #include "graphics/surface.h"
 
@@ -85,6 +86,7 @@ struct BandSceneModel {
     float impedance = kFallbackImpedance; // the chart's Z0
     bool mixedImpedances = false;         // some rows have another Z0
     std::optional<std::size_t> selectedRow;
+    std::span<const MeasuredTrace> measured; // sweeps beside the rows, in the order opened
 };
 
 // The rows with a load in frequency order. `areas`, when not empty, holds one entry per row;
@@ -97,6 +99,7 @@ BandSceneModel MakeBandSceneModel(const BandTable& table, std::span<const BandRe
 // Where each point of the model was marked on the page (not finite for one off every chart).
 struct BandSceneDrawn {
     std::vector<PagePoint> marks;
+    MeasuredTracesDrawn measured;
 };
 
 // Draws the chart in kBandChartArea and the SWR plot in kBandSwrArea.
@@ -110,6 +113,12 @@ std::optional<std::size_t> PointNear(const BandSceneDrawn& drawn, PagePoint at, 
 std::array<std::string, 3> PointTexts(const BandScenePoint& point);
 // 14.2e6 -> "14.2 MHz".
 std::string FrequencyLabel(float frequency);
+
+// The part of a line inside `area`, drawn as a line of its own (nothing of a line with an end
+// that is not finite).
+void ClippedLine(Surface& surface, PagePoint from, PagePoint to, const PageRect& area, Colour colour);
+// A text cut to `width` page units, with "…" where it was cut.
+std::string Fitted(const Font& font, const std::string& text, double width);
 
 // The whole page as a picture: its title, the table's rows from `firstRow` on as far as they fit,
 // and the scene.

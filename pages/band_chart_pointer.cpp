@@ -143,12 +143,25 @@ bool BandChartPointer::Wheel(const QPointF& at, int angleDelta) {
     return true;
 }
 
+std::optional<MeasuredPointRef> BandChartPointer::MeasuredNear(const QPointF& at) const {
+    const bool inSwrPlot = at.x() >= static_cast<double>(kBandSwrArea.left) &&
+                           at.x() <= static_cast<double>(kBandSwrArea.right) &&
+                           at.y() >= static_cast<double>(kBandSwrArea.top) &&
+                           at.y() <= static_cast<double>(kBandSwrArea.bottom);
+    if (!InChart(at) && !inSwrPlot) return std::nullopt;
+    return MeasuredPointNear(InChart(at) ? m_drawn.measured.chart : m_drawn.measured.swr, ToPagePoint(at),
+                             kBoxReach);
+}
+
 void BandChartPointer::HideBox() { m_box->hide(); }
 
 void BandChartPointer::ShowBox(const QPointF& at) {
     const auto point = InChart(at) ? PointNear(m_drawn, ToPagePoint(at), kBoxReach) : std::nullopt;
-    if (!point) return m_box->hide();
-    const auto lines = PointTexts(m_scene.points[*point]);
+    const auto measured = point ? std::nullopt : MeasuredNear(at);
+    if (!point && !measured) return m_box->hide();
+    const auto lines =
+        point ? PointTexts(m_scene.points[*point])
+              : MeasuredPointTexts(m_scene.measured[measured->trace], measured->point, m_scene.impedance);
     const Font font{kBoxFont.family, kBoxFont.size, kBoxFont.bold};
     double width = 0;
     for (const std::string& line : lines)

@@ -17,8 +17,8 @@ class PageWindow;
 
 // The band chart under the mouse: the wheel zooms about the pointer, a drag pans, a click picks
 // the row of the mark under it, a double click shows the whole chart again, and a box beside the
-// pointer tells about the mark it rests on. It hears the page's mouse before the page does and
-// keeps the chart's view; the page draws the chart again when told.
+// pointer tells about the mark it rests on (or the measured point, on the chart or the SWR plot). It hears
+// the page's mouse before the page does and keeps the chart's view; the page draws the chart again when told.
 class BandChartPointer final : public QObject {
 public:
     // `scene` and `drawn` are the page's last drawing of the chart. Makes the box on the page.
@@ -47,8 +47,10 @@ private:
     // Whether the view changed.
     bool DoubleClick(const QPointF& at);
     bool Wheel(const QPointF& at, int angleDelta);
-    // The box for the mark near `at`, or none.
+    // The box for the mark near `at` (a row's, else a measured point's on the chart or the SWR
+    // plot), or none.
     void ShowBox(const QPointF& at);
+    std::optional<MeasuredPointRef> MeasuredNear(const QPointF& at) const;
 
     PageWindow& m_page;
     const BandSceneModel& m_scene;

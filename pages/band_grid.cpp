@@ -81,6 +81,8 @@ std::vector<std::size_t> BandGrid::ChosenRows() const {
 void BandGrid::Scale(const std::function<int(float)>& pixels) {
     for (std::size_t column = 0; column < kBandViewColumns; ++column)
         setColumnWidth(static_cast<int>(column), pixels(kBandColumnWidths[column]));
+    for (std::size_t column = 0; column < kMeasuredColumnWidths.size(); ++column)
+        setColumnWidth(static_cast<int>(kBandViewColumns + column), pixels(kMeasuredColumnWidths[column]));
     verticalHeader()->setDefaultSectionSize(pixels(kRowHeight));
 }
 

@@ -44,6 +44,7 @@ constexpr Button kButtons[] = {
     {"touchstoneButton", "Touchstone…", &BandPage::onSaveTouchstone},
     {"resultsCsvButton", "Results CSV…", &BandPage::onSaveResultsCsv},
     {"pictureButton", "Picture…", &BandPage::onSavePicture},
+    {"measuredButton", "Measured…", &BandPage::onMeasured},
     {"entriesButton", "Entries", &BandPage::onEntries},
 };
 
@@ -65,7 +66,8 @@ QString AreasText(int percent, bool computing) {
 } // namespace
 
 BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_navigation(navigation), m_files(*this, dialogs) {
+    : PageWindow(0xFFFFFF), m_entries(entries), m_navigation(navigation), m_files(*this, dialogs),
+      m_measured(*this, dialogs) {
     setObjectName(QStringLiteral("bandPage"));
     setWindowTitle(QStringLiteral("Vorelin - Band page"));
     setMouseTracking(true);
@@ -75,6 +77,8 @@ BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& nav
     m_pointer.onViewChanged = [this] { DrawScene(); };
     m_pointer.onPicked = [this](std::size_t row) { SelectRow(row); };
     m_model.onRowsChanged = [this] { onRowsChanged(); };
+    m_model.ShowMeasured(&m_measured);
+    m_measured.ShowColumns(*m_grid, kBandViewColumns);
     m_model.cellTyped = [this](std::size_t row, std::size_t column, std::string text) {
         if (Changeable()) m_history.SetCell(row, column, std::move(text));
     };
@@ -202,6 +206,7 @@ void BandPage::DrawScene() {
     ClearUpperVectorState(); // the controls ran Qt's text layout
     m_scene = MakeBandSceneModel(m_model.Table(), m_model.Results(), m_model.Areas(), SelectedRow(),
                                  m_model.Misread());
+    m_scene.measured = m_measured.Traces();
     ClearPage();
     m_drawn = DrawBandScene(Drawing(), m_scene, m_pointer.View());
     Redraw();
@@ -301,6 +306,13 @@ void BandPage::onSavePicture() {
     m_files.SavePicture(size() * 2, [&](DisplayList& picture) {
         DrawBandPicture(picture, m_model.Table(), m_model.Results(), firstRow, m_scene, m_pointer.View());
     });
+}
+
+void BandPage::onMeasured() {
+    if (!m_measured.Choose()) return;
+    m_model.ShowMeasured(&m_measured);
+    m_measured.ShowColumns(*m_grid, kBandViewColumns);
+    DrawScene();
 }
 
 void BandPage::onEntries() {

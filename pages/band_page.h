@@ -5,6 +5,7 @@
 #include "pages/band_area_job.h"
 #include "pages/band_chart_pointer.h"
 #include "pages/band_file_dialogs.h"
+#include "pages/band_measured.h"
 #include "pages/band_table_history.h"
 #include "pages/band_table_keeper.h"
 #include "pages/band_table_model.h"
@@ -53,6 +54,9 @@ public:
     void onSaveTouchstone();
     void onSaveResultsCsv();
     void onSavePicture();
+    // Measured sweeps beside the rows: opens Touchstone files, or removes those shown.
+    void onMeasured();
+    const BandMeasuredSweeps& Measured() const { return m_measured; }
     // An index of the accuracy box: 0 for none, then each of kAccuracyPercents.
     void onAccuracyChosen(int index);
     // The settings for the frequency typed beside the button, as a predicted row after the tuned
@@ -102,6 +106,7 @@ private:
     BandTableKeeper m_keeper{*this, m_model, m_history};
     BandAreaJob m_areas{*this, m_model};
     BandFileDialogs m_files;
+    BandMeasuredSweeps m_measured;
     BandSceneModel m_scene;
     BandSceneDrawn m_drawn;
     BandChartPointer m_pointer{*this, m_scene, m_drawn};

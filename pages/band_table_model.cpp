@@ -2,6 +2,7 @@
 
 #include "core/band_prediction_step.h"
 #include "graphics/band_scene.h"
+#include "pages/band_measured.h"
 #include "pages/page_controls.h"
 
 #include <QBrush>
@@ -169,13 +170,16 @@ int BandTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int BandTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(kBandViewColumns);
+    return parent.isValid() ? 0 : static_cast<int>(kBandViewColumns + kMeasuredColumnHeadings.size());
 }
 
 QVariant BandTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const auto row = static_cast<std::size_t>(index.row());
     const auto column = static_cast<std::size_t>(index.column());
+    if (column >= kBandViewColumns)
+        return m_measured ? m_measured->CellData(m_table, m_results, row, column - kBandViewColumns, role)
+                          : QVariant();
     const BandResult& result = m_results[row];
     const bool resultColumn = column >= kBandColumnCount;
     if (column == kBandFlagColumn) return FlagData(row, role);
@@ -245,10 +249,23 @@ Qt::ItemFlags BandTableModel::flags(const QModelIndex& index) const {
     return index.column() < kLoadColumn ? flags | Qt::ItemIsEditable : flags;
 }
 
+void BandTableModel::ShowMeasured(const BandMeasuredSweeps* measured) {
+    m_measured = measured;
+    const int first = static_cast<int>(kBandViewColumns);
+    emit headerDataChanged(Qt::Horizontal, first, columnCount() - 1);
+    if (!m_table.rows.empty()) emit dataChanged(index(0, first), index(rowCount() - 1, columnCount() - 1));
+}
+
 QVariant BandTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const auto column = static_cast<std::size_t>(section);
+    if (orientation == Qt::Horizontal && column >= kBandViewColumns) {
+        if (role == Qt::ToolTipRole && m_measured) return m_measured->HeadingTip(column - kBandViewColumns);
+        if (role != Qt::DisplayRole) return {};
+        return QString::fromUtf8(kMeasuredColumnHeadings[column - kBandViewColumns].data());
+    }
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
-    const std::string_view heading = kBandColumnHeadings[static_cast<std::size_t>(section)];
+    const std::string_view heading = kBandColumnHeadings[column];
     return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
 }
 

@@ -15,6 +15,8 @@
 
 namespace vorelin {
 
+class BandMeasuredSweeps;
+
 // The band table as the page's grid shows it: the ten columns of a row as typed (editable),
 // then its load, SWR and |Γ| or the reason there is no load. Beside each row it keeps the row's
 // result and its tolerance area, so that every change of the rows moves them along. A predicted
@@ -55,6 +57,10 @@ public:
     // history), else by SetCell at once.
     std::function<void(std::size_t row, std::size_t column, std::string text)> cellTyped;
 
+    // The measured sweeps whose columns follow the page's own (none: they stay empty); told again
+    // whenever the sweeps change.
+    void ShowMeasured(const BandMeasuredSweeps* measured);
+
     void SetArea(std::size_t row, std::optional<ToleranceArea> area) { m_areas[row] = std::move(area); }
     void ClearAreas();
 
@@ -79,6 +85,7 @@ private:
     std::vector<std::optional<ToleranceArea>> m_areas;
     int m_misreadPercent = 0;
     std::vector<MisreadRow> m_misread;
+    const BandMeasuredSweeps* m_measured = nullptr;
 };
 
 } // namespace vorelin

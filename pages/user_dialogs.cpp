@@ -72,6 +72,14 @@ QString DesktopDialogs::AskOpenFileName(QWidget* parent, const QString& title, c
     return dialog.selectedFiles().front();
 }
 
+QStringList DesktopDialogs::AskOpenFileNames(QWidget* parent, const QString& title, const QString& filter) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
 int DesktopDialogs::AskChoice(QWidget* parent, const QString& question, const QStringList& choices) {
     bool picked = false;
     const QString choice = QInputDialog::getItem(parent, m_title, question, choices, 0, false, &picked);

@@ -37,6 +37,12 @@ public:
     static int SaveTypeOf(const QString& fileName, const QStringList& types, int chosen);
     // An open dialog for an existing file; an empty name when the user cancels.
     virtual QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // An open dialog for one or more existing files; none when the user cancels. Dialogs that can
+    // pick only one file give that one.
+    virtual QStringList AskOpenFileNames(QWidget* parent, const QString& title, const QString& filter) {
+        const QString one = AskOpenFileName(parent, title, filter);
+        return one.isEmpty() ? QStringList() : QStringList{one};
+    }
     // Whether an existing file may be replaced (Yes or No).
     virtual bool AskOverwrite(QWidget* parent, const QString& fileName) = 0;
     // A question with two answers, `yes` the default: true when the user takes it.
@@ -60,6 +66,7 @@ public:
                             const QString& defaultSuffix) override;
     SaveChoice AskSaveAs(QWidget* parent, const QString& title, const QStringList& types) override;
     QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QStringList AskOpenFileNames(QWidget* parent, const QString& title, const QString& filter) override;
     bool AskOverwrite(QWidget* parent, const QString& fileName) override;
     bool AskYesNo(QWidget* parent, const QString& question, const QString& yes, const QString& no) override;
     int AskChoice(QWidget* parent, const QString& question, const QStringList& choices) override;

@@ -4,6 +4,7 @@
 #include "tools/calculator_options.h"
 #include "tools/design_run.h"
 #include "tools/load_run.h"
+#include "tools/measured_run.h"
 #include "tools/table_run.h"
 
 namespace vorelin {
@@ -26,6 +27,8 @@ int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, 
         return RunTable(options, out, err);
     case CalcMode::Design:
         return RunDesign(options, out, err);
+    case CalcMode::Measured:
+        return RunMeasured(options, out, err);
     case CalcMode::Load:
         break;
     }

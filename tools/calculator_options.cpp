@@ -15,10 +15,12 @@ namespace vorelin {
 const std::string_view kCalcUsage =
     "usage: vorelin-calc --topology N --frequency F --impedance Z0 [--c1 V] ... [--l3 V] [options]\n"
     "       vorelin-calc --table IN.csv [--json] [--accuracy P] [--s1p PATH] [--csv PATH] [--reference Z0]\n"
+    "                    [--measured FILE]\n"
     "       vorelin-calc --table IN.csv --predict F [--topology N] [--accuracy P] [--json]\n"
     "       vorelin-calc --design --load-r R --load-x X --frequency F --impedance Z0\n"
     "                    [--topology N] [--hold PART=V] [--q Q] [--profile NAME]\n"
     "                    [--coil-q Q] [--capacitor-q Q] [--json]\n"
+    "       vorelin-calc --measured FILE [--json]\n"
     "       vorelin-calc --help | --version\n"
     "Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u, 50 ohms. Each value,\n"
     "on the command line and in a table, is read whole or refused: 4k7 and 150p;2.2u are refused.\n"
@@ -47,6 +49,11 @@ const std::string_view kCalcUsage =
     "  --accuracy PERCENT   the accuracy at which rows are flagged as likely misread (5 when not given)\n"
     "  --predict F          the settings at F between the tuned rows around it\n"
     "  --topology N         with --predict: only the rows of this network\n"
+    "  --measured FILE      each row beside a measured sweep (.s1p, or S11 of .s2p): its R + jX\n"
+    "                       at the row's frequency and the distance between the two gammas\n"
+    "A measured sweep:\n"
+    "  --measured FILE      the points of a Touchstone file: R + jX and gamma against its reference\n"
+    "  --json               JSON instead of text\n"
     "The part values that match a load:\n"
     "  --design             design the networks for a load\n"
     "  --load-r R           the load's resistance, ohms\n"
@@ -66,7 +73,8 @@ const std::string_view kCalcUsage =
 
 namespace {
 
-enum ModeBit : unsigned { kLoad = 1, kTable = 2, kDesign = 4, kAnyMode = 7 };
+// kAnyMode: the modes that compute a tuner's load; --measured alone only reads a file.
+enum ModeBit : unsigned { kLoad = 1, kTable = 2, kDesign = 4, kAnyMode = 7, kMeasuredSweep = 8 };
 
 struct OptionSpec {
     std::string_view name;
@@ -90,7 +98,7 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--l3", true, kLoad},
     {"--accuracy", true, kLoad | kTable},
     {"--points", false, kLoad},
-    {"--json", false, kAnyMode},
+    {"--json", false, kAnyMode | kMeasuredSweep},
     {"--export", true, kLoad},
     {"--report", true, kLoad},
     {"--s1p", true, kLoad | kTable},
@@ -107,6 +115,7 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--capacitor-q", true, kDesign},
     {"--predict", true, kTable},
     {"--page-reading", false, kAnyMode},
+    {"--measured", true, kTable | kMeasuredSweep},
 };
 
 // The options whose values are engineering text.
@@ -143,7 +152,20 @@ std::optional<int> WholeNumber(std::string_view text) {
 }
 
 unsigned BitOf(CalcMode mode) {
-    return mode == CalcMode::Table ? kTable : mode == CalcMode::Design ? kDesign : kLoad;
+    switch (mode) {
+    case CalcMode::Table:
+        return kTable;
+    case CalcMode::Design:
+        return kDesign;
+    case CalcMode::Measured:
+        return kMeasuredSweep;
+    default:
+        return kLoad;
+    }
+}
+
+std::string_view ModeOption(CalcMode mode) {
+    return mode == CalcMode::Table ? "--table" : mode == CalcMode::Design ? "--design" : "--measured";
 }
 
 // Every option must belong to the mode, and the mode's required options must be there.
@@ -154,8 +176,7 @@ std::optional<UsageError> CheckModeOptions(const Given& given, CalcMode mode) {
         if (mode == CalcMode::Load)
             return UsageError{std::string(name) +
                               ((modes & kDesign) != 0 ? " needs --design" : " needs --table")};
-        return UsageError{std::string(name) + " does not apply to " +
-                          (mode == CalcMode::Table ? "--table" : "--design")};
+        return UsageError{std::string(name) + " does not apply to " + std::string(ModeOption(mode))};
     }
     const auto require = [&given](std::string_view name, std::string_view with) -> std::optional<UsageError> {
         if (given.contains(name)) return std::nullopt;
@@ -249,9 +270,10 @@ std::optional<UsageError> ReadValues(const Given& given, CalcOptions& options) {
 // The files: each must be named, and no two may be one file (the band table read is one too).
 std::optional<UsageError> ReadFiles(const Given& given, CalcOptions& options) {
     const std::pair<std::string_view, std::string*> kFiles[] = {
-        {"--table", &options.tablePath}, {"--export", &options.exportPath}, {"--report", &options.reportPath},
-        {"--s1p", &options.s1pPath},     {"--csv", &options.csvPath},       {"--png", &options.pngPath},
-        {"--svg", &options.svgPath}};
+        {"--table", &options.tablePath},   {"--export", &options.exportPath},
+        {"--report", &options.reportPath}, {"--s1p", &options.s1pPath},
+        {"--csv", &options.csvPath},       {"--png", &options.pngPath},
+        {"--svg", &options.svgPath},       {"--measured", &options.measuredPath}};
     std::vector<std::pair<std::string_view, std::string>> named; // option, the file it writes or reads
     for (const auto& [name, path] : kFiles) {
         const std::string* value = ValueOf(given, name);
@@ -312,9 +334,10 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
 
     if (given.contains("--table") && given.contains("--design"))
         return UsageError{"--table and --design cannot be used together"};
-    options.mode = given.contains("--table")    ? CalcMode::Table
-                   : given.contains("--design") ? CalcMode::Design
-                                                : CalcMode::Load;
+    options.mode = given.contains("--table")      ? CalcMode::Table
+                   : given.contains("--design")   ? CalcMode::Design
+                   : given.contains("--measured") ? CalcMode::Measured
+                                                  : CalcMode::Load;
     if (auto problem = CheckModeOptions(given, options.mode)) return problem;
     if (auto problem = ReadValues(given, options)) return problem;
     if (options.points && options.accuracyPercent == 0) return UsageError{"--points needs --accuracy"};
@@ -325,6 +348,8 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
         return UsageError{"--topology needs --predict with --table"};
     if (given.contains("--predict") && (given.contains("--s1p") || given.contains("--csv")))
         return UsageError{"--predict writes no file: leave out --s1p and --csv"};
+    if (given.contains("--predict") && given.contains("--measured"))
+        return UsageError{"--measured does not apply to --predict"};
     return ReadFiles(given, options);
 }
 

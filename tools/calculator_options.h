@@ -15,11 +15,12 @@ namespace vorelin {
 
 // What one run of vorelin-calc does.
 enum class CalcMode {
-    Load,   // one load from the tuner's settings (the default)
-    Table,  // --table: one load per row of a band table
-    Design, // --design: the part values that match a load
-    Help,   // --help: the usage text on stdout
-    Version // --version
+    Load,     // one load from the tuner's settings (the default)
+    Table,    // --table: one load per row of a band table
+    Design,   // --design: the part values that match a load
+    Measured, // --measured without --table: the points of a measured sweep
+    Help,     // --help: the usage text on stdout
+    Version   // --version
 };
 
 // The command line, read but not yet computed: values stay the texts the user typed, checked
@@ -36,6 +37,7 @@ struct CalcOptions {
     // Output files; empty when not asked for.
     std::string exportPath, reportPath, s1pPath, csvPath, pngPath, svgPath;
     std::string tablePath;
+    std::string measuredPath;       // --measured: a Touchstone file read, never written
     std::optional<float> reference; // the Touchstone reference impedance of a table
     std::string loadR, loadX;       // --design's load
     std::optional<DesignHold> hold; // its part name is one of kEntryParts'

@@ -11,6 +11,7 @@
 #include "files/band_workflow.h"
 #include "tools/calculator.h"
 #include "tools/load_output.h"
+#include "tools/measured_run.h"
 #include "tools/table_prediction.h"
 
 namespace vorelin {
@@ -39,6 +40,12 @@ std::optional<float> TouchstoneReference(const CalcOptions& options, const BandT
 // Each row's flag, or nothing: the reason MisreadReason gives, in row order.
 using MisreadReasons = std::vector<std::optional<std::string>>;
 
+// What the rows tell besides their loads: their flags and, with --measured, each row beside the sweep.
+struct RowNotes {
+    MisreadReasons flags;
+    std::optional<std::vector<std::optional<MeasuredComparison>>> measured;
+};
+
 MisreadReasons FlagsOf(const BandTable& table, const CalcOptions& options) {
     MisreadReasons reasons(table.rows.size());
     for (const MisreadRow& misread : MisreadRows(table, TableAccuracy(options)))
@@ -47,8 +54,9 @@ MisreadReasons FlagsOf(const BandTable& table, const CalcOptions& options) {
 }
 
 // Every row has a load here: a table with a row without one is refused before.
-void WriteTableJson(const BandTable& table, std::span<const BandResult> results, const MisreadReasons& flags,
+void WriteTableJson(const BandTable& table, std::span<const BandResult> results, const RowNotes& notes,
                     std::ostream& out) {
+    const MisreadReasons& flags = notes.flags;
     JsonWriter json;
     json.BeginObject();
     json.BeginArray("rows");
@@ -67,6 +75,7 @@ void WriteTableJson(const BandTable& table, std::span<const BandResult> results,
         } else {
             json.Null("likely_misread");
         }
+        if (notes.measured) WriteMeasuredRowJson(json, (*notes.measured)[i]);
         json.EndObject();
     }
     json.EndArray();
@@ -75,15 +84,18 @@ void WriteTableJson(const BandTable& table, std::span<const BandResult> results,
 }
 
 // "line 2, 14.2M Hz: 2.454566 +j47.01322 ohms, SWR 40.92, return loss 0.4244 dB, |Γ| 0.9523", and
-// "; likely misread: ..." after a flagged row.
-void WriteTableText(const BandTable& table, std::span<const BandResult> results, const MisreadReasons& flags,
+// with --measured "; measured 24.1 -j61.3 Ω, |Γ − Γm| 0.0123", and "; likely misread: ..." after a
+// flagged row.
+void WriteTableText(const BandTable& table, std::span<const BandResult> results, const RowNotes& notes,
                     std::ostream& out) {
+    const MisreadReasons& flags = notes.flags;
     for (std::size_t i = 0; i < results.size(); ++i) {
         const LoadFigures& figures = results[i].figures;
         out << "line " << table.rows[i].line << ", " << FormatValue(table.rows[i].entries.Frequency)
             << " Hz: " << Trimmed(LoadLine(*results[i].load)) << " ohms, SWR " << FigureText(figures.swr)
             << ", return loss " << DecibelText(figures.returnLossDb) << ", |Γ| "
             << FigureText(figures.gammaMag);
+        if (notes.measured) out << MeasuredRowText((*notes.measured)[i]);
         if (flags[i]) out << "; " << *flags[i];
         out << '\n';
     }
@@ -128,6 +140,13 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     if (failed) return kCalcNotComputable;
     if (!options.predict.empty()) return RunTablePrediction(options, table, out, err);
 
+    RowNotes notes{FlagsOf(table, options), std::nullopt};
+    if (!options.measuredPath.empty()) {
+        const auto sweep = ReadMeasuredOption(options, err);
+        if (!sweep) return kCalcBadEntries;
+        notes.measured = CompareRowsWithMeasured(table, results, *sweep);
+    }
+
     BandExports exports{options.s1pPath, 0, options.csvPath};
     if (!options.s1pPath.empty()) {
         const auto reference = TouchstoneReference(options, table, results, err);
@@ -138,11 +157,10 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
         err << written.message << '\n';
         return kCalcNotWritten;
     }
-    const MisreadReasons flags = FlagsOf(table, options);
     if (options.json) {
-        WriteTableJson(table, results, flags, out);
+        WriteTableJson(table, results, notes, out);
     } else {
-        WriteTableText(table, results, flags, out);
+        WriteTableText(table, results, notes, out);
     }
     return kCalcOk;
 }

@@ -260,7 +260,7 @@ TEST(BandScene, WheelZoomKeepsTheLoadUnderThePointer) {
 }
 
 TEST(BandScene, PointerFindsTheNearestMarkWithinReach) {
-    const BandSceneDrawn drawn{{{0, 0}, {100, 0}, {160, 0}}};
+    const BandSceneDrawn drawn{{{0, 0}, {100, 0}, {160, 0}}, {}};
     EXPECT_EQ(PointNear(drawn, {120, 0}, 50), 1u);
     EXPECT_EQ(PointNear(drawn, {140, 0}, 50), 2u);
     EXPECT_EQ(PointNear(drawn, {400, 0}, 50), std::nullopt);
@@ -275,6 +275,63 @@ TEST(BandScene, HoverTellsFrequencyLoadAndSwr) {
     EXPECT_EQ(PointTexts(BandScenePoint{0, 14.2e6f, {2.454566f, 47.01322f}, 38.4, nullptr}), expected);
     EXPECT_EQ(PointTexts(model.points[0])[0], "14.1 MHz, likely misread");
     EXPECT_EQ(PointTexts(model.points[2])[0], "14.3 MHz, predicted");
+}
+
+// Measured sweeps beside the rows: on the chart each point lies where its load does against the
+// chart's Z0 (a 50 ohm load measured against 75 ohms at the centre), on the SWR plot at its SWR
+// within the rows' span only, each trace a line in its own colour; the legend names each file,
+// and the pointer finds a measured point and tells it.
+TEST(BandScene, MeasuredTracesAndLegend) {
+    const SmallBand band; // a 50 ohm chart, rows from 14.1 to 14.3 MHz
+    const std::string longName = "dipole measured after the rain on the new feedline, again.s1p";
+    const std::vector<MeasuredTrace> traces{
+        {"matched.s1p", {75, {{14.0e6, -0.2}, {14.25e6, -0.2}, {14.5e6, -0.2}}}, MeasuredTraceColour(0)},
+        {longName, {50, {{14.15e6, 0.5}, {14.35e6, {0, 0.5}}}}, MeasuredTraceColour(1)}};
+    BandSceneModel model = band.Model(std::nullopt);
+    model.measured = traces;
+    DisplayList list;
+    const BandSceneDrawn drawn = DrawBandScene(list, model, HomeBandView());
+    const ChartFrame frame = BandFrame(HomeBandView());
+    ASSERT_EQ(drawn.measured.chart.size(), 2u);
+    for (const PagePoint& at : drawn.measured.chart[0]) {
+        EXPECT_NEAR(at.x, frame.centreX, 0.01f);
+        EXPECT_NEAR(at.y, frame.centreY, 0.01f);
+    }
+    const PagePoint load150 = MapLoad(150, 0, 50, frame), loadJ = MapLoad(50 * 0.6f, 50 * 0.8f, 50, frame);
+    EXPECT_NEAR(drawn.measured.chart[1][0].x, load150.x, 0.5f);
+    EXPECT_NEAR(drawn.measured.chart[1][1].x, loadJ.x, 0.5f);
+    EXPECT_NEAR(drawn.measured.chart[1][1].y, loadJ.y, 0.5f);
+    // Within the rows' span only; SWR 1 on the plot's floor.
+    const auto& swr = drawn.measured.swr;
+    EXPECT_EQ(
+        (std::vector<bool>{std::isfinite(swr[0][0].y), std::isfinite(swr[0][1].y), std::isfinite(swr[0][2].y),
+                           std::isfinite(swr[1][0].y), std::isfinite(swr[1][1].y)}),
+        (std::vector<bool>{false, true, false, true, false}));
+    EXPECT_FLOAT_EQ(swr[0][1].y, kBandSwrArea.bottom - 350);
+
+    const auto hasLine = [&](PagePoint a, PagePoint b, Colour colour) {
+        return std::ranges::any_of(list.Primitives(), [&](const Primitive& p) {
+            return p.op == Op::Line && p.colour == colour && p.x1 == a.x && p.y1 == a.y && p.x2 == b.x &&
+                   p.y2 == b.y;
+        });
+    };
+    EXPECT_TRUE(hasLine(drawn.measured.chart[0][0], drawn.measured.chart[0][2], traces[0].colour))
+        << "points within a pen's width of the last one drawn are passed over";
+    EXPECT_TRUE(hasLine(drawn.measured.chart[1][0], drawn.measured.chart[1][1], traces[1].colour));
+    std::vector<std::string> texts;
+    for (const Primitive& p : list.Primitives())
+        if (p.op == Op::Text) texts.push_back(list.TextOf(p));
+    EXPECT_TRUE(std::ranges::count(texts, "matched.s1p (grid)") == 1);
+    EXPECT_TRUE(std::ranges::any_of(texts, [&](const std::string& text) {
+        return text.ends_with("…") &&
+               longName.starts_with(text.substr(0, text.size() - std::string("…").size()));
+    }));
+
+    const auto near = MeasuredPointNear(drawn.measured.chart, {load150.x + 30, load150.y}, 100);
+    ASSERT_TRUE(near.has_value());
+    EXPECT_EQ(near->trace, 1u);
+    EXPECT_EQ(MeasuredPointTexts(traces[1], near->point, model.impedance),
+              (std::array<std::string, 3>{longName + ", 14.15 MHz", "150 +j0 Ω", "SWR 3"}));
 }
 
 } // namespace

@@ -476,6 +476,34 @@ private slots:
         QCOMPARE(f.dialogs.questions.size(), 3);
     }
 
+    // Measured…: the file's values in the grid beside the rows ("—" outside its sweep), a faulty
+    // file told with its line, and Measured… again removes them all.
+    void measuredSweepsJoinTheGridAndLeave() {
+        Fixture f({}, kThreeRows);
+        f.Write(QStringLiteral("ant.s1p"), "# MHz S RI R 50\n7 0 0\n7.2 0.2 0\n");
+        f.Write(QStringLiteral("bad.s1p"), "# MHz S RI\n7 0 0\n6 0 0\n");
+        const int measured = static_cast<int>(kBandViewColumns);
+        QVERIFY(f.Table().isColumnHidden(measured));
+        f.dialogs.openAnswer = QStringLiteral("ant.s1p");
+        f.Click("measuredButton");
+        QVERIFY(!f.Table().isColumnHidden(measured));
+        // Half way to 7.2 MHz: |Γ| 0.1, 50 x 1.1 / 0.9 ohms.
+        QCOMPARE(f.Column(measured), QStringList({"—", "61.11 +j0 Ω", "—"}));
+        f.dialogs.choiceAnswer = 0; // add another: the same file is shown once, in its place
+        f.Click("measuredButton");
+        QCOMPARE(f.page->Scene().measured.size(), 1u);
+        f.dialogs.openAnswer = QStringLiteral("bad.s1p");
+        f.Click("measuredButton");
+        QCOMPARE(
+            f.dialogs.messages.last(),
+            QStringLiteral("The Touchstone file bad.s1p was not read. Line 3: the frequencies must ascend: "
+                           "\"6\" follows \"7\"."));
+        QCOMPARE(f.page->Scene().measured.size(), 1u);
+        f.dialogs.choiceAnswer = 1; // remove them all
+        f.Click("measuredButton");
+        QVERIFY(f.page->Scene().measured.empty() && f.Table().isColumnHidden(measured));
+    }
+
     void theBandButtonLeadsThereAndClosingLeadsBack() {
         Fixture f;
         QVERIFY(f.page->isVisible() && !f.program->EntriesWindow().isVisible());

@@ -142,7 +142,7 @@ public:
             }
         }
         ToleranceArea area;
-        const auto vertex = [this](std::uint64_t k) {
+        const auto vertex = [](std::uint64_t k) {
             const auto x = static_cast<std::int32_t>(static_cast<std::uint32_t>(k >> 32));
             const auto y = static_cast<std::int32_t>(static_cast<std::uint32_t>(k));
             return std::array<int, 2>{x, y};

@@ -13,8 +13,9 @@ namespace vorelin {
 // (12000 x 9000 for a window page, 11500 x 15200 for the printed report), x to the right and
 // y downward. Pen widths are whole device pixels. Angles are radians, counter-clockwise as seen
 // on the page (pi/2 points up).
+// A font: its family is the name of one the program spells (a literal), so fonts are constants.
 struct Font {
-    std::string family = "Arial";
+    std::string_view family = "Arial";
     float size = 0; // in page units: 20 page units are one point
     bool bold = false;
     friend bool operator==(const Font&, const Font&) = default;

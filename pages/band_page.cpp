@@ -39,9 +39,8 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kHoverBackground = 0xE1FFFF;
-const PageFont kTableFont{"Arial", ScreenFont(0.0008), false};
-const PageFont kHoverFont{"Arial", ScreenFont(0.0008), false};
+constexpr Font kTableFont = kPageFont;
+constexpr Font kHoverFont = kPageFont;
 constexpr float kRowHeight = 260;
 // How near the pointer must come to a mark to pick it or to tell about it (page units).
 constexpr float kPickReach = 250;
@@ -85,7 +84,6 @@ constexpr const char* kChangingControls[] = {"addRowButton",       "deleteRowBut
 // While read-only, how often the page looks whether the other program has ended.
 constexpr int kTakeOverMilliseconds = 2000;
 
-constexpr Colour kNoteText = 0x0000CC; // red, as a row's problem
 // Right of the title, over the table: in sight whenever the table is.
 constexpr QRectF kNotePlace{7400, 250, 4300, 620};
 
@@ -102,7 +100,7 @@ QString AreasText(int percent, bool computing) {
 } // namespace
 
 BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_dialogs(dialogs), m_navigation(navigation) {
+    : PageWindow(kPaperColour), m_entries(entries), m_dialogs(dialogs), m_navigation(navigation) {
     setObjectName(QStringLiteral("bandPage"));
     setWindowTitle(QStringLiteral("Vorelin - Band page"));
     setMouseTracking(true);
@@ -183,13 +181,13 @@ void BandPage::MakeControls() {
         QStringLiteral("Settings between tuned frequencies: a suggested row for this frequency"));
     connect(predict, &QPushButton::clicked, this, &BandPage::onPredict);
 
-    m_hoverLabel = MakeLabel(this, "hoverLabel", QString(), {kHoverBackground});
+    m_hoverLabel = MakeLabel(this, "hoverLabel", QString(), {kHoverBoxColour});
     m_hoverLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_hoverLabel->setMargin(2);
     m_hoverLabel->hide();
 
-    m_noteLabel =
-        MakeLabel(this, "noteLabel", QString(), {std::nullopt, kNoteText, Qt::AlignRight | Qt::AlignVCenter});
+    m_noteLabel = MakeLabel(this, "noteLabel", QString(),
+                            {std::nullopt, kProblemColour, Qt::AlignRight | Qt::AlignVCenter});
     m_noteLabel->setWordWrap(true);
     m_noteLabel->hide();
     m_takeOverTimer = new QTimer(this);
@@ -229,8 +227,7 @@ void BandPage::PlaceControls() {
           kTableFont);
     for (const ControlPlace& place : BandControlPlaces()) {
         if (QWidget* control = findChild<QWidget*>(Text(place.name)))
-            Place(control, {place.left, place.top, place.width, place.height},
-                  {place.font.family.c_str(), place.font.size, place.font.bold});
+            Place(control, {place.left, place.top, place.width, place.height}, place.font);
     }
     resizeEvent(nullptr);
 }
@@ -607,10 +604,10 @@ void BandPage::onSavePicture() {
     DrawBandPicture(picture, m_model.Table(), m_model.Results(), static_cast<std::size_t>(firstRow), m_scene,
                     m_view);
     // Twice the window's pixels: sharp when printed or shown on a denser screen.
-    const QSize pixels = size() * 2;
+    const QSize pixels = PicturePixels(size());
     const std::string path = choice.fileName.toStdString();
-    ReportIfFailed(choice.type == 1 ? WritePageSvg(path, picture, kWindowPage, pixels, 0xFFFFFF)
-                                    : WritePagePng(path, picture, kWindowPage, pixels, 0xFFFFFF));
+    ReportIfFailed(choice.type == 1 ? WritePageSvg(path, picture, kWindowPage, pixels, kPaperColour)
+                                    : WritePagePng(path, picture, kWindowPage, pixels, kPaperColour));
 }
 
 void BandPage::onEntries() {
@@ -688,7 +685,7 @@ void BandPage::ShowHover(const QPointF& page) {
         return;
     }
     const auto lines = PointTexts(m_scene.points[*point]);
-    const Font font{kHoverFont.family, kHoverFont.size, kHoverFont.bold};
+    const Font& font = kHoverFont;
     double width = 0;
     for (const std::string& line : lines)
         width = std::max(width, vorelin::TextWidth(font, line));

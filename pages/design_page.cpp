@@ -33,7 +33,7 @@ std::size_t FieldIndex(int topology) { return static_cast<std::size_t>(topology 
 
 DesignPage::DesignPage(Entries& entries, TunerProfileBook& profiles, UserDialogs& dialogs,
                        Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_profiles(profiles), m_dialogs(dialogs),
+    : PageWindow(kPaperColour), m_entries(entries), m_profiles(profiles), m_dialogs(dialogs),
       m_navigation(navigation) {
     setObjectName(QStringLiteral("designPage"));
     setWindowTitle(QStringLiteral("Vorelin - Design page"));
@@ -80,8 +80,7 @@ void DesignPage::MakeControls() {
 void DesignPage::PlaceControls() {
     for (const ControlPlace& place : DesignControlPlaces()) {
         if (QWidget* control = findChild<QWidget*>(Latin1(place.name)))
-            Place(control, {place.left, place.top, place.width, place.height},
-                  {place.font.family.c_str(), place.font.size, place.font.bold});
+            Place(control, {place.left, place.top, place.width, place.height}, place.font);
     }
 }
 

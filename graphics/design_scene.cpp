@@ -66,10 +66,8 @@ constexpr std::array<std::string_view, 4> kHoldChooserNames{"hold5Chooser", "hol
                                                             "hold8Chooser"};
 constexpr std::array<std::string_view, 4> kHoldBoxNames{"hold5Box", "hold6Box", "hold7Box", "hold8Box"};
 
-bool HasFields(int topology) { return PartsOf(topology).size() == 3; }
-
 // For the names of the T and pi networks' controls: 0 for topology 5; -1 for the others.
-int FieldIndex(int topology) { return IsKnownTopology(topology) && HasFields(topology) ? topology - 5 : -1; }
+int FieldIndex(int topology) { return IsTOrPi(topology) ? topology - 5 : -1; }
 
 std::string_view NameOf(std::span<const std::string_view> names, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < names.size()
@@ -78,7 +76,7 @@ std::string_view NameOf(std::span<const std::string_view> names, int index) {
 }
 
 float TextsTop(int topology) {
-    return DesignCellOf(topology).top + (HasFields(topology) ? kTextsTopTPi : kTextsTopL);
+    return DesignCellOf(topology).top + (IsTOrPi(topology) ? kTextsTopTPi : kTextsTopL);
 }
 
 float ColumnLeft(int topology, std::size_t solution) {
@@ -107,8 +105,8 @@ std::vector<ControlPlace> MakeControlPlaces() {
     place("frequencyBox", 8600, kLoadRowTop, 1200, kEntryBoxFont);
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
         const PageRect cell = DesignCellOf(topology);
-        const std::size_t solutions = HasFields(topology) ? 2 : 1;
-        if (HasFields(topology)) {
+        const std::size_t solutions = IsTOrPi(topology) ? 2 : 1;
+        if (IsTOrPi(topology)) {
             const float left = cell.left + kCellPadding;
             place(QBoxName(topology), left + kFieldLeft, cell.top + kQTop, kQBoxWidth, kEntryBoxFont);
             place(HoldChooserName(topology), left + kFieldLeft, cell.top + kHoldTop, kHoldChooserWidth,
@@ -189,7 +187,7 @@ void AddCellTexts(std::vector<DesignText>& texts, const RatedDesigns& rated, std
     std::string heading = std::to_string(topology) + ": " + std::string(FormOf(topology));
     if (design.leastQ > 0) heading += ", least Q " + QText(design.leastQ);
     AddText(texts, std::move(heading), left, cell.top + kCellPadding, kHeadingFont);
-    if (HasFields(topology)) {
+    if (IsTOrPi(topology)) {
         AddText(texts, "Loaded Q:", left, CaptionTop(cell.top + kQTop, kPageFont), kPageFont);
         AddText(texts, "Hold:", left, CaptionTop(cell.top + kHoldTop, kPageFont), kPageFont);
     }

@@ -359,9 +359,14 @@ ResultsSchematicEnds DrawResultsSchematic(Surface& surface, const Entries& entri
     return {networkEnd, at.X};
 }
 
+namespace {
+
+// The screen's symbol widths, which the extent and the symbol bodies both walk.
+constexpr float kWire = 160, kSeriesL = 960, kSeriesC = 360, kShunt = 640, kGen = 1050;
+
+} // namespace
+
 ResultsSchematicEnds ResultsSchematicExtent(int topology, float loadX) {
-    // The screen's symbol widths: Wire 160, SeriesL 960, SeriesC 360, ShuntL and ShuntC 640.
-    constexpr float kWire = 160, kSeriesL = 960, kSeriesC = 360, kShunt = 640, kGen = 1050;
     float x = kResultsSchematicX + kGen;
     if (IsKnownTopology(topology)) {
         const NetworkDrawing& drawing = DrawingOf(topology);
@@ -398,34 +403,33 @@ PageRect BodyOf(const PartSlot& part, float x, float y) {
 } // namespace
 
 ResultsSymbolBodies ResultsSymbols(int topology, float loadX) {
-    constexpr float kWire = 160, kSeriesL = 960, kSeriesC = 360, kShunt = 640, kGen = 1050;
     const float y = kResultsSchematicY;
     float x = kResultsSchematicX;
     ResultsSymbolBodies bodies;
     bodies.others.push_back({Offset(x, 40), Offset(y, 290), Offset(x, 420), Offset(y, 670)});
     bodies.others.push_back({Offset(x, 320), Offset(y, -60), Offset(x, 680), Offset(y, 60)});
-    x = Offset(x, kGen);
+    x += kGen;
     if (IsKnownTopology(topology)) {
         const NetworkDrawing& drawing = DrawingOf(topology);
-        if (drawing.wireBefore) x = Offset(x, kWire);
+        if (drawing.wireBefore) x += kWire;
         for (const PartSlot& part : PartsOf(topology)) {
             bodies.parts.push_back(BodyOf(part, x, y));
             const bool inductor = part.kind == PartKind::Inductor;
-            x = Offset(x, part.placement == Placement::Shunt ? kShunt : inductor ? kSeriesL : kSeriesC);
+            x += part.placement == Placement::Shunt ? kShunt : inductor ? kSeriesL : kSeriesC;
         }
-        if (drawing.wireAfter) x = Offset(x, kWire);
+        if (drawing.wireAfter) x += kWire;
     }
-    x = Offset(x, kWire);
+    x += kWire;
     if (loadX != 0) {
         const PartSlot leadIn{"", nullptr, loadX > 0 ? PartKind::Inductor : PartKind::Capacitor,
                               Placement::Series};
         bodies.leadIn = BodyOf(leadIn, x, y);
         bodies.others.push_back(bodies.leadIn);
-        x = Offset(x, loadX > 0 ? kSeriesL : kSeriesC);
+        x += loadX > 0 ? kSeriesL : kSeriesC;
     } else {
-        x = Offset(x, kWire);
+        x += kWire;
     }
-    x = Offset(x, kWire);
+    x += kWire;
     bodies.resistor = {Offset(x, -60), Offset(y, 320), Offset(x, 60), Offset(y, 680)};
     bodies.others.push_back(bodies.resistor);
     return bodies;

@@ -25,7 +25,9 @@ inline constexpr float kPageUnitsPerPoint = 20;
 // A font size given as a factor of the screen height in twips (the pages' own sizes) is
 // 180000 x factor page units; a size in points is 20 page units a point.
 constexpr float ScreenFontSize(double factor) { return static_cast<float>(180000 * factor); }
-constexpr float PointFontSize(double points) { return static_cast<float>(20 * points); }
+constexpr float PointFontSize(double points) {
+    return static_cast<float>(static_cast<double>(kPageUnitsPerPoint) * points);
+}
 
 // A point of the page, in page units.
 struct PagePoint {
@@ -74,8 +76,6 @@ public:
     virtual void SetTextColour(Colour colour) = 0;
     virtual void SetFont(const Font& font) = 0;
 
-    virtual int PenWidth() const = 0;
-    virtual Colour TextColour() const = 0;
     virtual const Font& CurrentFont() const = 0;
 };
 

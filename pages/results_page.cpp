@@ -331,7 +331,7 @@ void ResultsPage::onSaveAs() {
                                                          "file holds the loads of its tolerance area."));
             return;
         } else {
-            result = WriteRegionCsv(path, m_entries, AccuracyFraction(m_accuracyPercent));
+            result = WriteRegionCsv(path, CurrentAnalysis(true));
         }
         break;
     default:

@@ -53,8 +53,7 @@ std::optional<WriteResult> PlanOutputs(const CalcOptions& options, const LoadAna
         if (!text) return WriteTouchstone(options.s1pPath, comments, entries.Impedance, {&point, 1});
         plan.Add(options.s1pPath, *text, "Touchstone file");
     }
-    if (!options.csvPath.empty())
-        plan.Add(options.csvPath, RegionCsvText(entries, *analysis.accuracy), "CSV file");
+    if (!options.csvPath.empty()) plan.Add(options.csvPath, RegionCsvText(analysis), "CSV file");
     if (auto failure = AddResultsPictures(plan, analysis, options.pngPath, options.svgPath)) return *failure;
     return std::nullopt;
 }

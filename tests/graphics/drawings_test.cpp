@@ -5,6 +5,7 @@
 #include "graphics/program_icon.h"
 #include "graphics/results_scene.h"
 #include "graphics/schematic.h"
+#include "graphics/style.h"
 
 #include "tests/support/display_list_text.h"
 #include "tests/support/entries.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace vorelin {
@@ -87,6 +89,18 @@ TEST(Drawings, MatchTheirGoldenFiles) {
         const std::string mismatch =
             test::GoldenMismatch(std::string("graphics/golden/") + drawing.name + ".txt", text);
         EXPECT_TRUE(mismatch.empty()) << mismatch;
+    }
+}
+
+// Every drawing takes its colours from the style table, by role: a colour of its own is a fault.
+TEST(Drawings, UseOnlyTheColoursOfTheStyle) {
+    for (const Drawing& drawing : kDrawings) {
+        DisplayList list;
+        drawing.draw(list);
+        for (const Primitive& p : list.Primitives()) {
+            if (p.op != Op::Clip && std::ranges::find(kRoleColours, p.colour) == kRoleColours.end())
+                ADD_FAILURE() << drawing.name << ": " << test::Show(list, p);
+        }
     }
 }
 

@@ -69,9 +69,8 @@ BENCHMARK(BM_RenderLargestRegion1200x900)->Unit(benchmark::kMillisecond);
 // and moved (21 left, 18 up) so that the region runs under the schematic, labels and table.
 void BM_SvgOfZoomedLargestRegion(benchmark::State& state) {
     vorelin::ResultsScratch scratch;
-    const vorelin::ResultsModel model = vorelin::ComputeResults(
-        vorelin::test::LargestRegion(), vorelin::AccuracyFraction(vorelin::test::kLargestRegionPercent), true,
-        scratch);
+    const vorelin::LoadAnalysis analysis = vorelin::AnalyseLoad(
+        vorelin::test::LargestRegion(), vorelin::AccuracyFraction(vorelin::test::kLargestRegionPercent));
     vorelin::ResultsView shown;
     vorelin::MoveCentreHome(shown.view);
     vorelin::EnsureScale(shown.view);
@@ -84,7 +83,7 @@ void BM_SvgOfZoomedLargestRegion(benchmark::State& state) {
     shown.aspectRatio = kAspect;
     shown.drawing = vorelin::ResultsDrawing::RegionChosen;
     vorelin::DisplayList page;
-    vorelin::DrawResultsPage(page, model, shown, scratch);
+    vorelin::DrawResultsPage(page, analysis, shown, scratch);
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray svg = vorelin::PageSvg(page, vorelin::kWindowPage, QSize(2400, 1800), 0xFFFFFF);

@@ -3,8 +3,8 @@
 #include "core/networks.h"
 #include "graphics/display_list.h"
 #include "graphics/load_marks.h"
-#include "render/report_pdf.h"
 #include "print/report.h"
+#include "render/report_pdf.h"
 
 #include "tests/support/entries.h"
 
@@ -16,11 +16,11 @@
 namespace {
 
 void BM_DrawReport(benchmark::State& state) {
-    const vorelin::Entries entries = vorelin::test::TypicalExample();
+    const vorelin::LoadAnalysis analysis = vorelin::AnalyseLoad(vorelin::test::TypicalExample());
     vorelin::DisplayList report;
     for (auto _ : state) {
         report.Clear();
-        vorelin::DrawReport(report, entries, "06/12/2024 19:09", vorelin::kLoadMark);
+        vorelin::DrawReport(report, analysis, "06/12/2024 19:09", vorelin::kLoadMark);
         benchmark::DoNotOptimize(report.Primitives().data());
     }
     state.counters["primitives"] = static_cast<double>(report.Primitives().size());
@@ -29,7 +29,8 @@ BENCHMARK(BM_DrawReport)->Unit(benchmark::kMillisecond);
 
 void BM_PaintReportAsPdf(benchmark::State& state) {
     vorelin::DisplayList report;
-    vorelin::DrawReport(report, vorelin::test::TypicalExample(), "06/12/2024 19:09", vorelin::kLoadMark);
+    vorelin::DrawReport(report, vorelin::AnalyseLoad(vorelin::test::TypicalExample()), "06/12/2024 19:09",
+                        vorelin::kLoadMark);
     qint64 bytes = 0;
     for (auto _ : state) {
         QBuffer buffer;

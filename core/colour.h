@@ -10,8 +10,5 @@ using Colour = std::uint32_t;
 constexpr std::uint8_t RedOf(Colour c) { return static_cast<std::uint8_t>(c & 0xFFu); }
 constexpr std::uint8_t GreenOf(Colour c) { return static_cast<std::uint8_t>((c >> 8) & 0xFFu); }
 constexpr std::uint8_t BlueOf(Colour c) { return static_cast<std::uint8_t>((c >> 16) & 0xFFu); }
-constexpr Colour RgbColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    return Colour{red} | (Colour{green} << 8) | (Colour{blue} << 16);
-}
 
 } // namespace vorelin

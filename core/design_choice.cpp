@@ -96,7 +96,7 @@ std::vector<PartRange> WorkingHoldValues(int topology, const DesignTarget& targe
     const auto slot = std::ranges::find(parts, part, &PartSlot::name);
     const double omega = 2 * std::numbers::pi * static_cast<double>(target.frequency);
     const auto z0 = static_cast<double>(target.impedance);
-    if (parts.size() != 3 || slot == parts.end() || !(std::isfinite(omega) && omega > 0) ||
+    if (!IsTOrPi(topology) || slot == parts.end() || !(std::isfinite(omega) && omega > 0) ||
         !(std::isfinite(z0) && z0 > 0))
         return {};
     // A series coil or shunt capacitor grows with its reactance or susceptance, the others shrink.

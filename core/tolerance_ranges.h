@@ -28,10 +28,9 @@ struct ToleranceRangeFigures {
 // Collects the ranges while the sweep runs, from the same loads the region draws (every varied
 // load, not the nominal one): pass it to SweepTolerance as the point handler, or call Add.
 // Add only stores the load; a batch of them is taken in at once, away from the network runs,
-// whose long chains of divisions the figures' own division would otherwise hold up (taken in
-// one by one, the ranges made the largest sweep about 60 % slower; batched, about 17 %). Each load costs one
-// division: |gamma|^2 is kept, the square roots are taken once at the end (|gamma| and SWR grow with
-// |gamma|^2).
+// whose long chains of divisions the figures' own division would otherwise hold up (the figures
+// bench measures it). Each load costs one division: |gamma|^2 is kept, the square roots are
+// taken once at the end (|gamma| and SWR grow with |gamma|^2).
 class ToleranceRanges {
 public:
     explicit ToleranceRanges(float impedance);

@@ -44,6 +44,8 @@ std::span<const PartSlot> PartsOf(int topology) {
     return kTopologies[static_cast<std::size_t>(topology - kFirstTopology)];
 }
 
+bool IsTOrPi(int topology) { return PartsOf(topology).size() == 3; }
+
 std::string_view FormOf(int topology) {
     if (!IsKnownTopology(topology)) return {};
     return topology <= 4 ? "L network" : topology <= 6 ? "T network" : "pi network";

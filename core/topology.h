@@ -34,6 +34,9 @@ constexpr bool IsKnownTopology(int topology) {
 // 7: pi of C1, L2, C3         8: pi of L1, C2, L3
 std::span<const PartSlot> PartsOf(int topology);
 
+// A T or a pi network (5 to 8): three parts, so a middle node and two ways to match a load.
+bool IsTOrPi(int topology);
+
 // "L network" for 1 to 4, "T network" for 5 and 6, "pi network" for 7 and 8; empty otherwise.
 std::string_view FormOf(int topology);
 

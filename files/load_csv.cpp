@@ -1,7 +1,6 @@
 #include "files/load_csv.h"
 
 #include "core/load_figures.h"
-#include "core/tolerance_sweep.h"
 #include "files/file_numbers.h"
 
 namespace vorelin {
@@ -30,17 +29,17 @@ std::string CsvField(std::string_view text) {
     return quoted + '"';
 }
 
-std::string RegionCsvText(const Entries& entries, float accuracy) {
+std::string RegionCsvText(const LoadAnalysis& analysis) {
     std::string text = "frequency_hz,r_ohm,x_ohm,swr";
     text += kLineEnd;
+    if (!analysis.region) return text;
+    const Entries& entries = analysis.entries;
     const std::string frequency = FileNumber(entries.Frequency) + ",";
-    SweepTolerance(entries, accuracy, [&](const SweepPoint& point) {
-        if (point.nominal) return;
-        const Load load{point.loadR, point.loadX};
+    for (const Load& load : analysis.region->loads) {
         text += frequency + FileNumber(load.LoadR) + "," + FileNumber(load.LoadX) + "," +
                 Cell(FiguresOf(load, entries.Impedance, entries.Frequency).swr);
         text += kLineEnd;
-    });
+    }
     return text;
 }
 
@@ -62,8 +61,8 @@ std::string BandCsvText(std::span<const BandResultRow> rows) {
     return text;
 }
 
-WriteResult WriteRegionCsv(const std::string& path, const Entries& entries, float accuracy) {
-    return Written(WriteFileAtomically(path, RegionCsvText(entries, accuracy)));
+WriteResult WriteRegionCsv(const std::string& path, const LoadAnalysis& analysis) {
+    return Written(WriteFileAtomically(path, RegionCsvText(analysis)));
 }
 
 } // namespace vorelin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entries.h"
+#include "core/load_analysis.h"
 #include "core/networks.h"
 #include "files/file_io.h"
 
@@ -15,11 +16,12 @@ namespace vorelin {
 // 4180), a period as decimal mark whatever the locale, floats to 9 significant digits (they read
 // back exactly), other figures to 9 as well; a figure that does not exist is an empty cell.
 
-// The tolerance region's loads, one row per varied load in the order the region draws them
-// (not the nominal load); SWR against entries.Impedance:
+// The loads of the analysis's tolerance region, one row per varied load in the order the region
+// draws them (not the nominal load); SWR against the entries' impedance. Only the header line
+// for an analysis without a region:
 //   frequency_hz,r_ohm,x_ohm,swr
 //   10100000,39.6233101,-104.853096,7.46982312
-std::string RegionCsvText(const Entries& entries, float accuracy);
+std::string RegionCsvText(const LoadAnalysis& analysis);
 
 // One row of the band results: its frequency and Z0, its load when it could be computed, and the
 // row's note (any text, UTF-8).
@@ -42,6 +44,6 @@ std::string BandCsvText(std::span<const BandResultRow> rows);
 std::string CsvField(std::string_view text);
 
 // Writes the file atomically; on failure the old file stays and the message names the file.
-WriteResult WriteRegionCsv(const std::string& path, const Entries& entries, float accuracy);
+WriteResult WriteRegionCsv(const std::string& path, const LoadAnalysis& analysis);
 
 } // namespace vorelin

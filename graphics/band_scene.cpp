@@ -17,17 +17,6 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kBlack = 0;
-constexpr Colour kWhite = 0xFFFFFF;
-constexpr Colour kTraceBlue = kLoadMark.colour;
-constexpr Colour kSelectedRed = kFinalMarkRed;
-constexpr Colour kAreaGreen = 0xAAEEAA;     // light: the areas of the other rows
-constexpr Colour kSelectedGreen = 0x66CC00; // the tolerance region's green: the selected row's area
-constexpr Colour kHeadingGrey = 0xE0E0E0;
-constexpr Colour kProblemRed = 0x0000CC;
-constexpr Colour kPredictedPurple = 0xC040A0;
-constexpr Colour kMisreadOrange = 0x0080FF;
-
 constexpr float kMarkRadius = 40;
 constexpr float kSelectedRadius = 80;
 constexpr float kSwrMarkRadius = 25;
@@ -36,30 +25,25 @@ constexpr float kSwrSelectedRadius = 60;
 constexpr float kMisreadRadius = 62;
 constexpr float kSwrMisreadRadius = 42;
 
-const Font kSceneFont = kResultsPageFont;
-const Font kHeadingFont{"Arial", kResultsPageFont.size, true};
-
 // The button column and the accuracy choice left of the chart; the way back at the foot.
-const Font kButtonFont{"Arial", kResultsPageFont.size, true};
-const Font kControlFont = kResultsPageFont;
 constexpr double kLeftColumn = 300, kRightColumn = 1850, kButtonWidth = 1450, kButtonHeight = 300;
-const ControlPlace kControlPlaces[] = {
-    {"addRowButton", kLeftColumn, 4550, kButtonWidth, kButtonHeight, kButtonFont},
-    {"deleteRowButton", kRightColumn, 4550, kButtonWidth, kButtonHeight, kButtonFont},
-    {"sortButton", kLeftColumn, 4950, kButtonWidth, kButtonHeight, kButtonFont},
-    {"pasteButton", kRightColumn, 4950, kButtonWidth, kButtonHeight, kButtonFont},
-    {"openButton", kLeftColumn, 5550, kButtonWidth, kButtonHeight, kButtonFont},
-    {"saveButton", kRightColumn, 5550, kButtonWidth, kButtonHeight, kButtonFont},
-    {"touchstoneButton", kLeftColumn, 5950, kButtonWidth, kButtonHeight, kButtonFont},
-    {"resultsCsvButton", kRightColumn, 5950, kButtonWidth, kButtonHeight, kButtonFont},
-    {"pictureButton", kLeftColumn, 6350, kButtonWidth, kButtonHeight, kButtonFont},
-    {"measuredButton", kRightColumn, 6350, kButtonWidth, kButtonHeight, kButtonFont},
-    {"accuracyLabel", kLeftColumn, 6950, kButtonWidth, kButtonHeight, kControlFont},
-    {"accuracyBox", kRightColumn, 6950, kButtonWidth, kButtonHeight, kControlFont},
-    {"areasLabel", kLeftColumn, 7350, 3000, kButtonHeight, kControlFont},
-    {"predictFrequencyBox", kLeftColumn, 7800, kButtonWidth, kButtonHeight, kControlFont},
-    {"predictButton", kRightColumn, 7800, kButtonWidth, kButtonHeight, kButtonFont},
-    {"entriesButton", kLeftColumn, 8300, kButtonWidth, kButtonHeight, kButtonFont},
+constexpr ControlPlace kControlPlaces[] = {
+    {"addRowButton", kLeftColumn, 4550, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"deleteRowButton", kRightColumn, 4550, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"sortButton", kLeftColumn, 4950, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"pasteButton", kRightColumn, 4950, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"openButton", kLeftColumn, 5550, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"saveButton", kRightColumn, 5550, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"touchstoneButton", kLeftColumn, 5950, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"resultsCsvButton", kRightColumn, 5950, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"pictureButton", kLeftColumn, 6350, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"measuredButton", kRightColumn, 6350, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"accuracyLabel", kLeftColumn, 6950, kButtonWidth, kButtonHeight, kPageFont},
+    {"accuracyBox", kRightColumn, 6950, kButtonWidth, kButtonHeight, kPageFont},
+    {"areasLabel", kLeftColumn, 7350, 3000, kButtonHeight, kPageFont},
+    {"predictFrequencyBox", kLeftColumn, 7800, kButtonWidth, kButtonHeight, kPageFont},
+    {"predictButton", kRightColumn, 7800, kButtonWidth, kButtonHeight, kPageButtonFont},
+    {"entriesButton", kLeftColumn, 8300, kButtonWidth, kButtonHeight, kPageButtonFont},
 };
 
 float F(double value) { return static_cast<float>(value); }
@@ -80,13 +64,13 @@ void Mark(Surface& surface, const BandScenePoint& point, PagePoint at, float rad
     if (!Near(at, area, ringRadius)) return;
     if (point.predicted) {
         surface.SetPenWidth(2);
-        surface.BoxOutline(at.x - radius, at.y - radius, at.x + radius, at.y + radius, kPredictedPurple);
+        surface.BoxOutline(at.x - radius, at.y - radius, at.x + radius, at.y + radius, kPredictedColour);
     } else {
-        surface.Circle(at.x, at.y, radius, kTraceBlue);
+        surface.Circle(at.x, at.y, radius, kTraceColour);
     }
     if (point.misread) {
         surface.SetPenWidth(3);
-        surface.Circle(at.x, at.y, ringRadius, kMisreadOrange);
+        surface.Circle(at.x, at.y, ringRadius, kMisreadColour);
     }
     surface.SetPenWidth(1);
 }
@@ -128,10 +112,10 @@ void DrawAreas(Surface& surface, const BandSceneModel& model, const ChartFrame& 
         if (point.row == model.selectedRow) {
             selected = &point;
         } else {
-            FillToleranceArea(surface, *point.area, frame, kAreaGreen, within);
+            FillToleranceArea(surface, *point.area, frame, kOtherAreaColour, within);
         }
     }
-    if (selected != nullptr) FillToleranceArea(surface, *selected->area, frame, kSelectedGreen, within);
+    if (selected != nullptr) FillToleranceArea(surface, *selected->area, frame, kRegionColour, within);
 }
 
 } // namespace
@@ -198,8 +182,8 @@ void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& 
     constexpr float kReach = 1500, kLongestLabel = 1000;
     const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
     std::optional<PageRect> placed;
-    surface.SetFont(kSceneFont);
-    surface.SetTextColour(kBlack);
+    surface.SetFont(kPageFont);
+    surface.SetTextColour(kInkColour);
     for (const std::size_t i : ends) {
         const PageRect near =
             Inflated({marks[i].x, marks[i].y, marks[i].x, marks[i].y}, kReach + kLongestLabel);
@@ -214,7 +198,7 @@ void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& 
         for (const GridLabel& label : ResultsGridStyle().labels) {
             const PagePoint at{F(D(frame.centreX) + label.x.factor * k + label.x.offset),
                                F(D(frame.centreY) + label.y.factor * r + label.y.offset)};
-            if (const PageRect cell = TextRect(at, label.text, kSceneFont); Overlap(cell, near))
+            if (const PageRect cell = TextRect(at, label.text, kPageFont); Overlap(cell, near))
                 room.Take(cell);
         }
         std::vector<std::pair<PagePoint, PagePoint>> stretches;
@@ -231,9 +215,9 @@ void LabelEnds(Surface& surface, const BandSceneModel& model, const ChartFrame& 
                                         [&](const auto& s) { return Crosses(kept, s.first, s.second); });
         };
         const std::string text = FrequencyLabel(model.points[i].frequency);
-        const auto height = static_cast<float>(TextHeight(kSceneFont));
+        const auto height = static_cast<float>(TextHeight(kPageFont));
         const PagePoint wanted{marks[i].x + kSelectedRadius + 20, marks[i].y - height - 20};
-        const std::vector<PageRect> found = room.NearestAccepted(TextRect(wanted, text, kSceneFont), bounds,
+        const std::vector<PageRect> found = room.NearestAccepted(TextRect(wanted, text, kPageFont), bounds,
                                                                  100, kReach, clearOfTrace, 1, 0, true);
         if (found.empty()) continue;
         placed = found.front();
@@ -251,7 +235,7 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
 
     surface.SetClip(kBandChartArea, {});
     DrawAreas(surface, model, frame, kBandChartArea);
-    surface.SetFont(kSceneFont);
+    surface.SetFont(kPageFont);
     // The grid blanks the small r = 5 disc: the areas there are filled again (only there) before
     // its lines.
     const double r = D(frame.chartRadius) * D(frame.chartScale), k = D(frame.aspectRatio) * r;
@@ -273,7 +257,7 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
     // The trace: the loads in frequency order; a load off every chart breaks it.
     surface.SetPenWidth(2);
     for (std::size_t i = 1; i < drawn.marks.size(); ++i)
-        ClippedLine(surface, drawn.marks[i - 1], drawn.marks[i], kBandChartArea, kTraceBlue);
+        ClippedLine(surface, drawn.marks[i - 1], drawn.marks[i], kBandChartArea, kTraceColour);
     surface.SetPenWidth(1);
     for (std::size_t i = 0; i < model.points.size(); ++i)
         Mark(surface, model.points[i], drawn.marks[i], kMarkRadius, kMisreadRadius, kBandChartArea);
@@ -282,21 +266,21 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
             !Near(drawn.marks[i], kBandChartArea, kSelectedRadius))
             continue;
         surface.SetPenWidth(6);
-        surface.Circle(drawn.marks[i].x, drawn.marks[i].y, kFinalMarkRingRadius, kFinalMarkRing);
+        surface.Circle(drawn.marks[i].x, drawn.marks[i].y, kFinalMarkRingRadius, kPaperColour);
         surface.SetPenWidth(2);
-        surface.Circle(drawn.marks[i].x, drawn.marks[i].y, kSelectedRadius, kSelectedRed);
+        surface.Circle(drawn.marks[i].x, drawn.marks[i].y, kSelectedRadius, kFinalMarkColour);
         surface.SetPenWidth(1);
     }
     std::string caption = "Loads on a " + PlainText(model.impedance) + " ohm chart";
     if (model.mixedImpedances) caption += " (SWR: each row's own)";
     const PageRect captionRect =
-        TextRect({kBandChartArea.left + 50, kBandChartArea.top + 20}, caption, kSceneFont);
+        TextRect({kBandChartArea.left + 50, kBandChartArea.top + 20}, caption, kPageFont);
     LabelEnds(surface, model, frame, drawn.marks, captionRect);
 
     // On its own ground: a zoomed chart runs under it.
-    surface.FilledBox(captionRect.left, captionRect.top, captionRect.right, captionRect.bottom, kWhite);
-    surface.SetFont(kSceneFont);
-    surface.SetTextColour(kBlack);
+    surface.FilledBox(captionRect.left, captionRect.top, captionRect.right, captionRect.bottom, kPaperColour);
+    surface.SetFont(kPageFont);
+    surface.SetTextColour(kInkColour);
     PrintAt(surface, captionRect.left, captionRect.top, caption);
     DrawMeasuredLegend(surface, model.measured, kBandChartArea);
     surface.ClearClip();
@@ -360,10 +344,8 @@ std::vector<FrequencyTick> FrequencyTicks(double low, double high, const Frequen
     return ticks;
 }
 
-constexpr Colour kBandNameColour = 0x3070A0;
-
 void DrawSwrPlot(Surface& surface, const BandSceneModel& model, BandSceneDrawn& drawn) {
-    const auto textHeight = static_cast<float>(TextHeight(kSceneFont));
+    const auto textHeight = static_cast<float>(TextHeight(kPageFont));
     const PageRect box{kBandSwrArea.left + 500, kBandSwrArea.top + 350, kBandSwrArea.right - 150,
                        kBandSwrArea.bottom - 350};
     std::vector<const BandScenePoint*> shown;
@@ -382,11 +364,11 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model, BandSceneDrawn& 
     const FrequencyUnit unit = UnitFor(high);
 
     surface.SetFont(kHeadingFont);
-    surface.SetTextColour(kBlack);
+    surface.SetTextColour(kInkColour);
     PrintAt(surface, kBandSwrArea.left, kBandSwrArea.top,
             !anything || high == low ? "SWR against frequency"
                                      : "SWR against frequency, " + std::string(unit.name));
-    surface.SetFont(kSceneFont);
+    surface.SetFont(kPageFont);
 
     const double top = SwrTop(model);
     const auto yOf = [&](double swr) {
@@ -404,7 +386,7 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model, BandSceneDrawn& 
         const float left = high == low ? box.left : xOf(std::max(low, band.lowHz));
         const float right = high == low ? box.right : xOf(std::min(high, band.highHz));
         surface.FilledBox(left, box.top, std::max(right, left + 20), box.bottom, kAmateurBandShade);
-        if (TextWidth(kSceneFont, band.name) + 80 > D(right) - D(left)) continue;
+        if (TextWidth(kPageFont, band.name) + 80 > D(right) - D(left)) continue;
         float highest = box.bottom, lowest = box.top; // of the trace over the band
         for (const BandScenePoint* point : shown) {
             if (D(point->frequency) < band.lowHz || D(point->frequency) > band.highHz) continue;
@@ -417,24 +399,24 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model, BandSceneDrawn& 
         if (nameTop < 0) continue;
         surface.SetTextColour(kBandNameColour);
         PrintAt(surface, left + 40, nameTop, band.name);
-        surface.SetTextColour(kBlack);
+        surface.SetTextColour(kInkColour);
     }
 
     surface.SetPenWidth(1);
     for (const double tick : kSwrTicks) {
         if (tick > top) break;
         const float y = yOf(tick);
-        surface.Line(box.left, y, box.right, y, kGridLight);
+        surface.Line(box.left, y, box.right, y, kGridLightColour);
         const std::string text = FigureText(tick);
-        PrintAt(surface, F(D(box.left) - 60 - TextWidth(kSceneFont, text)), y - textHeight / 2, text);
+        PrintAt(surface, F(D(box.left) - 60 - TextWidth(kPageFont, text)), y - textHeight / 2, text);
     }
-    surface.BoxOutline(box.left, box.top, box.right, box.bottom, kGridEmphasis);
+    surface.BoxOutline(box.left, box.top, box.right, box.bottom, kGridEmphasisColour);
     if (!anything) return;
 
     for (const FrequencyTick& tick : FrequencyTicks(low, high, unit)) {
         const float x = xOf(tick.frequency);
-        surface.Line(x, box.bottom, x, box.bottom + 50, kGridEmphasis);
-        const double width = TextWidth(kSceneFont, tick.text);
+        surface.Line(x, box.bottom, x, box.bottom + 50, kGridEmphasisColour);
+        const double width = TextWidth(kPageFont, tick.text);
         // Centred under the tick, but within the plot's area.
         const double left = std::clamp(D(x) - width / 2, D(kBandSwrArea.left), D(kBandSwrArea.right) - width);
         PrintAt(surface, F(left), box.bottom + 70, tick.text);
@@ -452,7 +434,7 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model, BandSceneDrawn& 
     const PageRect plotted = Inflated(box, kSwrSelectedRadius);
     for (std::size_t i = 1; i < shown.size(); ++i)
         ClippedLine(surface, {xOf(D(shown[i - 1]->frequency)), yOf(*shown[i - 1]->swr)},
-                    {xOf(D(shown[i]->frequency)), yOf(*shown[i]->swr)}, plotted, kTraceBlue);
+                    {xOf(D(shown[i]->frequency)), yOf(*shown[i]->swr)}, plotted, kTraceColour);
     surface.SetPenWidth(1);
     for (const BandScenePoint* point : shown)
         Mark(surface, *point, {xOf(D(point->frequency)), yOf(*point->swr)}, kSwrMarkRadius, kSwrMisreadRadius,
@@ -462,14 +444,14 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model, BandSceneDrawn& 
     for (const BandScenePoint* point : shown) {
         if (*point->swr <= top) continue;
         const float x = xOf(D(point->frequency));
-        surface.Line(x - 70, box.top + 110, x, box.top + 20, kTraceBlue);
-        surface.Line(x, box.top + 20, x + 70, box.top + 110, kTraceBlue);
+        surface.Line(x - 70, box.top + 110, x, box.top + 20, kTraceColour);
+        surface.Line(x, box.top + 20, x + 70, box.top + 110, kTraceColour);
     }
     surface.SetPenWidth(1);
     for (const BandScenePoint* point : shown) {
         if (point->row != model.selectedRow) continue;
         surface.SetPenWidth(2);
-        surface.Circle(xOf(D(point->frequency)), yOf(*point->swr), kSwrSelectedRadius, kSelectedRed);
+        surface.Circle(xOf(D(point->frequency)), yOf(*point->swr), kSwrSelectedRadius, kFinalMarkColour);
         surface.SetPenWidth(1);
     }
     surface.ClearClip();
@@ -554,15 +536,15 @@ std::array<std::string, 3> PointTexts(const BandScenePoint& point) {
 
 void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const BandResult> results,
                      std::size_t firstRow, const BandSceneModel& model, const BandChartView& view) {
-    surface.SetFont(kResultsTitleFont);
+    surface.SetFont(kPageTitleFont);
     surface.SetTextColour(kPageTitleColour);
     PrintAt(surface, 1000, 300, "Vorelin - Band");
 
     // The table as the page shows it: the headings on grey, then one line a row.
     const float rowHeight = 260;
     const PageRect& area = kBandTableArea;
-    surface.FilledBox(area.left, area.top, area.right, area.top + rowHeight, kHeadingGrey);
-    surface.SetTextColour(kBlack);
+    surface.FilledBox(area.left, area.top, area.right, area.top + rowHeight, kLabelBoxColour);
+    surface.SetTextColour(kInkColour);
     const auto columnLeft = [&](std::size_t column) {
         float x = area.left;
         for (std::size_t c = 0; c < column; ++c)
@@ -580,8 +562,8 @@ void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const B
         }
     };
     // The headings in the grid's own regular face, which their columns were made wide enough for.
-    surface.SetFont(kSceneFont);
-    printRow(area.top, kSceneFont, kBandViewColumns,
+    surface.SetFont(kPageFont);
+    printRow(area.top, kPageFont, kBandViewColumns,
              [](std::size_t column) { return std::string(kBandColumnHeadings[column]); });
     float y = area.top + rowHeight;
     for (std::size_t row = firstRow; row < table.rows.size() && y + rowHeight <= area.bottom; ++row) {
@@ -594,8 +576,8 @@ void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const B
         if (misread)
             surface.FilledBox(columnLeft(kBandFlagColumn), y, columnLeft(kBandViewColumns), y + rowHeight,
                               kMisreadBackground);
-        surface.SetTextColour(result.load ? kBlack : kProblemRed);
-        printRow(y, kSceneFont, result.load ? kBandViewColumns : kBandColumnCount, [&](std::size_t column) {
+        surface.SetTextColour(result.load ? kInkColour : kProblemColour);
+        printRow(y, kPageFont, result.load ? kBandViewColumns : kBandColumnCount, [&](std::size_t column) {
             if (column < kBandColumnCount) return table.rows[row].cells[column];
             if (!result.load) return result.reason;
             if (column == kBandColumnCount) return result.LoadText();
@@ -604,8 +586,8 @@ void DrawBandPicture(Surface& surface, const BandTable& table, std::span<const B
         });
         y += rowHeight;
     }
-    surface.SetTextColour(kBlack);
-    surface.BoxOutline(area.left, area.top, area.right, area.bottom, kHeadingGrey);
+    surface.SetTextColour(kInkColour);
+    surface.BoxOutline(area.left, area.top, area.right, area.bottom, kLabelBoxColour);
     DrawBandScene(surface, model, view);
 }
 

@@ -7,7 +7,8 @@
 #include "core/tolerance_area.h"
 #include "graphics/chart_view.h"
 #include "graphics/measured_traces.h"
-#include "graphics/results_scene.h"
+#include "graphics/page_items.h"
+#include "graphics/style.h"
 #include "graphics/surface.h"
 
 #include <array>
@@ -37,13 +38,6 @@ inline constexpr std::array<float, kBandViewColumns> kBandColumnWidths{950, 700,
 inline constexpr std::array<std::string_view, kBandViewColumns> kBandColumnHeadings{
     "Frequency", "Topology", "Impedance", "C1",          "C2",  "C3",  "L1",
     "L2",        "L3",       "Note",      "Load R + jX", "SWR", "|Γ|", "Flag"};
-
-// The grid's and the picture's backgrounds of a predicted row and of a flagged row's results.
-inline constexpr Colour kPredictedBackground = 0xFAECF4; // pale purple, as the predicted marks
-inline constexpr Colour kMisreadBackground = 0xB8E0FF;   // pale orange, as the misread rings
-
-// The shade of an amateur band behind the SWR plot.
-inline constexpr Colour kAmateurBandShade = 0xE6F4FF; // pale amber
 
 // What the flag column tells of a row flagged by MisreadRows (its tooltip tells why).
 inline constexpr std::string_view kMisreadText = "likely misread";

@@ -22,18 +22,18 @@ constexpr GridLabel FreeLabel(std::string_view text, double x, double y, Colour 
 }
 constexpr GridLabel AxisLabel(std::string_view text, LabelCoordinate x, double textTop, LabelCoordinate left,
                               LabelCoordinate right, double top) {
-    return {text, x, {0, textTop}, kGridBlank, true, left, {0, top}, right, {0, 100}};
+    return {text, x, {0, textTop}, kPaperColour, true, left, {0, top}, right, {0, 100}};
 }
 
 constexpr std::array kResultsLabels{
-    FreeLabel("+2", 0.6, -0.88, kGridEmphasis),
-    FreeLabel("+1", 0, -1.08, kGridEmphasis),
-    FreeLabel("+.5", -0.7, -0.87, kGridBlank),
-    FreeLabel("+.2", -1.04, -0.45, kGridBlank),
-    FreeLabel("-.2", -1.04, 0.35, kGridBlank),
-    FreeLabel("-.5", -0.7, 0.8, kGridBlank),
-    FreeLabel("-1", 0, 1, kGridBlank),
-    FreeLabel("-2", 0.6, 0.8, kGridBlank),
+    FreeLabel("+2", 0.6, -0.88, kGridEmphasisColour),
+    FreeLabel("+1", 0, -1.08, kGridEmphasisColour),
+    FreeLabel("+.5", -0.7, -0.87, kPaperColour),
+    FreeLabel("+.2", -1.04, -0.45, kPaperColour),
+    FreeLabel("-.2", -1.04, 0.35, kPaperColour),
+    FreeLabel("-.5", -0.7, 0.8, kPaperColour),
+    FreeLabel("-1", 0, 1, kPaperColour),
+    FreeLabel("-2", 0.6, 0.8, kPaperColour),
     AxisLabel("0", {-1, -150}, -60, {-1, -190}, {-1, -50}, -60),
     AxisLabel(".2", {-0.68, 0}, -60, {-0.68, 0}, {-0.63, 0}, -60),
     AxisLabel(".5", {-0.35, 0}, -60, {-0.35, 0}, {-0.27, 0}, -60),
@@ -44,14 +44,14 @@ constexpr std::array kResultsLabels{
 
 // On paper "+.5" stands a little further left, and the resistance labels sit higher.
 constexpr std::array kPrinterLabels{
-    FreeLabel("+2", 0.6, -0.88, kGridEmphasis),
-    FreeLabel("+1", 0, -1.08, kGridEmphasis),
-    FreeLabel("+.5", -0.75, -0.87, kGridBlank),
-    FreeLabel("+.2", -1.04, -0.45, kGridBlank),
-    FreeLabel("-.2", -1.04, 0.35, kGridBlank),
-    FreeLabel("-.5", -0.7, 0.8, kGridBlank),
-    FreeLabel("-1", 0, 1, kGridBlank),
-    FreeLabel("-2", 0.6, 0.8, kGridBlank),
+    FreeLabel("+2", 0.6, -0.88, kGridEmphasisColour),
+    FreeLabel("+1", 0, -1.08, kGridEmphasisColour),
+    FreeLabel("+.5", -0.75, -0.87, kPaperColour),
+    FreeLabel("+.2", -1.04, -0.45, kPaperColour),
+    FreeLabel("-.2", -1.04, 0.35, kPaperColour),
+    FreeLabel("-.5", -0.7, 0.8, kPaperColour),
+    FreeLabel("-1", 0, 1, kPaperColour),
+    FreeLabel("-2", 0.6, 0.8, kPaperColour),
     AxisLabel("0", {-1, -150}, -120, {-1, -190}, {-1, -50}, -120),
     AxisLabel(".2", {-0.68, 0}, -150, {-0.68, 0}, {-0.63, 0}, -150),
     AxisLabel(".5", {-0.35, 0}, -150, {-0.35, 0}, {-0.27, 0}, -150),
@@ -82,25 +82,27 @@ class GridPainter {
 public:
     GridPainter(Surface& surface, const ChartFrame& frame, const ChartGridStyle& style,
                 const std::function<void()>& afterBlanking)
-        : m_surface(surface), m_style(style), m_afterBlanking(afterBlanking), m_centreX(frame.centreX), m_centreY(frame.centreY),
+        : m_surface(surface), m_style(style), m_afterBlanking(afterBlanking), m_centreX(frame.centreX),
+          m_centreY(frame.centreY),
           m_r(Rounded(static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale))),
           m_k(Rounded(static_cast<double>(frame.aspectRatio) * static_cast<double>(m_r))) {}
 
     void Draw() {
         const GridPenWidths& pens = m_style.pens;
         m_surface.SetPenWidth(pens.lightCircles);
-        SinglePrecisionLoop(0.0f, 1.0f, 0.1f, [this](float r) { ResistanceCircle(r, kGridLight); });
-        SinglePrecisionLoop(1.0f, 2.0f, 0.2f, [this](float r) { ResistanceCircle(r, kGridLight); });
-        SinglePrecisionLoop(2.0f, 5.0f, 1.0f, [this](float r) { ResistanceCircle(r, kGridLight); });
+        SinglePrecisionLoop(0.0f, 1.0f, 0.1f, [this](float r) { ResistanceCircle(r, kGridLightColour); });
+        SinglePrecisionLoop(1.0f, 2.0f, 0.2f, [this](float r) { ResistanceCircle(r, kGridLightColour); });
+        SinglePrecisionLoop(2.0f, 5.0f, 1.0f, [this](float r) { ResistanceCircle(r, kGridLightColour); });
 
         m_surface.SetPenWidth(pens.emphasisedCircles);
         for (const float r : {2.0f, 1.0f, 0.5f, 0.2f})
-            ResistanceCircle(r, kGridEmphasis);
+            ResistanceCircle(r, kGridEmphasisColour);
 
         m_surface.SetPenWidth(pens.lightArcs);
         const auto lightArcs = [this](float from, float limit, float step) {
             for (const double side : {1.0, -1.0}) {
-                SinglePrecisionLoop(from, limit, step, [&](float x) { ReactanceArc(x, side, kGridLight); });
+                SinglePrecisionLoop(from, limit, step,
+                                    [&](float x) { ReactanceArc(x, side, kGridLightColour); });
             }
         };
         lightArcs(0.1f, 1.0f, 0.1f);
@@ -112,28 +114,28 @@ public:
         if (m_afterBlanking) m_afterBlanking();
 
         m_surface.SetPenWidth(pens.fiveCircle);
-        ResistanceCircle(5.0f, kGridEmphasis);
+        ResistanceCircle(5.0f, kGridEmphasisColour);
 
         m_surface.SetPenWidth(pens.emphasisedArcs);
         for (const float x : {5.0f, 2.0f, 1.0f, 0.5f, 0.2f}) {
-            ReactanceArc(x, 1.0, kGridEmphasis);
-            ReactanceArc(x, -1.0, kGridEmphasis);
+            ReactanceArc(x, 1.0, kGridEmphasisColour);
+            ReactanceArc(x, -1.0, kGridEmphasisColour);
         }
 
         m_surface.SetPenWidth(pens.axis);
         m_surface.Line(Rounded(static_cast<double>(m_centreX) - static_cast<double>(m_k)), PageY(m_centreY),
                        Rounded(static_cast<double>(m_centreX) + static_cast<double>(m_k)), PageY(m_centreY),
-                       kGridEmphasis);
+                       kGridEmphasisColour);
 
         m_surface.SetPenWidth(pens.outerCircle);
         OuterCircle();
 
         if (!m_style.labels.empty()) {
             m_surface.SetPenWidth(pens.labels);
-            m_surface.SetTextColour(kGridEmphasis);
+            m_surface.SetTextColour(kGridEmphasisColour);
             for (const GridLabel& label : m_style.labels)
                 Label(label);
-            m_surface.SetTextColour(0);
+            m_surface.SetTextColour(kInkColour);
         }
     }
 
@@ -191,7 +193,7 @@ private:
         SinglePrecisionLoop(0.0f, 360.0f, 0.2f, [&](float theta) {
             const double angle = Radians(theta);
             m_surface.Line(fromX, fromY, Rounded(cx + k * (5.0 / 6 + std::cos(angle) / 6)),
-                           PageY(Rounded(cy - r * std::sin(angle) / 6)), kGridBlank);
+                           PageY(Rounded(cy - r * std::sin(angle) / 6)), kPaperColour);
         });
     }
 
@@ -207,9 +209,9 @@ private:
             if (m_style.limitOuterX) x = std::clamp(x, kOuterLimitLeft, kOuterLimitRight);
             const float y = PageY(Rounded(cy + r * std::sin(angle)));
             if (first) {
-                m_surface.Point(x, y, kGridEmphasis);
+                m_surface.Point(x, y, kGridEmphasisColour);
             } else {
-                m_surface.ContinueTo(x, y, kGridEmphasis);
+                m_surface.ContinueTo(x, y, kGridEmphasisColour);
             }
             first = false;
         });
@@ -226,7 +228,7 @@ private:
     void Label(const GridLabel& label) {
         if (label.cleared) {
             m_surface.FilledBox(AcrossOf(label.left), DownOf(label.top), AcrossOf(label.right),
-                                DownOf(label.bottom), kGridBlank);
+                                DownOf(label.bottom), kPaperColour);
         }
         m_surface.Point(AcrossOf(label.x), DownOf(label.y), label.pointColour);
         m_surface.Print(label.text);
@@ -251,11 +253,13 @@ void DrawChartGrid(Surface& surface, const ChartFrame& frame, const ChartGridSty
     GridPainter(surface, frame, style, afterBlanking).Draw();
 }
 
-void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio, const std::function<void()>& afterBlanking) {
+void DrawGrid(Surface& surface, const ChartView& view, float aspectRatio,
+              const std::function<void()>& afterBlanking) {
     DrawChartGrid(surface, ResultsFrame(view, aspectRatio), ResultsGridStyle(), afterBlanking);
 }
 
-bool GridMayReach(const ChartFrame& frame, const ChartGridStyle& style, const Font& font, const PageRect& rect) {
+bool GridMayReach(const ChartFrame& frame, const ChartGridStyle& style, const Font& font,
+                  const PageRect& rect) {
     const double r = static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale);
     const double k = static_cast<double>(frame.aspectRatio) * r;
     const double cx = static_cast<double>(frame.centreX), cy = static_cast<double>(frame.centreY);
@@ -275,8 +279,8 @@ bool GridMayReach(const ChartFrame& frame, const ChartGridStyle& style, const Fo
     for (const GridLabel& label : style.labels) {
         const double x = place(label.x, true), y = place(label.y, false);
         if (overlaps(x, y, x + TextWidth(font, label.text), y + TextHeight(font))) return true;
-        if (label.cleared && overlaps(place(label.left, true), place(label.top, false), place(label.right, true),
-                                      place(label.bottom, false)))
+        if (label.cleared && overlaps(place(label.left, true), place(label.top, false),
+                                      place(label.right, true), place(label.bottom, false)))
             return true;
     }
     return false;
@@ -287,7 +291,8 @@ bool NearFiveDisc(const ChartFrame& frame, const PagePoint& point, float margin)
     const double r = static_cast<double>(frame.chartRadius) * static_cast<double>(frame.chartScale);
     const double k = static_cast<double>(frame.aspectRatio) * r;
     const double across = k / 6 + static_cast<double>(margin), down = r / 6 + static_cast<double>(margin);
-    const double dx = (static_cast<double>(point.x) - (static_cast<double>(frame.centreX) + k * 5 / 6)) / across;
+    const double dx =
+        (static_cast<double>(point.x) - (static_cast<double>(frame.centreX) + k * 5 / 6)) / across;
     const double dy = (static_cast<double>(point.y) - static_cast<double>(frame.centreY)) / down;
     return dx * dx + dy * dy <= 1;
 }

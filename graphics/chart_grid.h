@@ -12,10 +12,6 @@
 
 namespace vorelin {
 
-inline constexpr Colour kGridLight = 0xAAAAFF;
-inline constexpr Colour kGridEmphasis = 0x0000FF; // also the axis, the outer circle and the labels
-inline constexpr Colour kGridBlank = 0xFFFFFF;
-
 // Pen widths in device pixels for each drawing step of the grid.
 struct GridPenWidths {
     int lightCircles;
@@ -77,7 +73,8 @@ bool NearFiveDisc(const ChartFrame& frame, const PagePoint& point, float margin)
 
 // Whether anything the grid draws in `frame` (its lines, all within the outer circle, and its
 // labels in `font`) may reach into a rectangle of the page.
-bool GridMayReach(const ChartFrame& frame, const ChartGridStyle& style, const Font& font, const PageRect& rect);
+bool GridMayReach(const ChartFrame& frame, const ChartGridStyle& style, const Font& font,
+                  const PageRect& rect);
 
 inline constexpr float kPrintedCentreX = 6000;
 inline constexpr float kPrintedCentreY = 8000;

@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "core/readout.h"
 #include "core/topology.h"
+#include "graphics/style.h"
 #include "graphics/text_metrics.h"
 
 #include <algorithm>
@@ -14,18 +15,6 @@
 namespace vorelin {
 
 namespace {
-
-const Font kTextFont{"Arial", ScreenFontSize(0.0008), false};
-const Font kHeadingFont{"Arial", ScreenFontSize(0.0008), true};
-// The controls: the page's buttons in bold, the boxes and choosers as the entries page's boxes.
-const Font kButtonFont{"Arial", ScreenFontSize(0.0008), true};
-const Font kBoxFont{"MS Sans Serif", ScreenFontSize(0.0008), true};
-
-constexpr Colour kBlack = 0;
-constexpr Colour kReasonRed = 0x000080;
-constexpr Colour kCellOutline = 0xD0D0D0;
-// The default solution's column stands on this pale green.
-constexpr Colour kDefaultFill = 0xDDF5DD;
 
 // Four cells a row: the L networks above, the T and pi networks (with their fields and up to
 // two solutions side by side) below.
@@ -77,10 +66,8 @@ constexpr std::array<std::string_view, 4> kHoldChooserNames{"hold5Chooser", "hol
                                                             "hold8Chooser"};
 constexpr std::array<std::string_view, 4> kHoldBoxNames{"hold5Box", "hold6Box", "hold7Box", "hold8Box"};
 
-bool HasFields(int topology) { return PartsOf(topology).size() == 3; }
-
 // For the names of the T and pi networks' controls: 0 for topology 5; -1 for the others.
-int FieldIndex(int topology) { return IsKnownTopology(topology) && HasFields(topology) ? topology - 5 : -1; }
+int FieldIndex(int topology) { return IsTOrPi(topology) ? topology - 5 : -1; }
 
 std::string_view NameOf(std::span<const std::string_view> names, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < names.size()
@@ -89,7 +76,7 @@ std::string_view NameOf(std::span<const std::string_view> names, int index) {
 }
 
 float TextsTop(int topology) {
-    return DesignCellOf(topology).top + (HasFields(topology) ? kTextsTopTPi : kTextsTopL);
+    return DesignCellOf(topology).top + (IsTOrPi(topology) ? kTextsTopTPi : kTextsTopL);
 }
 
 float ColumnLeft(int topology, std::size_t solution) {
@@ -112,30 +99,31 @@ std::vector<ControlPlace> MakeControlPlaces() {
         places.push_back({name, static_cast<double>(left), static_cast<double>(top),
                           static_cast<double>(width), static_cast<double>(kControlHeight), font});
     };
-    place("loadRBox", 2050, kLoadRowTop, 1000, kBoxFont);
-    place("loadXBox", 4380, kLoadRowTop, 1000, kBoxFont);
-    place("impedanceBox", 6420, kLoadRowTop, 800, kBoxFont);
-    place("frequencyBox", 8600, kLoadRowTop, 1200, kBoxFont);
+    place("loadRBox", 2050, kLoadRowTop, 1000, kEntryBoxFont);
+    place("loadXBox", 4380, kLoadRowTop, 1000, kEntryBoxFont);
+    place("impedanceBox", 6420, kLoadRowTop, 800, kEntryBoxFont);
+    place("frequencyBox", 8600, kLoadRowTop, 1200, kEntryBoxFont);
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
         const PageRect cell = DesignCellOf(topology);
-        const std::size_t solutions = HasFields(topology) ? 2 : 1;
-        if (HasFields(topology)) {
+        const std::size_t solutions = IsTOrPi(topology) ? 2 : 1;
+        if (IsTOrPi(topology)) {
             const float left = cell.left + kCellPadding;
-            place(QBoxName(topology), left + kFieldLeft, cell.top + kQTop, kQBoxWidth, kBoxFont);
+            place(QBoxName(topology), left + kFieldLeft, cell.top + kQTop, kQBoxWidth, kEntryBoxFont);
             place(HoldChooserName(topology), left + kFieldLeft, cell.top + kHoldTop, kHoldChooserWidth,
-                  kBoxFont);
-            place(HoldBoxName(topology), left + kHoldBoxLeft, cell.top + kHoldTop, kHoldBoxWidth, kBoxFont);
+                  kEntryBoxFont);
+            place(HoldBoxName(topology), left + kHoldBoxLeft, cell.top + kHoldTop, kHoldBoxWidth,
+                  kEntryBoxFont);
         }
         for (std::size_t s = 0; s < solutions; ++s)
             place(UseButtonName(topology, s), ColumnLeft(topology, s), ButtonTop(topology), kColumnWidth,
-                  kButtonFont);
+                  kPageButtonFont);
     }
-    place("resultsButton", 1000, kButtonsTop, 1500, kButtonFont);
+    place("resultsButton", 1000, kButtonsTop, 1500, kPageButtonFont);
     return places;
 }
 
 void AddText(std::vector<DesignText>& texts, std::string text, float left, float top, const Font& font,
-             Colour colour = kBlack) {
+             Colour colour = kInkColour) {
     texts.push_back({std::move(text), {left, top}, &font, colour});
 }
 
@@ -144,10 +132,10 @@ void AddText(std::vector<DesignText>& texts, std::string text, float left, float
 float AddWrapped(std::vector<DesignText>& texts, std::string_view text, float left, float top, double width,
                  Colour colour, std::size_t most = SIZE_MAX) {
     float y = top;
-    std::vector<std::string> lines = WrapText(kTextFont, text, width);
+    std::vector<std::string> lines = WrapText(kPageFont, text, width);
     if (lines.size() > most) lines.resize(most);
     for (std::string& line : lines) {
-        AddText(texts, std::move(line), left, y, kTextFont, colour);
+        AddText(texts, std::move(line), left, y, kPageFont, colour);
         y += kLine;
     }
     return y;
@@ -178,15 +166,16 @@ void AddSolutionTexts(std::vector<DesignText>& texts, const DesignSolution& solu
     for (const PartSlot& part : parts) {
         const bool missed =
             std::ranges::any_of(rating.outside, [&part](const RangeMiss& m) { return m.part == part.name; });
-        AddText(texts, PartLabel(solution.entries, part), left, y, kTextFont, missed ? kReasonRed : kBlack);
+        AddText(texts, PartLabel(solution.entries, part), left, y, kPageFont,
+                missed ? kReasonColour : kInkColour);
         if (missed) outside += (outside.empty() ? "Outside: " : ", ") + std::string(part.name);
         y += kLine;
     }
-    AddText(texts, "Loaded Q: " + QText(solution.loadedQ), left, y, kTextFont);
+    AddText(texts, "Loaded Q: " + QText(solution.loadedQ), left, y, kPageFont);
     y += kLine;
-    AddText(texts, "Loss: " + FigureText(rating.lossDb, kRangeDigits) + " dB", left, y, kTextFont);
+    AddText(texts, "Loss: " + FigureText(rating.lossDb, kRangeDigits) + " dB", left, y, kPageFont);
     y += kLine;
-    if (!outside.empty()) AddText(texts, std::move(outside), left, y, kTextFont, kReasonRed);
+    if (!outside.empty()) AddText(texts, std::move(outside), left, y, kPageFont, kReasonColour);
     if (preferred) AddText(texts, "Least loss", left, y, kHeadingFont);
 }
 
@@ -198,17 +187,17 @@ void AddCellTexts(std::vector<DesignText>& texts, const RatedDesigns& rated, std
     std::string heading = std::to_string(topology) + ": " + std::string(FormOf(topology));
     if (design.leastQ > 0) heading += ", least Q " + QText(design.leastQ);
     AddText(texts, std::move(heading), left, cell.top + kCellPadding, kHeadingFont);
-    if (HasFields(topology)) {
-        AddText(texts, "Loaded Q:", left, CaptionTop(cell.top + kQTop, kTextFont), kTextFont);
-        AddText(texts, "Hold:", left, CaptionTop(cell.top + kHoldTop, kTextFont), kTextFont);
+    if (IsTOrPi(topology)) {
+        AddText(texts, "Loaded Q:", left, CaptionTop(cell.top + kQTop, kPageFont), kPageFont);
+        AddText(texts, "Hold:", left, CaptionTop(cell.top + kHoldTop, kPageFont), kPageFont);
     }
     // A held value that fails says what would work: after the reason, or above the solutions
     // that lie outside the profile's ranges.
     float top = TextsTop(topology);
     const double width = static_cast<double>(kInnerWidth);
-    if (design.solutions.empty()) top = AddWrapped(texts, design.reason, left, top, width, kReasonRed);
+    if (design.solutions.empty()) top = AddWrapped(texts, design.reason, left, top, width, kReasonColour);
     if (const auto& working = rated.workingHolds[index])
-        top = AddWrapped(texts, working->text, left, top, width, kBlack, kHoldLines);
+        top = AddWrapped(texts, working->text, left, top, width, kInkColour, kHoldLines);
     for (std::size_t s = 0; s < design.solutions.size() && s < 2; ++s) {
         const bool preferred = rated.choice.preferred == SolutionPlace{index, s};
         AddSolutionTexts(texts, design.solutions[s], rated.choice.ratings[index][s], preferred,
@@ -237,16 +226,16 @@ PageRect DesignThumbnailArea(int topology) {
 
 std::vector<DesignText> DesignTexts(const RatedDesigns& rated) {
     std::vector<DesignText> texts;
-    AddText(texts, "Vorelin - Design", 1000, 300, kResultsTitleFont, kPageTitleColour);
-    AddText(texts, Elided(kTextFont, LossBasisText(rated), static_cast<double>(kProfileWidth)), kProfileLeft,
-            kProfileTop, kTextFont);
+    AddText(texts, "Vorelin - Design", 1000, 300, kPageTitleFont, kPageTitleColour);
+    AddText(texts, Elided(kPageFont, LossBasisText(rated), static_cast<double>(kProfileWidth)), kProfileLeft,
+            kProfileTop, kPageFont);
     for (const Caption& caption : kLoadCaptions)
-        AddText(texts, std::string(caption.text), caption.left, CaptionTop(kLoadRowTop, kTextFont),
-                kTextFont);
+        AddText(texts, std::string(caption.text), caption.left, CaptionTop(kLoadRowTop, kPageFont),
+                kPageFont);
     for (std::size_t i = 0; i < rated.designs.size(); ++i) {
         if (IsKnownTopology(rated.designs[i].topology)) AddCellTexts(texts, rated, i);
     }
-    AddWrapped(texts, kHint, kHintLeft, kHintTop, static_cast<double>(kHintWidth), kBlack);
+    AddWrapped(texts, kHint, kHintLeft, kHintTop, static_cast<double>(kHintWidth), kInkColour);
     return texts;
 }
 
@@ -263,16 +252,16 @@ void DrawDesignPage(Surface& surface, const RatedDesigns& rated, int entriesTopo
     surface.SetPenWidth(1);
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
         const PageRect cell = DesignCellOf(topology);
-        surface.BoxOutline(cell.left, cell.top, cell.right, cell.bottom, kCellOutline);
+        surface.BoxOutline(cell.left, cell.top, cell.right, cell.bottom, kCellOutlineColour);
     }
     if (const auto area = DefaultSolutionArea(rated))
-        surface.FilledBox(area->left, area->top, area->right, area->bottom, kDefaultFill);
+        surface.FilledBox(area->left, area->top, area->right, area->bottom, kDefaultFillColour);
     Entries highlight;
     highlight.Topology = static_cast<std::int16_t>(entriesTopology);
     Schematic thumbnails(surface, highlight, 0, SchematicPage::Entries);
     surface.SetPenWidth(2);
-    surface.SetFont(kThumbnailFont);
-    surface.SetTextColour(kBlack);
+    surface.SetFont(kEntryTextFont);
+    surface.SetTextColour(kInkColour);
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
         Anchor at = DesignThumbnailAnchor(topology);
         thumbnails.DrawNetwork(topology, at);
@@ -283,20 +272,12 @@ void DrawDesignPage(Surface& surface, const RatedDesigns& rated, int entriesTopo
         surface.MoveTo(text.at.x, text.at.y);
         surface.Print(text.text);
     }
-    surface.SetTextColour(kBlack);
+    surface.SetTextColour(kInkColour);
 }
 
 std::span<const ControlPlace> DesignControlPlaces() {
     static const std::vector<ControlPlace> kPlaces = MakeControlPlaces();
     return kPlaces;
-}
-
-const ControlPlace& DesignControlPlace(std::string_view name) {
-    for (const ControlPlace& place : DesignControlPlaces()) {
-        if (place.name == name) return place;
-    }
-    static const ControlPlace kNowhere{"", 0, 0, 0, 0, {}};
-    return kNowhere;
 }
 
 std::string_view UseButtonName(int topology, std::size_t solution) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/design_choice.h"
-#include "graphics/results_scene.h"
+#include "graphics/page_items.h"
 #include "graphics/schematic.h"
 #include "graphics/surface.h"
 
@@ -51,7 +51,6 @@ void DrawDesignPage(Surface& surface, const RatedDesigns& rated, int entriesTopo
 // boxes, the loaded-Q box, hold chooser and hold value box of each T and pi network, a "Use these
 // values" button for each solution a network may have, and the way back to the results page.
 std::span<const ControlPlace> DesignControlPlaces();
-const ControlPlace& DesignControlPlace(std::string_view name);
 
 // The names of a network's controls: "use5Button" (first solution), "use5SecondButton", "q5Box",
 // "hold5Chooser", "hold5Box". Empty for a control the network does not have.

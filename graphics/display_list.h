@@ -49,8 +49,6 @@ public:
     void SetTextColour(Colour colour) override { m_textColour = colour; }
     void SetFont(const Font& font) override;
 
-    int PenWidth() const override { return m_penWidth; }
-    Colour TextColour() const override { return m_textColour; }
     const Font& CurrentFont() const override { return m_fonts[m_font]; }
 
     // Forgets every primitive; the pen, text colour, font and current point stay as they are.

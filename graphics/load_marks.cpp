@@ -93,9 +93,9 @@ void PlotMapped(Surface& surface, std::span<const PagePoint> pagePoints, DotStyl
 void PlotDot2(Surface& surface, const Load& load, float impedance, const ChartFrame& frame, float radius) {
     const PagePoint at = MapLoad(load.LoadR, load.LoadX, impedance, frame, MarkProduct::MagnitudeRadiusScale);
     surface.SetPenWidth(6);
-    surface.Circle(at.x, at.y, kFinalMarkRingRadius, kFinalMarkRing);
+    surface.Circle(at.x, at.y, kFinalMarkRingRadius, kPaperColour);
     surface.SetPenWidth(1);
-    surface.Circle(at.x, at.y, radius, kFinalMarkRed);
+    surface.Circle(at.x, at.y, radius, kFinalMarkColour);
 }
 
 } // namespace vorelin

@@ -3,6 +3,7 @@
 #include "core/networks.h"
 #include "core/tolerance_area.h"
 #include "graphics/chart_view.h"
+#include "graphics/style.h"
 #include "graphics/surface.h"
 
 #include <cstdint>
@@ -19,11 +20,10 @@ struct DotStyle {
     float radius;
 };
 
-inline constexpr DotStyle kLoadMark{0xFF0000, 50};   // blue: the load as the results page opens
-inline constexpr DotStyle kRegionDot{0x66CC00, 20};  // green: a load of the tolerance region
-inline constexpr DotStyle kNominalDot{0x111188, 50}; // dark red: the nominal load over a region
-inline constexpr Colour kFinalMarkRing = 0xFFFFFF;
-inline constexpr Colour kFinalMarkRed = 0x0000FF;
+inline constexpr DotStyle kLoadMark{kLoadMarkColour, 50};      // the load as the results page opens
+inline constexpr DotStyle kRegionDot{kRegionColour, 20};       // a load of the tolerance region
+inline constexpr DotStyle kNominalDot{kNominalMarkColour, 50}; // the nominal load over a region
+// The final mark clears a ring of the page's white round itself.
 inline constexpr float kFinalMarkRingRadius = 30;
 
 // Marks a load on a chart normalised to `impedance`: one circle outline in `style`, pen width 1.

@@ -4,6 +4,7 @@
 #include "core/measured_rows.h"
 #include "graphics/band_scene.h"
 #include "graphics/results_scene.h"
+#include "graphics/style.h"
 #include "graphics/text_metrics.h"
 
 #include <algorithm>
@@ -13,9 +14,6 @@
 namespace vorelin {
 
 namespace {
-
-// Blue-green-red order, as every colour of the surface.
-constexpr Colour kTraceColours[] = {0x209020, 0x909000, 0x2060A0, 0x808080, 0x008080, 0x604020};
 
 // A point within this many page units of the last one drawn adds nothing a thin pen shows.
 constexpr double kSkipWithin = 6;
@@ -64,7 +62,7 @@ void DrawLines(Surface& surface, std::span<const MeasuredTrace> traces,
 
 } // namespace
 
-Colour MeasuredTraceColour(std::size_t index) { return kTraceColours[index % std::size(kTraceColours)]; }
+Colour MeasuredTraceColour(std::size_t index) { return kMeasuredTraceColours[index % std::size(kMeasuredTraceColours)]; }
 
 void DrawMeasuredOnChart(Surface& surface, std::span<const MeasuredTrace> traces, const ChartFrame& frame,
                          float impedance, const PageRect& area, MeasuredTracesDrawn& drawn) {
@@ -105,7 +103,7 @@ void DrawMeasuredOnSwrPlot(Surface& surface, std::span<const MeasuredTrace> trac
 
 void DrawMeasuredLegend(Surface& surface, std::span<const MeasuredTrace> traces, const PageRect& area) {
     if (traces.empty()) return;
-    const Font& font = kResultsPageFont;
+    const Font& font = kPageFont;
     constexpr double kStroke = 250, kGap = 80, kMargin = 60, kLongestName = 2200;
     const double spacing = LineSpacing(font);
     std::vector<std::string> names;
@@ -118,7 +116,7 @@ void DrawMeasuredLegend(Surface& surface, std::span<const MeasuredTrace> traces,
     const double left = right - kStroke - kGap - widest;
     surface.FilledBox(
         static_cast<float>(left - kMargin), static_cast<float>(top), static_cast<float>(right + kMargin / 2),
-        static_cast<float>(top + spacing * static_cast<double>(names.size()) + kMargin / 2), 0xFFFFFF);
+        static_cast<float>(top + spacing * static_cast<double>(names.size()) + kMargin / 2), kPaperColour);
     surface.SetFont(font);
     surface.SetTextColour(0);
     for (std::size_t t = 0; t < names.size(); ++t) {

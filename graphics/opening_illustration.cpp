@@ -2,6 +2,7 @@
 
 #include "graphics/chart_grid.h"
 #include "graphics/schematic.h"
+#include "graphics/style.h"
 
 #include <array>
 
@@ -15,9 +16,9 @@ struct Panel {
     Colour outline;
 };
 
-constexpr Panel kTransmitter{980, 0xF0F0F0, 0xD0D0D0};
-constexpr Panel kTuner{2500, 0xFFFFDD, 0xDDDDBB};
-constexpr Panel kAntenna{1140, 0xF8F8FF, 0xC8C8EE};
+constexpr Panel kTransmitter{980, kTransmitterPanelColour, kTransmitterEdgeColour};
+constexpr Panel kTuner{2500, kTunerPanelColour, kTunerEdgeColour};
+constexpr Panel kAntenna{1140, kAntennaPanelColour, kAntennaEdgeColour};
 
 void DrawPanel(Surface& surface, const Anchor& at, const Panel& panel) {
     const float right = static_cast<float>(static_cast<double>(at.X) + static_cast<double>(panel.width));
@@ -61,9 +62,9 @@ void DrawOpeningChart(Surface& surface, float aspectRatio) {
     const auto markerX = static_cast<float>(static_cast<double>(kOpeningCentreX) - 0.2 * radius);
     const auto markerY = static_cast<float>(static_cast<double>(kOpeningCentreY) - 0.4 * radius);
     surface.SetPenWidth(3);
-    surface.Circle(markerX, markerY, 50, 0x0000FF);
+    surface.Circle(markerX, markerY, 50, kFinalMarkColour);
     surface.SetPenWidth(1);
-    surface.Circle(markerX, markerY, 60, 0);
+    surface.Circle(markerX, markerY, 60, kInkColour);
 }
 
 } // namespace vorelin

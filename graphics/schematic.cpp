@@ -94,13 +94,13 @@ constexpr std::array<Vertex, 8> kPrintedSourceResistor{
 constexpr std::array<Vertex, 8> kLoadResistor{
     {{60, 350}, {-60, 410}, {60, 470}, {-60, 540}, {60, 590}, {-60, 650}, {0, 680}, {0, 1040}}};
 
-constexpr Colour kGenTextPoint = 0xFFFFC0;
-constexpr Colour kGenHeadingPoint = 0xFFFFFF;
 constexpr int kPrintedPen = 10;
 
 } // namespace
 
-Colour Schematic::Stroke() const { return m_page == SchematicPage::Opening ? kOpeningStroke : 0; }
+Colour Schematic::Stroke() const {
+    return m_page == SchematicPage::Opening ? kOpeningStrokeColour : kInkColour;
+}
 
 void Schematic::Line(const Anchor& at, float dx1, float dy1, float dx2, float dy2, Colour colour) {
     m_surface.Line(Offset(at.X, static_cast<double>(dx1)), Offset(at.Y, static_cast<double>(dy1)),
@@ -210,11 +210,11 @@ void Schematic::ScreenGen(Anchor& at) {
 
     if (m_page == SchematicPage::Results) {
         // At fixed places of the page, left of the schematic.
-        m_surface.Point(1000, 3900, kGenTextPoint);
+        m_surface.Point(1000, 3900, kGeneratorTextPointColour);
         m_surface.Print("System impedance: " + PlainText(m_entries.Impedance) + " ohms");
-        m_surface.Point(1000, 3200, kGenHeadingPoint);
+        m_surface.Point(1000, 3200, kPaperColour);
         m_surface.Print("Test freq:");
-        m_surface.Point(1000, 3400, kGenTextPoint);
+        m_surface.Point(1000, 3400, kGeneratorTextPointColour);
         m_surface.Print(FormatValue(m_entries.Frequency));
     }
 }
@@ -285,7 +285,7 @@ void Schematic::DrawNetwork(int topology, Anchor& at) {
     if (!IsKnownTopology(topology)) return;
     const NetworkDrawing& drawing = DrawingOf(topology);
     if (m_page == SchematicPage::Entries) {
-        const Colour box = m_entries.Topology == topology ? kThumbnailHighlight : kThumbnailBackground;
+        const Colour box = m_entries.Topology == topology ? kThumbnailHighlightColour : kPaperColour;
         m_surface.FilledBox(at.X, Offset(at.Y, -200),
                             Offset(at.X, static_cast<double>(ThumbnailOf(topology).boxWidth)),
                             Offset(at.Y, 1200), box);
@@ -297,7 +297,7 @@ void Schematic::DrawNetwork(int topology, Anchor& at) {
         const PartLabels& label = drawing.labels[i];
         if (m_page == SchematicPage::Entries) {
             m_surface.Point(Offset(at.X, static_cast<double>(label.thumbnail.dx)),
-                            Offset(at.Y, static_cast<double>(label.thumbnail.dy)), kThumbnailHighlight);
+                            Offset(at.Y, static_cast<double>(label.thumbnail.dy)), kThumbnailHighlightColour);
             m_surface.Print(part.name);
         } else if (m_page == SchematicPage::Printer) {
             const std::string text = PartValueText(m_entries.*part.value, part.kind);
@@ -335,8 +335,9 @@ void DrawLibrary(Surface& surface, int chosen) {
     highlight.Topology = static_cast<std::int16_t>(chosen);
     Schematic thumbnails(surface, highlight, 0, SchematicPage::Entries);
     surface.SetPenWidth(2);
-    surface.SetFont(kThumbnailFont);
-    surface.SetTextColour(0);
+    // The part names in the entries page's own type.
+    surface.SetFont(kEntryTextFont);
+    surface.SetTextColour(kInkColour);
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
         Anchor at{ThumbnailOf(topology).x, ThumbnailOf(topology).y};
         thumbnails.DrawNetwork(topology, at);
@@ -348,9 +349,10 @@ ResultsSchematicEnds DrawResultsSchematic(Surface& surface, const Entries& entri
     surface.SetPenWidth(2);
     Anchor at{kResultsSchematicX, kResultsSchematicY};
     schematic.Gen(at);
-    surface.Line(Offset(at.X, -30), Offset(at.Y, -500), Offset(at.X, -30), Offset(at.Y, 1500), kPortMark);
+    surface.Line(Offset(at.X, -30), Offset(at.Y, -500), Offset(at.X, -30), Offset(at.Y, 1500),
+                 kPortMarkColour);
     schematic.DrawNetwork(entries.Topology, at);
-    surface.Line(at.X, Offset(at.Y, -500), at.X, Offset(at.Y, 1500), kPortMark);
+    surface.Line(at.X, Offset(at.Y, -500), at.X, Offset(at.Y, 1500), kPortMarkColour);
     const float networkEnd = at.X;
     schematic.Wire(at);
     schematic.Load(at);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entries.h"
+#include "graphics/style.h"
 #include "graphics/surface.h"
 
 #include <vector>
@@ -18,10 +19,6 @@ struct Anchor {
 };
 
 inline constexpr float kGroundRail = 1040; // below the signal rail
-inline constexpr Colour kShuntInductorColour = 15;
-inline constexpr Colour kOpeningStroke = 0xFF0000;
-inline constexpr Colour kThumbnailHighlight = 0xFFFFDD;
-inline constexpr Colour kThumbnailBackground = 0xFFFFFF;
 
 // Where a schematic is shown. The geometry is the same everywhere; the pages differ in colour,
 // decoration and a few extras:
@@ -93,9 +90,6 @@ const Thumbnail& ThumbnailOf(int topology);
 // The topology whose click area holds a point of the page, or 0.
 int ThumbnailAt(double x, double y);
 
-// The thumbnails' part names: the entries page's own font, in black.
-inline const Font kThumbnailFont{"MS Sans Serif", ScreenFontSize(0.0008), false};
-
 // The entries page's eight thumbnails at their places, at pen width 2, the box of `chosen`
 // highlighted. Clears nothing: the boxes paint over what was there.
 void DrawLibrary(Surface& surface, int chosen);
@@ -109,7 +103,6 @@ struct ResultsSchematicEnds {
 
 inline constexpr float kResultsSchematicX = 1000;
 inline constexpr float kResultsSchematicY = 2000;
-inline constexpr Colour kPortMark = 0xFFCC11;
 
 // Where the results page's schematic ends, without drawing it.
 ResultsSchematicEnds ResultsSchematicExtent(int topology, float loadX);

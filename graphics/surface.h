@@ -13,8 +13,9 @@ namespace vorelin {
 // (12000 x 9000 for a window page, 11500 x 15200 for the printed report), x to the right and
 // y downward. Pen widths are whole device pixels. Angles are radians, counter-clockwise as seen
 // on the page (pi/2 points up).
+// A font: its family is the name of one the program spells (a literal), so fonts are constants.
 struct Font {
-    std::string family = "Arial";
+    std::string_view family = "Arial";
     float size = 0; // in page units: 20 page units are one point
     bool bold = false;
     friend bool operator==(const Font&, const Font&) = default;
@@ -24,7 +25,9 @@ inline constexpr float kPageUnitsPerPoint = 20;
 // A font size given as a factor of the screen height in twips (the pages' own sizes) is
 // 180000 x factor page units; a size in points is 20 page units a point.
 constexpr float ScreenFontSize(double factor) { return static_cast<float>(180000 * factor); }
-constexpr float PointFontSize(double points) { return static_cast<float>(20 * points); }
+constexpr float PointFontSize(double points) {
+    return static_cast<float>(static_cast<double>(kPageUnitsPerPoint) * points);
+}
 
 // A point of the page, in page units.
 struct PagePoint {
@@ -73,8 +76,6 @@ public:
     virtual void SetTextColour(Colour colour) = 0;
     virtual void SetFont(const Font& font) = 0;
 
-    virtual int PenWidth() const = 0;
-    virtual Colour TextColour() const = 0;
     virtual const Font& CurrentFont() const = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "pages/band_chart_pointer.h"
 
+#include "graphics/style.h"
 #include "graphics/text_metrics.h"
 #include "pages/page_controls.h"
 #include "pages/page_window.h"
@@ -16,8 +17,6 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kBoxBackground = 0xE1FFFF;
-const PageFont kBoxFont{"Arial", ScreenFont(0.0008), false};
 // How near the pointer must come to a mark to pick it or to tell about it (page units).
 constexpr float kPickReach = 250;
 constexpr float kBoxReach = 400;
@@ -39,7 +38,7 @@ PagePoint ToPagePoint(const QPointF& point) {
 
 BandChartPointer::BandChartPointer(PageWindow& page, const BandSceneModel& scene, const BandSceneDrawn& drawn)
     : m_page(page), m_scene(scene), m_drawn(drawn),
-      m_box(MakeLabel(&page, "hoverLabel", QString(), {kBoxBackground})) {
+      m_box(MakeLabel(&page, "hoverLabel", QString(), {kHoverBoxColour})) {
     m_box->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_box->setMargin(2);
     m_box->hide();
@@ -162,7 +161,7 @@ void BandChartPointer::ShowBox(const QPointF& at) {
     const auto lines =
         point ? PointTexts(m_scene.points[*point])
               : MeasuredPointTexts(m_scene.measured[measured->trace], measured->point, m_scene.impedance);
-    const Font font{kBoxFont.family, kBoxFont.size, kBoxFont.bold};
+    const Font& font = kPageFont;
     double width = 0;
     for (const std::string& line : lines)
         width = std::max(width, TextWidth(font, line));
@@ -173,7 +172,7 @@ void BandChartPointer::ShowBox(const QPointF& at) {
     if (left + width > static_cast<double>(kBandChartArea.right)) left = at.x() - 150 - width;
     if (top + height > static_cast<double>(kBandChartArea.bottom)) top = at.y() - 150 - height;
     m_box->setText(QString::fromStdString(lines[0] + "\n" + lines[1] + "\n" + lines[2]));
-    m_page.Place(m_box, {left, top, width, height}, kBoxFont);
+    m_page.Place(m_box, {left, top, width, height}, kPageFont);
     m_box->show();
     m_box->raise();
 }

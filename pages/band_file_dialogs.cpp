@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "files/band_workflow.h"
 #include "graphics/display_list.h"
+#include "graphics/style.h"
 #include "pages/user_dialogs.h"
 #include "render/page_pictures.h"
 
@@ -87,8 +88,8 @@ void BandFileDialogs::SavePicture(QSize pixels, const std::function<void(Display
     DisplayList picture;
     draw(picture);
     const std::string path = choice.fileName.toStdString();
-    const WriteResult result = choice.type == 1 ? WritePageSvg(path, picture, kWindowPage, pixels, 0xFFFFFF)
-                                                : WritePagePng(path, picture, kWindowPage, pixels, 0xFFFFFF);
+    const WriteResult result = choice.type == 1 ? WritePageSvg(path, picture, kWindowPage, pixels, kPaperColour)
+                                                : WritePagePng(path, picture, kWindowPage, pixels, kPaperColour);
     if (result.Failed()) Tell(result.message);
 }
 

@@ -9,6 +9,7 @@
 #include "pages/page_controls.h"
 #include "pages/page_looks.h"
 #include "pages/user_dialogs.h"
+#include "render/page_pictures.h"
 #include "render/vector_state.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ namespace vorelin {
 
 namespace {
 
-const PageFont kTableFont{"Arial", ScreenFont(0.0008), false};
+constexpr Font kTableFont = kPageFont;
 
 struct Button {
     const char* name;
@@ -53,7 +54,6 @@ constexpr const char* kChangingControls[] = {"addRowButton",       "deleteRowBut
                                              "pasteButton",        "openButton",      "predictButton",
                                              "predictFrequencyBox"};
 
-constexpr Colour kNoteText = 0x0000CC; // red, as a row's problem
 // Right of the title, over the table: in sight whenever the table is.
 constexpr QRectF kNotePlace{7400, 250, 4300, 620};
 
@@ -66,7 +66,7 @@ QString AreasText(int percent, bool computing) {
 } // namespace
 
 BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_navigation(navigation), m_files(*this, dialogs),
+    : PageWindow(kPaperColour), m_entries(entries), m_navigation(navigation), m_files(*this, dialogs),
       m_measured(*this, dialogs) {
     setObjectName(QStringLiteral("bandPage"));
     setWindowTitle(QStringLiteral("Vorelin - Band page"));
@@ -135,7 +135,7 @@ void BandPage::MakeControls() {
     connect(predict, &QPushButton::clicked, this, &BandPage::onPredict);
 
     m_noteLabel = MakeLabel(this, "noteLabel", QString(),
-                            {std::nullopt, kNoteText, Qt::AlignRight | Qt::AlignVCenter, true});
+                            {std::nullopt, kProblemColour, Qt::AlignRight | Qt::AlignVCenter, true});
     m_noteLabel->hide();
     m_pointer.WatchControls();
 }
@@ -151,7 +151,7 @@ void BandPage::PlaceControls() {
     for (const ControlPlace& place : BandControlPlaces()) {
         if (QWidget* control = findChild<QWidget*>(QString::fromUtf8(place.name)))
             Place(control, {place.left, place.top, place.width, place.height},
-                  {place.font.family.c_str(), place.font.size, place.font.bold});
+                  place.font);
     }
     resizeEvent(nullptr);
 }
@@ -303,7 +303,7 @@ void BandPage::onSaveResultsCsv() { m_files.SaveResultsCsv(m_model.Table(), m_mo
 void BandPage::onSavePicture() {
     const auto firstRow = static_cast<std::size_t>(std::max(0, m_grid->rowAt(0)));
     // Twice the window's pixels: sharp when printed or shown on a denser screen.
-    m_files.SavePicture(size() * 2, [&](DisplayList& picture) {
+    m_files.SavePicture(PicturePixels(size()), [&](DisplayList& picture) {
         DrawBandPicture(picture, m_model.Table(), m_model.Results(), firstRow, m_scene, m_pointer.View());
     });
 }

@@ -14,10 +14,6 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kResultBackground = 0xF4F4F4;
-constexpr Colour kProblemBackground = 0xDDDDFF; // light red: the cell a row's problem names
-constexpr Colour kProblemText = 0x0000CC;
-
 constexpr auto kLoadColumn = static_cast<int>(kBandColumnCount);
 constexpr std::size_t kNoteColumn = static_cast<std::size_t>(BandColumn::Note);
 
@@ -194,7 +190,7 @@ QVariant BandTableModel::data(const QModelIndex& index, int role) const {
         if (!result.load) return Utf8(result.reason);
         return {};
     case Qt::ForegroundRole:
-        if (resultColumn && !result.load) return QBrush(ToColor(kProblemText));
+        if (resultColumn && !result.load) return QBrush(ToColor(kProblemColour));
         return {};
     case Qt::FontRole:
         if (IsPredictedRow(m_table.rows[row])) {
@@ -205,9 +201,9 @@ QVariant BandTableModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::BackgroundRole:
         if (!resultColumn && ProblemColumn(m_table.rows[row]) == static_cast<BandColumn>(column))
-            return QBrush(ToColor(kProblemBackground));
+            return QBrush(ToColor(kProblemCellColour));
         if (IsPredictedRow(m_table.rows[row])) return QBrush(ToColor(kPredictedBackground));
-        if (resultColumn) return QBrush(ToColor(kResultBackground));
+        if (resultColumn) return QBrush(ToColor(kResultCellColour));
         return {};
     default:
         return {};
@@ -224,7 +220,7 @@ QVariant BandTableModel::FlagData(std::size_t row, int role) const {
                        : QVariant();
     case Qt::BackgroundRole:
         if (misread) return QBrush(ToColor(kMisreadBackground));
-        return QBrush(ToColor(IsPredictedRow(m_table.rows[row]) ? kPredictedBackground : kResultBackground));
+        return QBrush(ToColor(IsPredictedRow(m_table.rows[row]) ? kPredictedBackground : kResultCellColour));
     case Qt::FontRole:
         return data(index(static_cast<int>(row), 0), role);
     default:

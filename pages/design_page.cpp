@@ -33,7 +33,7 @@ std::size_t FieldIndex(int topology) { return static_cast<std::size_t>(topology 
 
 DesignPage::DesignPage(Entries& entries, TunerProfileBook& profiles, UserDialogs& dialogs,
                        Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_profiles(profiles), m_dialogs(dialogs),
+    : PageWindow(kPaperColour), m_entries(entries), m_profiles(profiles), m_dialogs(dialogs),
       m_navigation(navigation) {
     setObjectName(QStringLiteral("designPage"));
     setWindowTitle(QStringLiteral("Vorelin - Design page"));
@@ -54,7 +54,7 @@ void DesignPage::MakeControls() {
     m_frequency = MakeBox("frequencyBox");
     for (int topology = kFirstTopology; topology <= kLastTopology; ++topology) {
         const auto parts = PartsOf(topology);
-        if (parts.size() == 3) {
+        if (IsTOrPi(topology)) {
             NetworkFields& fields = m_fields[FieldIndex(topology)];
             fields.q = MakeBox(QBoxName(topology));
             fields.hold = new QComboBox(this);
@@ -66,7 +66,7 @@ void DesignPage::MakeControls() {
                     [this, topology] { onHoldChosen(topology); });
             fields.holdValue = MakeBox(HoldBoxName(topology));
         }
-        for (std::size_t s = 0; s < (parts.size() == 3 ? 2u : 1u); ++s) {
+        for (std::size_t s = 0; s < (IsTOrPi(topology) ? 2u : 1u); ++s) {
             QPushButton* use = MakeButton(this, std::string(UseButtonName(topology, s)).c_str(),
                                           QStringLiteral("Use these values"), kPageButtonColour);
             connect(use, &QPushButton::clicked, this, [this, topology, s] { onUseValues(topology, s); });
@@ -80,8 +80,7 @@ void DesignPage::MakeControls() {
 void DesignPage::PlaceControls() {
     for (const ControlPlace& place : DesignControlPlaces()) {
         if (QWidget* control = findChild<QWidget*>(Latin1(place.name)))
-            Place(control, {place.left, place.top, place.width, place.height},
-                  {place.font.family.c_str(), place.font.size, place.font.bold});
+            Place(control, {place.left, place.top, place.width, place.height}, place.font);
     }
 }
 
@@ -103,7 +102,7 @@ void DesignPage::Load() {
 
 DesignOptions DesignPage::OptionsFor(int topology) const {
     DesignOptions options;
-    if (PartsOf(topology).size() != 3) return options;
+    if (!IsTOrPi(topology)) return options;
     const NetworkFields& fields = m_fields[FieldIndex(topology)];
     if (const int held = fields.hold->currentIndex(); held > 0) {
         options.hold =
@@ -139,7 +138,7 @@ void DesignPage::ShowSolutionControls() {
             // Enter in any box uses the default solution.
             buttons[s]->setDefault(m_rated.choice.preferred == SolutionPlace{d, s});
         }
-        if (PartsOf(design.topology).size() != 3) continue;
+        if (!IsTOrPi(design.topology)) continue;
         // The Q box shows the Q the solver chose while it is empty; a held part decides instead.
         const NetworkFields& fields = m_fields[FieldIndex(design.topology)];
         fields.q->setPlaceholderText(

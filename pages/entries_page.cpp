@@ -25,19 +25,6 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kLabelColour = 0xFFFFEE;
-
-const PageFont kLabelFont{"MS Sans Serif", ScreenFont(0.0008), true};
-const PageFont kBoxFont{"MS Sans Serif", ScreenFont(0.0008), true};
-const PageFont kHintFont{"MS Sans Serif", ScreenFont(0.0008), false};
-
-constexpr double kPageWidth = 12000;
-
-// The readout beside a box: black while the box's text was read whole, this warm red when the
-// reading skipped or cut something.
-constexpr Colour kReadoutText = 0x000000;
-constexpr Colour kReadoutWarning = 0x0030C0;
-const PageFont kReadoutFont{"MS Sans Serif", ScreenFont(0.0008), false};
 // The free space right of the boxes, which the specified controls leave empty.
 constexpr double kValueReadoutLeft = 2550, kValueReadoutWidth = 1400;
 constexpr double kPartReadoutLeft = 3350, kPartReadoutWidth = 1100;
@@ -72,7 +59,7 @@ QString Latin1(std::string_view text) {
 
 EntriesPage::EntriesPage(Entries& entries, TunerProfileBook& profiles, UserDialogs& dialogs,
                          Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_profiles(profiles), m_dialogs(dialogs),
+    : PageWindow(kPaperColour), m_entries(entries), m_profiles(profiles), m_dialogs(dialogs),
       m_navigation(navigation) {
     setObjectName(QStringLiteral("entriesPage"));
     setWindowTitle(QStringLiteral("Vorelin - Entries page"));
@@ -86,18 +73,19 @@ void EntriesPage::MakeControls() {
     // Labels first: a box sits over the lower part of its label and must stay on top of it.
     m_titleLabel = MakeLabel(this, "titleLabel", QStringLiteral("Vorelin - Entries Page"),
                              {std::nullopt, kPageTitleColour});
-    m_chooseNetworkLabel = MakeLabel(this, "chooseNetworkLabel",
-                                     QStringLiteral("  Click on a network to choose it:"), {kLabelColour});
-    m_frequencyLabel =
-        MakeLabel(this, "frequencyLabel", QStringLiteral("  Enter the test frequency, Hz:"), {kLabelColour});
+    m_chooseNetworkLabel =
+        MakeLabel(this, "chooseNetworkLabel", QStringLiteral("  Click on a network to choose it:"),
+                  {kEntryLabelColour});
+    m_frequencyLabel = MakeLabel(this, "frequencyLabel", QStringLiteral("  Enter the test frequency, Hz:"),
+                                 {kEntryLabelColour});
     m_impedanceLabel = MakeLabel(this, "impedanceLabel",
-                                 QStringLiteral("  Enter the system impedance, ohms:"), {kLabelColour});
+                                 QStringLiteral("  Enter the system impedance, ohms:"), {kEntryLabelColour});
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const std::string_view part = kEntryParts[i].name;
         QString name = BoxName(part);
         name.replace(QStringLiteral("Box"), QStringLiteral("Label"));
         m_parts[i].label = MakeLabel(this, name.toLatin1().constData(),
-                                     QString::fromStdString(PartCaption(part)), {kLabelColour});
+                                     QString::fromStdString(PartCaption(part)), {kEntryLabelColour});
     }
     m_multipliersHint =
         MakeLabel(this, "multipliersHint",
@@ -120,7 +108,7 @@ void EntriesPage::MakeControls() {
     connect(m_bandButton, &QPushButton::clicked, this, &EntriesPage::onBand);
 
     m_profileLabel = MakeLabel(this, "profileLabel", QStringLiteral("  Tuner profile:"),
-                               {kLabelColour, 0, Qt::AlignLeft | Qt::AlignVCenter});
+                               {kEntryLabelColour, 0, Qt::AlignLeft | Qt::AlignVCenter});
     m_profileChooser = new QComboBox(this);
     m_profileChooser->setObjectName(QStringLiteral("profileChooser"));
     connect(m_profileChooser, &QComboBox::currentIndexChanged, this, &EntriesPage::onProfileChosen);
@@ -151,7 +139,7 @@ EntriesPage::EntryBox EntriesPage::MakeEntryBox(std::string_view field, float En
     readoutName.replace(QStringLiteral("Box"), QStringLiteral("Reading"));
     const EntryBox entry{MakeTextBox(this, BoxName(field).toLatin1().constData()), value,
                          MakeLabel(this, readoutName.toLatin1().constData(), QString(),
-                                   {std::nullopt, kReadoutText, Qt::AlignLeft | Qt::AlignVCenter}),
+                                   {std::nullopt, kInkColour, Qt::AlignLeft | Qt::AlignVCenter}),
                          unit};
     connect(entry.box, &QLineEdit::textChanged, this, [this, entry] { onBoxChanged(entry); });
     // Enter in a box is "See results", as a form's default button would be.
@@ -218,26 +206,27 @@ void EntriesPage::ShowStartingValue(const EntryBox& entry, float saved, float bu
 
 void EntriesPage::PlaceControls() {
     Place(m_titleLabel, kPageTitlePlace, kPageTitleFont);
-    Place(m_chooseNetworkLabel, {4500, 1900, 3200, 300}, kLabelFont);
-    Place(m_frequencyLabel, {1000, 2000, 3000, 500}, kLabelFont);
-    Place(m_frequency.box, {1300, 2200, 1200, 200}, kBoxFont);
-    Place(m_frequency.readout, {kValueReadoutLeft, 2200, kValueReadoutWidth, 200}, kReadoutFont);
-    Place(m_impedanceLabel, {1000, 3000, 3000, 500}, kLabelFont);
-    Place(m_impedance.box, {1300, 3200, 1200, 200}, kBoxFont);
-    Place(m_impedance.readout, {kValueReadoutLeft, 3200, kValueReadoutWidth, 200}, kReadoutFont);
+    Place(m_chooseNetworkLabel, {4500, 1900, 3200, 300}, kEntryBoxFont);
+    Place(m_frequencyLabel, {1000, 2000, 3000, 500}, kEntryBoxFont);
+    Place(m_frequency.box, {1300, 2200, 1200, 200}, kEntryBoxFont);
+    Place(m_frequency.readout, {kValueReadoutLeft, 2200, kValueReadoutWidth, 200}, kEntryTextFont);
+    Place(m_impedanceLabel, {1000, 3000, 3000, 500}, kEntryBoxFont);
+    Place(m_impedance.box, {1300, 3200, 1200, 200}, kEntryBoxFont);
+    Place(m_impedance.readout, {kValueReadoutLeft, 3200, kValueReadoutWidth, 200}, kEntryTextFont);
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const double top = PartLabelTop(PositionOf(kEntryParts[i].name));
-        Place(m_parts[i].label, {1000, top, 3000, 500}, kLabelFont);
-        Place(m_parts[i].entry.box, {1300, top + 200, 2000, 360}, kBoxFont);
-        Place(m_parts[i].entry.readout, {kPartReadoutLeft, top + 200, kPartReadoutWidth, 360}, kReadoutFont);
+        Place(m_parts[i].label, {1000, top, 3000, 500}, kEntryBoxFont);
+        Place(m_parts[i].entry.box, {1300, top + 200, 2000, 360}, kEntryBoxFont);
+        Place(m_parts[i].entry.readout, {kPartReadoutLeft, top + 200, kPartReadoutWidth, 360},
+              kEntryTextFont);
     }
     Place(m_seeResultsButton, {1000, 6000, 1500, 300}, kPageButtonFont);
     Place(m_helpButton, {1000, 6500, 1500, 300}, kPageButtonFont);
     Place(m_exitButton, {1000, 7000, 1500, 300}, kPageButtonFont);
     Place(m_bandButton, {1000, 7500, 1500, 300}, kPageButtonFont);
-    Place(m_multipliersHint, {4500, 7200, 5000, 300}, kHintFont);
-    Place(m_profileLabel, kProfileLabelPlace, kLabelFont);
-    Place(m_profileChooser, kProfileChooserPlace, kBoxFont);
+    Place(m_multipliersHint, {4500, 7200, 5000, 300}, kEntryTextFont);
+    Place(m_profileLabel, kProfileLabelPlace, kEntryBoxFont);
+    Place(m_profileChooser, kProfileChooserPlace, kEntryBoxFont);
     Place(m_profilesButton, kProfilesButtonPlace, kPageButtonFont);
 }
 
@@ -250,8 +239,10 @@ void EntriesPage::ShowReadout(const EntryBox& entry) {
     const ValueReadout readout = ReadoutOf(entry.box->text().toStdString(), entry.unit);
     entry.readout->setText(QString::fromStdString(readout.text));
     const QString warning = QString::fromStdString(readout.warning);
+    // Black while the box's text was read whole, the warning's red when the reading skipped or cut
+    // something.
     QPalette palette = entry.readout->palette();
-    palette.setColor(QPalette::WindowText, ToColor(warning.isEmpty() ? kReadoutText : kReadoutWarning));
+    palette.setColor(QPalette::WindowText, ToColor(warning.isEmpty() ? kInkColour : kWarningColour));
     entry.readout->setPalette(palette);
     entry.readout->setToolTip(warning);
     entry.box->setToolTip(warning);
@@ -294,7 +285,7 @@ void EntriesPage::DrawLibraryAfresh() {
 }
 
 void EntriesPage::onPageClicked(double x, double y) {
-    if (x > kPageWidth) return;
+    if (x > kWindowPage.width) return;
     const int picked = ThumbnailAt(x, y);
     if (picked != 0) {
         m_entries.Topology = static_cast<std::int16_t>(picked);

@@ -14,10 +14,6 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kHelpBackground = 0xFFFFFF;
-
-const PageFont kMessageFont{"Arial", ScreenFont(0.0008), false};
-
 const std::array<const char*, 13> kParagraphs{
     "Vorelin uses the settings of your antenna tuner to measure the impedance presented to the tuner "
     "output. It calculates the impedance/admittance transformations through the tuner, starting at the "
@@ -61,11 +57,11 @@ const std::array<const char*, 13> kParagraphs{
 
 } // namespace
 
-HelpPage::HelpPage() : PageWindow(kHelpBackground) {
+HelpPage::HelpPage() : PageWindow(kPaperColour) {
     setObjectName(QStringLiteral("helpPage"));
     setWindowTitle(QStringLiteral("Vorelin - Help page"));
-    m_titleLabel =
-        MakeLabel(this, "titleLabel", QStringLiteral("Vorelin - Help page"), {std::nullopt, kPageTitleColour});
+    m_titleLabel = MakeLabel(this, "titleLabel", QStringLiteral("Vorelin - Help page"),
+                             {std::nullopt, kPageTitleColour});
     m_messageLabel =
         MakeLabel(this, "messageLabel", QString(), {std::nullopt, 0, Qt::AlignLeft | Qt::AlignTop, true});
     m_exitButton = MakeButton(this, "exitButton", QStringLiteral("Exit"), kPageButtonColour);
@@ -85,7 +81,7 @@ QString HelpPage::HelpText() {
 
 void HelpPage::Load() {
     Place(m_titleLabel, kPageTitlePlace, kPageTitleFont);
-    Place(m_messageLabel, {3500, 1500, 8000, 7000}, kMessageFont);
+    Place(m_messageLabel, {3500, 1500, 8000, 7000}, kPageFont);
     Place(m_exitButton, {1000, 6500, 1500, 300}, kPageButtonFont);
     m_messageLabel->setText(HelpText());
 }

@@ -1,7 +1,7 @@
 #include "pages/opening_page.h"
 
-#include "files/last_session_file.h"
 #include "core/version.h"
+#include "files/last_session_file.h"
 #include "files/start_up.h"
 #include "graphics/opening_illustration.h"
 #include "pages/navigation.h"
@@ -16,14 +16,8 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kOpeningBackground = 0xFFFFF4;
-constexpr Colour kTitlePointColour = 0xFFFF00;
 constexpr float kTitleX = 1000;
 constexpr float kTitleY = 1000;
-
-// The page's own font is Times New Roman bold; the labels take it too.
-constexpr const char* kOpeningFamily = "Times New Roman";
-const PageFont kLabelFont{kOpeningFamily, ScreenFont(0.0008), true};
 
 } // namespace
 
@@ -49,10 +43,11 @@ void OpeningPage::Load() {
     Place(m_exitButton, {1000, 7000, 1500, 300}, kPageButtonFont);
     PrintTitle();
 
-    Place(m_versionLabel, {4000, 6700, 4000, 300}, kLabelFont);
-    Place(m_mathCreditLabel, {4000, 7000, 4000, 300}, kLabelFont);
-    Place(m_interfaceCreditLabel, {4000, 7300, 4000, 300}, kLabelFont);
-    m_versionLabel->setText(QString::fromLatin1(kVersionText.data(), static_cast<qsizetype>(kVersionText.size())));
+    Place(m_versionLabel, {4000, 6700, 4000, 300}, kOpeningLabelFont);
+    Place(m_mathCreditLabel, {4000, 7000, 4000, 300}, kOpeningLabelFont);
+    Place(m_interfaceCreditLabel, {4000, 7300, 4000, 300}, kOpeningLabelFont);
+    m_versionLabel->setText(
+        QString::fromLatin1(kVersionText.data(), static_cast<qsizetype>(kVersionText.size())));
     m_mathCreditLabel->setText(QStringLiteral("Math routines by the Vorelin authors"));
     m_interfaceCreditLabel->setText(QStringLiteral("Interface routines by the Vorelin authors"));
 
@@ -67,12 +62,13 @@ void OpeningPage::Load() {
 void OpeningPage::PrintTitle() {
     DisplayList& page = Drawing();
     // The point places the text position; its colour is all but the page's own.
-    page.Point(kTitleX, kTitleY, kTitlePointColour);
-    page.SetFont(Font{kOpeningFamily, ScreenFont(0.006), true});
+    page.Point(kTitleX, kTitleY, kOpeningTitlePointColour);
+    page.SetFont(kOpeningTitleFont);
     page.SetTextColour(kPageTitleColour);
     page.Print("Vorelin");
-    page.SetFont(Font{kOpeningFamily, ScreenFont(0.0008), true});
-    page.SetTextColour(0);
+    // The page's own font is the title's family; its labels take it too.
+    page.SetFont(kOpeningLabelFont);
+    page.SetTextColour(kInkColour);
 }
 
 void OpeningPage::onStart() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour.h"
+#include "graphics/style.h"
 
 #include <QString>
 #include <QWidget>
@@ -29,7 +29,7 @@ QLabel* MakeLabel(QWidget* page, const char* name, const QString& caption, const
 QPushButton* MakeButton(QWidget* page, const char* name, const QString& caption, Colour background);
 // A text box holds at most this many characters.
 inline constexpr int kLongestBoxText = 40;
-QLineEdit* MakeTextBox(QWidget* page, const char* name, Colour background = 0xFFFFFF);
+QLineEdit* MakeTextBox(QWidget* page, const char* name, Colour background = kPaperColour);
 
 // An up-down spinner bound to a text box that holds its value (50 to 150, step 1): its arrows
 // write the new value into the text box and then call `changed`, as a buddy spinner does.

@@ -48,7 +48,7 @@ void PageWindow::LoadAndShow() {
     activateWindow();
 }
 
-void PageWindow::Place(QWidget* control, const QRectF& pageRect, const PageFont& font) {
+void PageWindow::Place(QWidget* control, const QRectF& pageRect, const Font& font) {
     PlacedControl placed{control, pageRect, true, font};
     if (PlacedControl* existing = Find(control)) {
         *existing = placed;
@@ -82,7 +82,8 @@ void PageWindow::Layout(const PlacedControl& placed) const {
                                                 static_cast<float>(placed.pageRect.bottom()));
     placed.control->setGeometry(QRectF(topLeft, bottomRight).toAlignedRect());
     if (!placed.hasFont) return;
-    QFont font(QString::fromLatin1(placed.font.family));
+    QFont font(
+        QString::fromLatin1(placed.font.family.data(), static_cast<qsizetype>(placed.font.family.size())));
     font.setBold(placed.font.bold);
     // A font size in page units is the em height on the page; scaled to pixels it keeps the text
     // in proportion to the page at any window size (a point size would follow the screen's DPI).

@@ -12,21 +12,7 @@
 
 namespace vorelin {
 
-// Font sizes in page units. A size given as a factor of the screen height (in twips, giving
-// points) is 180000 x factor page units when the page spans the screen; a size in points is 20
-// page units a point (a page unit is a twip at the design size).
-constexpr float ScreenFont(double factor) { return ScreenFontSize(factor); }
-constexpr float PointFont(double points) { return static_cast<float>(20 * points); }
-
-// How a control's font is given: a size in page units (20 per point at the design size), a
-// family and weight. Page fonts keep their size relative to the page at any window size.
-struct PageFont {
-    const char* family = "Arial";
-    float size = 0;
-    bool bold = false;
-};
-
-// A window whose content is laid out on a logical page (12000 x 9000 units) and scaled
+// A window whose content is laid out on a logical page (kWindowPage) and scaled
 // uniformly to the window, centred in it. What is drawn on the page is a retained display list,
 // rendered to a cached image; child controls are placed by their logical rectangles and follow
 // the scale, fonts included.
@@ -61,8 +47,8 @@ public:
     void RedrawWithin(const PageRect& area);
 
     // Places a control at a rectangle in page units with a font; it keeps that place and the
-    // font's relative size whenever the window is resized.
-    void Place(QWidget* control, const QRectF& pageRect, const PageFont& font);
+    // font's size relative to the page whenever the window is resized.
+    void Place(QWidget* control, const QRectF& pageRect, const Font& font);
     void Place(QWidget* control, const QRectF& pageRect);
 
     // The page coordinates of a point of the window.
@@ -88,7 +74,7 @@ private:
         QWidget* control;
         QRectF pageRect;
         bool hasFont;
-        PageFont font;
+        Font font;
     };
     void LoadAndShow();
     void Layout(const PlacedControl& placed) const;

@@ -20,8 +20,6 @@ namespace vorelin {
 
 namespace {
 
-constexpr Colour kRefusalRed = 0x0030C0;
-
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -118,7 +116,7 @@ void ProfileDialog::MakeControls() {
     m_note->setFixedHeight(m_note->fontMetrics().lineSpacing() * 3 + 12);
     form->addWidget(m_note, row++, 1, 1, 3);
     // Room for two lines of either, so that a reason shown covers nothing.
-    m_refusal = MakeLabel(this, "refusalLabel", {}, {std::nullopt, kRefusalRed, Qt::AlignLeft, true});
+    m_refusal = MakeLabel(this, "refusalLabel", {}, {std::nullopt, kWarningColour, Qt::AlignLeft, true});
     m_refusal->setMinimumHeight(2 * m_refusal->fontMetrics().lineSpacing());
     form->addWidget(m_refusal, row++, 0, 1, 4);
     m_state = MakeLabel(this, "stateLabel", {}, {std::nullopt, 0, Qt::AlignLeft, true});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/entries.h"
+#include "core/load_analysis.h"
 #include "graphics/load_marks.h"
 
 class QWidget;
@@ -9,10 +9,9 @@ namespace vorelin {
 
 class UserDialogs;
 
-// "Send to printer": the print dialog, then the report of the entries (its load marked in
+// "Send to printer": the print dialog, then the report of the analysis (its load marked in
 // `mark`) on the chosen printer or PDF file. Cancelling prints nothing and says nothing; a
 // failure after the dialog is told in one message box that names the printer or the file.
-void SendReportToPrinter(QWidget* parent, const Entries& entries, DotStyle mark, int accuracyPercent,
-                         UserDialogs& dialogs);
+void SendReportToPrinter(QWidget* parent, const LoadAnalysis& analysis, DotStyle mark, UserDialogs& dialogs);
 
 } // namespace vorelin

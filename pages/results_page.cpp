@@ -47,7 +47,7 @@ std::string AccuracyButtonName(int percent) { return "accuracy" + std::to_string
 
 ResultsPage::ResultsPage(const Entries& entries, Settings& settings, UserDialogs& dialogs,
                          Navigation& navigation)
-    : PageWindow(0xFFFFFF), m_entries(entries), m_settings(settings), m_dialogs(dialogs),
+    : PageWindow(kPaperColour), m_entries(entries), m_settings(settings), m_dialogs(dialogs),
       m_navigation(navigation) {
     setObjectName(QStringLiteral("resultsPage"));
     setWindowTitle(QStringLiteral("Vorelin - Results page"));
@@ -79,7 +79,7 @@ void ResultsPage::MakeControls() {
                               {std::nullopt, 0, Qt::AlignRight | Qt::AlignVCenter});
     m_aspectBox = MakeTextBox(this, "aspectBox");
     m_aspectBox->setText(QStringLiteral("1.0"));
-    m_aspectPercentBox = MakeTextBox(this, "aspectPercentBox", 0xFFFFC0);
+    m_aspectPercentBox = MakeTextBox(this, "aspectPercentBox", kEditBoxColour);
     m_aspectPercentBox->hide();
     m_aspectSpinner = new UpDown(this, "aspectSpinner", *m_aspectPercentBox, 50, 150);
     m_aspectSpinner->SetChangeHandler([this] { onAspectStepped(); });
@@ -88,7 +88,7 @@ void ResultsPage::MakeControls() {
     connect(m_aspectBox, &QLineEdit::editingFinished, this, [this] { onAspectTypingFinished(); });
 
     const auto viewButton = [this](const char* name, const QString& caption, auto handler) {
-        QPushButton* made = MakeButton(this, name, caption, 0xFFFFFF);
+        QPushButton* made = MakeButton(this, name, caption, kPaperColour);
         connect(made, &QPushButton::clicked, this, handler);
     };
     viewButton("largerButton", QStringLiteral("Larger"), [this] { onLarger(); });
@@ -99,7 +99,7 @@ void ResultsPage::MakeControls() {
         made->setObjectName(QString::fromLatin1(name));
         made->setArrowType(type);
         QPalette palette = made->palette();
-        palette.setColor(QPalette::Button, ToColor(0xFFFFFF));
+        palette.setColor(QPalette::Button, ToColor(kPaperColour));
         made->setPalette(palette);
         connect(made, &QToolButton::clicked, this, [this, direction] { onPan(direction); });
     };
@@ -112,8 +112,7 @@ void ResultsPage::MakeControls() {
 void ResultsPage::PlaceControls() {
     for (const ControlPlace& place : ResultsControlPlaces()) {
         if (QWidget* control = findChild<QWidget*>(Latin1(place.name)))
-            Place(control, {place.left, place.top, place.width, place.height},
-                  {place.font.family.c_str(), place.font.size, place.font.bold});
+            Place(control, {place.left, place.top, place.width, place.height}, place.font);
     }
 }
 
@@ -133,23 +132,30 @@ void ResultsPage::ShowResults() {
     EnsureScale(m_view);
 }
 
+const LoadAnalysis& ResultsPage::CurrentAnalysis(bool withRegion) {
+    const float accuracy = AccuracyFraction(m_accuracyPercent);
+    // A view change leaves the load and its region as they were: they are worked out again only
+    // when the entries or the accuracy change.
+    const bool current = m_analysis.id != 0 && m_analysis.entries == m_entries;
+    const bool regionKept = m_analysis.accuracy == accuracy;
+    if (!current || (withRegion && !regionKept))
+        m_analysis = AnalyseLoad(m_entries, withRegion ? std::optional(accuracy) : std::nullopt);
+    return m_analysis;
+}
+
+LoadAnalysis ResultsPage::ReportAnalysis() {
+    const LoadAnalysis& analysis = CurrentAnalysis(m_hintShown);
+    return m_hintShown ? analysis : WithoutRegion(analysis);
+}
+
 void ResultsPage::DrawChart(ResultsDrawing drawing, bool viewOnly) {
     ShowResults();
     ClearUpperVectorState(); // the controls ran Qt's text layout
     const bool withRegion = drawing == ResultsDrawing::RegionChosen;
-    const float accuracy = AccuracyFraction(m_accuracyPercent);
-    // A view change leaves the load and its region as they were: they are worked out again only
-    // when the entries or the accuracy change.
-    const bool kept = m_modelEntries == m_entries && m_model.accuracy == accuracy &&
-                      (m_modelHasRegion || !withRegion) && m_model.loadsGeneration != 0;
-    if (!kept) {
-        m_model = ComputeResults(m_entries, accuracy, withRegion, m_scratch);
-        m_modelEntries = m_entries;
-        m_modelHasRegion = withRegion;
-    }
+    CurrentAnalysis(withRegion);
     m_shown = {m_view, m_settings.AspectRatio, m_mark, drawing, m_hintShown};
     ClearPage();
-    DrawResultsPage(Drawing(), m_model, m_shown, m_scratch);
+    DrawResultsPage(Drawing(), m_analysis, m_shown, m_scratch);
     if (withRegion) m_mark = kNominalDot;
     // A view change changes the chart's area alone: the window paints only that afresh.
     viewOnly ? RedrawWithin(kResultsChartArea) : Redraw();
@@ -262,18 +268,14 @@ void ResultsPage::onEntries() {
 }
 
 // The report carries the ranges of the region the page shows, once an accuracy was chosen.
-void ResultsPage::onPrint() {
-    SendReportToPrinter(this, m_entries, m_mark, m_hintShown ? m_accuracyPercent : 0, m_dialogs);
-}
+void ResultsPage::onPrint() { SendReportToPrinter(this, ReportAnalysis(), m_mark, m_dialogs); }
 
-QSize ResultsPage::PicturePixels() const { return size() * 2; }
-
-DisplayList ResultsPage::PictureOfPage() const {
+// The page as last drawn, drawn afresh for a picture.
+DisplayList ResultsPage::PictureOfPage() {
     DisplayList picture;
     ResultsScratch scratch;
-    const ResultsModel model = ComputeResults(m_entries, AccuracyFraction(m_accuracyPercent),
-                                              m_shown.drawing != ResultsDrawing::LoadMarked, scratch);
-    DrawResultsPage(picture, model, m_shown, scratch);
+    DrawResultsPage(picture, CurrentAnalysis(m_shown.drawing != ResultsDrawing::LoadMarked), m_shown,
+                    scratch);
     return picture;
 }
 
@@ -281,8 +283,8 @@ DisplayList ResultsPage::PictureOfPage() const {
 // one, a text editor or a spreadsheet the other.
 void ResultsPage::onCopy() {
     auto* copied = new QMimeData; // the clipboard takes it
-    copied->setImageData(RenderPage(PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF));
-    copied->setText(QString::fromStdString(ResultsText(m_model, m_hintShown)));
+    copied->setImageData(RenderPage(PictureOfPage(), kWindowPage, PicturePixels(size()), kPaperColour));
+    copied->setText(QString::fromStdString(ResultsText(CurrentAnalysis(), m_hintShown)));
     QGuiApplication::clipboard()->setMimeData(copied);
 }
 
@@ -295,19 +297,18 @@ void ResultsPage::onSaveAs() {
     const UserDialogs::SaveChoice choice = m_dialogs.AskSaveAs(this, QStringLiteral("Save as"), types);
     if (choice.fileName.isEmpty()) return;
     const std::string path = choice.fileName.toStdString();
-    const NetworkRun run = RunNetwork(m_entries);
+    const NetworkRun run = CurrentAnalysis().run;
     WriteResult result;
     switch (choice.type) {
     case Png:
-        result = WritePagePng(path, PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF);
+        result = WritePagePng(path, PictureOfPage(), kWindowPage, PicturePixels(size()), kPaperColour);
         break;
     case Svg:
-        result = WritePageSvg(path, PictureOfPage(), kWindowPage, PicturePixels(), 0xFFFFFF);
+        result = WritePageSvg(path, PictureOfPage(), kWindowPage, PicturePixels(size()), kPaperColour);
         break;
     case Pdf:
-        result = WriteReportPdfFile(
-            DrawnReport(m_entries, CurrentDateTimeText(), m_mark, m_hintShown ? m_accuracyPercent : 0), path,
-            LocalPaper(), kReportPdfDotsPerInch);
+        result = WriteReportPdfFile(DrawnReport(ReportAnalysis(), CurrentDateTimeText(), m_mark), path,
+                                    LocalPaper(), kReportPdfDotsPerInch);
         break;
     case Touchstone:
     case Csv:
@@ -330,7 +331,7 @@ void ResultsPage::onSaveAs() {
                                                          "file holds the loads of its tolerance area."));
             return;
         } else {
-            result = WriteRegionCsv(path, m_entries, AccuracyFraction(m_accuracyPercent));
+            result = WriteRegionCsv(path, CurrentAnalysis(true));
         }
         break;
     default:
@@ -343,7 +344,7 @@ void ResultsPage::onSaveAs() {
 
 void ResultsPage::onSendToPlotwin() {
     // The file carries the load: without one it would hand on an earlier load beside these entries.
-    const NetworkRun run = RunNetwork(m_entries);
+    const NetworkRun run = CurrentAnalysis().run;
     if (!run.Computed()) {
         m_dialogs.ShowMessage(this, QStringLiteral("The Plotwin file was not written: ") +
                                         Latin1(kLoadNotComputable).toLower());

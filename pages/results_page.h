@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entries.h"
+#include "core/load_analysis.h"
 #include "core/networks.h"
 #include "core/settings.h"
 #include "files/file_io.h"
@@ -24,7 +25,8 @@ class UserDialogs;
 // The results page: the network as a schematic with its part values, the load as a readout and
 // as a mark on a Smith chart, the chart's view controls, the tolerance region for a chosen
 // accuracy, and the ways out (entries, printer, network file, exit). Everything but the
-// controls is one drawing (graphics/results_scene), redrawn whole from the entries at every change.
+// controls is one drawing (graphics/results_scene) of one analysis of the load, redrawn whole at
+// every change; the analysis is made again only when the entries or the accuracy change.
 class ResultsPage final : public PageWindow {
 public:
     ResultsPage(const Entries& entries, Settings& settings, UserDialogs& dialogs, Navigation& navigation);
@@ -80,9 +82,12 @@ private:
     void ShowAspectText(const QString& text);
     void ShowAspectTexts(float ratio);
     void ApplyAspectRatio(float ratio);
-    // The page's drawing as a picture at twice the window's pixels.
-    QSize PicturePixels() const;
-    DisplayList PictureOfPage() const;
+    // The analysis of the entries, made again when they changed (without a region then) or when
+    // `withRegion` asks for the region at the current accuracy that it lacks.
+    const LoadAnalysis& CurrentAnalysis(bool withRegion = false);
+    // What the report tells: the region once an accuracy was chosen, else the load alone.
+    LoadAnalysis ReportAnalysis();
+    DisplayList PictureOfPage();
 
     const Entries& m_entries;
     Settings& m_settings;
@@ -97,9 +102,7 @@ private:
     bool m_defaultsWriteFailed = false;
     bool m_showingAspectText = false;
     ResultsScratch m_scratch;
-    ResultsModel m_model;
-    Entries m_modelEntries;        // what m_model was computed from
-    bool m_modelHasRegion = false; // whether it holds the region's loads
+    LoadAnalysis m_analysis; // what the page shows
     ResultsView m_shown;
 
     QLabel* m_aspectLabel = nullptr;

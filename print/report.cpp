@@ -1,33 +1,22 @@
 #include "print/report.h"
 
-#include "core/figures_text.h"
-#include "core/load_figures.h"
-#include "core/networks.h"
 #include "core/number_text.h"
 #include "core/readout.h"
-#include "core/tolerance_area.h"
-#include "core/tolerance_ranges.h"
-#include "core/tolerance_sweep.h"
 #include "core/version.h"
-
 #include "graphics/page_layout.h"
+#include "graphics/style.h"
 #include "graphics/text_metrics.h"
 
-#include <atomic>
 #include <cmath>
 
 namespace vorelin {
 
 namespace {
 
-constexpr Colour kBlack = 0;
-
 // The schematic's anchor on paper: the signal rail at 2000, the ground rail at 3040.
 constexpr Anchor kSchematicStart{1500, 2000};
 
 constexpr int kOutputBarPen = 5;
-
-Font ReportFont(float points) { return Font{"Arial", points * kPageUnitsPerPoint, false}; }
 
 float Offset(float base, double by) { return static_cast<float>(static_cast<double>(base) + by); }
 
@@ -67,69 +56,54 @@ namespace {
 
 constexpr float kTextGap = 30;
 constexpr float kStrokeReach = 20;
-constexpr PageRect kSheet{0, 0, 11500, 15200};
+constexpr PageRect kSheet = WholePage(kPrinterPage);
 // Between the last figure and the footer.
 constexpr double kFooterGap = 200;
 
 // The sheet but its figures and footer: the title, the chart (with the tolerance area when there
 // is one), the network and the load.
-void DrawSheet(Surface& surface, const Entries& entries, const NetworkRun& run, DotStyle mark,
-               const ToleranceArea* area, TextPlacer& placer) {
-    surface.SetTextColour(kBlack);
-    surface.SetFont(ReportFont(kTitlePoints));
+// With a region, the chart shows its area, where the load must lie, as the page does.
+void DrawSheet(Surface& surface, const LoadAnalysis& analysis, DotStyle mark, TextPlacer& placer) {
+    const Entries& entries = analysis.entries;
+    surface.SetTextColour(kInkColour);
+    surface.SetFont(kReportTitleFont);
     PrintAt(surface, 2000, 500, kReportTitle);
-    surface.SetFont(ReportFont(kBodyPoints));
+    surface.SetFont(kReportBodyFont);
     std::optional<PrintedLoadMark> printedMark;
-    if (run.Computed()) printedMark = PrintedLoadMark{run.load, entries.Impedance, mark};
-    PrintChart(surface, entries.Impedance, printedMark, area);
-    PrintNetwork(surface, entries, run, placer);
+    if (analysis.Computed()) printedMark = PrintedLoadMark{analysis.run.load, entries.Impedance, mark};
+    PrintChart(surface, entries.Impedance, printedMark, analysis.region ? &analysis.region->area : nullptr);
+    PrintNetwork(surface, entries, analysis.run, placer);
 }
 
 } // namespace
 
-void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark,
-                int accuracyPercent) {
-    const NetworkRun run = RunNetwork(entries);
-    // With an accuracy, the chart shows the area where the load must lie, as the page does.
-    std::optional<ToleranceArea> area;
-    if (accuracyPercent > 0 && run.Computed()) {
-        const std::atomic<bool> go{false};
-        area = ToleranceAreaOf(entries, AccuracyFraction(accuracyPercent), entries.Impedance, go);
-    }
+void DrawReport(Surface& surface, const LoadAnalysis& analysis, std::string_view dateTimeText,
+                DotStyle mark) {
     // The sheet is drawn once without the part values and the load's texts, to see where
     // everything else lies; then those texts go where they cover nothing.
     DisplayList measured;
     TextPlacer measuring = TextPlacer::ForMeasuring();
-    DrawSheet(measured, entries, run, mark, area ? &*area : nullptr, measuring);
+    DrawSheet(measured, analysis, mark, measuring);
     FreeRoom room(kTextGap);
     room.TakeAll(measured, kStrokeReach);
     TextPlacer placer(std::move(room), kSheet);
-    DrawSheet(surface, entries, run, mark, area ? &*area : nullptr, placer);
+    DrawSheet(surface, analysis, mark, placer);
 
-    // Under the chart the load's figures (with an accuracy also their ranges), then the footer.
-    std::vector<std::string> lines;
-    if (run.Computed()) {
-        for (const std::string& line : DetailLines(FiguresOf(run.load, entries.Impedance, entries.Frequency)))
-            lines.push_back(line);
-        if (accuracyPercent > 0) {
-            ToleranceRanges ranges(entries.Impedance);
-            SweepTolerance(entries, AccuracyFraction(accuracyPercent), ranges);
-            lines.push_back(RangeLine(ranges.Figures(), AccuracyFraction(accuracyPercent)));
-        }
-    }
-    const Font body = ReportFont(kBodyPoints);
-    surface.SetTextColour(kBlack);
-    surface.SetFont(body);
+    // Under the chart the load's figures (with a region also their ranges), then the footer.
+    const std::vector<std::string> lines = FigureLines(analysis);
+    surface.SetTextColour(kInkColour);
+    surface.SetFont(kReportBodyFont);
     auto y = static_cast<double>(kReportDetailsTop);
     for (const std::string& line : lines) {
         PrintAt(surface, kReportDetailsLeft, static_cast<float>(y), line);
-        y += LineSpacing(body);
+        y += LineSpacing(kReportBodyFont);
     }
-    surface.SetFont(ReportFont(kFooterPoints));
+    surface.SetFont(kReportFooterFont);
     y += lines.empty() ? 0 : kFooterGap;
     PrintAt(surface, 2000, static_cast<float>(y), dateTimeText);
     PrintAt(surface, 2000, static_cast<float>(y + 200),
-            std::string(kProgramName) + " " + std::string(kVersionText) + " - " + std::string(kPublisherAddress));
+            std::string(kProgramName) + " " + std::string(kVersionText) + " - " +
+                std::string(kPublisherAddress));
 }
 
 void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLoadMark>& mark,
@@ -139,12 +113,12 @@ void PrintChart(Surface& surface, float impedance, const std::optional<PrintedLo
                           kRegionDot.colour, kSheet);
     PrintGrid(surface, mark);
     surface.SetPenWidth(1);
-    surface.SetTextColour(kBlack);
+    surface.SetTextColour(kInkColour);
     PrintAt(surface, 1800, 4000, ChartCaption(impedance));
 }
 
 void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& run, TextPlacer& placer) {
-    surface.SetTextColour(kBlack);
+    surface.SetTextColour(kInkColour);
     Anchor at = kSchematicStart;
     Schematic printed(surface, entries, run.load.LoadX, SchematicPage::Printer);
     printed.PlaceLabelsWith(&placer);
@@ -163,7 +137,7 @@ void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, 
 
     printed.Wire(at);
     surface.SetPenWidth(kOutputBarPen);
-    surface.Line(at.X, Offset(at.Y, -300), at.X, Offset(at.Y, 1200), kBlack);
+    surface.Line(at.X, Offset(at.Y, -300), at.X, Offset(at.Y, 1200), kInkColour);
     printed.Load(at); // pen width 10, the lead-in, two Wires and the resistor; X stays at the resistor
 
     // Each text is placed in the font it is printed in.
@@ -177,7 +151,7 @@ void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, 
         printPlaced({Offset(at.X, 100), Offset(at.Y, -400)}, EquivalentText(run.load, entries.Frequency));
     }
 
-    surface.SetFont(ReportFont(kBodyPoints));
+    surface.SetFont(kReportBodyFont);
     const std::string line = LoadLineText(run);
     // "Load:" keeps its place. Where the line under it would cover the generator's texts, it
     // follows "Load:" on its row.

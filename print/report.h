@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entries.h"
+#include "core/load_analysis.h"
 #include "core/networks.h"
 #include "core/tolerance_area.h"
 #include "graphics/chart_grid.h"
@@ -16,24 +17,18 @@ namespace vorelin {
 
 // The printed report: one sheet with the title, the schematic of the network with its part
 // values and the load, the load's readout, the Smith chart with the load marked, and a footer.
-// It is drawn in the printer page's units: 11500 wide, 15200 high, origin at the top-left.
+// It is drawn in the printer page's units (kPrinterPage), origin at the top-left.
 
 inline constexpr std::string_view kReportTitle = "Vorelin Output";
 inline constexpr std::string_view kPublisherAddress = "https://vorelin.example.org";
 
-// Sizes of the report's Arial fonts, in points.
-inline constexpr float kTitlePoints = 18;
-inline constexpr float kBodyPoints = 12;
-inline constexpr float kFooterPoints = 8;
-
-// The whole sheet, drawn on `surface` from the entries: title, chart, network, load, below the
-// chart the load's figures (with an accuracy in percent, also their ranges over the tolerance
-// region, and the region's area filled on the chart), and under them the footer with
-// `dateTimeText` (the user's local date and time) and the version. The load is marked on the
-// chart in `mark`, the style the results page marks it with. When the entries give no load, the
-// chart is left unmarked and the load line says so.
-void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark,
-                int accuracyPercent = 0);
+// The whole sheet, drawn on `surface` from the analysis of the load: title, chart, network,
+// load, below the chart the load's figures (with a region, also their ranges over it, and its
+// area filled on the chart), and under them the footer with `dateTimeText` (the user's local
+// date and time) and the version. The load is marked on the chart in `mark`, the style the
+// results page marks it with. When the entries give no load, the chart is left unmarked and the
+// load line says so.
+void DrawReport(Surface& surface, const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark);
 
 // Where the figures stand on the sheet: right under the chart, the footer under them.
 inline constexpr float kReportDetailsLeft = 1000;
@@ -51,7 +46,8 @@ void PrintNetwork(Surface& surface, const Entries& entries, const NetworkRun& ru
 // From the network's output end `at`: the output bar, the load with its lead-in and readouts,
 // and "Load:" with the load line at the top left. A run that found no load: no readouts, the
 // lead-in a bare stretch, and the load line says that the load cannot be computed.
-void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at, TextPlacer& placer);
+void PrintLoad(Surface& surface, const Entries& entries, const NetworkRun& run, Anchor& at,
+               TextPlacer& placer);
 
 // "Load as seen on a 50 ohm chart:", ".5 ohm" for half an ohm.
 std::string ChartCaption(float impedance);

@@ -456,7 +456,7 @@ private:
             const double pixels =
                 m_mapping.Length(static_cast<double>(font.size > 0 ? font.size : kDefaultFontSize));
             const double points = pixels * 72.0 / m_painter.device()->logicalDpiY();
-            QFont qfont(QString::fromStdString(font.family));
+            QFont qfont(QString::fromUtf8(font.family.data(), static_cast<qsizetype>(font.family.size())));
             qfont.setBold(font.bold);
             if (points > 0) qfont.setPointSizeF(points);
             cached = qfont;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/display_list.h"
+#include "graphics/style.h"
 #include "render/circle_stamp.h"
 
 #include <QImage>
@@ -19,18 +20,10 @@ namespace vorelin {
 
 // Two coordinate systems meet here:
 // - page units: the logical page the drawings are made in, x to the right and y downward
-//   (12000 x 9000 for a window page, 11500 x 15200 for the printed report);
+//   (kWindowPage for a window page, kPrinterPage for the printed report);
 // - device pixels: the pixels of the paint device (a widget's cached image, a PNG, a printer).
 // A page is fitted into a device rectangle with one uniform scale and centred in it. Pen widths
 // are not scaled: they are device pixels (times an optional factor for high-resolution devices).
-
-struct PageSize {
-    double width;
-    double height;
-};
-
-inline constexpr PageSize kWindowPage{12000, 9000};
-inline constexpr PageSize kPrinterPage{11500, 15200};
 
 // The uniform fit-and-centre mapping from page units to device pixels.
 class PageToDevice {

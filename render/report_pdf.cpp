@@ -23,7 +23,6 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-
 } // namespace
 
 QByteArray ReportPdf(const DisplayList& report, const QPageLayout& layout, int dotsPerInch) {
@@ -58,10 +57,10 @@ bool PaintReport(QPagedPaintDevice& device, const DisplayList& report) {
     return painter.end();
 }
 
-DisplayList DrawnReport(const Entries& entries, std::string_view dateTimeText, DotStyle mark, int accuracyPercent) {
+DisplayList DrawnReport(const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark) {
     ClearUpperVectorState(); // after Qt's dialogs and start-up, before the grid's arithmetic
     DisplayList report;
-    DrawReport(report, entries, dateTimeText, mark, accuracyPercent);
+    DrawReport(report, analysis, dateTimeText, mark);
     return report;
 }
 

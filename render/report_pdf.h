@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/entries.h"
+#include "core/load_analysis.h"
 #include "files/file_io.h"
 #include "graphics/display_list.h"
 #include "graphics/load_marks.h"
@@ -15,8 +15,8 @@ class QPagedPaintDevice;
 
 namespace vorelin {
 
-// The printed report on a paged device. The report is drawn in the printer page's units (11500 x
-// 15200); on a device that page is fitted uniformly into the printable area and centred. Its pen
+// The printed report on a paged device. The report is drawn in the printer page's units
+// (kPrinterPage); on a device that page is fitted uniformly into the printable area and centred. Its pen
 // widths are counted in pixels of a 600 dpi printer, so that the weights of the chart's lines
 // look alike on every device.
 
@@ -25,9 +25,8 @@ namespace vorelin {
 // a printer that cannot be reached) or did not take the page.
 bool PaintReport(QPagedPaintDevice& device, const DisplayList& report);
 
-// The report drawn from the entries, its load marked in `mark`.
-DisplayList DrawnReport(const Entries& entries, std::string_view dateTimeText, DotStyle mark,
-                        int accuracyPercent = 0);
+// The report of an analysis, its load marked in `mark`.
+DisplayList DrawnReport(const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark);
 
 // A drawn report as the bytes of a one-page PDF document; empty when it could not be made.
 QByteArray ReportPdf(const DisplayList& report, const QPageLayout& layout, int dotsPerInch);

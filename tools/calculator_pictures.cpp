@@ -28,42 +28,38 @@ WriteResult NotMade(const std::string& kind, const std::string& path, const std:
 
 namespace {
 
-// Twice a 1200 x 900 window's pixels: crisp when scaled down or printed.
-constexpr QSize kPicturePixels(2400, 1800);
-constexpr Colour kWhite = 0xFFFFFF;
-
 std::string Bytes(const QByteArray& bytes) { return bytes.toStdString(); }
 
 } // namespace
 
-std::optional<WriteResult> AddReportFile(OutputPlan& plan, const Entries& entries, int accuracyPercent,
+std::optional<WriteResult> AddReportFile(OutputPlan& plan, const LoadAnalysis& analysis,
                                          const std::string& path) {
     // The load marked as the results page marks it: in the nominal style once a region is shown.
     const GuiForFonts gui;
     const QByteArray pdf =
-        ReportPdf(DrawnReport(entries, CurrentDateTimeText(), accuracyPercent > 0 ? kNominalDot : kLoadMark,
-                              accuracyPercent),
+        ReportPdf(DrawnReport(analysis, CurrentDateTimeText(), analysis.accuracy ? kNominalDot : kLoadMark),
                   LocalPaper(), kReportPdfDotsPerInch);
     if (pdf.isEmpty()) return NotMade("report file", path, "the PDF document could not be made");
     plan.Add(path, Bytes(pdf), "report file");
     return std::nullopt;
 }
 
-std::optional<WriteResult> AddResultsPictures(OutputPlan& plan, const Entries& entries, int accuracyPercent,
+std::optional<WriteResult> AddResultsPictures(OutputPlan& plan, const LoadAnalysis& analysis,
                                               const std::string& pngPath, const std::string& svgPath) {
     Settings settings;
     ReadDefaults(settings);
     const GuiForFonts gui;
-    ClearUpperVectorState(); // Qt's start-up ran before the sweep and the grid's arithmetic
+    ClearUpperVectorState(); // Qt's start-up ran before the grid's arithmetic
     DisplayList page;
-    DrawResultsPicture(page, entries, settings.AspectRatio, accuracyPercent);
+    DrawResultsPicture(page, analysis, settings.AspectRatio);
+    const QSize pixels = PicturePixels(kStandardWindowPixels);
     if (!pngPath.empty()) {
-        const QByteArray png = PagePng(page, kWindowPage, kPicturePixels, kWhite);
+        const QByteArray png = PagePng(page, kWindowPage, pixels, kPaperColour);
         if (png.isEmpty()) return NotMade("picture file", pngPath, "the PNG picture could not be made");
         plan.Add(pngPath, Bytes(png), "picture file");
     }
     if (!svgPath.empty()) {
-        const QByteArray svg = PageSvg(page, kWindowPage, kPicturePixels, kWhite);
+        const QByteArray svg = PageSvg(page, kWindowPage, pixels, kPaperColour);
         if (svg.isEmpty()) return NotMade("picture file", svgPath, "the SVG picture could not be made");
         plan.Add(svgPath, Bytes(svg), "picture file");
     }
@@ -82,11 +78,11 @@ WriteResult WithoutQtGui(const std::string& path) {
 
 } // namespace
 
-std::optional<WriteResult> AddReportFile(OutputPlan&, const Entries&, int, const std::string& path) {
+std::optional<WriteResult> AddReportFile(OutputPlan&, const LoadAnalysis&, const std::string& path) {
     return WithoutQtGui(path);
 }
 
-std::optional<WriteResult> AddResultsPictures(OutputPlan&, const Entries&, int, const std::string& pngPath,
+std::optional<WriteResult> AddResultsPictures(OutputPlan&, const LoadAnalysis&, const std::string& pngPath,
                                               const std::string& svgPath) {
     if (pngPath.empty() && svgPath.empty()) return std::nullopt;
     return WithoutQtGui(pngPath.empty() ? svgPath : pngPath);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/entries.h"
+#include "core/load_analysis.h"
 #include "files/output_plan.h"
 
 #include <optional>
@@ -12,16 +12,17 @@ namespace vorelin {
 // outputs of one run. Neither needs a display. Each gives the failure instead when its file cannot
 // be made: a vorelin-calc built without the adapter refuses them with a message.
 
-// The printed report as "Send to printer" prints it when the results page has just opened
-// (accuracyPercent 0) or after an accuracy's button, which adds that region's ranges line: the
-// load marked with a blue circle of radius 50.
-std::optional<WriteResult> AddReportFile(OutputPlan& plan, const Entries& entries, int accuracyPercent,
+// The printed report as "Send to printer" prints it when the results page has just opened (an
+// analysis without an accuracy: the load marked with a blue circle of radius 50) or after an
+// accuracy's button (with that region's area and ranges line, the load in the nominal mark).
+std::optional<WriteResult> AddReportFile(OutputPlan& plan, const LoadAnalysis& analysis,
                                          const std::string& path);
 
-// The results page as it opens (accuracyPercent 0) or after an accuracy's button, 2400 x 1800
-// pixels on white, the chart stretched by the aspect ratio of the defaults file in the working
-// folder (0.75 without one), as PNG, SVG or both. An empty path adds nothing.
-std::optional<WriteResult> AddResultsPictures(OutputPlan& plan, const Entries& entries, int accuracyPercent,
+// The results page as it opens (an analysis without an accuracy) or after an accuracy's button,
+// at the picture size of a standard window on white, the chart stretched by the aspect ratio of
+// the defaults file in the working folder (0.75 without one), as PNG, SVG or both. An empty path
+// adds nothing.
+std::optional<WriteResult> AddResultsPictures(OutputPlan& plan, const LoadAnalysis& analysis,
                                               const std::string& pngPath, const std::string& svgPath);
 
 } // namespace vorelin

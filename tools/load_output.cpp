@@ -10,7 +10,7 @@ namespace vorelin {
 
 namespace {
 
-void WriteRegionJson(JsonWriter& json, const Region& region, bool withPoints) {
+void WriteRegionJson(JsonWriter& json, float accuracy, const LoadRegion& region, bool withPoints) {
     const ToleranceRangeFigures& ranges = region.ranges;
     // The extent of R and X is one of the swept floats: written as floats, they read back exactly.
     const auto extent = [&json](std::string_view key, const std::optional<FigureRange>& range, bool max) {
@@ -21,9 +21,9 @@ void WriteRegionJson(JsonWriter& json, const Region& region, bool withPoints) {
         }
     };
     json.BeginObject("region");
-    json.Float("accuracy", region.accuracy);
+    json.Float("accuracy", accuracy);
     json.Integer("count", ranges.count);
-    json.Integer("not_computed", region.summary.notComputable);
+    json.Integer("not_computed", region.sweep.notComputable);
     extent("r_min", ranges.r, false);
     extent("r_max", ranges.r, true);
     extent("x_min", ranges.x, false);
@@ -34,10 +34,10 @@ void WriteRegionJson(JsonWriter& json, const Region& region, bool withPoints) {
     json.Double("swr_max", ranges.swrMax);
     if (withPoints) {
         json.BeginArray("points");
-        for (const auto& [r, x] : region.points) {
+        for (const Load& load : region.loads) {
             json.BeginArray();
-            json.Float({}, r);
-            json.Float({}, x);
+            json.Float({}, load.LoadR);
+            json.Float({}, load.LoadX);
             json.EndArray();
         }
         json.EndArray();
@@ -80,7 +80,9 @@ void WriteFiguresJson(JsonWriter& json, const LoadFigures& figures) {
 }
 
 void WriteLoadJson(const LoadReport& report, std::ostream& out) {
-    const Entries& entries = report.entries;
+    const LoadAnalysis& analysis = report.analysis;
+    const Entries& entries = analysis.entries;
+    const Load& load = analysis.run.load;
     JsonWriter json;
     json.BeginObject();
     json.Integer("topology", entries.Topology);
@@ -103,48 +105,50 @@ void WriteLoadJson(const LoadReport& report, std::ostream& out) {
     json.String("l3", FormatInductance(entries.L3));
     json.EndObject();
     json.String("report_frequency_text", FormatFrequency(entries.Frequency));
-    json.Float("load_r", report.load.LoadR);
-    json.Float("load_x", report.load.LoadX);
-    json.String("reactance_label", ReactanceLabel(report.load, entries.Frequency));
-    json.String("resistance_label", ResistanceLabel(report.load));
-    json.String("load_line", LoadLine(report.load));
+    json.Float("load_r", load.LoadR);
+    json.Float("load_x", load.LoadX);
+    json.String("reactance_label", ReactanceLabel(load, entries.Frequency));
+    json.String("resistance_label", ResistanceLabel(load));
+    json.String("load_line", LoadLine(load));
     json.BeginObject("part_labels");
     for (const auto& part : PartsOf(entries.Topology))
         json.String(part.name, PartLabel(entries, part));
     json.EndObject();
-    WriteFiguresJson(json, report.figures);
+    WriteFiguresJson(json, analysis.figures);
     if (!report.networkFile.empty()) json.String("network_file", report.networkFile);
-    if (report.region) WriteRegionJson(json, *report.region, report.withPoints);
+    if (analysis.region) WriteRegionJson(json, *analysis.accuracy, *analysis.region, report.withPoints);
     json.EndObject();
     out << json.Text() << '\n';
 }
 
 void WriteLoadText(const LoadReport& report, std::ostream& out) {
-    const Entries& entries = report.entries;
+    const LoadAnalysis& analysis = report.analysis;
+    const Entries& entries = analysis.entries;
+    const Load& load = analysis.run.load;
     out << "Network: " << NetworkDescription(entries.Topology) << '\n';
     out << "Test frequency, Hz: " << FormatValue(entries.Frequency) << '\n';
     out << "System impedance, ohms: " << FormatValue(entries.Impedance) << '\n';
     for (const auto& part : PartsOf(entries.Topology))
         out << PartLabel(entries, part) << '\n';
-    out << "Load: " << LoadLine(report.load) << '\n';
-    out << "  resistance, ohms: " << ResistanceLabel(report.load) << '\n';
-    out << "  reactance, ohms: " << ReactanceLabel(report.load, entries.Frequency) << '\n';
-    for (const std::string& line : DetailLines(report.figures))
+    out << "Load: " << LoadLine(load) << '\n';
+    out << "  resistance, ohms: " << ResistanceLabel(load) << '\n';
+    out << "  reactance, ohms: " << ReactanceLabel(load, entries.Frequency) << '\n';
+    for (const std::string& line : DetailLines(analysis.figures))
         out << "  " << line << '\n';
     if (!report.networkFile.empty()) out << "Network file: " << report.networkFile << '\n';
-    if (!report.region) return;
-    const Region& region = *report.region;
+    if (!analysis.region) return;
+    const LoadRegion& region = *analysis.region;
     // In double and to three digits, as the range line below has it: 0.05f is 5.0000000745 %.
-    out << "Region for " << DecimalText(static_cast<double>(region.accuracy) * 100, {3})
+    out << "Region for " << DecimalText(static_cast<double>(*analysis.accuracy) * 100, {3})
         << " % accuracy: " << region.ranges.count << " loads, R " << ExtentText(region.ranges.r) << ", X "
         << ExtentText(region.ranges.x) << " ohms\n";
-    out << "  " << RangeLine(region.ranges, region.accuracy) << '\n';
-    if (region.summary.notComputable > 0)
-        out << "  " << region.summary.notComputable << " of the " << region.summary.combinations
+    out << "  " << RangeLine(region.ranges, *analysis.accuracy) << '\n';
+    if (region.sweep.notComputable > 0)
+        out << "  " << region.sweep.notComputable << " of the " << region.sweep.combinations
             << " varied loads cannot be computed and are left out\n";
     if (!report.withPoints) return;
-    for (const auto& [r, x] : region.points)
-        out << JsonWriter::FloatText(r) << ' ' << JsonWriter::FloatText(x) << '\n';
+    for (const Load& varied : region.loads)
+        out << JsonWriter::FloatText(varied.LoadR) << ' ' << JsonWriter::FloatText(varied.LoadX) << '\n';
 }
 
 } // namespace vorelin

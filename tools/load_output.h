@@ -1,35 +1,18 @@
 #pragma once
 
-#include "core/entries.h"
+#include "core/load_analysis.h"
 #include "core/load_figures.h"
-#include "core/networks.h"
-#include "core/tolerance_ranges.h"
-#include "core/tolerance_sweep.h"
 #include "tools/json_writer.h"
 
-#include <array>
-#include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace vorelin {
 
-// The tolerance region of one load, from one sweep.
-struct Region {
-    float accuracy = 0; // 0.05f for 5 %
-    SweepSummary summary;
-    ToleranceRangeFigures ranges;
-    std::vector<std::array<float, 2>> points; // R, X of every varied load; kept only for --points
-};
-
-// What the calculator tells about one load.
+// What the calculator tells about one load: its analysis (with its region for an accuracy).
 struct LoadReport {
-    Entries entries;
-    Load load;
-    LoadFigures figures;
-    std::optional<Region> region;
-    bool withPoints = false;
+    const LoadAnalysis& analysis;
+    bool withPoints = false; // every varied load of the region too
     std::string networkFile; // the network file written, or empty
 };
 

@@ -1,6 +1,7 @@
 #include "tools/load_run.h"
 
 #include "core/entry_checks.h"
+#include "core/load_analysis.h"
 #include "core/readout.h"
 #include "files/load_csv.h"
 #include "files/local_date_time.h"
@@ -31,81 +32,57 @@ Entries StoredEntries(const CalcOptions& options) {
     return entries;
 }
 
-// One sweep gives the region's extent, its ranges and (when kept) its loads.
-Region SweepRegion(const Entries& entries, int percent, bool keepPoints) {
-    Region region;
-    region.accuracy = AccuracyFraction(percent);
-    if (keepPoints)
-        region.points.reserve(static_cast<std::size_t>(SweepCombinations(entries.Topology, region.accuracy)));
-    ToleranceRanges ranges(entries.Impedance);
-    region.summary = SweepTolerance(entries, region.accuracy, [&](const SweepPoint& point) {
-        ranges(point);
-        if (keepPoints && !point.nominal) region.points.push_back({point.loadR, point.loadX});
-    });
-    region.ranges = ranges.Figures();
-    return region;
-}
-
 std::string ExportTarget(const std::string& path) { return BaseName(path) + ".PWF"; }
 
 // Each file as the results page's buttons write it, in the order of the usage text, added to
 // `plan`; or the failure of the first that cannot be made.
-std::optional<WriteResult> PlanOutputs(const CalcOptions& options, const LoadReport& report,
-                                       std::optional<float> accuracy, OutputPlan& plan) {
-    const Entries& entries = report.entries;
+std::optional<WriteResult> PlanOutputs(const CalcOptions& options, const LoadAnalysis& analysis,
+                                       OutputPlan& plan) {
+    const Entries& entries = analysis.entries;
     if (!options.exportPath.empty())
         plan.Add(ExportTarget(options.exportPath),
-                 NetworkFileText(entries, report.load, CurrentDateTimeText()), "Plotwin file");
+                 NetworkFileText(entries, analysis.run.load, CurrentDateTimeText()), "Plotwin file");
     if (!options.reportPath.empty()) {
-        if (auto failure = AddReportFile(plan, entries, options.accuracyPercent, options.reportPath))
-            return *failure;
+        if (auto failure = AddReportFile(plan, analysis, options.reportPath)) return *failure;
     }
     if (!options.s1pPath.empty()) {
-        const TouchstonePoint point{entries.Frequency, report.load};
-        const std::vector<std::string> comments = TouchstoneComments(entries, accuracy);
+        const TouchstonePoint point{entries.Frequency, analysis.run.load};
+        const std::vector<std::string> comments = TouchstoneComments(entries, analysis.accuracy);
         const auto text = TouchstoneText(comments, entries.Impedance, {&point, 1});
         // A load without a reflection coefficient: the writer tells why and writes nothing.
         if (!text) return WriteTouchstone(options.s1pPath, comments, entries.Impedance, {&point, 1});
         plan.Add(options.s1pPath, *text, "Touchstone file");
     }
-    if (!options.csvPath.empty()) plan.Add(options.csvPath, RegionCsvText(entries, *accuracy), "CSV file");
-    if (auto failure =
-            AddResultsPictures(plan, entries, options.accuracyPercent, options.pngPath, options.svgPath))
-        return *failure;
+    if (!options.csvPath.empty()) plan.Add(options.csvPath, RegionCsvText(analysis), "CSV file");
+    if (auto failure = AddResultsPictures(plan, analysis, options.pngPath, options.svgPath)) return *failure;
     return std::nullopt;
 }
 
 } // namespace
 
 int RunLoad(const CalcOptions& options, std::ostream& out, std::ostream& err) {
-    LoadReport report;
-    report.entries = StoredEntries(options);
-    const Entries& entries = report.entries;
+    const Entries entries = StoredEntries(options);
     if (const auto problem = CheckEntries(entries)) {
         err << problem->message << '\n';
         return kCalcBadEntries;
     }
-    const NetworkRun run = RunNetwork(entries);
-    if (!run.Computed()) {
+    const std::optional<float> accuracy =
+        options.accuracyPercent > 0 ? std::optional(AccuracyFraction(options.accuracyPercent)) : std::nullopt;
+    const LoadAnalysis analysis = AnalyseLoad(entries, accuracy);
+    if (!analysis.Computed()) {
         err << kLoadNotComputable << '\n';
         return kCalcNotComputable;
     }
-    report.load = run.load;
-    report.figures = FiguresOf(run.load, entries.Impedance, entries.Frequency);
-    const std::optional<float> accuracy =
-        options.accuracyPercent > 0 ? std::optional(AccuracyFraction(options.accuracyPercent)) : std::nullopt;
 
     OutputPlan plan;
-    const auto failure = PlanOutputs(options, report, accuracy, plan);
+    const auto failure = PlanOutputs(options, analysis, plan);
     const WriteResult written = failure ? *failure : plan.Commit();
     if (written.Failed()) {
         err << written.message << '\n';
         return kCalcNotWritten;
     }
+    LoadReport report{analysis, options.points, {}};
     if (!options.exportPath.empty()) report.networkFile = ExportTarget(options.exportPath);
-
-    if (accuracy) report.region = SweepRegion(entries, options.accuracyPercent, options.points);
-    report.withPoints = options.points;
     if (options.json) {
         WriteLoadJson(report, out);
     } else {

@@ -3,6 +3,7 @@
 // zoomed in), the entries page's thumbnails, the opening page's illustrations and the printed
 // report.
 #include "core/entries.h"
+#include "core/load_analysis.h"
 #include "core/tolerance_sweep.h"
 #include "graphics/display_list.h"
 #include "graphics/opening_illustration.h"
@@ -10,6 +11,7 @@
 #include "graphics/schematic.h"
 #include "print/report.h"
 #include "render/gui_for_fonts.h"
+#include "render/page_pictures.h"
 #include "render/page_renderer.h"
 
 #include <QDir>
@@ -20,10 +22,6 @@
 namespace vorelin {
 namespace {
 
-// The pictures stand for a 1200 x 900 pixel window, 15 twips (page units) to the pixel.
-constexpr QSize kWindowPixels(1200, 900);
-constexpr Colour kWhite = 0xFFFFFF;
-constexpr Colour kOpeningBackground = 0xFFFFF4;
 constexpr float kAspectRatio = 0.75f;
 
 // A pi network on 20 m: the example of a typical run.
@@ -39,16 +37,15 @@ Entries ExampleEntries() {
 }
 
 // The results page after the 5 % accuracy button, in a given view.
-DisplayList ResultsWithRegion(const ChartView& view) {
+DisplayList ResultsWithRegion(const LoadAnalysis& analysis, const ChartView& view) {
     ResultsScratch scratch;
-    const ResultsModel model = ComputeResults(ExampleEntries(), AccuracyFraction(5), true, scratch);
     ResultsView shown;
     shown.view = view;
     shown.aspectRatio = kAspectRatio;
     shown.drawing = ResultsDrawing::RegionChosen;
     shown.hintShown = true;
     DisplayList page;
-    DrawResultsPage(page, model, shown, scratch);
+    DrawResultsPage(page, analysis, shown, scratch);
     return page;
 }
 
@@ -64,36 +61,41 @@ bool Save(const QImage& image, const QDir& folder, const char* name) {
 
 int WritePictures(const QDir& folder) {
     bool written = true;
+    const LoadAnalysis analysis = AnalyseLoad(ExampleEntries(), AccuracyFraction(5));
 
     ChartView view;
     MoveCentreHome(view);
     EnsureScale(view);
-    written &= Save(RenderPage(ResultsWithRegion(view), kWindowPage, kWindowPixels, kWhite), folder,
-                    "results-chart.png");
+    written &=
+        Save(RenderPage(ResultsWithRegion(analysis, view), kWindowPage, kStandardWindowPixels, kPaperColour),
+             folder, "results-chart.png");
 
     for (int press = 0; press < 17; ++press)
         ZoomLarger(view);
     Pan(view, PanDirection::Left);
-    written &= Save(RenderPage(ResultsWithRegion(view), kWindowPage, kWindowPixels, kWhite), folder,
-                    "results-chart-zoomed.png");
+    written &=
+        Save(RenderPage(ResultsWithRegion(analysis, view), kWindowPage, kStandardWindowPixels, kPaperColour),
+             folder, "results-chart-zoomed.png");
 
     DisplayList page;
-    page.SetFont(kResultsPageFont);
+    page.SetFont(kPageFont);
     DrawLibrary(page, ExampleEntries().Topology);
-    written &= Save(RenderPage(page, kWindowPage, kWindowPixels, kWhite), folder, "thumbnails.png");
+    written &=
+        Save(RenderPage(page, kWindowPage, kStandardWindowPixels, kPaperColour), folder, "thumbnails.png");
 
     page.Clear();
     DrawOpeningSchematic(page);
     DrawOpeningChart(page, kAspectRatio);
-    written &= Save(RenderPage(page, kWindowPage, kWindowPixels, kOpeningBackground), folder, "opening.png");
+    written &=
+        Save(RenderPage(page, kWindowPage, kStandardWindowPixels, kOpeningBackground), folder, "opening.png");
 
     // The printed report as a sheet at about 280 dots per inch; its pens are counted in 600 dpi
     // pixels. The load is marked as the results page marks it when it opens.
     page.Clear();
-    DrawReport(page, ExampleEntries(), "06/12/2024 19:09", kLoadMark);
+    DrawReport(page, AnalyseLoad(ExampleEntries()), "06/12/2024 19:09", kLoadMark);
     const RenderOptions paperPens{280.0 / 600};
-    written &=
-        Save(RenderPage(page, kPrinterPage, QSize(2300, 3040), kWhite, paperPens), folder, "printed.png");
+    written &= Save(RenderPage(page, kPrinterPage, QSize(2300, 3040), kPaperColour, paperPens), folder,
+                    "printed.png");
     return written ? 0 : 1;
 }
 

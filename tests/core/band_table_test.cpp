@@ -1,9 +1,9 @@
 #include "core/band_table.h"
 
+#include "tests/support/golden.h"
+
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -126,13 +126,6 @@ TEST(BandTable, RefusesMalformedFilesWithAMessage) {
     });
 }
 
-std::string Golden(const std::string& name) {
-    std::ifstream file(std::string(VORELIN_GOLDEN_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 BandTable WithoutLines(BandTable table) {
     for (BandRow& row : table.rows)
         row.line = 0;
@@ -140,10 +133,10 @@ BandTable WithoutLines(BandTable table) {
 }
 
 TEST(BandTable, WritesWhatItReadsBackToTheSameRows) {
-    const BandRead read = ReadBandTable(Golden("band_table.csv"));
+    const BandRead read = ReadBandTable(test::ReadTestFile("core/golden/band_table.csv"));
     ASSERT_TRUE(read.Ok()) << read.error;
     const std::string text = BandTableText(read.table);
-    EXPECT_EQ(text, Golden("band_table_written.csv"));
+    EXPECT_EQ(test::GoldenMismatch("core/golden/band_table_written.csv", text), "");
     EXPECT_EQ(WithoutLines(ReadBandTable(text).table), WithoutLines(read.table));
 }
 

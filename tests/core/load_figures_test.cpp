@@ -3,14 +3,13 @@
 #include "core/tolerance_ranges.h"
 
 #include "tests/support/entries.h"
+#include "tests/support/golden.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <numbers>
-#include <sstream>
 
 namespace vorelin {
 namespace {
@@ -115,10 +114,7 @@ TEST(FiguresText, LinesAsReviewed) {
     negative.Add(10, -5), negative.Add(-0.5f, 2);
     text += RangeLine(negative.Figures(), 0.01f) + "\n" + RangeLine(empty.Figures(), 0.1f) + "\n";
 
-    std::ifstream golden(VORELIN_CORE_GOLDEN "/figures_text.txt");
-    std::stringstream expected;
-    expected << golden.rdbuf();
-    EXPECT_EQ(text, expected.str());
+    EXPECT_EQ(test::GoldenMismatch("core/golden/figures_text.txt", text), "");
 }
 
 } // namespace

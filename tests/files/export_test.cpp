@@ -4,6 +4,7 @@
 
 #include "tests/support/entries.h"
 #include "tests/support/folders.h"
+#include "tests/support/golden.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -41,8 +42,9 @@ std::string WriteAndRead(const char* name, const WriteResult& result) {
     return test::FileBytes(name).value_or("");
 }
 
-std::string Golden(const char* name) {
-    return test::FileBytes(std::string(VORELIN_FILES_GOLDEN "/") + name).value_or("missing");
+// Empty when the file written is its golden file's bytes.
+std::string GoldenMismatch(const char* name, const WriteResult& result) {
+    return test::GoldenMismatch(std::string("files/golden/") + name, WriteAndRead(name, result));
 }
 
 TEST(Exports, BytesAsReviewedUnderEveryLocale) {
@@ -50,11 +52,11 @@ TEST(Exports, BytesAsReviewedUnderEveryLocale) {
         if (std::setlocale(LC_ALL, locale) == nullptr) GTEST_SKIP() << locale << " is not installed";
         QLocale::setDefault(QLocale(QString::fromUtf8(locale).left(5)));
         const test::WorkingFolder folder;
-        EXPECT_EQ(WriteAndRead("load.s1p", WriteTouchstone("load.s1p", Comments(), 50, kPoints)),
-                  Golden("load.s1p"));
-        EXPECT_EQ(WriteAndRead("region.csv", WriteRegionCsv("region.csv", test::LargestRegion(), 0.01f)),
-                  Golden("region.csv"));
-        EXPECT_EQ(BandCsvText(BandRows()), Golden("band.csv"));
+        EXPECT_EQ(GoldenMismatch("load.s1p", WriteTouchstone("load.s1p", Comments(), 50, kPoints)), "");
+        EXPECT_EQ(GoldenMismatch("region.csv",
+                                 WriteRegionCsv("region.csv", AnalyseLoad(test::LargestRegion(), 0.01f))),
+                  "");
+        EXPECT_EQ(test::GoldenMismatch("files/golden/band.csv", BandCsvText(BandRows())), "");
     }
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(QLocale::c());
@@ -84,8 +86,9 @@ TEST(Exports, AFailedWriteNamesTheFile) {
     EXPECT_EQ(
         WriteTouchstone(path, {}, 50, kPoints).message.rfind("The Touchstone file " + path + " could not", 0),
         0u);
-    EXPECT_EQ(
-        WriteRegionCsv(path, {}, 0).message.rfind("The CSV file " + path + " could not be written: ", 0), 0u);
+    EXPECT_EQ(WriteRegionCsv(path, LoadAnalysis{})
+                  .message.rfind("The CSV file " + path + " could not be written: ", 0),
+              0u);
 }
 
 // The real reader: scikit-rf, from Debian's python3-scikit-rf.

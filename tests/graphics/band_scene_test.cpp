@@ -41,11 +41,6 @@ struct SmallBand {
     }
 };
 
-PageRect RectOf(const ControlPlace& place) {
-    return {static_cast<float>(place.left), static_cast<float>(place.top),
-            static_cast<float>(place.left + place.width), static_cast<float>(place.top + place.height)};
-}
-
 bool Inside(const PageRect& inner, const PageRect& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
@@ -64,7 +59,8 @@ TEST(BandScene, SmallTableDrawsAsReviewed) {
             const auto* clip = list.ClipOf(p);
             inChart = clip != nullptr && Inside(clip->area, kBandChartArea);
         }
-        const bool gridColour = p.colour == kGridLight || p.colour == kGridEmphasis || p.colour == kGridBlank;
+        const bool gridColour =
+            p.colour == kGridLightColour || p.colour == kGridEmphasisColour || p.colour == kPaperColour;
         return p.op != Op::Point && p.op != Op::Continue && !(inChart && gridColour && p.op != Op::Circle);
     };
     std::string text;
@@ -142,7 +138,7 @@ TEST(BandScene, SwrPlotReadsAsAPlot) {
     for (std::size_t i = 1; i < list.Primitives().size(); ++i) {
         const Primitive &p = list.Primitives()[i], &before = list.Primitives()[i - 1];
         const auto d = [](float v) { return static_cast<double>(v); };
-        if (p.op == Op::Text && before.op == Op::Line && before.colour == kGridLight)
+        if (p.op == Op::Text && before.op == Op::Line && before.colour == kGridLightColour)
             swrTicks[list.TextOf(p)] = d(before.y1);
         if (p.op == Op::Text && before.op == Op::Line && before.x1 == before.x2)
             ticks.push_back({d(before.x1), std::stod(list.TextOf(p))});

@@ -5,6 +5,7 @@
 #include "graphics/program_icon.h"
 #include "graphics/results_scene.h"
 #include "graphics/schematic.h"
+#include "graphics/style.h"
 
 #include "tests/support/display_list_text.h"
 #include "tests/support/entries.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace vorelin {
@@ -55,17 +57,26 @@ struct Drawing {
 const Drawing kDrawings[] = {
     {"grid-home", [](DisplayList& l) { DrawGrid(l, View(9000, 5000, 1), 0.75f); }},
     {"grid-zoomed-wide", [](DisplayList& l) { DrawGrid(l, View(8500, 4500, 5), 1.5f); }},
-    {"grid-printed", [](DisplayList& l) { PrintGrid(l, PrintedLoadMark{{30, -40}, 50, kNominalDot}); }},
+    {"grid-printed",
+     [](DisplayList& l) {
+         PrintGrid(l, PrintedLoadMark{{30, -40}, 50, kNominalDot});
+     }},
     {"opening", [](DisplayList& l) { DrawOpeningSchematic(l), DrawOpeningChart(l, 0.6f); }},
     {"thumbnails-7", [](DisplayList& l) { DrawLibrary(l, 7); }},
     {"icon", [](DisplayList& l) { DrawProgramIcon(l); }},
     {"symbols", AllSymbols},
-    {"results-resistive", [](DisplayList& l) { DrawResultsPicture(l, kResistive, 0.75f); }},
-    {"results-not-computable", [](DisplayList& l) { DrawResultsPicture(l, test::NotComputable(), 0.75f, 20); }},
-    {"results-7-at-5", [](DisplayList& l) { DrawResultsPicture(l, TypicalExample(7), 0.75f, 5); }},
+    {"results-resistive", [](DisplayList& l) { DrawResultsPicture(l, AnalyseLoad(kResistive), 0.75f); }},
+    {"results-not-computable",
+     [](DisplayList& l) { DrawResultsPicture(l, AnalyseLoad(test::NotComputable(), 0.2f), 0.75f); }},
+    {"results-7-at-5",
+     [](DisplayList& l) { DrawResultsPicture(l, AnalyseLoad(TypicalExample(7), 0.05f), 0.75f); }},
     // Region loads beyond r = 5 stay visible inside the blanked disc.
-    {"results-8-at-20", [](DisplayList& l) {
-         DrawResultsPicture(l, MakeEntries(8, 14.2e6f, 50, {.c2 = 100e-12f, .l1 = 2.2e-6f, .l3 = 1.5e-6f}), 0.75f, 20);
+    {"results-8-at-20",
+     [](DisplayList& l) {
+         DrawResultsPicture(
+             l,
+             AnalyseLoad(MakeEntries(8, 14.2e6f, 50, {.c2 = 100e-12f, .l1 = 2.2e-6f, .l3 = 1.5e-6f}), 0.2f),
+             0.75f);
      }},
 };
 
@@ -73,10 +84,23 @@ TEST(Drawings, MatchTheirGoldenFiles) {
     for (const Drawing& drawing : kDrawings) {
         DisplayList list;
         drawing.draw(list);
-        const std::string text = test::Outline(list) + "exact: " + test::Fingerprint(test::ListText(list)) + "\n";
+        const std::string text =
+            test::Outline(list) + "exact: " + test::Fingerprint(test::ListText(list)) + "\n";
         const std::string mismatch =
             test::GoldenMismatch(std::string("graphics/golden/") + drawing.name + ".txt", text);
         EXPECT_TRUE(mismatch.empty()) << mismatch;
+    }
+}
+
+// Every drawing takes its colours from the style table, by role: a colour of its own is a fault.
+TEST(Drawings, UseOnlyTheColoursOfTheStyle) {
+    for (const Drawing& drawing : kDrawings) {
+        DisplayList list;
+        drawing.draw(list);
+        for (const Primitive& p : list.Primitives()) {
+            if (p.op != Op::Clip && std::ranges::find(kRoleColours, p.colour) == kRoleColours.end())
+                ADD_FAILURE() << drawing.name << ": " << test::Show(list, p);
+        }
     }
 }
 
@@ -85,12 +109,12 @@ TEST(Drawings, ResultsPageOfEveryTopology) {
     std::string text;
     for (int topology = 1; topology <= 8; ++topology) {
         DisplayList list;
-        DrawResultsPicture(list, TypicalExample(topology), 0.75f);
-        text += "topology " + std::to_string(topology) + ": " + test::Fingerprint(test::ListText(list)) + "\n";
-        ResultsScratch scratch;
-        for (const PageLabel& l : LayoutResults(ComputeResults(TypicalExample(topology), 0, false, scratch), {}).labels)
-            text += "  " + l.name + " '" + l.text.substr(0, l.text.find('\n')) + "' at " + std::to_string(l.left) +
-                    "," + std::to_string(l.top) + "\n";
+        DrawResultsPicture(list, AnalyseLoad(TypicalExample(topology)), 0.75f);
+        text +=
+            "topology " + std::to_string(topology) + ": " + test::Fingerprint(test::ListText(list)) + "\n";
+        for (const PageLabel& l : LayoutResults(AnalyseLoad(TypicalExample(topology)), {}).labels)
+            text += "  " + l.name + " '" + l.text.substr(0, l.text.find('\n')) + "' at " +
+                    std::to_string(l.left) + "," + std::to_string(l.top) + "\n";
     }
     const std::string mismatch = test::GoldenMismatch("graphics/golden/results-topologies.txt", text);
     EXPECT_TRUE(mismatch.empty()) << mismatch;

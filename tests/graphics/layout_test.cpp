@@ -115,8 +115,7 @@ Named NamedOf(const PageLabel& l) {
 TEST(Layout, TheResultsPageKeepsEachTextInItsPlace) {
     for (const Entries& entries : Cases()) {
         for (const bool region : {false, true}) {
-            ResultsScratch scratch;
-            const ResultsModel model = ComputeResults(entries, 0.2f, region, scratch);
+            const LoadAnalysis model = AnalyseLoad(entries, region ? std::optional(0.2f) : std::nullopt);
             ResultsView view;
             view.hintShown = region;
             const ResultsLayout layout = LayoutResults(model, view);
@@ -172,7 +171,7 @@ TEST(Layout, TheResultsPageKeepsEachTextInItsPlace) {
 TEST(Layout, NoTextOfTheReportCoversAnotherOrAStroke) {
     for (const Entries& entries : Cases()) {
         DisplayList sheet;
-        DrawReport(sheet, entries, "06/12/2024 19:09", kLoadMark, 5);
+        DrawReport(sheet, AnalyseLoad(entries, 0.05f), "06/12/2024 19:09", kLoadMark);
         std::vector<Named> texts, strokes;
         PageRect extent{};
         for (const Primitive& p : sheet.Primitives()) {

@@ -151,7 +151,7 @@ private slots:
         const auto highlighted = [&f] {
             std::vector<std::size_t> rows;
             for (const Primitive& p : f.page->Drawing().Primitives()) {
-                if (p.op != Op::Circle || p.colour != kFinalMarkRed || p.radius != 80) continue;
+                if (p.op != Op::Circle || p.colour != kFinalMarkColour || p.radius != 80) continue;
                 for (std::size_t i = 0; i < f.page->Drawn().marks.size(); ++i) {
                     if (f.page->Drawn().marks[i].x == p.centreX && f.page->Drawn().marks[i].y == p.centreY)
                         rows.push_back(f.page->Scene().points[i].row);

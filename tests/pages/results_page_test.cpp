@@ -38,10 +38,10 @@ struct Fixture : test::TestProgram {
         // Once an accuracy is chosen the page keeps its region (and the ranges it shows) through
         // every redraw.
         const bool region = drawing != ResultsDrawing::LoadMarked || hint;
-        const ResultsModel model =
-            ComputeResults(program->TheEntries(), AccuracyFraction(percent), region, scratch);
+        const LoadAnalysis analysis = AnalyseLoad(
+            program->TheEntries(), region ? std::optional(AccuracyFraction(percent)) : std::nullopt);
         DisplayList list;
-        DrawResultsPage(list, model, {view, program->TheSettings().AspectRatio, mark, drawing, hint},
+        DrawResultsPage(list, analysis, {view, program->TheSettings().AspectRatio, mark, drawing, hint},
                         scratch);
         return test::ListText(list);
     }

@@ -18,7 +18,10 @@ namespace {
 // with its circles (the load mark among them) spelled out.
 std::string SheetText(const Entries& entries, DotStyle mark, int accuracyPercent = 0) {
     DisplayList list;
-    DrawReport(list, entries, "06/12/2024 19:09", mark, accuracyPercent);
+    DrawReport(list,
+               AnalyseLoad(entries, accuracyPercent > 0 ? std::optional(AccuracyFraction(accuracyPercent))
+                                                        : std::nullopt),
+               "06/12/2024 19:09", mark);
     const auto& all = list.Primitives();
     std::size_t caption = 1;
     while (caption < all.size() &&
@@ -56,12 +59,15 @@ TEST(Report, Sheets) {
 TEST(Report, AreaUnderTheGridAndFooterUnderTheFigures) {
     for (const int percent : {0, 5}) {
         DisplayList sheet;
-        DrawReport(sheet, test::TypicalExample(), "06/12/2024 19:09", kNominalDot, percent);
+        DrawReport(sheet,
+                   AnalyseLoad(test::TypicalExample(),
+                               percent > 0 ? std::optional(AccuracyFraction(percent)) : std::nullopt),
+                   "06/12/2024 19:09", kNominalDot);
         const auto& all = sheet.Primitives();
         const auto first = [&all](auto&& is) { return std::ranges::find_if(all, is) - all.begin(); };
         const auto area =
             first([](const Primitive& p) { return p.op == Op::Rings && p.colour == kRegionDot.colour; });
-        EXPECT_EQ(area<first([](const Primitive& p) { return p.colour == kGridLight; }), percent> 0);
+        EXPECT_EQ(area<first([](const Primitive& p) { return p.colour == kGridLightColour; }), percent> 0);
         // The texts from the first figure down: the figures, then the date, then the version.
         const auto figures =
             first([&](const Primitive& p) { return p.op == Op::Text && sheet.TextOf(p).starts_with("SWR"); });

@@ -394,7 +394,7 @@ TEST_F(PageRenderer, TextMetricsAgreeWithTheDrawnFaces) {
                            "|Γ| 0.5 ∠ -90°, |Z| 50 Ω"};
     for (const Font& font :
          {Font{"Arial", 240, false}, Font{"MS Sans Serif", 240, true}, Font{"Times New Roman", 360, true}}) {
-        QFont qfont(QString::fromStdString(font.family));
+        QFont qfont(QString::fromUtf8(font.family.data(), static_cast<qsizetype>(font.family.size())));
         qfont.setBold(font.bold);
         qfont.setPixelSize(static_cast<int>(font.size));
         const QFontMetricsF metrics(qfont);
@@ -412,7 +412,7 @@ TEST_F(PageRenderer, TextMetricsAgreeWithTheDrawnFaces) {
 TEST_F(PageRenderer, RegionStaysVisibleInsideTheFiveDisc) {
     const Entries entries = test::MakeEntries(8, 14.2e6f, 50, {.c2 = 100e-12f, .l1 = 2.2e-6f, .l3 = 1.5e-6f});
     DisplayList page;
-    DrawResultsPicture(page, entries, 0.75f, 20);
+    DrawResultsPicture(page, AnalyseLoad(entries, 0.2f), 0.75f);
     const QImage image = RenderPage(page, kWindowPage, QSize(1200, 900), kWhite);
     const ChartFrame frame = ResultsFrame({9000, 5000, 1, 1}, 0.75f);
     int beyond = 0, green = 0;
@@ -444,7 +444,7 @@ TEST_F(PageRenderer, AViewChangeChangesNothingOutsideTheChartsArea) {
     const Entries entries =
         test::MakeEntries(8, 14.2e6f, 50, {.c2 = 67.48e-12f, .l1 = 328.6e-9f, .l3 = 1.522e-6f});
     ResultsScratch scratch;
-    const ResultsModel model = ComputeResults(entries, 0.2f, true, scratch);
+    const LoadAnalysis model = AnalyseLoad(entries, 0.2f);
     DisplayList page;
     PageImageCache window; // paints only the chart's area again at a view change, as the page's window does
     const auto render = [&](const ChartView& view, float aspect, bool* away = nullptr) {
@@ -482,7 +482,7 @@ TEST_F(PageRenderer, AViewChangeChangesNothingOutsideTheChartsArea) {
             for (int x = 0; x < home.width(); ++x) {
                 if (area.contains(x, y)) {
                     inkInArea += qGray(moved.pixel(x, y)) < 128 ? 1 : 0;
-                    redInArea += IsColour(moved.pixel(x, y), kGridEmphasis, 60) ? 1 : 0;
+                    redInArea += IsColour(moved.pixel(x, y), kGridEmphasisColour, 60) ? 1 : 0;
                 } else {
                     changed += moved.pixel(x, y) != home.pixel(x, y) ? 1 : 0;
                 }

@@ -64,7 +64,7 @@ inline std::string Show(const DisplayList& list, const Primitive& p) {
     }
     case Op::Text: {
         const Font& font = list.FontOf(p);
-        return "Text '" + list.TextOf(p) + "' " + at(p.x1, p.y1) + " " + font.family + " " +
+        return "Text '" + list.TextOf(p) + "' " + at(p.x1, p.y1) + " " + std::string(font.family) + " " +
                number(static_cast<double>(font.size), 9) + (font.bold ? " bold" : "") + tail;
     }
     }

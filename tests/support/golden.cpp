@@ -34,11 +34,17 @@ std::string ReadTestFile(std::string_view relativePath) {
 }
 
 std::string GoldenMismatch(std::string_view relativePath, std::string_view actual) {
-    if (std::getenv("VORELIN_UPDATE_GOLDEN") != nullptr) {
-        std::ofstream(PathOf(relativePath), std::ios::binary) << actual;
-        return {};
-    }
     const std::string expected = ReadTestFile(relativePath);
+    if (std::getenv("VORELIN_UPDATE_GOLDEN") != nullptr) {
+        std::ofstream file(PathOf(relativePath), std::ios::binary);
+        file << actual;
+        file.flush();
+        return "VORELIN_UPDATE_GOLDEN is set: tests/" + std::string(relativePath) +
+               (!file                ? " could not be written"
+                : expected == actual ? " written, unchanged"
+                                     : " written afresh") +
+               "; nothing was checked (run scripts/update-goldens, then review with git diff)";
+    }
     if (expected == actual) return {};
     std::size_t line = 1;
     for (std::size_t i = 0; i < expected.size() && i < actual.size() && expected[i] == actual[i]; ++i) {
@@ -46,7 +52,7 @@ std::string GoldenMismatch(std::string_view relativePath, std::string_view actua
     }
     return "differs from the golden file tests/" + std::string(relativePath) + " at line " +
            std::to_string(line) + ":\n  expected: " + LineAt(expected, line) +
-           "\n  actual:   " + LineAt(actual, line) + "\n(VORELIN_UPDATE_GOLDEN=1 rewrites it)";
+           "\n  actual:   " + LineAt(actual, line) + "\n(scripts/update-goldens rewrites it)";
 }
 
 std::string Visible(std::string_view bytes) {

@@ -5,12 +5,13 @@
 
 namespace vorelin::test {
 
-// Golden files: a reviewed text (a drawing's display list, a file's bytes, a program's output)
-// checked in under tests/ and compared whole. Run the tests with VORELIN_UPDATE_GOLDEN=1 to
-// write the files afresh from what the code produces, then review the difference with git.
+// Golden files: a reviewed text (a file's bytes, a program's output) checked in under tests/ and
+// compared whole. scripts/update-goldens writes them afresh from what the code produces; review
+// the difference with git before committing it.
 
 // Empty when `actual` equals the golden file tests/<relativePath>; otherwise a message naming the
-// file and the first line that differs. With VORELIN_UPDATE_GOLDEN set, writes the file instead.
+// file and the first line that differs. With VORELIN_UPDATE_GOLDEN set (scripts/update-goldens
+// sets it), writes the file and fails all the same: a run that rewrites goldens checks nothing.
 std::string GoldenMismatch(std::string_view relativePath, std::string_view actual);
 
 // The content of a file under tests/ (empty when it cannot be read).

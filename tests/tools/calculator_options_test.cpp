@@ -378,7 +378,7 @@ TEST(CalculatorOptions, PicturesNeedNoDisplay) {
     ASSERT_EQ(png.size(), QSize(2400, 1800));
     EXPECT_EQ(png.pixel(0, 0), qRgb(255, 255, 255));
     DisplayList page;
-    DrawResultsPicture(page, test::TypicalExample(), 1.2f);
+    DrawResultsPicture(page, AnalyseLoad(test::TypicalExample()), 1.2f);
     const auto mark =
         std::find_if(page.Primitives().begin(), page.Primitives().end(), [](const Primitive& p) {
             return p.op == Op::Circle && p.colour == kLoadMark.colour && p.radius == kLoadMark.radius;

@@ -359,7 +359,7 @@ ResultsSchematicEnds DrawResultsSchematic(Surface& surface, const Entries& entri
 
 ResultsSchematicEnds ResultsSchematicExtent(int topology, float loadX) {
     // The screen's symbol widths: Wire 160, SeriesL 960, SeriesC 360, ShuntL and ShuntC 640.
-    constexpr double kWire = 160, kSeriesL = 960, kSeriesC = 360, kShunt = 640, kGen = 1050;
+    constexpr float kWire = 160, kSeriesL = 960, kSeriesC = 360, kShunt = 640, kGen = 1050;
     float x = kResultsSchematicX + kGen;
     if (IsKnownTopology(topology)) {
         const NetworkDrawing& drawing = DrawingOf(topology);

@@ -115,6 +115,7 @@ void WriteLoadJson(const LoadReport& report, std::ostream& out) {
     WriteFiguresJson(json, report.figures);
     if (!report.networkFile.empty()) json.String("network_file", report.networkFile);
     if (report.region) WriteRegionJson(json, *report.region, report.withPoints);
+    if (report.system) WriteSystemJson(json, *report.system);
     json.EndObject();
     out << json.Text() << '\n';
 }
@@ -132,6 +133,7 @@ void WriteLoadText(const LoadReport& report, std::ostream& out) {
     for (const std::string& line : DetailLines(report.figures))
         out << "  " << line << '\n';
     if (!report.networkFile.empty()) out << "Network file: " << report.networkFile << '\n';
+    if (report.system) WriteSystemText(*report.system, out, "");
     if (!report.region) return;
     const Region& region = *report.region;
     // In double and to three digits, as the range line below has it: 0.05f is 5.0000000745 %.

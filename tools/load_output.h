@@ -6,6 +6,7 @@
 #include "core/tolerance_ranges.h"
 #include "core/tolerance_sweep.h"
 #include "tools/json_writer.h"
+#include "tools/system_output.h"
 
 #include <array>
 #include <optional>
@@ -31,6 +32,7 @@ struct LoadReport {
     std::optional<Region> region;
     bool withPoints = false;
     std::string networkFile; // the network file written, or empty
+    std::optional<SystemReport> system; // with --power, a Q or a line
 };
 
 void WriteLoadJson(const LoadReport& report, std::ostream& out);

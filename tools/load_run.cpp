@@ -92,6 +92,13 @@ int RunLoad(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     }
     report.load = run.load;
     report.figures = FiguresOf(run.load, entries.Impedance, entries.Frequency);
+    if (options.system) {
+        report.system = SystemReport{*options.system, SystemFiguresOf(entries, run.load, *options.system)};
+        if (!report.system->figures.Computed()) {
+            err << "vorelin-calc: " << report.system->figures.reason << '\n';
+            return kCalcBadEntries;
+        }
+    }
     const std::optional<float> accuracy =
         options.accuracyPercent > 0 ? std::optional(AccuracyFraction(options.accuracyPercent)) : std::nullopt;
 

@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "core/readout.h"
 #include "core/strict_value.h"
+#include "core/system_text.h"
 #include "core/version.h"
 #include "files/band_file.h"
 #include "files/load_csv.h"
@@ -14,6 +15,7 @@
 #include "files/touchstone.h"
 #include "tools/calculator.h"
 #include "tools/load_output.h"
+#include "tools/system_output.h"
 #include "tools/table_prediction.h"
 
 #include <algorithm>
@@ -104,7 +106,7 @@ MisreadReasons FlagsOf(const BandTable& table, const CalcOptions& options) {
 }
 
 void WriteTableJson(const BandTable& table, const std::vector<Load>& loads, const MisreadReasons& flags,
-                    std::ostream& out) {
+                    const std::vector<SystemReport>& systems, std::ostream& out) {
     JsonWriter json;
     json.BeginObject();
     json.BeginArray("rows");
@@ -123,6 +125,7 @@ void WriteTableJson(const BandTable& table, const std::vector<Load>& loads, cons
         } else {
             json.Null("likely_misread");
         }
+        if (!systems.empty()) WriteSystemJson(json, systems[i]);
         json.EndObject();
     }
     json.EndArray();
@@ -133,7 +136,8 @@ void WriteTableJson(const BandTable& table, const std::vector<Load>& loads, cons
 // "line 2, 14.2M Hz: 2.454566 +j47.01322 ohms, SWR 40.92, return loss 0.4244 dB, |Γ| 0.9523", and
 // "; likely misread: ..." after a flagged row.
 void WriteTableText(const BandTable& table, const std::vector<Load>& loads, const MisreadReasons& flags,
-                    std::ostream& out) {
+                    const std::vector<SystemReport>& systems, std::ostream& out) {
+    if (!systems.empty()) out << SystemHeading(systems.front().settings.loss) << '\n';
     for (std::size_t i = 0; i < loads.size(); ++i) {
         const Entries& entries = table.rows[i].entries;
         const LoadFigures figures = FiguresOf(loads[i], entries.Impedance, entries.Frequency);
@@ -143,6 +147,7 @@ void WriteTableText(const BandTable& table, const std::vector<Load>& loads, cons
             << FigureText(figures.gammaMag);
         if (flags[i]) out << "; " << *flags[i];
         out << '\n';
+        if (!systems.empty()) WriteSystemText(systems[i], out, "", false);
     }
 }
 
@@ -187,6 +192,8 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     if (failed) return kCalcNotComputable;
     if (!options.predict.empty()) return RunTablePrediction(options, table, out, err);
 
+    std::vector<SystemReport> systems;
+    if (!TableSystems(options, table, loads, systems, err)) return kCalcBadEntries;
     float reference = 0;
     std::vector<TouchstonePoint> points;
     if (!options.s1pPath.empty()) {
@@ -201,9 +208,9 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     }
     const MisreadReasons flags = FlagsOf(table, options);
     if (options.json) {
-        WriteTableJson(table, loads, flags, out);
+        WriteTableJson(table, loads, flags, systems, out);
     } else {
-        WriteTableText(table, loads, flags, out);
+        WriteTableText(table, loads, flags, systems, out);
     }
     return kCalcOk;
 }

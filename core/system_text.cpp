@@ -37,8 +37,7 @@ std::string LineDescription(const Feedline& line) {
     const Cable* cable = CableOfLine(line);
     if (cable != nullptr) text += " of " + std::string(cable->name);
     text += ", VF " + FigureText(line.velocityFactor) + ", Zc " + OhmsText(line.zc);
-    if (cable == nullptr)
-        text += ", " + FigureText(line.k1) + " √f + " + FigureText(line.k2) + " f dB/100 m";
+    if (cable == nullptr) text += ", " + FigureText(line.k1) + " √f + " + FigureText(line.k2) + " f dB/100 m";
     return text;
 }
 
@@ -49,20 +48,20 @@ std::vector<std::string> SystemLines(const SystemFigures& system, const SystemSe
         return lines;
     }
     const TunerLoss& tuner = system.tuner;
-    lines.push_back("Tuner: efficiency " + PercentText(tuner.efficiency) + ", loss " + DecibelText(tuner.lossDb) +
-                    ", " + Watts(tuner.loadPowerW) + " out");
+    lines.push_back("Tuner: efficiency " + PercentText(tuner.efficiency) + ", loss " +
+                    DecibelText(tuner.lossDb) + ", " + Watts(tuner.loadPowerW) + " out");
     for (const PartStress& part : tuner.Parts())
         lines.push_back(std::string(part.name) + ": " + FigureText(part.currentRms) + " A, " +
-                        FigureText(part.voltageRms) + " V RMS, " + FigureText(part.voltagePeak) + " V peak, " +
-                        Watts(part.dissipatedW));
+                        FigureText(part.voltageRms) + " V RMS, " + FigureText(part.voltagePeak) +
+                        " V peak, " + Watts(part.dissipatedW));
     if (settings.line && system.line) {
         const std::string line = "Line: " + LineDescription(*settings.line) + ": ";
         if (const auto& figures = system.line->figures) {
             lines.push_back(line + "matched loss " + DecibelText(figures->matchedLossDb) + ", total loss " +
                             DecibelText(figures->totalLossDb));
             lines.push_back("Feedpoint: " + FigureText(figures->feedpointR) + " " +
-                            ReactanceText(figures->feedpointX) + ", SWR " + FigureText(figures->feedpointSwr) +
-                            " on the line");
+                            ReactanceText(figures->feedpointX) + ", SWR " +
+                            FigureText(figures->feedpointSwr) + " on the line");
         } else {
             lines.push_back(line + std::string(system.line->reason));
         }

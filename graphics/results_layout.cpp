@@ -58,6 +58,8 @@ const ControlPlace kControlPlaces[] = {
     {"exitButton", 1000, 7500, 1500, 300, kButtonFont},
     {"saveAsButton", 1000, 8000, 1500, 300, kButtonFont},
     {"designButton", 1000, 8500, 1500, 300, kButtonFont},
+    // Added beside the specified controls, above the view controls, where nothing is drawn.
+    {"systemButton", 4700, 6000, 1500, 300, kButtonFont},
     {"aspectLabel", 4700, 7300, 950, 300, kViewFont},
     {"aspectBox", 5700, 7300, 500, 300, kViewFont},
     {"aspectSpinner", 6220, 7300, 300, 300, kViewFont},

@@ -72,6 +72,10 @@ void ResultsPage::MakeControls() {
     button("exitButton", QStringLiteral("Exit"), [this] { onExit(); });
     button("saveAsButton", QStringLiteral("Save as\u2026"), [this] { onSaveAs(); });
     button("designButton", QStringLiteral("Design\u2026"), [this] { onDesign(); });
+    button("systemButton", QStringLiteral("System\u2026"), [this] {
+        m_navigation.ShowSystemPage();
+        Unload();
+    });
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, [this] { onCopy(); });
 

@@ -1,6 +1,7 @@
 #include "tools/calculator_options.h"
 
 #include "core/cables.h"
+#include "core/system_form.h"
 #include "core/tolerance_sweep.h"
 #include "files/file_identity.h"
 #include "files/network_file.h"
@@ -70,7 +71,7 @@ const std::string_view kCalcUsage =
     "  --cable NAME         the line's cable from the table (--cables lists it): its VF, Z0 and loss\n"
     "  --line-vf VF         the line's velocity factor, above 0 and at most 1 (the cable's)\n"
     "  --line-z0 OHMS       the line's characteristic impedance (the cable's)\n"
-    "  --line-k1 K1         the matched loss k1 sqrt(f) + k2 f in dB per 100 m, f in MHz (the cable's, else 0)\n"
+    "  --line-k1 K1         the loss k1 sqrt(f) + k2 f dB/100 m, f in MHz (the cable's, else 0)\n"
     "  --line-k2 K2         (the cable's, else 0)\n"
     "  --cables             list the cables of the table\n"
     "Exit codes: 0 computed, 2 a usage error or failed checks, 3 not computable (--design: no\n"
@@ -131,14 +132,14 @@ constexpr OptionSpec kOptionSpecs[] = {
 
 // The options whose values are engineering text.
 constexpr std::string_view kValueOptions[] = {
-    "--frequency", "--impedance", "--c1", "--c2",        "--c3",      "--l1",     "--l2",         "--l3",
-    "--load-r",    "--load-x",    "--q",  "--reference", "--predict", "--coil-q", "--capacitor-q",
-    "--power",     "--line-vf",   "--line-z0", "--line-k1", "--line-k2"};
+    "--frequency",   "--impedance", "--c1",      "--c2",      "--c3",        "--l1",      "--l2",
+    "--l3",          "--load-r",    "--load-x",  "--q",       "--reference", "--predict", "--coil-q",
+    "--capacitor-q", "--power",     "--line-vf", "--line-z0", "--line-k1",   "--line-k2"};
 
 // The options that ask for the antenna system's figures.
-constexpr std::string_view kSystemOptions[] = {"--power",   "--coil-q",  "--capacitor-q", "--line-length",
-                                               "--line-vf", "--line-z0", "--line-k1",     "--line-k2",
-                                               "--cable"};
+constexpr std::string_view kSystemOptions[] = {"--power",       "--coil-q",  "--capacitor-q",
+                                               "--line-length", "--line-vf", "--line-z0",
+                                               "--line-k1",     "--line-k2", "--cable"};
 
 const OptionSpec* SpecOf(std::string_view name) {
     const auto found = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
@@ -272,38 +273,31 @@ std::optional<UsageError> ReadValues(const Given& given, CalcOptions& options) {
     return std::nullopt;
 }
 
-// A length in metres: a number read as the other values are, then optionally "m" or "ft" (blanks
-// before it allowed). "30m" is 30 metres here, never 30 milli.
-std::optional<UsageError> ReadLength(std::string_view text, const CalcOptions& options, double& metres) {
-    std::string_view number = text;
-    while (!number.empty() && (number.back() == ' ' || number.back() == '\t'))
-        number.remove_suffix(1);
-    double unit = 1;
-    if (number.ends_with("ft")) {
-        number.remove_suffix(2);
-        unit = kMetresPerFoot;
-    } else if (number.ends_with('m')) {
-        number.remove_suffix(1);
-    }
-    if (auto refused = RefusedValue("--line-length", number, options.reading)) return refused;
-    metres = OptionValue(options, number) * unit;
+// A length in metres, read whole whatever the reading (no page box ever held one).
+std::optional<UsageError> ReadLength(std::string_view text, double& metres) {
+    const WholeValue read = ReadLineLength(text);
+    if (!read.Read()) return UsageError{"--line-length " + RefusalText(text, read), false};
+    metres = read.value;
     return std::nullopt;
 }
 
 // The antenna system's settings when any of its options is given (one load and --table): the
 // power and the Qs defaulted, the line from --cable and --line-* (which override the cable's).
 std::optional<UsageError> ReadSystem(const Given& given, CalcOptions& options) {
-    if (std::ranges::none_of(kSystemOptions, [&given](std::string_view name) { return given.contains(name); }) ||
+    if (std::ranges::none_of(kSystemOptions,
+                             [&given](std::string_view name) { return given.contains(name); }) ||
         options.mode == CalcMode::Design)
         return std::nullopt;
     if (!options.predict.empty())
         return UsageError{"--predict computes no antenna system: leave out --power, the Qs and the line"};
     SystemSettings system;
-    system.loss.powerW = given.contains("--power") ? OptionValue(options, *ValueOf(given, "--power")) : kDefaultPowerW;
+    system.loss.powerW =
+        given.contains("--power") ? OptionValue(options, *ValueOf(given, "--power")) : kDefaultPowerW;
     system.loss.coilQ = options.coilQ.value_or(kDefaultCoilQ);
     system.loss.capacitorQ = options.capacitorQ.value_or(kDefaultCapacitorQ);
-    const bool anyLine = std::ranges::any_of(
-        kSystemOptions, [&given](std::string_view name) { return name.starts_with("--line") && given.contains(name); });
+    const bool anyLine = std::ranges::any_of(kSystemOptions, [&given](std::string_view name) {
+        return name.starts_with("--line") && given.contains(name);
+    });
     if (anyLine || given.contains("--cable")) {
         const std::string* length = ValueOf(given, "--line-length");
         if (length == nullptr) return UsageError{"a line needs --line-length"};
@@ -318,7 +312,7 @@ std::optional<UsageError> ReadSystem(const Given& given, CalcOptions& options) {
         } else {
             line.k1 = line.k2 = 0;
         }
-        if (auto problem = ReadLength(*length, options, line.lengthM)) return problem;
+        if (auto problem = ReadLength(*length, line.lengthM)) return problem;
         const std::pair<std::string_view, double*> kLineValues[] = {{"--line-vf", &line.velocityFactor},
                                                                     {"--line-z0", &line.zc},
                                                                     {"--line-k1", &line.k1},
@@ -384,7 +378,9 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
             return UsageError{"unknown option: " + std::string(name)};
         }
         if (name == "--help" || name == "--version" || name == "--cables") {
-            options.mode = name == "--help" ? CalcMode::Help : name == "--version" ? CalcMode::Version : CalcMode::Cables;
+            options.mode = name == "--help"      ? CalcMode::Help
+                           : name == "--version" ? CalcMode::Version
+                                                 : CalcMode::Cables;
             return std::nullopt;
         }
         std::string value;

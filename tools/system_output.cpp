@@ -65,7 +65,8 @@ void WriteSystemJson(JsonWriter& json, const SystemReport& system) {
     json.EndObject();
 }
 
-void WriteSystemText(const SystemReport& system, std::ostream& out, std::string_view indent, bool withHeading) {
+void WriteSystemText(const SystemReport& system, std::ostream& out, std::string_view indent,
+                     bool withHeading) {
     const std::vector<std::string> lines = SystemLines(system.figures, system.settings);
     if (withHeading) out << indent << lines.front() << '\n';
     for (std::size_t i = 1; i < lines.size(); ++i)

@@ -28,7 +28,8 @@ void WriteSystemJson(JsonWriter& json, const SystemReport& system);
 
 // SystemLines: the heading after `indent` (unless `withHeading` is false: a band table tells it
 // once), the others under it, two blanks further in.
-void WriteSystemText(const SystemReport& system, std::ostream& out, std::string_view indent, bool withHeading = true);
+void WriteSystemText(const SystemReport& system, std::ostream& out, std::string_view indent,
+                     bool withHeading = true);
 
 // With options.system, the system of every row into `systems` (in row order); false, each row whose
 // load cannot have one named on `err` as "IN.csv:LINE: reason", when any cannot.

@@ -1,0 +1,296 @@
+#include "graphics/system_scene.h"
+
+#include "core/engineering_value.h"
+#include "core/figures_text.h"
+#include "core/readout.h"
+#include "core/system_text.h"
+#include "core/topology.h"
+#include "graphics/text_metrics.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vorelin {
+
+namespace {
+
+const Font kTextFont{"Arial", ScreenFontSize(0.0008), false};
+const Font kBoldFont{"Arial", ScreenFontSize(0.0008), true};
+const Font kStageFont{"Arial", ScreenFontSize(0.001), true};
+const Font kPowerFont{"Arial", ScreenFontSize(0.001), false};
+const Font kButtonFont{"Arial", ScreenFontSize(0.0008), true};
+const Font kBoxFont{"MS Sans Serif", ScreenFontSize(0.0008), true};
+
+constexpr Colour kBlack = 0;
+constexpr Colour kReasonRed = 0x000080;
+constexpr Colour kMostRed = 0x0000C0;
+constexpr Colour kStageOutline = 0x404040;
+constexpr Colour kStageFill = 0xF4F0EC;
+constexpr Colour kRule = 0xC0C0C0;
+constexpr Colour kArrow = 0x806020;
+
+constexpr float kControlHeight = 300;
+constexpr float kPowerRowTop = 850, kLineRowTop = 1300;
+constexpr float kHintTop = 1700;
+
+// The picture: four stages in a row, arrows between them carrying the power.
+constexpr float kStageTop = 2600, kStageBottom = 3500, kStageWidth = 1900;
+constexpr std::array<float, 4> kStageLefts{600, 3600, 6600, 9600};
+constexpr float kArrowY = (kStageTop + kStageBottom) / 2;
+constexpr float kUnderStage = kStageBottom + 280, kLine = 190;
+// A line that cannot deliver the load says why under the line and the antenna.
+constexpr double kLineReasonWidth = 2 * kStageWidth + 1000;
+
+// The part table.
+constexpr float kTableTop = 4900, kRowHeight = 260;
+constexpr std::array<float, 5> kColumnLefts{1000, 2300, 4300, 6300, 8300};
+constexpr float kTableRight = 10300;
+constexpr std::array<std::string_view, 5> kColumnHeads{"Part", "RMS current", "RMS voltage", "Peak voltage",
+                                                       "Dissipated"};
+constexpr float kReasonTop = kTableTop + 2 * kRowHeight;
+constexpr double kReasonWidth = 9300, kHintWidth = 10400;
+constexpr float kButtonsTop = 8480;
+
+constexpr std::string_view kHint =
+    "Length in metres, or in feet as 98.4ft; a line's loss is k1 √f + k2 f dB per 100 m, f in MHz. An "
+    "empty Q is the tuner profile's, or 200 for coils and 1000 for capacitors.";
+
+const ControlPlace kControlPlaces[] = {
+    {"powerBox", 2300, kPowerRowTop, 900, kControlHeight, kBoxFont},
+    {"coilQBox", 4300, kPowerRowTop, 700, kControlHeight, kBoxFont},
+    {"capacitorQBox", 6500, kPowerRowTop, 700, kControlHeight, kBoxFont},
+    {"lineChooser", 2300, kLineRowTop, 2000, kControlHeight, kBoxFont},
+    {"lengthBox", 5100, kLineRowTop, 900, kControlHeight, kBoxFont},
+    {"vfBox", 6700, kLineRowTop, 600, kControlHeight, kBoxFont},
+    {"z0Box", 8400, kLineRowTop, 600, kControlHeight, kBoxFont},
+    {"k1Box", 9500, kLineRowTop, 700, kControlHeight, kBoxFont},
+    {"k2Box", 10700, kLineRowTop, 700, kControlHeight, kBoxFont},
+    {"resultsButton", 1000, kButtonsTop, 1500, kControlHeight, kButtonFont},
+};
+
+struct Caption {
+    std::string_view text;
+    float left, top;
+};
+constexpr Caption kCaptions[] = {
+    {"Power, W:", 1000, kPowerRowTop}, {"Coil Q:", 3500, kPowerRowTop}, {"Capacitor Q:", 5300, kPowerRowTop},
+    {"Feedline:", 1000, kLineRowTop},  {"Length:", 4500, kLineRowTop},  {"VF:", 6250, kLineRowTop},
+    {"Z0, ohms:", 7500, kLineRowTop},  {"k1:", 9150, kLineRowTop},      {"k2:", 10350, kLineRowTop},
+};
+
+void Add(std::vector<SystemText>& texts, std::string text, float left, float top, const Font& font,
+         Colour colour = kBlack) {
+    texts.push_back({std::move(text), {left, top}, &font, colour});
+}
+
+float CaptionTop(float rowTop) {
+    return static_cast<float>(static_cast<double>(rowTop) +
+                              (static_cast<double>(kControlHeight) - TextHeight(kTextFont)) / 2);
+}
+
+// A text centred on `centre`.
+void AddCentred(std::vector<SystemText>& texts, std::string text, float centre, float top, const Font& font,
+                Colour colour = kBlack) {
+    const float left = static_cast<float>(static_cast<double>(centre) - TextWidth(font, text) / 2);
+    Add(texts, std::move(text), left, top, font, colour);
+}
+
+float StageCentre(std::size_t stage) { return kStageLefts[stage] + kStageWidth / 2; }
+
+// Between two stages: the gap's centre.
+float GapCentre(std::size_t before) {
+    return (kStageLefts[before] + kStageWidth + kStageLefts[before + 1]) / 2;
+}
+
+std::string Watts(std::optional<double> watts) {
+    return watts ? FigureText(watts) + " W" : std::string(kMissingFigure);
+}
+
+std::string LoadText(const Load& load) { return FigureText(load.LoadR) + " " + ReactanceText(load.LoadX); }
+
+void AddPictureTexts(std::vector<SystemText>& texts, const SystemView& view) {
+    const SystemFigures* figures = view.figures ? &*view.figures : nullptr;
+    const TunerLoss* tuner = figures != nullptr ? &figures->tuner : nullptr;
+    const FeedlineFigures* line =
+        figures != nullptr && figures->line && figures->line->figures ? &*figures->line->figures : nullptr;
+    const float nameTop = kStageTop + 120, subTop = nameTop + 300;
+    AddCentred(texts, "Transmitter", StageCentre(0), nameTop, kStageFont);
+    AddCentred(texts, "Tuner", StageCentre(1), nameTop, kStageFont);
+    AddCentred(texts, "Feedline", StageCentre(2), nameTop, kStageFont);
+    AddCentred(texts, "Antenna", StageCentre(3), nameTop, kStageFont);
+    if (IsKnownTopology(view.entries.Topology))
+        AddCentred(texts,
+                   std::to_string(view.entries.Topology) + ": " + std::string(FormOf(view.entries.Topology)),
+                   StageCentre(1), subTop, kTextFont);
+    // Under the line's conductors.
+    float lineTop = kArrowY + 120;
+    for (std::string& wrapped : WrapText(
+             kTextFont, view.settings.line ? LineDescription(*view.settings.line) : "No line", kStageWidth)) {
+        AddCentred(texts, std::move(wrapped), StageCentre(2), lineTop, kTextFont);
+        lineTop += kLine;
+    }
+
+    // The power into each stage, above the arrows.
+    const float powerTop = kArrowY - 330;
+    AddCentred(texts, Watts(tuner ? std::optional(tuner->powerW) : std::nullopt), GapCentre(0), powerTop,
+               kPowerFont);
+    AddCentred(texts, Watts(tuner ? std::optional(tuner->loadPowerW) : std::nullopt), GapCentre(1), powerTop,
+               kPowerFont);
+    AddCentred(texts, Watts(figures ? figures->antennaPowerW : std::nullopt), GapCentre(2), powerTop,
+               kPowerFont);
+
+    // Under the stages: the tuner's input, the losses, the antenna's own impedance.
+    const auto under = [&texts](std::size_t stage, std::size_t row, std::string text,
+                                Colour colour = kBlack) {
+        Add(texts, std::move(text), kStageLefts[stage], kUnderStage + static_cast<float>(row) * kLine,
+            kTextFont, colour);
+    };
+    under(0, 0, "Into the tuner:");
+    under(0, 1,
+          tuner ? FigureText(tuner->inputR) + " " + ReactanceText(tuner->inputX)
+                : std::string(kMissingFigure));
+    under(1, 0, "Loss " + DecibelText(tuner ? std::optional(tuner->lossDb) : std::nullopt));
+    under(1, 1, "Efficiency " + (tuner ? PercentText(tuner->efficiency) : std::string(kMissingFigure)));
+    if (view.settings.line) {
+        under(2, 0, "Loss " + DecibelText(line ? std::optional(line->totalLossDb) : std::nullopt));
+        under(2, 1, "Matched " + DecibelText(line ? std::optional(line->matchedLossDb) : std::nullopt));
+        under(3, 0, "Feedpoint:");
+        under(3, 1,
+              line ? LoadText({static_cast<float>(line->feedpointR), static_cast<float>(line->feedpointX)})
+                   : std::string(kMissingFigure));
+        under(3, 2,
+              "SWR " + FigureText(line ? std::optional(line->feedpointSwr) : std::nullopt) + " on the line");
+    } else {
+        under(3, 0, "The tuner's load:");
+        under(3, 1, view.load ? LoadText(*view.load) : std::string(kMissingFigure));
+    }
+    if (figures != nullptr && figures->line && !figures->line->figures) {
+        std::size_t row = 3;
+        for (std::string& wrapped : WrapText(kTextFont, figures->line->reason, kLineReasonWidth))
+            under(2, row++, std::move(wrapped), kReasonRed);
+    }
+}
+
+void AddTableTexts(std::vector<SystemText>& texts, const SystemView& view) {
+    const double power = view.settings.loss.powerW;
+    Add(texts, "Parts at " + Watts(view.figures ? std::optional(power) : std::nullopt), kColumnLefts[0],
+        kTableTop - 360, kBoldFont);
+    for (std::size_t c = 0; c < kColumnHeads.size(); ++c)
+        Add(texts, std::string(kColumnHeads[c]), kColumnLefts[c], kTableTop, kBoldFont);
+    if (!view.figures) {
+        Add(texts, std::string(kMissingFigure), kColumnLefts[0], kTableTop + kRowHeight, kTextFont);
+        return;
+    }
+    const auto parts = view.figures->tuner.Parts();
+    const std::array<double PartStress::*, 4> fields{&PartStress::currentRms, &PartStress::voltageRms,
+                                                     &PartStress::voltagePeak, &PartStress::dissipatedW};
+    const std::array<std::string_view, 4> units{" A", " V", " V", " W"};
+    for (std::size_t r = 0; r < parts.size(); ++r) {
+        const float top = kTableTop + static_cast<float>(r + 1) * kRowHeight;
+        Add(texts, std::string(parts[r].name), kColumnLefts[0], top, kBoldFont);
+        for (std::size_t c = 0; c < fields.size(); ++c) {
+            const double value = parts[r].*fields[c];
+            const bool most = value > 0 && std::ranges::all_of(parts, [&](const PartStress& other) {
+                                  return other.*fields[c] <= value;
+                              });
+            Add(texts, FigureText(value) + std::string(units[c]), kColumnLefts[c + 1], top,
+                most ? kBoldFont : kTextFont, most ? kMostRed : kBlack);
+        }
+    }
+    Add(texts, "The largest figure of each column is in red.", kColumnLefts[0],
+        kTableTop + static_cast<float>(parts.size() + 1) * kRowHeight + 60, kTextFont);
+}
+
+} // namespace
+
+SystemView SystemViewOf(const Entries& entries, const SystemSettings& settings, std::string refusal,
+                        std::string qSource) {
+    SystemView view{entries, std::nullopt, settings, std::nullopt, std::move(refusal), std::move(qSource)};
+    const NetworkRun run = RunNetwork(entries);
+    if (run.Computed()) view.load = run.load;
+    if (!view.refusal.empty()) return view;
+    if (!view.load) {
+        view.refusal = std::string(kLoadNotComputable);
+        return view;
+    }
+    SystemFigures figures = SystemFiguresOf(entries, *view.load, settings);
+    if (!figures.Computed()) {
+        view.refusal = std::string(figures.reason);
+        return view;
+    }
+    view.figures = std::move(figures);
+    return view;
+}
+
+std::vector<SystemText> SystemTexts(const SystemView& view) {
+    std::vector<SystemText> texts;
+    Add(texts, "Vorelin - System", 1000, 300, kResultsTitleFont, kPageTitleColour);
+    std::string load = view.load
+                           ? "Load " + LoadText(*view.load) + " at " + FormatValue(view.entries.Frequency) +
+                                 " Hz, Z0 " + OhmsText(view.entries.Impedance)
+                           : "No load";
+    Add(texts, std::move(load), 5000, 360, kTextFont);
+    Add(texts, view.qSource, 7600, CaptionTop(kPowerRowTop), kTextFont);
+    for (const Caption& caption : kCaptions)
+        Add(texts, std::string(caption.text), caption.left, CaptionTop(caption.top), kTextFont);
+    float y = kHintTop;
+    for (std::string& line : WrapText(kTextFont, kHint, kHintWidth)) {
+        Add(texts, std::move(line), 1000, y, kTextFont);
+        y += kLine;
+    }
+    AddPictureTexts(texts, view);
+    AddTableTexts(texts, view);
+    if (!view.figures) {
+        y = kReasonTop;
+        for (std::string& line : WrapText(kBoldFont, view.refusal, kReasonWidth)) {
+            Add(texts, std::move(line), kColumnLefts[0], y, kBoldFont, kReasonRed);
+            y += kLine;
+        }
+    }
+    return texts;
+}
+
+void DrawSystemPage(Surface& surface, const SystemView& view) {
+    surface.SetPenWidth(2);
+    for (std::size_t stage = 0; stage < kStageLefts.size(); ++stage) {
+        const float left = kStageLefts[stage], right = left + kStageWidth;
+        if (stage == 2) {
+            // The line as its two conductors, or a plain wire when there is none.
+            const float gap = view.settings.line ? 90.0f : 0.0f;
+            surface.Line(left, kArrowY - gap, right, kArrowY - gap, kStageOutline);
+            surface.Line(left, kArrowY + gap, right, kArrowY + gap, kStageOutline);
+            continue;
+        }
+        if (stage == 3) {
+            // A mast with a V on top, left of the stage's name.
+            const float x = left + 150;
+            surface.Line(left, kArrowY, x, kArrowY, kStageOutline);
+            surface.Line(x, kArrowY, x, kStageTop - 100, kStageOutline);
+            surface.Line(x, kStageTop - 100, x - 120, kStageTop - 400, kStageOutline);
+            surface.Line(x, kStageTop - 100, x + 120, kStageTop - 400, kStageOutline);
+            continue;
+        }
+        surface.FilledBox(left, kStageTop, right, kStageBottom, kStageFill);
+        surface.BoxOutline(left, kStageTop, right, kStageBottom, kStageOutline);
+    }
+    for (std::size_t gap = 0; gap + 1 < kStageLefts.size(); ++gap) {
+        const float from = kStageLefts[gap] + kStageWidth + 60, to = kStageLefts[gap + 1] - 60;
+        surface.Line(from, kArrowY, to, kArrowY, kArrow);
+        surface.Line(to, kArrowY, to - 120, kArrowY - 70, kArrow);
+        surface.Line(to, kArrowY, to - 120, kArrowY + 70, kArrow);
+    }
+    surface.SetPenWidth(1);
+    const float rule = kTableTop + kRowHeight - 40;
+    surface.Line(kColumnLefts[0], rule, kTableRight, rule, kRule);
+    for (const SystemText& text : SystemTexts(view)) {
+        surface.SetFont(*text.font);
+        surface.SetTextColour(text.colour);
+        surface.MoveTo(text.at.x, text.at.y);
+        surface.Print(text.text);
+    }
+    surface.SetTextColour(kBlack);
+}
+
+std::span<const ControlPlace> SystemControlPlaces() { return kControlPlaces; }
+
+} // namespace vorelin

@@ -3,6 +3,9 @@
 #include "core/entries.h"
 #include "graphics/load_marks.h"
 
+#include <span>
+#include <string>
+
 class QWidget;
 
 namespace vorelin {
@@ -13,6 +16,6 @@ class UserDialogs;
 // `mark`) on the chosen printer or PDF file. Cancelling prints nothing and says nothing; a
 // failure after the dialog is told in one message box that names the printer or the file.
 void SendReportToPrinter(QWidget* parent, const Entries& entries, DotStyle mark, int accuracyPercent,
-                         UserDialogs& dialogs);
+                         UserDialogs& dialogs, std::span<const std::string> systemLines = {});
 
 } // namespace vorelin

@@ -267,7 +267,8 @@ void ResultsPage::onEntries() {
 
 // The report carries the ranges of the region the page shows, once an accuracy was chosen.
 void ResultsPage::onPrint() {
-    SendReportToPrinter(this, m_entries, m_mark, m_hintShown ? m_accuracyPercent : 0, m_dialogs);
+    const std::vector<std::string> systemLines = m_systemLines ? m_systemLines() : std::vector<std::string>{};
+    SendReportToPrinter(this, m_entries, m_mark, m_hintShown ? m_accuracyPercent : 0, m_dialogs, systemLines);
 }
 
 QSize ResultsPage::PicturePixels() const { return size() * 2; }
@@ -310,7 +311,9 @@ void ResultsPage::onSaveAs() {
         break;
     case Pdf:
         result = WriteReportPdfFile(
-            DrawnReport(m_entries, CurrentDateTimeText(), m_mark, m_hintShown ? m_accuracyPercent : 0), path,
+            DrawnReport(m_entries, CurrentDateTimeText(), m_mark, m_hintShown ? m_accuracyPercent : 0,
+                        m_systemLines ? m_systemLines() : std::vector<std::string>{}),
+            path,
             LocalPaper(), kReportPdfDotsPerInch);
         break;
     case Touchstone:

@@ -3,6 +3,7 @@
 #include "core/cables.h"
 #include "core/design_choice.h"
 #include "core/figures_text.h"
+#include "core/system_text.h"
 #include "files/settings_file.h"
 #include "files/tuner_profile_book.h"
 #include "pages/navigation.h"
@@ -73,17 +74,36 @@ void SystemPage::MakeControls() {
 
 void SystemPage::Load() {
     OpenTunerProfiles(m_profiles, m_dialogs, this);
-    if (!m_settingsRead) {
-        m_settingsRead = true;
-        for (const auto& [name, field] : kSystemFormSettings)
-            if (auto value = ReadSetting(name)) m_form.*field = std::move(*value);
-        m_kept = m_form;
-    }
+    ReadSettingsOnce();
     // An empty Q box stands for the profile's Q: its hint shows which.
     const LossSettings base = LossSettingsOf(m_profiles.Chosen());
     m_coilQ->setPlaceholderText(Text(FigureText(base.coilQ)));
     m_capacitorQ->setPlaceholderText(Text(FigureText(base.capacitorQ)));
     FillBoxes();
+}
+
+void SystemPage::ReadSettingsOnce() {
+    if (m_settingsRead) return;
+    m_settingsRead = true;
+    for (const auto& [name, field] : kSystemFormSettings) {
+        auto value = ReadSetting(name);
+        if (!value) continue;
+        m_form.*field = std::move(*value);
+        m_powerKept |= field == &SystemForm::power;
+    }
+    m_kept = m_form;
+}
+
+std::vector<std::string> SystemPage::ReportLines() {
+    ReadSettingsOnce();
+    if (m_form.line == SystemForm::kNoLineChoice && !m_powerKept && m_form.power == SystemForm{}.power)
+        return {};
+    const SystemFormRead read = ReadSystemForm(m_form, LossSettingsOf(m_profiles.Chosen()));
+    const SystemView view = SystemViewOf(m_entries, read.settings, read.refusal, "");
+    if (view.figures) return SystemLines(*view.figures, view.settings);
+    SystemFigures refused;
+    refused.reason = view.refusal;
+    return SystemLines(refused, view.settings);
 }
 
 void SystemPage::FillBoxes() {

@@ -6,6 +6,8 @@
 #include "pages/page_window.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -35,6 +37,10 @@ public:
     // Back to the results page; the power and the line kept first.
     void onResults();
 
+    // The system's lines for the report when a line or a power is set (in the settings file or on
+    // this page); none otherwise.
+    std::vector<std::string> ReportLines();
+
     const SystemForm& Form() const { return m_form; }
     const SystemView& View() const { return m_view; }
 
@@ -48,6 +54,7 @@ private:
     void FillBoxes();
     SystemForm FormOfBoxes() const;
     void KeepForm();
+    void ReadSettingsOnce();
 
     const Entries& m_entries;
     TunerProfileBook& m_profiles;
@@ -57,7 +64,8 @@ private:
     SystemForm m_kept; // as the settings file holds it
     SystemView m_view;
     bool m_settingsRead = false;
-    bool m_filling = false; // the page's own texts going into the boxes: one computation at the end
+    bool m_powerKept = false; // the settings file names a power
+    bool m_filling = false;   // the page's own texts going into the boxes: one computation at the end
 
     QLineEdit* m_power = nullptr;
     QLineEdit* m_coilQ = nullptr;

@@ -68,6 +68,8 @@ namespace {
 constexpr float kTextGap = 30;
 constexpr float kStrokeReach = 20;
 constexpr PageRect kSheet{0, 0, 11500, 15200};
+// The system lines under their heading.
+constexpr float kSystemIndent = 300;
 // Between the last figure and the footer.
 constexpr double kFooterGap = 200;
 
@@ -88,7 +90,7 @@ void DrawSheet(Surface& surface, const Entries& entries, const NetworkRun& run, 
 } // namespace
 
 void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark,
-                int accuracyPercent) {
+                int accuracyPercent, std::span<const std::string> systemLines) {
     const NetworkRun run = RunNetwork(entries);
     // With an accuracy, the chart shows the area where the load must lie, as the page does.
     std::optional<ToleranceArea> area;
@@ -125,8 +127,19 @@ void DrawReport(Surface& surface, const Entries& entries, std::string_view dateT
         PrintAt(surface, kReportDetailsLeft, static_cast<float>(y), line);
         y += LineSpacing(body);
     }
+    const Font system = ReportFont(kSystemPoints);
+    surface.SetFont(system);
+    for (std::size_t i = 0; i < systemLines.size(); ++i) {
+        // The heading, then its lines indented under it.
+        const float left = kReportDetailsLeft + (i == 0 ? 0 : kSystemIndent);
+        for (const std::string& wrapped :
+             WrapText(system, systemLines[i], static_cast<double>(kSheet.right - kReportDetailsLeft - left))) {
+            PrintAt(surface, left, static_cast<float>(y), wrapped);
+            y += LineSpacing(system);
+        }
+    }
     surface.SetFont(ReportFont(kFooterPoints));
-    y += lines.empty() ? 0 : kFooterGap;
+    y += lines.empty() && systemLines.empty() ? 0 : kFooterGap;
     PrintAt(surface, 2000, static_cast<float>(y), dateTimeText);
     PrintAt(surface, 2000, static_cast<float>(y + 200),
             std::string(kProgramName) + " " + std::string(kVersionText) + " - " + std::string(kPublisherAddress));

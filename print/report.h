@@ -9,6 +9,7 @@
 #include "graphics/schematic.h"
 #include "graphics/surface.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,8 +33,13 @@ inline constexpr float kFooterPoints = 8;
 // `dateTimeText` (the user's local date and time) and the version. The load is marked on the
 // chart in `mark`, the style the results page marks it with. When the entries give no load, the
 // chart is left unmarked and the load line says so.
+// `systemLines` (the antenna system's, SystemLines) follow the figures in a smaller type, each
+// wrapped to the sheet.
 void DrawReport(Surface& surface, const Entries& entries, std::string_view dateTimeText, DotStyle mark,
-                int accuracyPercent = 0);
+                int accuracyPercent = 0, std::span<const std::string> systemLines = {});
+
+// The size of the system lines' type, in points.
+inline constexpr float kSystemPoints = 9;
 
 // Where the figures stand on the sheet: right under the chart, the footer under them.
 inline constexpr float kReportDetailsLeft = 1000;

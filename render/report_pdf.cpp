@@ -58,10 +58,11 @@ bool PaintReport(QPagedPaintDevice& device, const DisplayList& report) {
     return painter.end();
 }
 
-DisplayList DrawnReport(const Entries& entries, std::string_view dateTimeText, DotStyle mark, int accuracyPercent) {
+DisplayList DrawnReport(const Entries& entries, std::string_view dateTimeText, DotStyle mark, int accuracyPercent,
+                        std::span<const std::string> systemLines) {
     ClearUpperVectorState(); // after Qt's dialogs and start-up, before the grid's arithmetic
     DisplayList report;
-    DrawReport(report, entries, dateTimeText, mark, accuracyPercent);
+    DrawReport(report, entries, dateTimeText, mark, accuracyPercent, systemLines);
     return report;
 }
 

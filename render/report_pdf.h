@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,7 @@ bool PaintReport(QPagedPaintDevice& device, const DisplayList& report);
 
 // The report drawn from the entries, its load marked in `mark`.
 DisplayList DrawnReport(const Entries& entries, std::string_view dateTimeText, DotStyle mark,
-                        int accuracyPercent = 0);
+                        int accuracyPercent = 0, std::span<const std::string> systemLines = {});
 
 // A drawn report as the bytes of a one-page PDF document; empty when it could not be made.
 QByteArray ReportPdf(const DisplayList& report, const QPageLayout& layout, int dotsPerInch);

@@ -37,12 +37,12 @@ std::string Bytes(const QByteArray& bytes) { return bytes.toStdString(); }
 } // namespace
 
 std::optional<WriteResult> AddReportFile(OutputPlan& plan, const Entries& entries, int accuracyPercent,
-                                         const std::string& path) {
+                                         const std::string& path, std::span<const std::string> systemLines) {
     // The load marked as the results page marks it: in the nominal style once a region is shown.
     const GuiForFonts gui;
     const QByteArray pdf =
         ReportPdf(DrawnReport(entries, CurrentDateTimeText(), accuracyPercent > 0 ? kNominalDot : kLoadMark,
-                              accuracyPercent),
+                              accuracyPercent, systemLines),
                   LocalPaper(), kReportPdfDotsPerInch);
     if (pdf.isEmpty()) return NotMade("report file", path, "the PDF document could not be made");
     plan.Add(path, Bytes(pdf), "report file");
@@ -82,7 +82,8 @@ WriteResult WithoutQtGui(const std::string& path) {
 
 } // namespace
 
-std::optional<WriteResult> AddReportFile(OutputPlan&, const Entries&, int, const std::string& path) {
+std::optional<WriteResult> AddReportFile(OutputPlan&, const Entries&, int, const std::string& path,
+                                         std::span<const std::string>) {
     return WithoutQtGui(path);
 }
 

@@ -4,6 +4,7 @@
 #include "files/output_plan.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 namespace vorelin {
@@ -15,8 +16,9 @@ namespace vorelin {
 // The printed report as "Send to printer" prints it when the results page has just opened
 // (accuracyPercent 0) or after an accuracy's button, which adds that region's ranges line: the
 // load marked with a blue circle of radius 50.
+// `systemLines` (the antenna system's) follow the figures.
 std::optional<WriteResult> AddReportFile(OutputPlan& plan, const Entries& entries, int accuracyPercent,
-                                         const std::string& path);
+                                         const std::string& path, std::span<const std::string> systemLines = {});
 
 // The results page as it opens (accuracyPercent 0) or after an accuracy's button, 2400 x 1800
 // pixels on white, the chart stretched by the aspect ratio of the defaults file in the working

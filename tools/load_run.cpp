@@ -2,6 +2,7 @@
 
 #include "core/entry_checks.h"
 #include "core/readout.h"
+#include "core/system_text.h"
 #include "files/load_csv.h"
 #include "files/local_date_time.h"
 #include "files/network_file.h"
@@ -57,7 +58,9 @@ std::optional<WriteResult> PlanOutputs(const CalcOptions& options, const LoadRep
         plan.Add(ExportTarget(options.exportPath),
                  NetworkFileText(entries, report.load, CurrentDateTimeText()), "Plotwin file");
     if (!options.reportPath.empty()) {
-        if (auto failure = AddReportFile(plan, entries, options.accuracyPercent, options.reportPath))
+        const std::vector<std::string> systemLines =
+            report.system ? SystemLines(report.system->figures, report.system->settings) : std::vector<std::string>{};
+        if (auto failure = AddReportFile(plan, entries, options.accuracyPercent, options.reportPath, systemLines))
             return *failure;
     }
     if (!options.s1pPath.empty()) {

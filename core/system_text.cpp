@@ -13,7 +13,8 @@ std::string Watts(std::optional<double> watts) {
     return watts ? FigureText(watts) + " W" : std::string(kMissingFigure);
 }
 
-// The table's cable of exactly these values, if any.
+} // namespace
+
 const Cable* CableOfLine(const Feedline& line) {
     const auto cables = Cables();
     const auto found = std::ranges::find_if(cables, [&line](const Cable& cable) {
@@ -22,8 +23,6 @@ const Cable* CableOfLine(const Feedline& line) {
     });
     return found == cables.end() ? nullptr : &*found;
 }
-
-} // namespace
 
 std::string PercentText(double fraction) { return FigureText(fraction * 100) + " %"; }
 

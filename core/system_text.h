@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/antenna_system.h"
+#include "core/cables.h"
 
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ std::string SystemHeading(const LossSettings& settings);
 // "30 m (98.43 ft) of LMR-400, VF 0.85, Zc 50 Ω" (the cable named when the line is one of the
 // table's), or "30 m (98.43 ft), VF 0.66, Zc 50 Ω, 1.379 √f + 0.02098 f dB/100 m".
 std::string LineDescription(const Feedline& line);
+
+// The table's cable of exactly the line's values, if any.
+const Cable* CableOfLine(const Feedline& line);
 
 // The efficiency as a percentage: 0.949340 -> "94.93 %".
 std::string PercentText(double fraction);

@@ -1,5 +1,6 @@
 #include "graphics/system_scene.h"
 
+#include "core/cables.h"
 #include "core/engineering_value.h"
 #include "core/figures_text.h"
 #include "core/readout.h"
@@ -122,13 +123,17 @@ void AddPictureTexts(std::vector<SystemText>& texts, const SystemView& view) {
         AddCentred(texts,
                    std::to_string(view.entries.Topology) + ": " + std::string(FormOf(view.entries.Topology)),
                    StageCentre(1), subTop, kTextFont);
-    // Under the line's conductors.
-    float lineTop = kArrowY + 120;
-    for (std::string& wrapped : WrapText(
-             kTextFont, view.settings.line ? LineDescription(*view.settings.line) : "No line", kStageWidth)) {
-        AddCentred(texts, std::move(wrapped), StageCentre(2), lineTop, kTextFont);
-        lineTop += kLine;
+    // Under the line's conductors: its length, and the cable it is (its values are in the boxes).
+    std::vector<std::string> lineTexts{"No line"};
+    if (const auto& feedline = view.settings.line) {
+        const double metres = feedline->lengthM;
+        lineTexts = {FigureText(metres) + " m (" + FigureText(MetresToFeet(metres)) + " ft)"};
+        const Cable* cable = CableOfLine(*feedline);
+        lineTexts.push_back(cable != nullptr ? std::string(cable->name) : "Zc " + OhmsText(feedline->zc));
     }
+    for (std::size_t i = 0; i < lineTexts.size(); ++i)
+        AddCentred(texts, std::move(lineTexts[i]), StageCentre(2),
+                   kArrowY + 120 + static_cast<float>(i) * kLine, kTextFont);
 
     // The power into each stage, above the arrows.
     const float powerTop = kArrowY - 330;

@@ -30,8 +30,9 @@ constexpr Colour kStageFill = 0xF4F0EC;
 constexpr Colour kRule = 0xC0C0C0;
 constexpr Colour kArrow = 0x806020;
 
-constexpr float kControlHeight = 300;
-constexpr float kPowerRowTop = 850, kLineRowTop = 1300;
+// The controls' rows, in the doubles their places are given in.
+constexpr double kControlHeight = 300;
+constexpr double kPowerRowTop = 850, kLineRowTop = 1300;
 constexpr float kHintTop = 1700;
 
 // The picture: four stages in a row, arrows between them carrying the power.
@@ -40,7 +41,7 @@ constexpr std::array<float, 4> kStageLefts{600, 3600, 6600, 9600};
 constexpr float kArrowY = (kStageTop + kStageBottom) / 2;
 constexpr float kUnderStage = kStageBottom + 280, kLine = 190;
 // A line that cannot deliver the load says why under the line and the antenna.
-constexpr double kLineReasonWidth = 2 * kStageWidth + 1000;
+constexpr double kLineReasonWidth = 2 * static_cast<double>(kStageWidth) + 1000;
 
 // The part table.
 constexpr float kTableTop = 4900, kRowHeight = 260;
@@ -50,7 +51,7 @@ constexpr std::array<std::string_view, 5> kColumnHeads{"Part", "RMS current", "R
                                                        "Dissipated"};
 constexpr float kReasonTop = kTableTop + 2 * kRowHeight;
 constexpr double kReasonWidth = 9300, kHintWidth = 10400;
-constexpr float kButtonsTop = 8480;
+constexpr double kButtonsTop = 8480;
 
 constexpr std::string_view kHint =
     "Length in metres, or in feet as 98.4ft; a line's loss is k1 √f + k2 f dB per 100 m, f in MHz. An "
@@ -71,7 +72,8 @@ const ControlPlace kControlPlaces[] = {
 
 struct Caption {
     std::string_view text;
-    float left, top;
+    float left;
+    double top;
 };
 constexpr Caption kCaptions[] = {
     {"Power, W:", 1000, kPowerRowTop}, {"Coil Q:", 3500, kPowerRowTop}, {"Capacitor Q:", 5300, kPowerRowTop},
@@ -84,9 +86,8 @@ void Add(std::vector<SystemText>& texts, std::string text, float left, float top
     texts.push_back({std::move(text), {left, top}, &font, colour});
 }
 
-float CaptionTop(float rowTop) {
-    return static_cast<float>(static_cast<double>(rowTop) +
-                              (static_cast<double>(kControlHeight) - TextHeight(kTextFont)) / 2);
+float CaptionTop(double rowTop) {
+    return static_cast<float>(rowTop + (kControlHeight - TextHeight(kTextFont)) / 2);
 }
 
 // A text centred on `centre`.

@@ -2,11 +2,13 @@
 // that list painted at 1200 x 900 pixels (target <= 10 ms), both well under a frame. Also the
 // largest tolerance region, 68,921 small circles, painted one by one, and the results page with
 // it zoomed in written as an SVG drawing, where the page's clips are cut by hand.
+#include "core/cables.h"
 #include "core/tolerance_sweep.h"
 #include "graphics/chart_grid.h"
 #include "graphics/display_list.h"
 #include "graphics/load_marks.h"
 #include "graphics/results_scene.h"
+#include "graphics/system_scene.h"
 #include "render/page_pictures.h"
 #include "render/page_renderer.h"
 
@@ -93,5 +95,19 @@ void BM_SvgOfZoomedLargestRegion(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_SvgOfZoomedLargestRegion)->Args({0, 0, 0})->Args({17, 21, 18})->Unit(benchmark::kMillisecond);
+
+// The System page at a keystroke: the system computed and its page recorded into a display list.
+void BM_SystemPageKeystroke(benchmark::State& state) {
+    const vorelin::SystemSettings settings{{400, 200, 1000},
+                                           vorelin::FeedlineOf(*vorelin::CableNamed("LMR-400"), 30)};
+    vorelin::DisplayList list;
+    for (auto _ : state) {
+        list.Clear();
+        vorelin::DrawSystemPage(list,
+                                vorelin::SystemViewOf(vorelin::test::LargestRegion(), settings, "", ""));
+        benchmark::DoNotOptimize(list.Primitives().size());
+    }
+}
+BENCHMARK(BM_SystemPageKeystroke)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "core/antenna_system.h"
 
+#include <cmath>
+
 namespace vorelin {
 
 namespace {
@@ -10,7 +12,16 @@ SystemFigures Refused(std::string_view reason) {
     return system;
 }
 
+bool Positive(double value) { return std::isfinite(value) && value > 0; }
+
 } // namespace
+
+std::string_view SystemSettingsProblem(const SystemSettings& settings) {
+    if (!Positive(settings.loss.powerW)) return kLossReasonPower;
+    if (!Positive(settings.loss.coilQ)) return kLossReasonCoilQ;
+    if (!Positive(settings.loss.capacitorQ)) return kLossReasonCapacitorQ;
+    return settings.line ? FeedlineProblem(*settings.line) : std::string_view{};
+}
 
 SystemFigures SystemFiguresOf(const Entries& entries, const Load& load, const SystemSettings& settings) {
     // A bad line is the user's input: it is refused before anything is computed.

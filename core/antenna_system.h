@@ -32,6 +32,10 @@ struct SystemFigures {
     bool Computed() const { return reason.empty(); }
 };
 
+// Why the settings cannot be used (a power or a Q not above zero, a bad line: the kLossReason and
+// kLineReason texts); empty when they can. SystemFiguresOf gives the same reason.
+std::string_view SystemSettingsProblem(const SystemSettings& settings);
+
 // The system figures of the load the tuner's network gives for `entries` (LoadR, LoadX as the
 // page shows them). The line, if set, runs from the tuner's output to the antenna.
 SystemFigures SystemFiguresOf(const Entries& entries, const Load& load, const SystemSettings& settings);

@@ -68,6 +68,11 @@ std::optional<std::string> ReadSetting(std::string_view name) {
 }
 
 WriteResult KeepSetting(std::string_view name, std::string_view value) {
+    const std::pair<std::string_view, std::string_view> setting{name, value};
+    return KeepSettings({&setting, 1});
+}
+
+WriteResult KeepSettings(std::span<const std::pair<std::string_view, std::string_view>> settings) {
     const auto failed = [](std::string reason) {
         WriteResult result;
         result.status = WriteResult::Status::Failed;
@@ -76,13 +81,16 @@ WriteResult KeepSetting(std::string_view name, std::string_view value) {
         result.reason = std::move(reason);
         return result;
     };
-    if (value.find_first_of("\r\n") != std::string_view::npos) return failed("the value is not one line");
+    for (const auto& [name, value] : settings)
+        if (value.find_first_of("\r\n") != std::string_view::npos) return failed("the value is not one line");
     // Read with an empty lead-in, so that the error is the reason alone.
     const ContentRead<std::string> file =
         ReadOwnFile(std::string(kSettingsFileName), kLargestReadableFile, "");
     if (!file.Ok()) return failed(file.error.substr(1));
-    WriteResult result =
-        WriteFileAtomically(std::string(kSettingsFileName), WithSetting(file.content, name, value));
+    std::string text = file.content;
+    for (const auto& [name, value] : settings)
+        text = WithSetting(text, name, value);
+    WriteResult result = WriteFileAtomically(std::string(kSettingsFileName), text);
     if (result.Failed())
         result.message = std::string(kSettingsNotWritten) + " " + ReasonSentence(result.reason);
     return result;

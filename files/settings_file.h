@@ -3,8 +3,10 @@
 #include "files/file_io.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vorelin {
 
@@ -40,5 +42,7 @@ std::optional<std::string> ReadSetting(std::string_view name);
 // kSettingsNotWritten and the reason ("… was not written correctly. It cannot be read: Permission
 // denied.").
 WriteResult KeepSetting(std::string_view name, std::string_view value);
+// Several settings in one change of the file, by the same rules.
+WriteResult KeepSettings(std::span<const std::pair<std::string_view, std::string_view>> settings);
 
 } // namespace vorelin

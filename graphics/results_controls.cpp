@@ -23,6 +23,8 @@ constexpr ControlPlace kControlPlaces[] = {
     {"exitButton", 1000, 7500, 1500, 300, kPageButtonFont},
     {"saveAsButton", 1000, 8000, 1500, 300, kPageButtonFont},
     {"designButton", 1000, 8500, 1500, 300, kPageButtonFont},
+    // Added beside the specified controls, above the view controls, where nothing is drawn.
+    {"systemButton", 4700, 6000, 1500, 300, kPageButtonFont},
     {"aspectLabel", 4700, 7300, 950, 300, kPageFont},
     {"aspectBox", 5700, 7300, 500, 300, kPageFont},
     {"aspectSpinner", 6220, 7300, 300, 300, kPageFont},

@@ -47,10 +47,14 @@ inline constexpr Font kHintFont{"Arial", PointFontSize(9.75), false};
 // The opening page's title and labels.
 inline constexpr Font kOpeningTitleFont{"Times New Roman", ScreenFontSize(0.006), true};
 inline constexpr Font kOpeningLabelFont{"Times New Roman", ScreenFontSize(0.0008), true};
+// The System page's stage names and the powers on its arrows.
+inline constexpr Font kSystemStageFont{"Arial", ScreenFontSize(0.001), true};
+inline constexpr Font kSystemPowerFont{"Arial", ScreenFontSize(0.001), false};
 // The printed report's title, body and footer.
 inline constexpr Font kReportTitleFont{"Arial", PointFontSize(18), false};
 inline constexpr Font kReportBodyFont{"Arial", PointFontSize(12), false};
 inline constexpr Font kReportFooterFont{"Arial", PointFontSize(8), false};
+inline constexpr Font kReportSystemFont{"Arial", PointFontSize(9), false}; // the antenna system's lines
 
 // ---- Colours: what every page shares ----
 
@@ -117,6 +121,11 @@ inline constexpr Colour kAntennaPanelColour = 0xF8F8FF, kAntennaEdgeColour = 0xC
 inline constexpr Colour kIconSheetColour = 0xDDFFFF, kIconSheetEdgeColour = 0xBBDDDD;
 inline constexpr Colour kIconChartColour = 0xCC3300, kIconChartLightColour = 0xEEAA88;
 inline constexpr Colour kIconLoadColour = 0x0000DD;
+// The System page: its stages, the arrows between them, the part table's rules, and the largest
+// figure of each of its columns.
+inline constexpr Colour kSystemStageOutlineColour = 0x404040, kSystemStageFillColour = 0xF4F0EC;
+inline constexpr Colour kSystemArrowColour = 0x806020, kSystemRuleColour = 0xC0C0C0;
+inline constexpr Colour kSystemMostColour = 0x0000C0;
 
 // Every colour above: what a drawing may use.
 inline constexpr std::array kRoleColours{
@@ -169,6 +178,11 @@ inline constexpr std::array kRoleColours{
     kIconChartColour,
     kIconChartLightColour,
     kIconLoadColour,
+    kSystemStageOutlineColour,
+    kSystemStageFillColour,
+    kSystemArrowColour,
+    kSystemRuleColour,
+    kSystemMostColour,
     kMeasuredTraceColours[0],
     kMeasuredTraceColours[1],
     kMeasuredTraceColours[2],

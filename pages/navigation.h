@@ -13,6 +13,7 @@ public:
     virtual void ShowHelpPage() = 0;
     virtual void ShowDesignPage() = 0;
     virtual void ShowBandPage() = 0;
+    virtual void ShowSystemPage() = 0;
     // Ends the program: every page closes.
     virtual void EndProgram() = 0;
     // The Exit of the entries and results pages: writes the last-session file (a failure is told

@@ -7,6 +7,7 @@
 #include "pages/help_page.h"
 #include "pages/opening_page.h"
 #include "pages/results_page.h"
+#include "pages/system_page.h"
 #include "pages/user_dialogs.h"
 
 #include "pages/window_geometry.h"
@@ -26,7 +27,10 @@ Program::Program(UserDialogs& dialogs, const Entries& entries)
       m_results(std::make_unique<ResultsPage>(m_entries, m_settings, dialogs, *this)),
       m_help(std::make_unique<HelpPage>()),
       m_design(std::make_unique<DesignPage>(m_entries, m_profiles, dialogs, *this)),
-      m_band(std::make_unique<BandPage>(m_entries, dialogs, *this)) {}
+      m_band(std::make_unique<BandPage>(m_entries, dialogs, *this)),
+      m_system(std::make_unique<SystemPage>(m_entries, m_profiles, dialogs, *this)) {
+    m_results->SetSystemLines([this] { return m_system->ReportLines(); });
+}
 
 Program::~Program() = default;
 
@@ -38,12 +42,13 @@ void Program::ShowResultsPage() { ShowInPlaceOfShownPage(*m_results); }
 
 void Program::ShowDesignPage() { ShowInPlaceOfShownPage(*m_design); }
 void Program::ShowBandPage() { ShowInPlaceOfShownPage(*m_band); }
+void Program::ShowSystemPage() { ShowInPlaceOfShownPage(*m_system); }
 
 void Program::ShowInPlaceOfShownPage(PageWindow& next) {
     // The page being left hands its place to the next one, so that the window stays where the
     // user put it and at the size the user gave it.
-    const std::array<const PageWindow*, 5> pages{m_opening.get(), m_entriesPage.get(), m_results.get(),
-                                                 m_design.get(), m_band.get()};
+    const std::array<const PageWindow*, 6> pages{m_opening.get(), m_entriesPage.get(), m_results.get(),
+                                                 m_design.get(), m_band.get(), m_system.get()};
     for (const PageWindow* shown : pages) {
         if (shown != &next && shown->isVisible()) {
             next.ShowPageAt(shown->geometry());
@@ -72,6 +77,7 @@ void Program::EndProgram() {
     m_help->Unload();
     m_design->Unload();
     m_band->Unload();
+    m_system->Unload();
     m_results->Unload();
     m_entriesPage->Unload();
     m_opening->Unload();

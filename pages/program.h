@@ -16,6 +16,7 @@ class HelpPage;
 class OpeningPage;
 class PageWindow;
 class ResultsPage;
+class SystemPage;
 class UserDialogs;
 
 // The program as a whole: it owns the entries, the settings and the pages for the whole run,
@@ -34,12 +35,14 @@ public:
     HelpPage& HelpWindow() { return *m_help; }
     DesignPage& DesignWindow() { return *m_design; }
     BandPage& BandWindow() { return *m_band; }
+    SystemPage& SystemWindow() { return *m_system; }
 
     void ShowEntriesPage() override;
     void ShowResultsPage() override;
     void ShowHelpPage() override;
     void ShowDesignPage() override;
     void ShowBandPage() override;
+    void ShowSystemPage() override;
     void EndProgram() override;
     void ExitKeepingEntries(QWidget* page) override;
 
@@ -63,6 +66,7 @@ private:
     std::unique_ptr<HelpPage> m_help;
     std::unique_ptr<DesignPage> m_design;
     std::unique_ptr<BandPage> m_band;
+    std::unique_ptr<SystemPage> m_system;
     bool m_ended = false;
 };
 

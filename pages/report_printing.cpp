@@ -18,13 +18,14 @@ bool PrintsToPdfFile(const QPrinter& printer) {
 
 } // namespace
 
-void SendReportToPrinter(QWidget* parent, const LoadAnalysis& analysis, DotStyle mark, UserDialogs& dialogs) {
+void SendReportToPrinter(QWidget* parent, const LoadAnalysis& analysis, DotStyle mark, UserDialogs& dialogs,
+                         std::span<const std::string> systemLines) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setDocName(QString::fromUtf8(kReportTitle.data(), static_cast<qsizetype>(kReportTitle.size())));
     if (!dialogs.AskPrinter(parent, printer)) return;
 
-    const DisplayList report = DrawnReport(analysis, CurrentDateTimeText(), mark);
+    const DisplayList report = DrawnReport(analysis, CurrentDateTimeText(), mark, systemLines);
     // A PDF file is written whole through a temporary file, so that a full disk is noticed and
     // never leaves half a file behind.
     if (PrintsToPdfFile(printer)) {

@@ -72,6 +72,10 @@ void ResultsPage::MakeControls() {
     button("exitButton", QStringLiteral("Exit"), [this] { onExit(); });
     button("saveAsButton", QStringLiteral("Save as\u2026"), [this] { onSaveAs(); });
     button("designButton", QStringLiteral("Design\u2026"), [this] { onDesign(); });
+    button("systemButton", QStringLiteral("System\u2026"), [this] {
+        m_navigation.ShowSystemPage();
+        Unload();
+    });
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, [this] { onCopy(); });
 
@@ -268,7 +272,10 @@ void ResultsPage::onEntries() {
 }
 
 // The report carries the ranges of the region the page shows, once an accuracy was chosen.
-void ResultsPage::onPrint() { SendReportToPrinter(this, ReportAnalysis(), m_mark, m_dialogs); }
+void ResultsPage::onPrint() {
+    const std::vector<std::string> systemLines = m_systemLines ? m_systemLines() : std::vector<std::string>{};
+    SendReportToPrinter(this, ReportAnalysis(), m_mark, m_dialogs, systemLines);
+}
 
 // The page as last drawn, drawn afresh for a picture.
 DisplayList ResultsPage::PictureOfPage() {
@@ -307,8 +314,9 @@ void ResultsPage::onSaveAs() {
         result = WritePageSvg(path, PictureOfPage(), kWindowPage, PicturePixels(size()), kPaperColour);
         break;
     case Pdf:
-        result = WriteReportPdfFile(DrawnReport(ReportAnalysis(), CurrentDateTimeText(), m_mark), path,
-                                    LocalPaper(), kReportPdfDotsPerInch);
+        result = WriteReportPdfFile(DrawnReport(ReportAnalysis(), CurrentDateTimeText(), m_mark,
+                                                m_systemLines ? m_systemLines() : std::vector<std::string>{}),
+                                    path, LocalPaper(), kReportPdfDotsPerInch);
         break;
     case Touchstone:
     case Csv:

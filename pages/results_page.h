@@ -11,6 +11,9 @@
 #include "pages/page_window.h"
 
 #include <array>
+#include <functional>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -58,6 +61,10 @@ public:
     void onSendToPlotwin();
     void onSaveAs();
     void onCopy();
+    // Where the report's system lines come from (the System page's settings); none without.
+    void SetSystemLines(std::function<std::vector<std::string>()> systemLines) {
+        m_systemLines = std::move(systemLines);
+    }
     // The design page, with the load this page shows.
     void onDesign();
     void onExit();
@@ -110,6 +117,7 @@ private:
     QLineEdit* m_aspectPercentBox = nullptr;
     UpDown* m_aspectSpinner = nullptr;
     std::array<QPushButton*, 5> m_accuracyButtons{};
+    std::function<std::vector<std::string>()> m_systemLines;
 };
 
 } // namespace vorelin

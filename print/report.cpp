@@ -57,6 +57,8 @@ namespace {
 constexpr float kTextGap = 30;
 constexpr float kStrokeReach = 20;
 constexpr PageRect kSheet = WholePage(kPrinterPage);
+// The system lines under their heading.
+constexpr float kSystemIndent = 300;
 // Between the last figure and the footer.
 constexpr double kFooterGap = 200;
 
@@ -77,8 +79,8 @@ void DrawSheet(Surface& surface, const LoadAnalysis& analysis, DotStyle mark, Te
 
 } // namespace
 
-void DrawReport(Surface& surface, const LoadAnalysis& analysis, std::string_view dateTimeText,
-                DotStyle mark) {
+void DrawReport(Surface& surface, const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark,
+                std::span<const std::string> systemLines) {
     // The sheet is drawn once without the part values and the load's texts, to see where
     // everything else lies; then those texts go where they cover nothing.
     DisplayList measured;
@@ -98,8 +100,19 @@ void DrawReport(Surface& surface, const LoadAnalysis& analysis, std::string_view
         PrintAt(surface, kReportDetailsLeft, static_cast<float>(y), line);
         y += LineSpacing(kReportBodyFont);
     }
+    const Font& system = kReportSystemFont;
+    surface.SetFont(system);
+    for (std::size_t i = 0; i < systemLines.size(); ++i) {
+        // The heading, then its lines indented under it.
+        const float left = kReportDetailsLeft + (i == 0 ? 0 : kSystemIndent);
+        for (const std::string& wrapped :
+             WrapText(system, systemLines[i], static_cast<double>(kSheet.right - kReportDetailsLeft - left))) {
+            PrintAt(surface, left, static_cast<float>(y), wrapped);
+            y += LineSpacing(system);
+        }
+    }
     surface.SetFont(kReportFooterFont);
-    y += lines.empty() ? 0 : kFooterGap;
+    y += lines.empty() && systemLines.empty() ? 0 : kFooterGap;
     PrintAt(surface, 2000, static_cast<float>(y), dateTimeText);
     PrintAt(surface, 2000, static_cast<float>(y + 200),
             std::string(kProgramName) + " " + std::string(kVersionText) + " - " +

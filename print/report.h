@@ -10,6 +10,7 @@
 #include "graphics/schematic.h"
 #include "graphics/surface.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,7 +29,11 @@ inline constexpr std::string_view kPublisherAddress = "https://vorelin.example.o
 // date and time) and the version. The load is marked on the chart in `mark`, the style the
 // results page marks it with. When the entries give no load, the chart is left unmarked and the
 // load line says so.
-void DrawReport(Surface& surface, const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark);
+// `systemLines` (the antenna system's, SystemLines) follow the figures in a smaller type, each
+// wrapped to the sheet.
+void DrawReport(Surface& surface, const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark,
+                std::span<const std::string> systemLines = {});
+
 
 // Where the figures stand on the sheet: right under the chart, the footer under them.
 inline constexpr float kReportDetailsLeft = 1000;

@@ -57,10 +57,11 @@ bool PaintReport(QPagedPaintDevice& device, const DisplayList& report) {
     return painter.end();
 }
 
-DisplayList DrawnReport(const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark) {
+DisplayList DrawnReport(const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark,
+                        std::span<const std::string> systemLines) {
     ClearUpperVectorState(); // after Qt's dialogs and start-up, before the grid's arithmetic
     DisplayList report;
-    DrawReport(report, analysis, dateTimeText, mark);
+    DrawReport(report, analysis, dateTimeText, mark, systemLines);
     return report;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,8 +26,9 @@ namespace vorelin {
 // a printer that cannot be reached) or did not take the page.
 bool PaintReport(QPagedPaintDevice& device, const DisplayList& report);
 
-// The report of an analysis, its load marked in `mark`.
-DisplayList DrawnReport(const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark);
+// The report of an analysis, its load marked in `mark`, the antenna system's lines (if any) under its figures.
+DisplayList DrawnReport(const LoadAnalysis& analysis, std::string_view dateTimeText, DotStyle mark,
+                        std::span<const std::string> systemLines = {});
 
 // A drawn report as the bytes of a one-page PDF document; empty when it could not be made.
 QByteArray ReportPdf(const DisplayList& report, const QPageLayout& layout, int dotsPerInch);

@@ -5,6 +5,7 @@
 #include "tools/design_run.h"
 #include "tools/load_run.h"
 #include "tools/measured_run.h"
+#include "tools/system_output.h"
 #include "tools/table_run.h"
 
 namespace vorelin {
@@ -22,6 +23,9 @@ int RunCalculator(const std::vector<std::string>& arguments, std::ostream& out, 
         return kCalcOk;
     case CalcMode::Version:
         out << "vorelin-calc " << kVersionText << '\n';
+        return kCalcOk;
+    case CalcMode::Cables:
+        WriteCables(out);
         return kCalcOk;
     case CalcMode::Table:
         return RunTable(options, out, err);

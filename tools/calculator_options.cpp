@@ -1,5 +1,7 @@
 #include "tools/calculator_options.h"
 
+#include "core/cables.h"
+#include "core/system_form.h"
 #include "core/tolerance_sweep.h"
 #include "files/file_identity.h"
 #include "files/network_file.h"
@@ -21,7 +23,7 @@ const std::string_view kCalcUsage =
     "                    [--topology N] [--hold PART=V] [--q Q] [--profile NAME]\n"
     "                    [--coil-q Q] [--capacitor-q Q] [--json]\n"
     "       vorelin-calc --measured FILE [--json]\n"
-    "       vorelin-calc --help | --version\n"
+    "       vorelin-calc --cables | --help | --version\n"
     "Values are engineering text as on the entries page: 14.2M, 50, 150p, 2.2u, 50 ohms. Each value,\n"
     "on the command line and in a table, is read whole or refused: 4k7 and 150p;2.2u are refused.\n"
     "  --page-reading       read every value as the entries page reads its boxes instead (its first\n"
@@ -68,6 +70,17 @@ const std::string_view kCalcUsage =
     "  --coil-q Q           the coils' Q for each solution's loss (the profile's, else 200)\n"
     "  --capacitor-q Q      the capacitors' Q (the profile's, else 1000)\n"
     "  --json               JSON instead of text\n"
+    "The antenna system, for one load and for every row of --table (any of these adds its figures):\n"
+    "  --power W            the power delivered into the tuner, watts (100 when not given)\n"
+    "  --coil-q Q           every coil's Q for the losses (200 when not given)\n"
+    "  --capacitor-q Q      every capacitor's Q (1000 when not given)\n"
+    "  --line-length L      the feedline's length in metres (30, 30m), or in feet as 98.4ft\n"
+    "  --cable NAME         the line's cable from the table (--cables lists it): its VF, Z0 and loss\n"
+    "  --line-vf VF         the line's velocity factor, above 0 and at most 1 (the cable's)\n"
+    "  --line-z0 OHMS       the line's characteristic impedance (the cable's)\n"
+    "  --line-k1 K1         the loss k1 sqrt(f) + k2 f dB/100 m, f in MHz (the cable's, else 0)\n"
+    "  --line-k2 K2         (the cable's, else 0)\n"
+    "  --cables             list the cables of the table\n"
     "Exit codes: 0 computed, 2 a usage error or failed checks, 3 not computable (--design: no\n"
     "solution), 4 a file could not be written (a file that existed keeps its old content).\n";
 
@@ -111,8 +124,16 @@ constexpr OptionSpec kOptionSpecs[] = {
     {"--hold", true, kDesign},
     {"--q", true, kDesign},
     {"--profile", true, kDesign},
-    {"--coil-q", true, kDesign},
-    {"--capacitor-q", true, kDesign},
+    {"--coil-q", true, kAnyMode},
+    {"--capacitor-q", true, kAnyMode},
+    {"--power", true, kLoad | kTable},
+    {"--line-length", true, kLoad | kTable},
+    {"--line-vf", true, kLoad | kTable},
+    {"--line-z0", true, kLoad | kTable},
+    {"--line-k1", true, kLoad | kTable},
+    {"--line-k2", true, kLoad | kTable},
+    {"--cable", true, kLoad | kTable},
+    {"--cables", false, kAnyMode},
     {"--predict", true, kTable},
     {"--page-reading", false, kAnyMode},
     {"--measured", true, kTable | kMeasuredSweep},
@@ -120,8 +141,14 @@ constexpr OptionSpec kOptionSpecs[] = {
 
 // The options whose values are engineering text.
 constexpr std::string_view kValueOptions[] = {
-    "--frequency", "--impedance", "--c1", "--c2",        "--c3",      "--l1",     "--l2",         "--l3",
-    "--load-r",    "--load-x",    "--q",  "--reference", "--predict", "--coil-q", "--capacitor-q"};
+    "--frequency",   "--impedance", "--c1",      "--c2",      "--c3",        "--l1",      "--l2",
+    "--l3",          "--load-r",    "--load-x",  "--q",       "--reference", "--predict", "--coil-q",
+    "--capacitor-q", "--power",     "--line-vf", "--line-z0", "--line-k1",   "--line-k2"};
+
+// The options that ask for the antenna system's figures.
+constexpr std::string_view kSystemOptions[] = {"--power",       "--coil-q",  "--capacitor-q",
+                                               "--line-length", "--line-vf", "--line-z0",
+                                               "--line-k1",     "--line-k2", "--cable"};
 
 const OptionSpec* SpecOf(std::string_view name) {
     const auto found = std::find_if(std::begin(kOptionSpecs), std::end(kOptionSpecs),
@@ -267,6 +294,60 @@ std::optional<UsageError> ReadValues(const Given& given, CalcOptions& options) {
     return std::nullopt;
 }
 
+// A length in metres, read whole whatever the reading (no page box ever held one).
+std::optional<UsageError> ReadLength(std::string_view text, double& metres) {
+    const WholeValue read = ReadLineLength(text);
+    if (!read.Read()) return UsageError{"--line-length " + RefusalText(text, read), false};
+    metres = read.value;
+    return std::nullopt;
+}
+
+// The antenna system's settings when any of its options is given (one load and --table): the
+// power and the Qs defaulted, the line from --cable and --line-* (which override the cable's).
+std::optional<UsageError> ReadSystem(const Given& given, CalcOptions& options) {
+    if (std::ranges::none_of(kSystemOptions,
+                             [&given](std::string_view name) { return given.contains(name); }) ||
+        options.mode == CalcMode::Design)
+        return std::nullopt;
+    if (!options.predict.empty())
+        return UsageError{"--predict computes no antenna system: leave out --power, the Qs and the line"};
+    SystemSettings system;
+    system.loss.powerW =
+        given.contains("--power") ? OptionValue(options, *ValueOf(given, "--power")) : kDefaultPowerW;
+    system.loss.coilQ = options.coilQ.value_or(kDefaultCoilQ);
+    system.loss.capacitorQ = options.capacitorQ.value_or(kDefaultCapacitorQ);
+    const bool anyLine = std::ranges::any_of(kSystemOptions, [&given](std::string_view name) {
+        return name.starts_with("--line") && given.contains(name);
+    });
+    if (anyLine || given.contains("--cable")) {
+        const std::string* length = ValueOf(given, "--line-length");
+        if (length == nullptr) return UsageError{"a line needs --line-length"};
+        Feedline line;
+        if (const std::string* name = ValueOf(given, "--cable")) {
+            const Cable* cable = CableNamed(*name);
+            if (cable == nullptr)
+                return UsageError{"there is no cable named \"" + *name + "\" (--cables lists them)", false};
+            line = FeedlineOf(*cable, 0);
+        } else if (!given.contains("--line-vf") || !given.contains("--line-z0")) {
+            return UsageError{"a line needs --cable, or --line-vf and --line-z0"};
+        } else {
+            line.k1 = line.k2 = 0;
+        }
+        if (auto problem = ReadLength(*length, line.lengthM)) return problem;
+        const std::pair<std::string_view, double*> kLineValues[] = {{"--line-vf", &line.velocityFactor},
+                                                                    {"--line-z0", &line.zc},
+                                                                    {"--line-k1", &line.k1},
+                                                                    {"--line-k2", &line.k2}};
+        for (const auto& [name, field] : kLineValues)
+            if (const std::string* value = ValueOf(given, name)) *field = OptionValue(options, *value);
+        system.line = line;
+    }
+    if (const std::string_view problem = SystemSettingsProblem(system); !problem.empty())
+        return UsageError{std::string(problem), false};
+    options.system = system;
+    return std::nullopt;
+}
+
 // The files: each must be named, and no two may be one file (the band table read is one too).
 std::optional<UsageError> ReadFiles(const Given& given, CalcOptions& options) {
     const std::pair<std::string_view, std::string*> kFiles[] = {
@@ -318,8 +399,10 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
             if (name.empty()) return UsageError{"empty argument where an option was expected"};
             return UsageError{"unknown option: " + std::string(name)};
         }
-        if (name == "--help" || name == "--version") {
-            options.mode = name == "--help" ? CalcMode::Help : CalcMode::Version;
+        if (name == "--help" || name == "--version" || name == "--cables") {
+            options.mode = name == "--help"      ? CalcMode::Help
+                           : name == "--version" ? CalcMode::Version
+                                                 : CalcMode::Cables;
             return std::nullopt;
         }
         std::string value;
@@ -340,6 +423,7 @@ std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments,
                                                   : CalcMode::Load;
     if (auto problem = CheckModeOptions(given, options.mode)) return problem;
     if (auto problem = ReadValues(given, options)) return problem;
+    if (auto problem = ReadSystem(given, options)) return problem;
     if (options.points && options.accuracyPercent == 0) return UsageError{"--points needs --accuracy"};
     if (options.mode == CalcMode::Load && given.contains("--csv") && options.accuracyPercent == 0)
         return UsageError{"--csv needs --accuracy"};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/antenna_system.h"
 #include "core/design.h"
 #include "core/strict_value.h"
 #include "core/topology.h"
@@ -20,7 +21,8 @@ enum class CalcMode {
     Design,   // --design: the part values that match a load
     Measured, // --measured without --table: the points of a measured sweep
     Help,     // --help: the usage text on stdout
-    Version   // --version
+    Version,  // --version
+    Cables    // --cables: the table of lines that --cable names
 };
 
 // The command line, read but not yet computed: values stay the texts the user typed, checked
@@ -45,6 +47,9 @@ struct CalcOptions {
     std::optional<std::string> profile;      // --profile's name
     std::optional<double> coilQ, capacitorQ; // the parts' Q for the losses
     std::string predict;                     // --table's --predict frequency; empty when not asked for
+    // With --power, a Q or a line (one load and --table): the antenna system's settings, the Qs
+    // and the power defaulted; checked by SystemSettingsProblem.
+    std::optional<SystemSettings> system;
 };
 
 // A value option's number, read as `options.reading` reads it (ReadOptions has refused any text
@@ -57,8 +62,8 @@ struct UsageError {
 };
 
 // Reads the arguments (without the program name). Options may come in any order; each at most
-// once. A known option name where a value belongs ("--l1 --json") is a forgotten value. --help
-// and --version end the reading where they stand. Two output files that are one file (after the
+// once. A known option name where a value belongs ("--l1 --json") is a forgotten value. --help,
+// --version and --cables end the reading where they stand. Two output files that are one file (after the
 // .PWF rule of --export), or an output that is the band table itself, are refused.
 std::optional<UsageError> ReadOptions(const std::vector<std::string>& arguments, CalcOptions& options);
 

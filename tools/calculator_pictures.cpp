@@ -33,11 +33,12 @@ std::string Bytes(const QByteArray& bytes) { return bytes.toStdString(); }
 } // namespace
 
 std::optional<WriteResult> AddReportFile(OutputPlan& plan, const LoadAnalysis& analysis,
-                                         const std::string& path) {
+                                         const std::string& path, std::span<const std::string> systemLines) {
     // The load marked as the results page marks it: in the nominal style once a region is shown.
     const GuiForFonts gui;
     const QByteArray pdf =
-        ReportPdf(DrawnReport(analysis, CurrentDateTimeText(), analysis.accuracy ? kNominalDot : kLoadMark),
+        ReportPdf(DrawnReport(analysis, CurrentDateTimeText(), analysis.accuracy ? kNominalDot : kLoadMark,
+                              systemLines),
                   LocalPaper(), kReportPdfDotsPerInch);
     if (pdf.isEmpty()) return NotMade("report file", path, "the PDF document could not be made");
     plan.Add(path, Bytes(pdf), "report file");
@@ -78,7 +79,8 @@ WriteResult WithoutQtGui(const std::string& path) {
 
 } // namespace
 
-std::optional<WriteResult> AddReportFile(OutputPlan&, const LoadAnalysis&, const std::string& path) {
+std::optional<WriteResult> AddReportFile(OutputPlan&, const LoadAnalysis&, const std::string& path,
+                                         std::span<const std::string>) {
     return WithoutQtGui(path);
 }
 

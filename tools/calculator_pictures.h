@@ -4,6 +4,7 @@
 #include "files/output_plan.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 namespace vorelin {
@@ -15,8 +16,9 @@ namespace vorelin {
 // The printed report as "Send to printer" prints it when the results page has just opened (an
 // analysis without an accuracy: the load marked with a blue circle of radius 50) or after an
 // accuracy's button (with that region's area and ranges line, the load in the nominal mark).
-std::optional<WriteResult> AddReportFile(OutputPlan& plan, const LoadAnalysis& analysis,
-                                         const std::string& path);
+// `systemLines` (the antenna system's) follow the figures.
+std::optional<WriteResult> AddReportFile(OutputPlan& plan, const LoadAnalysis& analysis, const std::string& path,
+                                         std::span<const std::string> systemLines = {});
 
 // The results page as it opens (an analysis without an accuracy) or after an accuracy's button,
 // at the picture size of a standard window on white, the chart stretched by the aspect ratio of

@@ -117,6 +117,7 @@ void WriteLoadJson(const LoadReport& report, std::ostream& out) {
     WriteFiguresJson(json, analysis.figures);
     if (!report.networkFile.empty()) json.String("network_file", report.networkFile);
     if (analysis.region) WriteRegionJson(json, *analysis.accuracy, *analysis.region, report.withPoints);
+    if (report.system) WriteSystemJson(json, *report.system);
     json.EndObject();
     out << json.Text() << '\n';
 }
@@ -136,6 +137,7 @@ void WriteLoadText(const LoadReport& report, std::ostream& out) {
     for (const std::string& line : DetailLines(analysis.figures))
         out << "  " << line << '\n';
     if (!report.networkFile.empty()) out << "Network file: " << report.networkFile << '\n';
+    if (report.system) WriteSystemText(*report.system, out, "");
     if (!analysis.region) return;
     const LoadRegion& region = *analysis.region;
     // In double and to three digits, as the range line below has it: 0.05f is 5.0000000745 %.

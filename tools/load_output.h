@@ -3,6 +3,7 @@
 #include "core/load_analysis.h"
 #include "core/load_figures.h"
 #include "tools/json_writer.h"
+#include "tools/system_output.h"
 
 #include <ostream>
 #include <string>
@@ -14,6 +15,7 @@ struct LoadReport {
     const LoadAnalysis& analysis;
     bool withPoints = false; // every varied load of the region too
     std::string networkFile; // the network file written, or empty
+    std::optional<SystemReport> system; // with --power, a Q or a line
 };
 
 void WriteLoadJson(const LoadReport& report, std::ostream& out);

@@ -3,6 +3,7 @@
 #include "core/entry_checks.h"
 #include "core/load_analysis.h"
 #include "core/readout.h"
+#include "core/system_text.h"
 #include "files/load_csv.h"
 #include "files/local_date_time.h"
 #include "files/network_file.h"
@@ -37,13 +38,15 @@ std::string ExportTarget(const std::string& path) { return BaseName(path) + ".PW
 // Each file as the results page's buttons write it, in the order of the usage text, added to
 // `plan`; or the failure of the first that cannot be made.
 std::optional<WriteResult> PlanOutputs(const CalcOptions& options, const LoadAnalysis& analysis,
-                                       OutputPlan& plan) {
+                                       const std::optional<SystemReport>& system, OutputPlan& plan) {
     const Entries& entries = analysis.entries;
     if (!options.exportPath.empty())
         plan.Add(ExportTarget(options.exportPath),
                  NetworkFileText(entries, analysis.run.load, CurrentDateTimeText()), "Plotwin file");
     if (!options.reportPath.empty()) {
-        if (auto failure = AddReportFile(plan, analysis, options.reportPath)) return *failure;
+        const std::vector<std::string> systemLines =
+            system ? SystemLines(system->figures, system->settings) : std::vector<std::string>{};
+        if (auto failure = AddReportFile(plan, analysis, options.reportPath, systemLines)) return *failure;
     }
     if (!options.s1pPath.empty()) {
         const TouchstonePoint point{entries.Frequency, analysis.run.load};
@@ -73,15 +76,23 @@ int RunLoad(const CalcOptions& options, std::ostream& out, std::ostream& err) {
         err << kLoadNotComputable << '\n';
         return kCalcNotComputable;
     }
+    std::optional<SystemReport> system;
+    if (options.system) {
+        system = SystemReport{*options.system, SystemFiguresOf(entries, analysis.run.load, *options.system)};
+        if (!system->figures.Computed()) {
+            err << kCalcPrefix << system->figures.reason << '\n';
+            return kCalcBadEntries;
+        }
+    }
 
     OutputPlan plan;
-    const auto failure = PlanOutputs(options, analysis, plan);
+    const auto failure = PlanOutputs(options, analysis, system, plan);
     const WriteResult written = failure ? *failure : plan.Commit();
     if (written.Failed()) {
         err << written.message << '\n';
         return kCalcNotWritten;
     }
-    LoadReport report{analysis, options.points, {}};
+    LoadReport report{analysis, options.points, {}, system};
     if (!options.exportPath.empty()) report.networkFile = ExportTarget(options.exportPath);
     if (options.json) {
         WriteLoadJson(report, out);

@@ -8,10 +8,12 @@
 #include "core/number_text.h"
 #include "core/readout.h"
 #include "core/strict_value.h"
+#include "core/system_text.h"
 #include "files/band_workflow.h"
 #include "tools/calculator.h"
 #include "tools/load_output.h"
 #include "tools/measured_run.h"
+#include "tools/system_output.h"
 #include "tools/table_prediction.h"
 
 namespace vorelin {
@@ -44,6 +46,7 @@ using MisreadReasons = std::vector<std::optional<std::string>>;
 struct RowNotes {
     MisreadReasons flags;
     std::optional<std::vector<std::optional<MeasuredComparison>>> measured;
+    std::vector<SystemReport> systems; // with the system's options, one per row
 };
 
 MisreadReasons FlagsOf(const BandTable& table, const CalcOptions& options) {
@@ -76,6 +79,7 @@ void WriteTableJson(const BandTable& table, std::span<const BandResult> results,
             json.Null("likely_misread");
         }
         if (notes.measured) WriteMeasuredRowJson(json, (*notes.measured)[i]);
+        if (!notes.systems.empty()) WriteSystemJson(json, notes.systems[i]);
         json.EndObject();
     }
     json.EndArray();
@@ -89,6 +93,7 @@ void WriteTableJson(const BandTable& table, std::span<const BandResult> results,
 void WriteTableText(const BandTable& table, std::span<const BandResult> results, const RowNotes& notes,
                     std::ostream& out) {
     const MisreadReasons& flags = notes.flags;
+    if (!notes.systems.empty()) out << SystemHeading(notes.systems.front().settings.loss) << '\n';
     for (std::size_t i = 0; i < results.size(); ++i) {
         const LoadFigures& figures = results[i].figures;
         out << "line " << table.rows[i].line << ", " << FormatValue(table.rows[i].entries.Frequency)
@@ -98,6 +103,7 @@ void WriteTableText(const BandTable& table, std::span<const BandResult> results,
         if (notes.measured) out << MeasuredRowText((*notes.measured)[i]);
         if (flags[i]) out << "; " << *flags[i];
         out << '\n';
+        if (!notes.systems.empty()) WriteSystemText(notes.systems[i], out, "", false);
     }
 }
 
@@ -140,7 +146,10 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     if (failed) return kCalcNotComputable;
     if (!options.predict.empty()) return RunTablePrediction(options, table, out, err);
 
-    RowNotes notes{FlagsOf(table, options), std::nullopt};
+    RowNotes notes{FlagsOf(table, options), std::nullopt, {}};
+    std::vector<Load> loads;
+    for (const BandResult& result : results) loads.push_back(*result.load);
+    if (!TableSystems(options, table, loads, notes.systems, err)) return kCalcBadEntries;
     if (!options.measuredPath.empty()) {
         const auto sweep = ReadMeasuredOption(options, err);
         if (!sweep) return kCalcBadEntries;

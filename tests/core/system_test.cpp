@@ -1,5 +1,6 @@
 #include "core/antenna_system.h"
 #include "core/cables.h"
+#include "core/system_form.h"
 
 #include "tests/support/case_table.h"
 #include "tests/support/entries.h"
@@ -213,6 +214,46 @@ TEST(AntennaSystem, CombinesTunerAndLine) {
     EXPECT_EQ(SystemFiguresOf(entries, load, {{}, Feedline{10, 0, 50, 0, 0}}).reason,
               kLineReasonVelocityFactor);
     EXPECT_EQ(SystemFiguresOf(entries, load, {{-1}, {}}).reason, kLossReasonPower);
+}
+
+// The System page's fields: an empty Q is the profile's, a cable gives its values, a length may
+// be in feet, and the first field that cannot be used is named.
+TEST(SystemForm, ReadsTheFieldsOrNamesTheFirstRefused) {
+    const LossSettings profile{100, 150, 800};
+    SystemForm cable;
+    cable.power = "1.5k";
+    cable.capacitorQ = "2000";
+    cable.line = "lmr-400";
+    cable.length = "98.4 ft";
+    const SystemFormRead read = ReadSystemForm(cable, profile);
+    ASSERT_TRUE(read.Read()) << read.refusal;
+    EXPECT_EQ(read.settings.loss, (LossSettings{1500, 150, 2000}));
+    EXPECT_EQ(read.settings.line, FeedlineOf(*CableNamed("LMR-400"), FeetToMetres(98.4)));
+    SystemForm own = cable;
+    own.line = SystemForm::kOwnLineChoice;
+    own.length = "30m";
+    own.vf = "0.66";
+    own.z0 = "450";
+    EXPECT_EQ(ReadSystemForm(own, profile).settings.line, (Feedline{30, 0.66, 450, 0, 0}));
+    EXPECT_EQ(ReadSystemForm(SystemForm{}, profile).settings,
+              (SystemSettings{{100, 150, 800}, std::nullopt}));
+    const struct {
+        std::string SystemForm::*field;
+        std::string text;
+        std::string refusal;
+    } refused[] = {
+        {&SystemForm::power, "4k7",
+         "Power: \"4k7\" at \"7\": Digits follow the multiplier letter; write 4.7k, not 4k7."},
+        {&SystemForm::coilQ, "0", std::string(kLossReasonCoilQ)},
+        {&SystemForm::vf, "1.2", std::string(kLineReasonVelocityFactor)},
+        {&SystemForm::length, "", "Line length: \"\": There is no value."},
+        {&SystemForm::line, "RG-59", "There is no cable named \"RG-59\"."},
+    };
+    for (const auto& c : refused) {
+        SystemForm form = own;
+        form.*c.field = c.text;
+        EXPECT_EQ(ReadSystemForm(form, profile).refusal, c.refusal) << c.text;
+    }
 }
 
 } // namespace

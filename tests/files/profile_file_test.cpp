@@ -108,6 +108,14 @@ TEST(SettingsFile, ChangesOnlyItsOwnLine) {
     EXPECT_EQ(KeepSetting(kTunerProfileSetting, "A").message,
               "The settings file (VORELIN-SETTINGS.TXT) was not written correctly. It is larger than 1 MB.");
     EXPECT_EQ(test::FileBytes(kSettings), large);
+    // Several settings change in one write, or none does.
+    test::PutFile(kSettings, "Note: mine\r\nLine: old\r\n");
+    const std::pair<std::string_view, std::string_view> two[] = {{"Line", "LMR-400"}, {"System power", "400"}};
+    EXPECT_FALSE(KeepSettings(two).Failed());
+    EXPECT_EQ(test::FileBytes(kSettings), "Note: mine\r\nLine: LMR-400\r\nSystem power: 400\r\n");
+    const std::pair<std::string_view, std::string_view> bad[] = {{"Line", "none"}, {"System power", "4\n5"}};
+    EXPECT_TRUE(KeepSettings(bad).Failed());
+    EXPECT_EQ(ReadSetting("Line"), "LMR-400");
 }
 
 } // namespace

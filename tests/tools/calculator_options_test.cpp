@@ -5,6 +5,7 @@
 #include "graphics/load_marks.h"
 #include "graphics/results_scene.h"
 #include "render/page_renderer.h"
+#include "tests/support/case_table.h"
 #include "tests/support/entries.h"
 #include "tests/support/folders.h"
 #include "tests/support/golden.h"
@@ -104,6 +105,10 @@ TEST(CalculatorOptions, OutputsAsReviewed) {
         {"design-text", kDesign + "--hold c1=150p"},
         {"design-json", kDesign + "--json --q 30"},
         {"design-none", "--design --load-r 0 --load-x 10 --frequency 1M --impedance 50 --json"},
+        {"cables", "--cables"},
+        {"system-text", kExample + "--line-length 98.4ft --cable lmr-400 --coil-q 150"},
+        {"table-system-text", "--table %band.csv --line-length 30 --line-vf 0.66 --line-z0 50 --line-k1 1.4"},
+        {"table-system-json", "--table %band.csv --power 1.5k --json"},
     };
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C");
     for (const auto& c : kCases) {
@@ -186,7 +191,25 @@ TEST(CalculatorOptions, ExitCodesAndMessages) {
         {kDesign + "--capacitor-q -1", 2, "vorelin-calc: The capacitor Q must be a number above zero.\n"},
         {kDesign + "--profile Nowhere", 2,
          "vorelin-calc: there is no tuner profile named \"Nowhere\" in VORELIN-TUNERS.CSV\n"},
-        {kExample + "--coil-q 100", 2, "vorelin-calc: --coil-q needs --design\n"},
+        {kDesign + "--power 100", 2, "vorelin-calc: --power does not apply to --design\n"},
+        {kExample + "--power 0", 2, "vorelin-calc: The power must be a number above zero.\n"},
+        {kExample + "--power 100W", 2, "vorelin-calc: --power \"100W\" at \"W\": The value holds text"},
+        {kExample + "--coil-q -5", 2, "vorelin-calc: The coil Q must be a number above zero.\n"},
+        {kExample + "--capacitor-q 0", 2, "vorelin-calc: The capacitor Q must be a number above zero.\n"},
+        {kExample + "--cable rg-58c/u --line-length 10 --line-vf 1.01", 2,
+         "vorelin-calc: The line's velocity factor must be a number above 0 and at most 1.\n"},
+        {kExample + "--line-length -1ft --line-vf 0.7 --line-z0 50", 2,
+         "vorelin-calc: The line's length must be a number of zero or more.\n"},
+        {kExample + "--line-length 3 --line-vf 0.7 --line-z0 50 --line-k2 -0.1", 2,
+         "vorelin-calc: The line's loss must be given as numbers of zero or more.\n"},
+        {kExample + "--line-length 3 --line-vf 0.7 --line-z0 0", 2,
+         "vorelin-calc: The line's characteristic impedance must be a number above zero.\n"},
+        {kExample + "--line-length 3 --cable RG-59", 2,
+         "vorelin-calc: there is no cable named \"RG-59\" (--cables lists them)\n"},
+        {kExample + "--line-length 3 --line-vf 0.7", 2, "vorelin-calc: a line needs --cable, or --line-vf"},
+        {kExample + "--cable LMR-400", 2, "vorelin-calc: a line needs --line-length\n"},
+        {kExample + "--line-length 3,5 --cable LMR-400", 2, "vorelin-calc: --line-length \"3,5\" at \",5\""},
+        {"--table %band-40m.csv --predict 7.125M --power 10", 2, "vorelin-calc: --predict computes no antenna"},
     };
     for (const auto& c : kCases) {
         const ScratchFolder folder;
@@ -334,6 +357,50 @@ TEST(CalculatorOptions, DesignWithATunerProfile) {
     EXPECT_EQ(Calculate(kDesign + "--profile x", folder).err,
               "vorelin-calc: The tuner profile file (VORELIN-TUNERS.CSV) was not read. Line 1: the name and "
               "topology columns are needed.\n");
+}
+
+// One load through a line against the independent reference (nodal analysis and scikit-rf's line,
+// tests/core/reference/system_reference.py): its tuner row and the line row fed by the same load.
+TEST(CalculatorOptions, SystemAgreesWithTheReference) {
+    std::map<std::string, std::vector<std::string>> rows;
+    for (const test::Case& c : test::ReadCases("core/data/system.txt"))
+        rows[c.fields[1]] = c.fields;
+    const auto& tuner = rows.at("ShuntCSeriesL"); // topology 2: shunt C1, series L2
+    const auto& line = rows.at("LMR400Typical");
+    ASSERT_EQ(tuner[11] + tuner[12], line[2] + line[3]) << "the line's load is the tuner's";
+    const auto value = [](const std::string& bits) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.9g", static_cast<double>(test::FloatField(bits)));
+        return std::string(text);
+    };
+    const ScratchFolder folder;
+    const auto run = Calculate("--json --topology 2 --frequency " + value(tuner[3]) + " --impedance " +
+                                   value(tuner[4]) + " --c1 " + value(tuner[5]) + " --l2 " + value(tuner[9]) +
+                                   " --power " + tuner[13] + " --coil-q " + tuner[14] + " --capacitor-q " +
+                                   tuner[15] + " --line-length " + line[5] + " --line-vf " + line[6] +
+                                   " --line-z0 " + line[7] + " --line-k1 " + line[8] + " --line-k2 " + line[9],
+                               folder);
+    ASSERT_EQ(run.exitCode, kCalcOk) << run.err;
+    const QJsonObject system = Json(run.out)["system"].toObject();
+    const auto expect = [](const QJsonValue& actual, double e, const char* what) {
+        EXPECT_NEAR(actual.toDouble(), e, 1e-9 * std::max(std::abs(e), 1e-3)) << what;
+    };
+    expect(system["tuner_efficiency"], test::DoubleField(tuner[16]), "efficiency");
+    expect(system["tuner_loss_db"], test::DoubleField(tuner[17]), "loss");
+    const char* const parts[] = {"c1", "l2"};
+    const char* const figures[] = {"current_rms", "voltage_rms", "voltage_peak", "dissipated_w"};
+    for (std::size_t p = 0; p < 2; ++p)
+        for (std::size_t k = 0; k < 4; ++k)
+            expect(system["parts"][parts[p]][figures[k]], test::DoubleField(tuner[20 + 4 * p + k]), figures[k]);
+    const QJsonObject feed = system["line"].toObject();
+    expect(feed["feedpoint_r"], test::DoubleField(line[10]), "feedpoint R");
+    expect(feed["feedpoint_x"], test::DoubleField(line[11]), "feedpoint X");
+    expect(feed["feedpoint_swr"], test::DoubleField(line[12]), "SWR");
+    expect(feed["matched_loss_db"], test::DoubleField(line[13]), "matched loss");
+    expect(feed["total_loss_db"], test::DoubleField(line[14]), "total loss");
+    expect(system["antenna_power_w"],
+           test::DoubleField(tuner[13]) * test::DoubleField(tuner[16]) * test::DoubleField(line[15]),
+           "power at the antenna");
 }
 
 // scikit-rf (Debian's python3-scikit-rf) reads the table's Touchstone file with the same gamma.

@@ -111,4 +111,26 @@ TEST(ReportPdf, AccuracyAddsTheRangesLine) {
     EXPECT_NE(Output("pdftotext '" + pdf + "' -").find("Within 20 %: R "), std::string::npos);
 }
 
+// With a power and a line the report has the system's lines, as the text output has them, on
+// its one page, the footer still under them.
+TEST(ReportPdf, SystemLinesWithALine) {
+    const vorelin::test::ScratchFolder folder;
+    const std::string pdf = folder / "system.pdf";
+    const std::string system = "--topology 5 --frequency 7.1M --impedance 50 --l1 1.1u --c2 330p --l3 2.7u "
+                               "--accuracy 20 --power 400 --cable LMR-400 --line-length 30";
+    Output(VORELIN_CALC " " + system + " --report '" + pdf + "' > /dev/null");
+    const std::string text = Output("pdftotext -layout '" + pdf + "' -");
+    const std::string expected =
+        Output(VORELIN_CALC " " + system + " | sed -n '/^Antenna system/,/At the antenna/p'");
+    std::size_t at = 0;
+    for (std::size_t from = 0, end; (end = expected.find('\n', from)) != std::string::npos; from = end + 1) {
+        const std::string line =
+            expected.substr(from, end - from).substr(expected.compare(from, 2, "  ") == 0 ? 2 : 0);
+        at = text.find(line, at);
+        ASSERT_NE(at, std::string::npos) << line << "\n" << text;
+    }
+    EXPECT_NE(text.find("Vorelin", at), std::string::npos) << "the footer follows";
+    EXPECT_NE(Output("pdfinfo '" + pdf + "'").find("Pages:           1\n"), std::string::npos);
+}
+
 } // namespace

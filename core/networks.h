@@ -45,7 +45,7 @@ NetworkRun Network8(const Entries& entries); // pi: shunt L1, series C2, shunt L
 NetworkRun RunNetwork(const Entries& entries);
 
 // The routine of entries.Topology in two stages, its steps and their order unchanged: first every
-// step the part in the last position (Part 1.3's position 2 or 3) takes no part in, then the rest.
+// step the part in the last position (the second or third) takes no part in, then the rest.
 // RunLastPart(RunUpToLastPart(e), e) is RunNetwork(e), bit for bit; a tolerance sweep, whose
 // innermost loop varies only that part, runs the first stage once per setting of the others.
 struct NetworkStage {

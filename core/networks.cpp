@@ -61,8 +61,9 @@ private:
 };
 
 // Each network in its two stages. The first runs every step the part in the last position takes
-// no part in, in the network routine's own order (the last part's own reactance or susceptance, worked out
-// from it alone, comes at the start of the second: a step's failure counts wherever it stands).
+// no part in, in the network routine's own order (the last part's own reactance or susceptance,
+// worked out from it alone, comes at the start of the second: a step's failure counts wherever it
+// stands).
 
 NetworkStage Stage1(const Entries& s) {
     const Single Z0{s.Impedance};

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace vorelin {
 
@@ -77,11 +79,12 @@ void Mark(Surface& surface, const BandScenePoint& point, PagePoint at, float rad
 
 } // namespace
 
-// The part of a line inside `area` (Liang and Barsky's clipping), drawn as a line of its own: a
-// trace of a thousand crossing strokes is painted far faster as lines than as one polyline, and
-// a load far off the chart gives no huge coordinates to the painter.
-void ClippedLine(Surface& surface, PagePoint from, PagePoint to, const PageRect& area, Colour colour) {
-    if (!IsFinite(from) || !IsFinite(to)) return;
+namespace {
+
+// The stretch [enter, leave] of the line from `from` to `to` (0 at `from`, 1 at `to`) that lies
+// inside `area` (Liang and Barsky's clipping); nothing when no part of it does.
+std::optional<std::pair<double, double>> InsideStretch(PagePoint from, PagePoint to, const PageRect& area) {
+    if (!IsFinite(from) || !IsFinite(to)) return std::nullopt;
     const double dx = D(to.x) - D(from.x), dy = D(to.y) - D(from.y);
     double enter = 0, leave = 1;
     const auto edge = [&](double p, double q) {
@@ -96,7 +99,20 @@ void ClippedLine(Surface& surface, PagePoint from, PagePoint to, const PageRect&
     };
     if (!edge(-dx, D(from.x) - D(area.left)) || !edge(dx, D(area.right) - D(from.x)) ||
         !edge(-dy, D(from.y) - D(area.top)) || !edge(dy, D(area.bottom) - D(from.y)))
-        return;
+        return std::nullopt;
+    return std::pair{enter, leave};
+}
+
+} // namespace
+
+// The part of a line inside `area`, drawn as a line of its own: a trace of a thousand crossing
+// strokes is painted far faster as lines than as one polyline, and a load far off the chart gives
+// no huge coordinates to the painter.
+void ClippedLine(Surface& surface, PagePoint from, PagePoint to, const PageRect& area, Colour colour) {
+    const auto inside = InsideStretch(from, to, area);
+    if (!inside) return;
+    const auto [enter, leave] = *inside;
+    const double dx = D(to.x) - D(from.x), dy = D(to.y) - D(from.y);
     surface.Line(F(D(from.x) + enter * dx), F(D(from.y) + enter * dy), F(D(from.x) + leave * dx),
                  F(D(from.y) + leave * dy), colour);
 }
@@ -140,24 +156,8 @@ void PrintAt(Surface& surface, float x, float y, std::string_view text) {
     surface.Print(text);
 }
 
-// Whether a line from `a` to `b` passes through a rectangle (Liang and Barsky's test).
-bool Crosses(const PageRect& r, PagePoint a, PagePoint b) {
-    if (!IsFinite(a) || !IsFinite(b)) return false;
-    const double dx = D(b.x) - D(a.x), dy = D(b.y) - D(a.y);
-    double enter = 0, leave = 1;
-    const auto edge = [&](double p, double q) {
-        if (p == 0) return q >= 0;
-        const double t = q / p;
-        if (p < 0) {
-            enter = std::max(enter, t);
-        } else {
-            leave = std::min(leave, t);
-        }
-        return enter <= leave;
-    };
-    return edge(-dx, D(a.x) - D(r.left)) && edge(dx, D(r.right) - D(a.x)) && edge(-dy, D(a.y) - D(r.top)) &&
-           edge(dy, D(r.bottom) - D(a.y));
-}
+// Whether a line from `a` to `b` passes through a rectangle.
+bool Crosses(const PageRect& r, PagePoint a, PagePoint b) { return InsideStretch(a, b, r).has_value(); }
 
 // The lowest and highest frequencies beside their marks, inside the chart's area, each where it
 // covers no mark, no stretch of the trace, neither the other label nor the chart's caption nor

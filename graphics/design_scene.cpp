@@ -266,13 +266,7 @@ void DrawDesignPage(Surface& surface, const RatedDesigns& rated, int entriesTopo
         Anchor at = DesignThumbnailAnchor(topology);
         thumbnails.DrawNetwork(topology, at);
     }
-    for (const DesignText& text : DesignTexts(rated)) {
-        surface.SetFont(*text.font);
-        surface.SetTextColour(text.colour);
-        surface.MoveTo(text.at.x, text.at.y);
-        surface.Print(text.text);
-    }
-    surface.SetTextColour(kInkColour);
+    PrintTexts(surface, DesignTexts(rated));
 }
 
 std::span<const ControlPlace> DesignControlPlaces() {

@@ -22,12 +22,7 @@ namespace vorelin {
 // DesignControlPlaces says.
 
 // A text of the page, its top-left corner at `at`.
-struct DesignText {
-    std::string text;
-    PagePoint at;
-    const Font* font;
-    Colour colour;
-};
+using DesignText = PlacedText;
 
 // Every text of the page for the rated designs of topologies 1 to 8 (in that order), in drawing
 // order: the profile in use and the Qs of the losses beside the title; in each solution's column

@@ -14,6 +14,16 @@ PageRect Rect(double left, double top, double width, double height) {
 
 } // namespace
 
+void PrintTexts(Surface& surface, std::span<const PlacedText> texts) {
+    for (const PlacedText& text : texts) {
+        surface.SetFont(*text.font);
+        surface.SetTextColour(text.colour);
+        surface.MoveTo(text.at.x, text.at.y);
+        surface.Print(text.text);
+    }
+    surface.SetTextColour(kInkColour);
+}
+
 PageRect RectOf(const PageLabel& label) { return Rect(label.left, label.top, label.width, label.height); }
 
 PageRect RectOf(const ControlPlace& control) {

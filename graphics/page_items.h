@@ -2,6 +2,7 @@
 
 #include "graphics/surface.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,17 @@ struct ControlPlace {
     double left, top, width, height;
     Font font;
 };
+
+// A text a scene prints as it stands, its top-left corner at `at`.
+struct PlacedText {
+    std::string text;
+    PagePoint at;
+    const Font* font;
+    Colour colour;
+};
+
+// Prints each text in its font and colour, in order; the text colour is ink afterwards.
+void PrintTexts(Surface& surface, std::span<const PlacedText> texts);
 
 PageRect RectOf(const PageLabel& label);
 PageRect RectOf(const ControlPlace& control);

@@ -275,13 +275,7 @@ void DrawSystemPage(Surface& surface, const SystemView& view) {
     surface.SetPenWidth(1);
     const float rule = kTableTop + kRowHeight - 40;
     surface.Line(kColumnLefts[0], rule, kTableRight, rule, kSystemRuleColour);
-    for (const SystemText& text : SystemTexts(view)) {
-        surface.SetFont(*text.font);
-        surface.SetTextColour(text.colour);
-        surface.MoveTo(text.at.x, text.at.y);
-        surface.Print(text.text);
-    }
-    surface.SetTextColour(kInkColour);
+    PrintTexts(surface, SystemTexts(view));
 }
 
 std::span<const ControlPlace> SystemControlPlaces() { return kControlPlaces; }

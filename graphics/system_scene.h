@@ -2,6 +2,7 @@
 
 #include "core/antenna_system.h"
 #include "core/entries.h"
+#include "graphics/page_items.h"
 #include "graphics/results_scene.h"
 #include "graphics/surface.h"
 
@@ -30,12 +31,7 @@ SystemView SystemViewOf(const Entries& entries, const SystemSettings& settings, 
                         std::string qSource);
 
 // A text of the page, its top-left corner at `at`.
-struct SystemText {
-    std::string text;
-    PagePoint at;
-    const Font* font;
-    Colour colour;
-};
+using SystemText = PlacedText;
 
 // Every text of the page in drawing order: the title and the load; the captions of the fields;
 // in the picture each stage's name, the power between the stages and the losses under them (the

@@ -23,7 +23,7 @@ class BandMeasuredSweeps;
 // The loss column (the tuner's loss, and with a line the total to the antenna), after the measured
 // columns in the model; the grid shows it after |Γ|.
 inline constexpr std::size_t kBandLossColumn = kBandViewColumns + kMeasuredColumnHeadings.size();
-inline constexpr float kBandLossColumnWidth = 1100; // page units
+inline constexpr float kBandLossColumnWidth = 1450; // page units
 
 // The band table as the page's grid shows it: the ten columns of a row as typed (editable),
 // then its load, SWR and |Γ| or the reason there is no load. Beside each row it keeps the row's

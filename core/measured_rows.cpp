@@ -5,9 +5,10 @@
 namespace vorelin {
 
 std::optional<MeasuredComparison> CompareRowWithMeasured(const BandRow& row, const std::optional<Load>& load,
-                                                         const MeasuredSweep& sweep) {
+                                                         const MeasuredSweep& sweep,
+                                                         std::optional<float> impedance) {
     if (row.problem) return std::nullopt;
-    return CompareWithMeasured(sweep, row.entries.Frequency, row.entries.Impedance, load);
+    return CompareWithMeasured(sweep, row.entries.Frequency, impedance.value_or(row.entries.Impedance), load);
 }
 
 std::vector<std::optional<MeasuredComparison>> CompareRowsWithMeasured(const BandTable& table,

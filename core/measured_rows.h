@@ -14,10 +14,11 @@ namespace vorelin {
 // A band table's rows beside a measured sweep, as the band page's grid and vorelin-calc --table
 // --measured show them.
 
-// A row's CompareWithMeasured at its own frequency and Z0 with its load; nothing for a row whose
-// entries were refused.
+// A row's CompareWithMeasured at its own frequency and Z0 (or `impedance` when given: a feedpoint
+// against its line's) with its load; nothing for a row whose entries were refused.
 std::optional<MeasuredComparison> CompareRowWithMeasured(const BandRow& row, const std::optional<Load>& load,
-                                                         const MeasuredSweep& sweep);
+                                                         const MeasuredSweep& sweep,
+                                                         std::optional<float> impedance = {});
 
 // Each row's CompareWithMeasured at its own frequency and Z0 with its load, in row order; nothing
 // for a row outside the sweep or whose entries were refused.

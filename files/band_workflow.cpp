@@ -1,5 +1,7 @@
 #include "files/band_workflow.h"
 
+#include "core/figures_text.h"
+#include "core/system_text.h"
 #include "core/topology.h"
 #include "core/version.h"
 #include "files/band_file.h"
@@ -76,14 +78,16 @@ std::string NoTouchstoneFile(const std::string& problem) {
     return "No Touchstone file was written: " + problem + ".";
 }
 
-// The rows as the results CSV lists them, in table order.
-std::vector<BandResultRow> BandResultRows(const BandTable& table, std::span<const BandResult> results) {
+// The rows as the results CSV lists them, in table order: their figures against the row's Z0, or
+// against `lineImpedance` for feedpoints.
+std::vector<BandResultRow> BandResultRows(const BandTable& table, std::span<const BandResult> results,
+                                          std::optional<float> lineImpedance) {
     std::vector<BandResultRow> rows;
     rows.reserve(table.rows.size());
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const BandRow& row = table.rows[i];
-        rows.push_back(
-            {row.entries.Frequency, row.entries.Impedance, results[i].load, row.Cell(BandColumn::Note)});
+        rows.push_back({row.entries.Frequency, lineImpedance.value_or(row.entries.Impedance), results[i].load,
+                        row.Cell(BandColumn::Note)});
     }
     return rows;
 }
@@ -118,6 +122,14 @@ std::string KeepReplacedTable(const BandTable& table) {
     return "The table you had is kept as " + backup.name + "; Ctrl+Z brings it back.";
 }
 
+std::string FeedpointComment(const Feedline& line) {
+    const Cable* cable = CableOfLine(line);
+    return "Loads at the antenna's feedpoint, through " + FigureText(line.lengthM) + " m of " +
+           (cable != nullptr ? std::string(cable->name) + " " : std::string("line ")) + "(VF " +
+           FigureText(line.velocityFactor) + ", Zc " + FigureText(line.zc) + " ohms, loss " +
+           FigureText(line.k1) + " sqrt(f) + " + FigureText(line.k2) + " f dB/100 m)";
+}
+
 std::vector<BandResult> BandResultsOf(const BandTable& table) {
     std::vector<BandResult> results;
     results.reserve(table.rows.size());
@@ -150,11 +162,20 @@ WriteResult WriteBandExports(const BandExports& exports, const BandTable& table,
             return {WriteResult::Status::Failed, exports.touchstonePath, NoTouchstoneFile(file.problem),
                     file.problem};
         // The points passed the checks that TouchstoneText makes.
-        plan.Add(exports.touchstonePath, *TouchstoneText(file.comments, exports.reference, file.points),
+        std::vector<std::string> comments = file.comments;
+        if (exports.feedpointsThrough) comments.push_back(FeedpointComment(*exports.feedpointsThrough));
+        plan.Add(exports.touchstonePath, *TouchstoneText(comments, exports.reference, file.points),
                  "Touchstone file");
     }
-    if (!exports.csvPath.empty())
-        plan.Add(exports.csvPath, BandCsvText(BandResultRows(table, results)), "CSV file");
+    if (!exports.csvPath.empty()) {
+        const std::optional<float> lineImpedance =
+            exports.feedpointsThrough ? std::optional(static_cast<float>(exports.feedpointsThrough->zc))
+                                      : std::nullopt;
+        plan.Add(exports.csvPath,
+                 BandCsvText(BandResultRows(table, results, lineImpedance),
+                             exports.feedpointsThrough ? BandPlace::Antenna : BandPlace::Tuner),
+                 "CSV file");
+    }
     return plan.Commit();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/band_results.h"
 #include "core/band_table.h"
+#include "core/feedline.h"
 #include "files/file_io.h"
 
 #include <span>
@@ -48,11 +49,19 @@ std::string BandTouchstoneProblem(const BandTable& table, std::span<const BandRe
 // ascending frequency against `reference` (rows of one frequency refuse it), after comments that
 // name the program, the row count and the topology all rows share. The results CSV holds every
 // row in table order (BandCsvText), a row without a load with its frequency and note only.
+// With `feedpointsThrough` the results are the antenna's feedpoints through that line
+// (FeedpointResults): the Touchstone file says so in a comment line, and the CSV in its header
+// line, its figures against the line's Zc.
 struct BandExports {
     std::string touchstonePath;
     float reference = 0;
     std::string csvPath;
+    std::optional<Feedline> feedpointsThrough;
 };
+
+// The Touchstone comment of loads at the antenna, in ASCII: "Loads at the antenna's feedpoint,
+// through 30 m of LMR-400 (VF 0.85, Zc 50 ohms, loss 1.24 sqrt(f) + 0.01 f dB/100 m)".
+std::string FeedpointComment(const Feedline& line);
 
 // Writes the files asked for: all of them or none (OutputPlan). The message of a failure is
 // BandTouchstoneProblem's, or names the file and the system's reason: "The CSV file PATH could

@@ -43,8 +43,11 @@ std::string RegionCsvText(const LoadAnalysis& analysis) {
     return text;
 }
 
-std::string BandCsvText(std::span<const BandResultRow> rows) {
-    std::string text = "frequency_hz,r_ohm,x_ohm,swr,return_loss_db,gamma_mag,note";
+std::string BandCsvText(std::span<const BandResultRow> rows, BandPlace place) {
+    std::string text =
+        place == BandPlace::Tuner
+            ? "frequency_hz,r_ohm,x_ohm,swr,return_loss_db,gamma_mag,note"
+            : "frequency_hz,feedpoint_r_ohm,feedpoint_x_ohm,line_swr,line_return_loss_db,line_gamma_mag,note";
     text += kLineEnd;
     for (const BandResultRow& row : rows) {
         text += FileNumber(row.frequency) + ",";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/band_system.h"
 #include "core/entries.h"
 #include "core/load_analysis.h"
 #include "core/networks.h"
@@ -37,8 +38,10 @@ struct BandResultRow {
 //   14200000,25,0,2,9.54242509,0.333333333,"40 m, dipole"
 //   21000000,,,,,,no load
 // A row without a load has only its frequency and note. The note is quoted when it holds a comma,
-// a quote, CR or LF (quotes doubled inside).
-std::string BandCsvText(std::span<const BandResultRow> rows);
+// a quote, CR or LF (quotes doubled inside). Loads at the antenna (feedpoints, each row's impedance
+// the line's Zc) say so in the header line, so that no reader takes them for the tuner's:
+//   frequency_hz,feedpoint_r_ohm,feedpoint_x_ohm,line_swr,line_return_loss_db,line_gamma_mag,note
+std::string BandCsvText(std::span<const BandResultRow> rows, BandPlace place = BandPlace::Tuner);
 
 // A CSV field: as it is, or in quotes with inner quotes doubled when it must be.
 std::string CsvField(std::string_view text);

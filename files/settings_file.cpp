@@ -67,6 +67,20 @@ std::optional<std::string> ReadSetting(std::string_view name) {
     return SettingIn(file.content, name);
 }
 
+KeptSystemForm ReadKeptSystemForm() {
+    KeptSystemForm kept;
+    const ContentRead<std::string> file =
+        ReadOwnFile(std::string(kSettingsFileName), kLargestReadableFile, "");
+    if (!file.Ok()) return kept;
+    for (const auto& [name, field] : kSystemFormSettings) {
+        auto value = SettingIn(file.content, name);
+        if (!value) continue;
+        kept.form.*field = std::move(*value);
+        kept.powerKept |= field == &SystemForm::power;
+    }
+    return kept;
+}
+
 WriteResult KeepSetting(std::string_view name, std::string_view value) {
     const std::pair<std::string_view, std::string_view> setting{name, value};
     return KeepSettings({&setting, 1});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/system_form.h"
 #include "files/file_io.h"
 
 #include <optional>
@@ -35,6 +36,14 @@ std::string WithSetting(std::string_view text, std::string_view name, std::strin
 // The setting from the file in the working folder; nothing when the file is missing, cannot be
 // read or does not name it.
 std::optional<std::string> ReadSetting(std::string_view name);
+
+// The System page's fields that the file keeps (kSystemFormSettings: the power and the line) over
+// the form's defaults, read in one go, and whether the file names a power.
+struct KeptSystemForm {
+    SystemForm form;
+    bool powerKept = false;
+};
+KeptSystemForm ReadKeptSystemForm();
 
 // Sets one setting in the file: it is read, changed and replaced whole (so that what another
 // program wrote meanwhile stays). A file that cannot be read is never replaced, and a value that

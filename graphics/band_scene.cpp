@@ -46,6 +46,11 @@ constexpr ControlPlace kControlPlaces[] = {
     {"predictFrequencyBox", kLeftColumn, 7800, kButtonWidth, kButtonHeight, kPageFont},
     {"predictButton", kRightColumn, 7800, kButtonWidth, kButtonHeight, kPageButtonFont},
     {"entriesButton", kLeftColumn, 8300, kButtonWidth, kButtonHeight, kPageButtonFont},
+    // The antenna system's choices between the title and the note on the table.
+    {"profileLabel", 3900, 260, 1200, 280, kPageFont},
+    {"profileChooser", 5150, 260, 2150, 280, kPageFont},
+    {"placeLabel", 3900, 580, 1200, 280, kPageFont},
+    {"placeChooser", 5150, 580, 2150, 280, kPageFont},
 };
 
 float F(double value) { return static_cast<float>(value); }
@@ -271,7 +276,9 @@ void DrawChart(Surface& surface, const BandSceneModel& model, const BandChartVie
         surface.Circle(drawn.marks[i].x, drawn.marks[i].y, kSelectedRadius, kFinalMarkColour);
         surface.SetPenWidth(1);
     }
-    std::string caption = "Loads on a " + PlainText(model.impedance) + " ohm chart";
+    std::string caption =
+        model.atAntenna ? "Antenna feedpoints on a " + PlainText(model.impedance) + " ohm chart (the line's)"
+                        : "Loads on a " + PlainText(model.impedance) + " ohm chart";
     if (model.mixedImpedances) caption += " (SWR: each row's own)";
     const PageRect captionRect =
         TextRect({kBandChartArea.left + 50, kBandChartArea.top + 20}, caption, kPageFont);
@@ -365,9 +372,9 @@ void DrawSwrPlot(Surface& surface, const BandSceneModel& model, BandSceneDrawn& 
 
     surface.SetFont(kHeadingFont);
     surface.SetTextColour(kInkColour);
+    const std::string title = model.atAntenna ? "SWR on the line against frequency" : "SWR against frequency";
     PrintAt(surface, kBandSwrArea.left, kBandSwrArea.top,
-            !anything || high == low ? "SWR against frequency"
-                                     : "SWR against frequency, " + std::string(unit.name));
+            !anything || high == low ? title : title + ", " + std::string(unit.name));
     surface.SetFont(kPageFont);
 
     const double top = SwrTop(model);
@@ -485,17 +492,19 @@ void PanBandView(BandChartView& view, float dx, float dy) {
 
 BandSceneModel MakeBandSceneModel(const BandTable& table, std::span<const BandResult> results,
                                   std::span<const std::optional<ToleranceArea>> areas,
-                                  std::optional<std::size_t> selectedRow,
-                                  std::span<const MisreadRow> misread) {
+                                  std::optional<std::size_t> selectedRow, std::span<const MisreadRow> misread,
+                                  std::optional<float> lineImpedance) {
     BandSceneModel model;
     model.selectedRow = selectedRow;
-    model.impedance = ChartImpedance(table, results);
+    model.atAntenna = lineImpedance.has_value();
+    model.impedance = lineImpedance.value_or(ChartImpedance(table, results));
+    if (model.atAntenna) areas = {};
     model.points.reserve(table.rows.size());
     for (const std::size_t row : FrequencyOrder(table)) {
         const BandResult& result = results[row];
         if (!result.load) continue;
         const Entries& entries = table.rows[row].entries;
-        if (entries.Impedance != model.impedance) model.mixedImpedances = true;
+        if (!model.atAntenna && entries.Impedance != model.impedance) model.mixedImpedances = true;
         const ToleranceArea* area = row < areas.size() && areas[row] ? &*areas[row] : nullptr;
         const bool flagged = std::ranges::binary_search(misread, row, {}, &MisreadRow::row);
         model.points.push_back({row, entries.Frequency, *result.load, result.figures.swr, area,

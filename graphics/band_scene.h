@@ -81,14 +81,18 @@ struct BandSceneModel {
     bool mixedImpedances = false;         // some rows have another Z0
     std::optional<std::size_t> selectedRow;
     std::span<const MeasuredTrace> measured; // sweeps beside the rows, in the order opened
+    bool atAntenna = false;                  // the points are the antenna's feedpoints, SWR on the line
 };
 
 // The rows with a load in frequency order. `areas`, when not empty, holds one entry per row;
-// `misread` holds the rows MisreadRows flagged, in order of rows as it gives them.
+// `misread` holds the rows MisreadRows flagged, in order of rows as it gives them. With
+// `lineImpedance` the results are the antenna's feedpoints (FeedpointResults): the chart is
+// normalised to the line's Zc, and the tolerance areas, which lie at the tuner, are left out.
 BandSceneModel MakeBandSceneModel(const BandTable& table, std::span<const BandResult> results,
                                   std::span<const std::optional<ToleranceArea>> areas,
                                   std::optional<std::size_t> selectedRow,
-                                  std::span<const MisreadRow> misread = {});
+                                  std::span<const MisreadRow> misread = {},
+                                  std::optional<float> lineImpedance = {});
 
 // Where each point of the model was marked on the page (not finite for one off every chart).
 struct BandSceneDrawn {

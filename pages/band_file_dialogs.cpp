@@ -42,9 +42,12 @@ bool BandFileDialogs::OfferToSaveTable(const std::string& question, const BandTa
            SaveTable(table);
 }
 
-void BandFileDialogs::SaveTouchstone(const BandTable& table, std::span<const BandResult> results) {
-    const std::vector<float> impedances = BandImpedances(table);
-    BandExports exports{{}, impedances.empty() ? kFallbackImpedance : impedances.front(), {}};
+void BandFileDialogs::SaveTouchstone(const BandTable& table, std::span<const BandResult> results,
+                                     const std::optional<Feedline>& feedpointsThrough) {
+    const std::vector<float> impedances =
+        feedpointsThrough ? std::vector{static_cast<float>(feedpointsThrough->zc)} : BandImpedances(table);
+    BandExports exports{
+        {}, impedances.empty() ? kFallbackImpedance : impedances.front(), {}, feedpointsThrough};
     if (const std::string problem = BandTouchstoneProblem(table, results, exports.reference);
         !problem.empty())
         return Tell(problem);
@@ -69,8 +72,10 @@ void BandFileDialogs::SaveTouchstone(const BandTable& table, std::span<const Ban
         Tell(result.message);
 }
 
-void BandFileDialogs::SaveResultsCsv(const BandTable& table, std::span<const BandResult> results) {
+void BandFileDialogs::SaveResultsCsv(const BandTable& table, std::span<const BandResult> results,
+                                     const std::optional<Feedline>& feedpointsThrough) {
     BandExports exports;
+    exports.feedpointsThrough = feedpointsThrough;
     exports.csvPath = m_dialogs
                           .AskSaveFileName(&m_page, QStringLiteral("Save Band Results"),
                                            QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"))
@@ -88,8 +93,9 @@ void BandFileDialogs::SavePicture(QSize pixels, const std::function<void(Display
     DisplayList picture;
     draw(picture);
     const std::string path = choice.fileName.toStdString();
-    const WriteResult result = choice.type == 1 ? WritePageSvg(path, picture, kWindowPage, pixels, kPaperColour)
-                                                : WritePagePng(path, picture, kWindowPage, pixels, kPaperColour);
+    const WriteResult result = choice.type == 1
+                                   ? WritePageSvg(path, picture, kWindowPage, pixels, kPaperColour)
+                                   : WritePagePng(path, picture, kWindowPage, pixels, kPaperColour);
     if (result.Failed()) Tell(result.message);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/band_results.h"
 #include "core/band_table.h"
+#include "core/feedline.h"
 
 #include <functional>
 #include <optional>
@@ -31,10 +32,13 @@ public:
     // Asks `question` (none when empty) and on "Save table as…" saves as SaveTable does.
     bool OfferToSaveTable(const std::string& question, const BandTable& table);
     // Touchstone…: what keeps the rows from making a file is told before any name is asked for;
-    // rows of several impedances ask which one the file refers to.
-    void SaveTouchstone(const BandTable& table, std::span<const BandResult> results);
-    // Results CSV…
-    void SaveResultsCsv(const BandTable& table, std::span<const BandResult> results);
+    // rows of several impedances ask which one the file refers to. With `feedpointsThrough` the
+    // results are the antenna's feedpoints through that line, the file refers to its Zc.
+    void SaveTouchstone(const BandTable& table, std::span<const BandResult> results,
+                        const std::optional<Feedline>& feedpointsThrough = {});
+    // Results CSV…, of the feedpoints as above.
+    void SaveResultsCsv(const BandTable& table, std::span<const BandResult> results,
+                        const std::optional<Feedline>& feedpointsThrough = {});
     // Picture…: what `draw` puts on the page, as a PNG picture of `pixels` or an SVG drawing.
     void SavePicture(QSize pixels, const std::function<void(DisplayList&)>& draw);
 

@@ -29,6 +29,8 @@ BandGrid::BandGrid(QWidget* page, BandTableModel& model) : QTableView(page), m_m
     setTabKeyNavigation(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
+    // The loss beside the other figures of a row, before its flag and the measured columns.
+    horizontalHeader()->moveSection(static_cast<int>(kBandLossColumn), static_cast<int>(kBandFlagColumn));
     auto* paste = new QShortcut(QKeySequence::Paste, this, nullptr, nullptr, Qt::WidgetShortcut);
     connect(paste, &QShortcut::activated, this, [this] {
         if (onPaste) onPaste();
@@ -83,6 +85,7 @@ void BandGrid::Scale(const std::function<int(float)>& pixels) {
         setColumnWidth(static_cast<int>(column), pixels(kBandColumnWidths[column]));
     for (std::size_t column = 0; column < kMeasuredColumnWidths.size(); ++column)
         setColumnWidth(static_cast<int>(kBandViewColumns + column), pixels(kMeasuredColumnWidths[column]));
+    setColumnWidth(static_cast<int>(kBandLossColumn), pixels(kBandLossColumnWidth));
     verticalHeader()->setDefaultSectionSize(pixels(kRowHeight));
 }
 

@@ -23,9 +23,10 @@ QString Utf8(const std::string& text) {
 }
 
 std::optional<MeasuredComparison> Compared(const MeasuredTrace& trace, const BandTable& table,
-                                           std::span<const BandResult> results, std::size_t row) {
+                                           std::span<const BandResult> results, std::size_t row,
+                                           std::optional<float> impedance) {
     return CompareRowWithMeasured(table.rows[row], row < results.size() ? results[row].load : std::nullopt,
-                                  trace.sweep);
+                                  trace.sweep, impedance);
 }
 
 std::string CellText(const std::optional<MeasuredComparison>& comparison, std::size_t column) {
@@ -87,15 +88,16 @@ void BandMeasuredSweeps::Clear() {
 }
 
 QVariant BandMeasuredSweeps::CellData(const BandTable& table, std::span<const BandResult> results,
-                                      std::size_t row, std::size_t column, int role) const {
+                                      std::size_t row, std::size_t column, int role,
+                                      std::optional<float> feedpointImpedance) const {
     if (m_traces.empty() || row >= table.rows.size()) return {};
     switch (role) {
     case Qt::DisplayRole:
-        return Utf8(CellText(Compared(m_traces.front(), table, results, row), column));
+        return Utf8(CellText(Compared(m_traces.front(), table, results, row, feedpointImpedance), column));
     case Qt::ToolTipRole: {
         QStringList lines;
         for (const MeasuredTrace& trace : m_traces) {
-            const auto compared = Compared(trace, table, results, row);
+            const auto compared = Compared(trace, table, results, row, feedpointImpedance);
             lines << Utf8(trace.name + ": " + MeasuredLoadText(compared) + ", |Γ − Γm| " +
                           GammaDistanceText(compared));
         }
@@ -108,11 +110,16 @@ QVariant BandMeasuredSweeps::CellData(const BandTable& table, std::span<const Ba
     }
 }
 
-QVariant BandMeasuredSweeps::HeadingTip(std::size_t column) const {
+QVariant BandMeasuredSweeps::HeadingTip(std::size_t column, BandPlace place) const {
     if (m_traces.empty()) return {};
     const std::string name = m_traces.front().name;
-    return Utf8(column == 0 ? "Measured in " + name + ", between its points at the row's frequency"
-                            : "The distance between the tuner's Γ and the one measured in " + name);
+    const std::string where =
+        place == BandPlace::Antenna
+            ? " (taken as measured at the antenna's feedpoint, where the loads are shown)"
+            : " (taken as measured at the tuner's output, where the loads are shown)";
+    return Utf8((column == 0 ? "Measured in " + name + ", between its points at the row's frequency"
+                             : "The distance between the tuner's Γ and the one measured in " + name) +
+                where);
 }
 
 void BandMeasuredSweeps::ShowColumns(QTableView& grid, std::size_t before) const {

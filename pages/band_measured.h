@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/band_results.h"
+#include "core/band_system.h"
 #include "core/band_table.h"
 #include "graphics/measured_traces.h"
 
@@ -37,10 +38,13 @@ public:
     std::span<const MeasuredTrace> Traces() const { return m_traces; }
 
     // A cell of the measured columns (0: R + jX, 1: |Γ − Γm|) of a row: the first sweep's values,
-    // every sweep's in the tooltip; "—" outside the sweep.
+    // every sweep's in the tooltip; "—" outside the sweep. A sweep is compared where it was taken:
+    // with `results` the feedpoints at the antenna, Γ is against `feedpointImpedance` (the line's).
     QVariant CellData(const BandTable& table, std::span<const BandResult> results, std::size_t row,
-                      std::size_t column, int role) const;
-    QVariant HeadingTip(std::size_t column) const;
+                      std::size_t column, int role, std::optional<float> feedpointImpedance = {}) const;
+    // The heading's tooltip, which says where the sweep stands: at the antenna's feedpoint when the
+    // loads are shown there, at the tuner's output otherwise.
+    QVariant HeadingTip(std::size_t column, BandPlace place) const;
     // Shows the measured columns of `grid`, after its first `before` columns, while there are sweeps.
     void ShowColumns(QTableView& grid, std::size_t before) const;
 

@@ -2,12 +2,16 @@
 
 #include "core/band_paste.h"
 #include "core/band_prediction_step.h"
+#include "core/design_choice.h"
 #include "core/tolerance_sweep.h"
 #include "files/band_workflow.h"
+#include "files/settings_file.h"
+#include "files/tuner_profile_book.h"
 #include "pages/band_grid.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
 #include "pages/page_looks.h"
+#include "pages/profile_choice.h"
 #include "pages/user_dialogs.h"
 #include "render/page_pictures.h"
 #include "render/vector_state.h"
@@ -20,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardItemModel>
 
 #include <algorithm>
 #include <cmath>
@@ -65,9 +70,10 @@ QString AreasText(int percent, bool computing) {
 
 } // namespace
 
-BandPage::BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation)
-    : PageWindow(kPaperColour), m_entries(entries), m_navigation(navigation), m_files(*this, dialogs),
-      m_measured(*this, dialogs) {
+BandPage::BandPage(const Entries& entries, TunerProfileBook& profiles, UserDialogs& dialogs,
+                   Navigation& navigation)
+    : PageWindow(kPaperColour), m_entries(entries), m_profiles(profiles), m_dialogs(dialogs),
+      m_navigation(navigation), m_files(*this, dialogs), m_measured(*this, dialogs) {
     setObjectName(QStringLiteral("bandPage"));
     setWindowTitle(QStringLiteral("Vorelin - Band page"));
     setMouseTracking(true);
@@ -134,6 +140,17 @@ void BandPage::MakeControls() {
         QStringLiteral("Settings between tuned frequencies: a suggested row for this frequency"));
     connect(predict, &QPushButton::clicked, this, &BandPage::onPredict);
 
+    const LabelLook choiceLabel{std::nullopt, 0, Qt::AlignLeft | Qt::AlignVCenter};
+    MakeLabel(this, "profileLabel", QStringLiteral("Tuner profile:"), choiceLabel);
+    m_profileChooser = new QComboBox(this);
+    m_profileChooser->setObjectName(QStringLiteral("profileChooser"));
+    connect(m_profileChooser, &QComboBox::currentIndexChanged, this, &BandPage::onProfileChosen);
+    MakeLabel(this, "placeLabel", QStringLiteral("Loads shown:"), choiceLabel);
+    m_placeChooser = new QComboBox(this);
+    m_placeChooser->setObjectName(QStringLiteral("placeChooser"));
+    m_placeChooser->addItems({QStringLiteral("At the tuner"), QStringLiteral("At the antenna")});
+    connect(m_placeChooser, &QComboBox::currentIndexChanged, this, &BandPage::onPlaceChosen);
+
     m_noteLabel = MakeLabel(this, "noteLabel", QString(),
                             {std::nullopt, kProblemColour, Qt::AlignRight | Qt::AlignVCenter, true});
     m_noteLabel->hide();
@@ -150,8 +167,7 @@ void BandPage::PlaceControls() {
           kTableFont);
     for (const ControlPlace& place : BandControlPlaces()) {
         if (QWidget* control = findChild<QWidget*>(QString::fromUtf8(place.name)))
-            Place(control, {place.left, place.top, place.width, place.height},
-                  place.font);
+            Place(control, {place.left, place.top, place.width, place.height}, place.font);
     }
     resizeEvent(nullptr);
 }
@@ -163,7 +179,10 @@ void BandPage::resizeEvent(QResizeEvent* event) {
 
 void BandPage::Load() {
     PlaceControls();
+    OpenTunerProfiles(m_profiles, m_dialogs, this);
+    ShowProfileChoices(*m_profileChooser, m_profiles);
     m_keeper.Open();
+    ApplySystem(); // the System page may have changed the line meanwhile
     m_pointer.HideBox();
     StartAreas();
     DrawScene();
@@ -204,8 +223,8 @@ void BandPage::SelectRow(std::size_t row) { m_grid->ShowRow(row); }
 
 void BandPage::DrawScene() {
     ClearUpperVectorState(); // the controls ran Qt's text layout
-    m_scene = MakeBandSceneModel(m_model.Table(), m_model.Results(), m_model.Areas(), SelectedRow(),
-                                 m_model.Misread());
+    m_scene = MakeBandSceneModel(m_model.Table(), m_model.ShownResults(), m_model.Areas(), SelectedRow(),
+                                 m_model.Misread(), m_model.FeedpointImpedance());
     m_scene.measured = m_measured.Traces();
     ClearPage();
     m_drawn = DrawBandScene(Drawing(), m_scene, m_pointer.View());
@@ -296,15 +315,60 @@ void BandPage::onSaveTable() {
     if (m_files.SaveTable(m_model.Table())) m_keeper.SavedElsewhere();
 }
 
-void BandPage::onSaveTouchstone() { m_files.SaveTouchstone(m_model.Table(), m_model.Results()); }
+void BandPage::onSaveTouchstone() {
+    m_files.SaveTouchstone(m_model.Table(), m_model.ShownResults(), FeedpointsThrough());
+}
 
-void BandPage::onSaveResultsCsv() { m_files.SaveResultsCsv(m_model.Table(), m_model.Results()); }
+void BandPage::onSaveResultsCsv() {
+    m_files.SaveResultsCsv(m_model.Table(), m_model.ShownResults(), FeedpointsThrough());
+}
+
+std::optional<Feedline> BandPage::FeedpointsThrough() const {
+    if (m_model.Place() != BandPlace::Antenna) return std::nullopt;
+    return m_model.SystemSettingsRead().settings.line;
+}
+
+void BandPage::onProfileChosen(int row) {
+    if (row < 0) return;
+    ChooseProfileOfRow(m_profiles, *m_profileChooser, row, m_dialogs, this);
+    ApplySystem();
+}
+
+void BandPage::onPlaceChosen(int) { ApplySystem(); }
+
+void BandPage::ApplySystem() {
+    const SystemFormRead read =
+        ReadSystemForm(ReadKeptSystemForm().form, LossSettingsOf(m_profiles.Chosen()));
+    const bool line = read.Read() && read.settings.line;
+    // The antenna's choice: only with a line; the tooltip says where one is set, or why it cannot be used.
+    auto* choices = qobject_cast<QStandardItemModel*>(m_placeChooser->model());
+    QStandardItem* antenna = choices->item(1);
+    antenna->setEnabled(line);
+    const QString why =
+        !read.Read() ? QStringLiteral("The feedline set on the System page cannot be used: ") +
+                           QString::fromStdString(read.refusal)
+        : !line ? QStringLiteral("Set a feedline on the System page to see the loads at the antenna.")
+                : QString();
+    antenna->setToolTip(why);
+    if (!line && m_placeChooser->currentIndex() == 1) {
+        const QSignalBlocker quiet(m_placeChooser);
+        m_placeChooser->setCurrentIndex(0);
+    }
+    m_placeChooser->setToolTip(
+        why.isEmpty() ? QStringLiteral("At the antenna: the loads moved through the System page's feedline "
+                                       "to the antenna's feedpoint; SWR against the line's Zc. A measured "
+                                       "sweep is taken as measured where the loads are shown.")
+                      : why);
+    m_model.SetSystem(read, m_placeChooser->currentIndex() == 1 ? BandPlace::Antenna : BandPlace::Tuner);
+    DrawScene();
+}
 
 void BandPage::onSavePicture() {
     const auto firstRow = static_cast<std::size_t>(std::max(0, m_grid->rowAt(0)));
     // Twice the window's pixels: sharp when printed or shown on a denser screen.
     m_files.SavePicture(PicturePixels(size()), [&](DisplayList& picture) {
-        DrawBandPicture(picture, m_model.Table(), m_model.Results(), firstRow, m_scene, m_pointer.View());
+        DrawBandPicture(picture, m_model.Table(), m_model.ShownResults(), firstRow, m_scene,
+                        m_pointer.View());
     });
 }
 

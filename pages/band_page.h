@@ -22,6 +22,7 @@ namespace vorelin {
 
 class BandGrid;
 class Navigation;
+class TunerProfileBook;
 class UserDialogs;
 
 // The band page: the band table (tuner settings per frequency) in an editable grid with each
@@ -34,9 +35,13 @@ class UserDialogs;
 // started in the same folder has the table open, the page only shows it. While the table cannot
 // be kept in its file, a note on the page says so, and leaving the page offers to save it elsewhere.
 // What it reads and writes, and the words of its failures, are vorelin-calc's (band_workflow.h).
+// Each row's loss uses the chosen tuner profile's Q and the System page's power and line (kept in
+// the settings file); with a line the loads may be shown at the antenna's feedpoint instead, in
+// the grid, on the chart and the plot, and in the exported files.
 class BandPage final : public PageWindow {
 public:
-    BandPage(const Entries& entries, UserDialogs& dialogs, Navigation& navigation);
+    BandPage(const Entries& entries, TunerProfileBook& profiles, UserDialogs& dialogs,
+             Navigation& navigation);
     ~BandPage() override;
 
     // A new row from the entries, after the current row (at the end when there is none).
@@ -63,6 +68,10 @@ public:
     // row below that frequency; or a message with the reason there are none.
     void onPredict();
     void onEntries();
+    // A tuner profile chosen (a row of the chooser, 0 for none): its Q for the losses.
+    void onProfileChosen(int row);
+    // "At the tuner" (0) or "At the antenna" (1), which needs a line.
+    void onPlaceChosen(int index);
     void onUndo();
     void onRedo();
     // When the table holds rows that are neither in its file nor saved elsewhere since their last
@@ -94,11 +103,17 @@ private:
     void onRowsChanged();
     void DrawScene();
     void StartAreas();
+    // The settings file's power and line with the profile's Q, into the model at the place chosen;
+    // "At the antenna" only with a line that can be used, else a tooltip says why not.
+    void ApplySystem();
+    std::optional<Feedline> FeedpointsThrough() const;
     std::size_t InsertionRow() const;
     bool RoomFor(std::size_t rows);
     void Tell(const std::string& message) { m_files.Tell(message); }
 
     const Entries& m_entries;
+    TunerProfileBook& m_profiles;
+    UserDialogs& m_dialogs;
     Navigation& m_navigation;
 
     BandTableModel m_model;
@@ -118,6 +133,8 @@ private:
     QLabel* m_areasLabel = nullptr;
     QLineEdit* m_predictBox = nullptr;
     QLabel* m_noteLabel = nullptr;
+    QComboBox* m_profileChooser = nullptr;
+    QComboBox* m_placeChooser = nullptr;
 };
 
 } // namespace vorelin

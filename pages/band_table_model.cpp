@@ -1,6 +1,7 @@
 #include "pages/band_table_model.h"
 
 #include "core/band_prediction_step.h"
+#include "core/figures_text.h"
 #include "graphics/band_scene.h"
 #include "pages/band_measured.h"
 #include "pages/page_controls.h"
@@ -166,31 +167,26 @@ int BandTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int BandTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(kBandViewColumns + kMeasuredColumnHeadings.size());
+    return parent.isValid() ? 0 : static_cast<int>(kBandLossColumn + 1);
 }
 
 QVariant BandTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const auto row = static_cast<std::size_t>(index.row());
     const auto column = static_cast<std::size_t>(index.column());
+    if (column == kBandLossColumn) return LossData(row, role);
     if (column >= kBandViewColumns)
-        return m_measured ? m_measured->CellData(m_table, m_results, row, column - kBandViewColumns, role)
+        return m_measured ? m_measured->CellData(m_table, ShownResults(), row, column - kBandViewColumns,
+                                                 role, FeedpointImpedance())
                           : QVariant();
-    const BandResult& result = m_results[row];
-    const bool resultColumn = column >= kBandColumnCount;
     if (column == kBandFlagColumn) return FlagData(row, role);
+    if (column >= kBandColumnCount) return ResultData(row, column, role);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        if (!resultColumn) return Utf8(m_table.rows[row].cells[column]);
-        if (!result.load) return column == kBandColumnCount ? Utf8(result.reason) : QString();
-        if (column == kBandColumnCount) return Utf8(result.LoadText());
-        return Utf8(column == kBandColumnCount + 1 ? result.SwrText() : result.GammaText());
+        return Utf8(m_table.rows[row].cells[column]);
     case Qt::ToolTipRole:
-        if (!result.load) return Utf8(result.reason);
-        return {};
-    case Qt::ForegroundRole:
-        if (resultColumn && !result.load) return QBrush(ToColor(kProblemColour));
+        if (!m_results[row].load) return Utf8(m_results[row].reason);
         return {};
     case Qt::FontRole:
         if (IsPredictedRow(m_table.rows[row])) {
@@ -200,14 +196,85 @@ QVariant BandTableModel::data(const QModelIndex& index, int role) const {
         }
         return {};
     case Qt::BackgroundRole:
-        if (!resultColumn && ProblemColumn(m_table.rows[row]) == static_cast<BandColumn>(column))
+        if (ProblemColumn(m_table.rows[row]) == static_cast<BandColumn>(column))
             return QBrush(ToColor(kProblemCellColour));
         if (IsPredictedRow(m_table.rows[row])) return QBrush(ToColor(kPredictedBackground));
-        if (resultColumn) return QBrush(ToColor(kResultCellColour));
         return {};
     default:
         return {};
     }
+}
+
+// The load, SWR and |Γ| where they are shown. A row without a load tells why across the three; a
+// feedpoint the line cannot deliver shows "—" in each, the reason in the tooltip.
+QVariant BandTableModel::ResultData(std::size_t row, std::size_t column, int role) const {
+    const BandResult& result = ShownResults()[row];
+    const bool undelivered = !result.load && m_results[row].load;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        if (undelivered) return QString::fromUtf8(kMissingFigure.data());
+        if (!result.load) return column == kBandColumnCount ? Utf8(result.reason) : QString();
+        if (column == kBandColumnCount) return Utf8(result.LoadText());
+        return Utf8(column == kBandColumnCount + 1 ? result.SwrText() : result.GammaText());
+    case Qt::ToolTipRole:
+        if (!result.load) return Utf8(result.reason);
+        return {};
+    case Qt::ForegroundRole:
+        if (!result.load) return QBrush(ToColor(kProblemColour));
+        return {};
+    case Qt::FontRole:
+        return data(index(static_cast<int>(row), 0), role);
+    case Qt::BackgroundRole:
+        if (IsPredictedRow(m_table.rows[row])) return QBrush(ToColor(kPredictedBackground));
+        return QBrush(ToColor(kResultCellColour));
+    default:
+        return {};
+    }
+}
+
+QVariant BandTableModel::LossData(std::size_t row, int role) const {
+    if (row >= m_system.size()) return {};
+    const BandSystemRow& system = m_system[row];
+    const bool whole = system.tunerLossDb && (!system.throughLine || system.totalLossDb);
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return Utf8(system.LossText());
+    case Qt::ToolTipRole:
+        if (!whole) return Utf8(system.lossReason);
+        return system.throughLine ? QStringLiteral("The tuner's loss / the total loss to the antenna, dB")
+                                  : QStringLiteral("The tuner's loss, dB");
+    case Qt::ForegroundRole:
+        if (!whole) return QBrush(ToColor(kProblemColour));
+        return {};
+    default:
+        return ResultData(row, kBandColumnCount + 1, role);
+    }
+}
+
+std::span<const BandResult> BandTableModel::ShownResults() const {
+    // Between a change of the rows and its system, the tuner's results stand in.
+    if (m_place == BandPlace::Antenna && m_feedpoints.size() == m_results.size()) return m_feedpoints;
+    return m_results;
+}
+
+std::optional<float> BandTableModel::FeedpointImpedance() const {
+    if (m_place != BandPlace::Antenna || !m_settings.settings.line) return std::nullopt;
+    return static_cast<float>(m_settings.settings.line->zc);
+}
+
+void BandTableModel::SetSystem(SystemFormRead settings, BandPlace place) {
+    m_settings = std::move(settings);
+    m_place = m_settings.Read() && m_settings.settings.line ? place : BandPlace::Tuner;
+    ComputeSystem();
+}
+
+void BandTableModel::ComputeSystem() {
+    m_system = BandSystemRowsOf(m_table, m_results, m_settings);
+    m_feedpoints = m_place == BandPlace::Antenna ? FeedpointResults(m_system) : std::vector<BandResult>();
+    if (!m_table.rows.empty())
+        emit dataChanged(index(0, kLoadColumn), index(rowCount() - 1, columnCount() - 1));
 }
 
 QVariant BandTableModel::FlagData(std::size_t row, int role) const {
@@ -254,8 +321,15 @@ void BandTableModel::ShowMeasured(const BandMeasuredSweeps* measured) {
 
 QVariant BandTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     const auto column = static_cast<std::size_t>(section);
+    if (orientation == Qt::Horizontal && column == kBandLossColumn) {
+        if (role == Qt::ToolTipRole)
+            return QStringLiteral("The tuner's loss in dB with the chosen profile's Q; with a feedline set "
+                                  "on the System page, / the total loss to the antenna");
+        return role == Qt::DisplayRole ? QStringLiteral("Loss, dB") : QVariant();
+    }
     if (orientation == Qt::Horizontal && column >= kBandViewColumns) {
-        if (role == Qt::ToolTipRole && m_measured) return m_measured->HeadingTip(column - kBandViewColumns);
+        if (role == Qt::ToolTipRole && m_measured)
+            return m_measured->HeadingTip(column - kBandViewColumns, m_place);
         if (role != Qt::DisplayRole) return {};
         return QString::fromUtf8(kMeasuredColumnHeadings[column - kBandViewColumns].data());
     }

@@ -330,28 +330,11 @@ void EntriesPage::onSeeResults() {
     Unload();
 }
 
-void EntriesPage::ShowProfileChoices() {
-    m_fillingChooser = true;
-    m_profileChooser->clear();
-    m_profileChooser->addItem(QStringLiteral("(none)"));
-    const TunerProfile* chosen = m_profiles.Chosen();
-    for (const TunerProfile& profile : m_profiles.Profiles()) {
-        m_profileChooser->addItem(QString::fromStdString(profile.name));
-        m_profileChooser->setItemData(m_profileChooser->count() - 1, QString::fromStdString(profile.note),
-                                      Qt::ToolTipRole);
-        if (&profile == chosen) m_profileChooser->setCurrentIndex(m_profileChooser->count() - 1);
-    }
-    m_profileChooser->setToolTip(m_profileChooser->currentText()); // a long name in full
-    m_fillingChooser = false;
-}
+void EntriesPage::ShowProfileChoices() { vorelin::ShowProfileChoices(*m_profileChooser, m_profiles); }
 
 void EntriesPage::onProfileChosen(int row) {
-    if (m_fillingChooser || row < 0) return;
-    m_profileChooser->setToolTip(m_profileChooser->currentText());
-    const auto& profiles = m_profiles.Profiles();
-    const TunerProfile* profile = row > 0 ? &profiles[static_cast<std::size_t>(row - 1)] : nullptr;
-    const std::string message = m_profiles.Choose(profile != nullptr ? profile->name : std::string());
-    if (!message.empty()) m_dialogs.ShowMessage(this, QString::fromStdString(message));
+    if (row < 0) return;
+    const TunerProfile* profile = ChooseProfileOfRow(m_profiles, *m_profileChooser, row, m_dialogs, this);
     // The user's tuner has its own network.
     if (profile != nullptr) PickTopology(profile->topology);
 }

@@ -105,7 +105,6 @@ private:
     QComboBox* m_profileChooser = nullptr;
     QPushButton* m_profilesButton = nullptr;
     ProfileDialog* m_profileDialog = nullptr;
-    bool m_fillingChooser = false;
 };
 
 } // namespace vorelin

@@ -27,7 +27,7 @@ Program::Program(UserDialogs& dialogs, const Entries& entries)
       m_results(std::make_unique<ResultsPage>(m_entries, m_settings, dialogs, *this)),
       m_help(std::make_unique<HelpPage>()),
       m_design(std::make_unique<DesignPage>(m_entries, m_profiles, dialogs, *this)),
-      m_band(std::make_unique<BandPage>(m_entries, dialogs, *this)),
+      m_band(std::make_unique<BandPage>(m_entries, m_profiles, dialogs, *this)),
       m_system(std::make_unique<SystemPage>(m_entries, m_profiles, dialogs, *this)) {
     m_results->SetSystemLines([this] { return m_system->ReportLines(); });
 }

@@ -5,8 +5,8 @@
 #include "core/figures_text.h"
 #include "core/system_text.h"
 #include "files/settings_file.h"
-#include "graphics/style.h"
 #include "files/tuner_profile_book.h"
+#include "graphics/style.h"
 #include "pages/navigation.h"
 #include "pages/page_controls.h"
 #include "pages/page_looks.h"
@@ -85,12 +85,9 @@ void SystemPage::Load() {
 void SystemPage::ReadSettingsOnce() {
     if (m_settingsRead) return;
     m_settingsRead = true;
-    for (const auto& [name, field] : kSystemFormSettings) {
-        auto value = ReadSetting(name);
-        if (!value) continue;
-        m_form.*field = std::move(*value);
-        m_powerKept |= field == &SystemForm::power;
-    }
+    KeptSystemForm kept = ReadKeptSystemForm();
+    m_form = std::move(kept.form);
+    m_powerKept = kept.powerKept;
     m_kept = m_form;
 }
 

@@ -148,7 +148,8 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
 
     RowNotes notes{FlagsOf(table, options), std::nullopt, {}};
     std::vector<Load> loads;
-    for (const BandResult& result : results) loads.push_back(*result.load);
+    for (const BandResult& result : results)
+        loads.push_back(*result.load);
     if (!TableSystems(options, table, loads, notes.systems, err)) return kCalcBadEntries;
     if (!options.measuredPath.empty()) {
         const auto sweep = ReadMeasuredOption(options, err);
@@ -156,7 +157,7 @@ int RunTable(const CalcOptions& options, std::ostream& out, std::ostream& err) {
         notes.measured = CompareRowsWithMeasured(table, results, *sweep);
     }
 
-    BandExports exports{options.s1pPath, 0, options.csvPath};
+    BandExports exports{options.s1pPath, 0, options.csvPath, {}};
     if (!options.s1pPath.empty()) {
         const auto reference = TouchstoneReference(options, table, results, err);
         if (!reference) return kCalcBadEntries;

@@ -1,5 +1,7 @@
 #include "core/antenna_system.h"
+#include "core/band_system.h"
 #include "core/cables.h"
+#include "core/figures_text.h"
 #include "core/system_form.h"
 
 #include "tests/support/case_table.h"
@@ -214,6 +216,45 @@ TEST(AntennaSystem, CombinesTunerAndLine) {
     EXPECT_EQ(SystemFiguresOf(entries, load, {{}, Feedline{10, 0, 50, 0, 0}}).reason,
               kLineReasonVelocityFactor);
     EXPECT_EQ(SystemFiguresOf(entries, load, {{-1}, {}}).reason, kLossReasonPower);
+}
+
+// A band's rows through the system: the loss (tuner / to the antenna) and the feedpoint as a row's
+// result against the line's Zc, or "—" with the reason of the row, the line or the settings.
+TEST(BandSystem, RowsGiveTheirLossAndFeedpointOrTheReason) {
+    const Entries entries = test::MakeEntries(2, 7.1e6f, 50, {.c1 = 220e-12f, .l2 = 1.5e-6f});
+    BandTable table;
+    table.rows = {
+        BandRowFromEntries(entries),
+        ReadBandTable("frequency,topology,impedance,c2,l2\n14.2M,6,50,300p,2.2u\n").table.rows.at(0)};
+    const std::vector<BandResult> results{ResultOf(table.rows[0]), ResultOf(table.rows[1])};
+    ASSERT_TRUE(results[0].load && !results[1].load);
+    const std::string rowReason = results[1].reason;
+    const Load load = *results[0].load;
+    const SystemSettings rg213{{}, FeedlineOf(*CableNamed("RG-213/U"), 25)};
+    const SystemFigures system = SystemFiguresOf(entries, load, rg213);
+    const FeedlineFigures& feed = *system.line->figures;
+    const std::string tuner = FigureText(system.tuner.lossDb);
+
+    const std::vector<BandSystemRow> rows = BandSystemRowsOf(table, results, {rg213, {}});
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].LossText(), tuner + " / " + FigureText(system.tuner.lossDb + feed.totalLossDb));
+    EXPECT_EQ(rows[0].atAntenna.load,
+              (Load{static_cast<float>(feed.feedpointR), static_cast<float>(feed.feedpointX)}));
+    EXPECT_NEAR(*rows[0].atAntenna.figures.swr, feed.feedpointSwr, 1e-5 * feed.feedpointSwr);
+    EXPECT_EQ(rows[1].LossText(), "—");
+    EXPECT_EQ(rows[1].lossReason, rowReason);
+    EXPECT_EQ(rows[1].atAntenna.reason, rowReason);
+
+    const SystemSettings lossy{{}, Feedline{3000, 0.66, 50, 1.379, 0}};
+    const BandSystemRow undelivered = BandSystemRowsOf(table, results, {lossy, {}})[0];
+    EXPECT_EQ(undelivered.LossText(), tuner + " / —");
+    EXPECT_TRUE(!undelivered.atAntenna.load && undelivered.atAntenna.reason == kLineReasonUndeliverable);
+
+    const BandSystemRow bare = BandSystemRowsOf(table, results, {{}, {}})[0];
+    EXPECT_TRUE(bare.LossText() == tuner && !bare.atAntenna.load && bare.atAntenna.reason.empty());
+    const BandSystemRow refused = BandSystemRowsOf(table, results, {rg213, "Power: refused."})[0];
+    EXPECT_TRUE(refused.LossText() == "—" && refused.lossReason == "Power: refused." &&
+                refused.atAntenna.reason == "Power: refused.");
 }
 
 // The System page's fields: an empty Q is the profile's, a cable gives its values, a length may

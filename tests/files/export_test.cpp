@@ -1,4 +1,6 @@
+#include "core/band_system.h"
 #include "core/load_figures.h"
+#include "files/band_workflow.h"
 #include "files/load_csv.h"
 #include "files/touchstone.h"
 
@@ -89,6 +91,26 @@ TEST(Exports, AFailedWriteNamesTheFile) {
     EXPECT_EQ(WriteRegionCsv(path, LoadAnalysis{})
                   .message.rfind("The CSV file " + path + " could not be written: ", 0),
               0u);
+}
+
+// Feedpoints at the antenna say so: the CSV in its header line, its figures against the line's Zc
+// (a feedpoint of Zc is SWR 1 whatever the row's own Z0), the Touchstone file in a comment line.
+TEST(Exports, FeedpointsSayWhereTheyStand) {
+    const test::WorkingFolder folder;
+    const BandTable table = ReadBandTable("frequency,topology,impedance,c2,l2\n7.1M,2,50,220p,1.5u\n").table;
+    BandResult feedpoint;
+    feedpoint.load = Load{450, 0};
+    const Feedline ladder{20, 0.9, 450, 0.1, 0};
+    const BandExports exports{"feed.s1p", 450, "feed.csv", ladder};
+    ASSERT_FALSE(WriteBandExports(exports, table, {&feedpoint, 1}).Failed());
+    EXPECT_EQ(
+        test::FileBytes("feed.csv").value_or(""),
+        "frequency_hz,feedpoint_r_ohm,feedpoint_x_ohm,line_swr,line_return_loss_db,line_gamma_mag,note\r\n"
+        "7100000,450,0,1,,0,\r\n");
+    EXPECT_NE(test::FileBytes("feed.s1p")
+                  .value_or("")
+                  .find("\n! " + FeedpointComment(ladder) + "\n# Hz S RI R 450\n"),
+              std::string::npos);
 }
 
 // The real reader: scikit-rf, from Debian's python3-scikit-rf.

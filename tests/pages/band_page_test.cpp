@@ -1,15 +1,20 @@
 #include "core/band_paste.h"
 #include "core/band_prediction.h"
 #include "core/band_table.h"
+#include "core/cables.h"
 #include "core/dial_values.h"
+#include "core/figures_text.h"
+#include "core/load_figures.h"
 #include "core/topology.h"
 #include "files/band_file.h"
 #include "files/file_lock.h"
 #include "files/kept_band_file.h"
 #include "files/load_csv.h"
+#include "files/settings_file.h"
 #include "graphics/load_marks.h"
 #include "graphics/page_layout.h"
 #include "pages/band_page.h"
+#include "pages/band_table_model.h"
 #include "pages/entries_page.h"
 #include "pages/program.h"
 #include "pages/user_dialogs.h"
@@ -24,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QtTest>
 
@@ -502,6 +508,56 @@ private slots:
         f.dialogs.choiceAnswer = 1; // remove them all
         f.Click("measuredButton");
         QVERIFY(f.page->Scene().measured.empty() && f.Table().isColumnHidden(measured));
+    }
+
+    // With the System page's line in the settings file, "At the antenna" shows each row's feedpoint
+    // as the antenna system computes it, and the Touchstone file then holds the feedpoints. The loss
+    // column has the tuner's loss and the total to the antenna; "—" and the reason without a load.
+    // Without a line the antenna cannot be chosen.
+    void theLoadsMoveToTheAntennaThroughTheLine() {
+        Fixture f({}, kMisreadBand, [] {
+            QFile settings(QString::fromLatin1(kSettingsFileName));
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write("Line: RG-213/U\r\nLine length: 30\r\n");
+        });
+        auto& place = *test::Find<QComboBox>(*f.page, "placeChooser");
+        place.setCurrentIndex(1);
+        const BandRow& row = f.page->Model().Table().rows[3];
+        const SystemSettings settings{{}, FeedlineOf(*CableNamed("RG-213/U"), 30)};
+        const SystemFigures system = SystemFiguresOf(row.entries, RunNetwork(row.entries).load, settings);
+        const FeedlineFigures& feedpoint = *system.line->figures;
+        QCOMPARE(f.Cell(3, kLoadColumn).toStdString(),
+                 FigureText(feedpoint.feedpointR) + " " + ReactanceText(feedpoint.feedpointX));
+        QCOMPARE(f.Cell(3, kLoadColumn + 1).toStdString(), FigureText(feedpoint.feedpointSwr));
+        QCOMPARE(f.Cell(3, static_cast<int>(kBandLossColumn)).toStdString(),
+                 FigureText(system.tuner.lossDb) + " / " +
+                     FigureText(system.tuner.lossDb + feedpoint.totalLossDb));
+
+        f.dialogs.saveAnswer = f.Path(QStringLiteral("feed.s1p"));
+        f.Click("touchstoneButton");
+        const QList<QByteArray> lines = f.Read(QStringLiteral("feed.s1p")).split('\n');
+        QVERIFY(lines.contains("! Loads at the antenna's feedpoint, through 30 m of RG-213/U (VF 0.66, Zc 50 "
+                               "ohms, loss 0.6443 sqrt(f) + 0.006556 f dB/100 m)"));
+        const QList<QByteArray> data = lines[lines.indexOf("# Hz S RI R 50") + 4].split(' ');
+        const auto gamma = ReflectionOf(
+            {static_cast<float>(feedpoint.feedpointR), static_cast<float>(feedpoint.feedpointX)}, 50);
+        QCOMPARE(data[0], QByteArray("7200000"));
+        QVERIFY(std::abs(data[1].toDouble() - gamma->re) < 1e-6 &&
+                std::abs(data[2].toDouble() - gamma->im) < 1e-6);
+
+        f.page->SelectRow(5);
+        f.page->PasteRows(QStringLiteral("7.5M\t6\t50\t\t\t300p\t\t2.2u\n"));
+        const QModelIndex loss = f.page->Model().index(6, static_cast<int>(kBandLossColumn));
+        QCOMPARE(loss.data().toString(), QStringLiteral("—"));
+        QCOMPARE(loss.data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Series capacitor must have a positive value"));
+
+        f.Write(QString::fromLatin1(kSettingsFileName), "Line: No line\r\n");
+        f.Click("entriesButton");
+        f.TestProgram::Click(f.program->EntriesWindow(), "bandButton");
+        QCOMPARE(place.currentIndex(), 0);
+        QVERIFY(!qobject_cast<QStandardItemModel*>(place.model())->item(1)->isEnabled());
+        QCOMPARE(f.Cell(3, kLoadColumn).toStdString(), f.page->Model().Results()[3].LoadText());
     }
 
     void theBandButtonLeadsThereAndClosingLeadsBack() {

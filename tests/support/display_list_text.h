@@ -3,6 +3,7 @@
 #include "graphics/display_list.h"
 #include "graphics/page_layout.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -84,9 +85,36 @@ inline std::vector<std::string> ShowAll(const DisplayList& list) {
     return ShowAll(list, [](const Primitive&) { return true; });
 }
 
+// A short digest (FNV-1a, 32 bits, in hex) of primitives [first, end) as Show writes them, so that
+// an outline line standing for many primitives still differs when any one of them does.
+inline std::string RunDigest(const DisplayList& list, std::size_t first, std::size_t end) {
+    std::uint32_t hash = 2166136261u;
+    const auto add = [&hash](const std::string& text) {
+        for (const char c : text) {
+            hash ^= static_cast<unsigned char>(c);
+            hash *= 16777619u;
+        }
+    };
+    const auto& all = list.Primitives();
+    for (std::size_t i = first; i < end; ++i) {
+        add(Show(list, all[i]));
+        if (all[i].op != Op::Rings) continue;
+        const auto& rings = list.RingsOf(all[i]);
+        for (const PagePoint& at : rings.points)
+            add(std::to_string(at.x) + "," + std::to_string(at.y) + ";");
+        for (const auto ringEnd : rings.ends)
+            add(std::to_string(ringEnd) + ";");
+    }
+    char text[24];
+    std::snprintf(text, sizeof text, " {%08X}", static_cast<unsigned>(hash));
+    return text;
+}
+
 // The list as an outline to review by eye: a polyline (a point or a line and the continuations
 // from its end) is one line with its point count and ends, a fan of lines from one point one line
-// with its count; every other primitive is shown whole. ListText pins the exact bits.
+// with its count, rings one line with their extent; each such line ends in a digest of what it
+// stands for, so the first line that differs names the place of a change. Every other primitive
+// is shown whole. ListText pins the exact bits.
 inline std::string Outline(const DisplayList& list) {
     const auto& all = list.Primitives();
     const auto point = [](float x, float y) {
@@ -104,7 +132,7 @@ inline std::string Outline(const DisplayList& list) {
         }
         if (end > i + 1) {
             text += Show(list, p) + " ...(" + std::to_string(end - i - 1) + " more) to " +
-                    point(all[end - 1].x2, all[end - 1].y2) + "\n";
+                    point(all[end - 1].x2, all[end - 1].y2) + RunDigest(list, i, end) + "\n";
         } else if (p.op == Op::Circle) {
             while (end < all.size() && all[end].op == Op::Circle && all[end].radius == p.radius &&
                    all[end].colour == p.colour && all[end].penWidth == p.penWidth)
@@ -113,13 +141,14 @@ inline std::string Outline(const DisplayList& list) {
                     (end > i + 1 ? " ...(" + std::to_string(end - i - 1) + " more) last at " +
                                        point(all[end - 1].centreX, all[end - 1].centreY)
                                  : std::string()) +
-                    "\n";
+                    RunDigest(list, i, end) + "\n";
         } else if (p.op == Op::Line) {
             while (end < all.size() && all[end].op == Op::Line && all[end].x1 == p.x1 &&
                    all[end].y1 == p.y1 && all[end].colour == p.colour)
                 ++end;
             text += end > i + 1
-                        ? "Fan of " + std::to_string(end - i) + " lines from " + point(p.x1, p.y1) + "\n"
+                        ? "Fan of " + std::to_string(end - i) + " lines from " + point(p.x1, p.y1) +
+                              RunDigest(list, i, end) + "\n"
                         : Show(list, p) + "\n";
         } else if (p.op == Op::Rings) {
             const auto& rings = list.RingsOf(p);
@@ -128,7 +157,7 @@ inline std::string Outline(const DisplayList& list) {
             text += "Rings " + std::to_string(rings.ends.size()) + " of " +
                     std::to_string(rings.points.size()) + " points within " + point(extent.left, extent.top) +
                     " " + point(extent.right, extent.bottom) + " #" +
-                    Show(list, p).substr(Show(list, p).size() - 6) + "\n";
+                    Show(list, p).substr(Show(list, p).size() - 6) + RunDigest(list, i, end) + "\n";
         } else {
             text += Show(list, p) + "\n";
         }
